@@ -1,0 +1,87 @@
+#include "base/ByteReader.h"
+
+#include <bit>
+
+namespace corvane {
+
+void ByteReader::Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field)
+{
+    if (error_)
+        return;
+    error_.kind = kind;
+    error_.offset = offset;
+    error_.size = size;
+    error_.field = std::string(field);
+}
+
+bool ByteReader::Seek(std::size_t offset, std::string_view field)
+{
+    if (error_)
+        return false;
+    if (offset > bytes_.size()) {
+        Fail(ByteErrorKind::OutOfRange, offset, 0, field);
+        return false;
+    }
+    offset_ = offset;
+    return true;
+}
+
+bool ByteReader::Skip(std::size_t count, std::string_view field) { return Take(count, field).has_value(); }
+
+std::optional<std::span<const std::uint8_t>> ByteReader::Take(std::size_t count, std::string_view field)
+{
+    if (error_)
+        return std::nullopt;
+    if (count > Remaining()) {
+        Fail(ByteErrorKind::Truncated, offset_, count, field);
+        return std::nullopt;
+    }
+    std::span<const std::uint8_t> taken = bytes_.subspan(offset_, count);
+    offset_ += count;
+    return taken;
+}
+
+std::uint64_t ByteReader::TakeLE(std::size_t count, std::string_view field)
+{
+    std::uint64_t value = 0;
+    if (auto p = Take(count, field))
+        for (std::size_t i = count; i-- > 0;)
+            value = (value << 8) | (*p)[i];
+    return value;
+}
+
+std::uint64_t ByteReader::TakeBE(std::size_t count, std::string_view field)
+{
+    std::uint64_t value = 0;
+    if (auto p = Take(count, field))
+        for (std::size_t i = 0; i < count; ++i)
+            value = (value << 8) | (*p)[i];
+    return value;
+}
+
+std::uint8_t ByteReader::U8(std::string_view field) { return static_cast<std::uint8_t>(TakeLE(1, field)); }
+std::uint16_t ByteReader::U16LE(std::string_view field) { return static_cast<std::uint16_t>(TakeLE(2, field)); }
+std::uint16_t ByteReader::U16BE(std::string_view field) { return static_cast<std::uint16_t>(TakeBE(2, field)); }
+std::uint32_t ByteReader::U32LE(std::string_view field) { return static_cast<std::uint32_t>(TakeLE(4, field)); }
+std::uint32_t ByteReader::U32BE(std::string_view field) { return static_cast<std::uint32_t>(TakeBE(4, field)); }
+std::uint64_t ByteReader::U64LE(std::string_view field) { return TakeLE(8, field); }
+std::int16_t ByteReader::I16LE(std::string_view field) { return static_cast<std::int16_t>(U16LE(field)); }
+std::int32_t ByteReader::I32LE(std::string_view field) { return static_cast<std::int32_t>(U32LE(field)); }
+float ByteReader::F32LE(std::string_view field) { return std::bit_cast<float>(U32LE(field)); }
+double ByteReader::F64LE(std::string_view field) { return std::bit_cast<double>(U64LE(field)); }
+
+std::span<const std::uint8_t> ByteReader::Bytes(std::size_t count, std::string_view field)
+{
+    return Take(count, field).value_or(std::span<const std::uint8_t>{});
+}
+
+std::string_view ByteReader::FixedText(std::size_t count, std::string_view field)
+{
+    std::span<const std::uint8_t> raw = Bytes(count, field);
+    std::size_t length = 0;
+    while (length < raw.size() && raw[length] != 0)
+        ++length;
+    return {reinterpret_cast<const char*>(raw.data()), length};
+}
+
+}  // namespace corvane

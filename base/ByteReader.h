@@ -1,0 +1,60 @@
+#pragma once
+
+#include "base/ByteError.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace corvane {
+
+// Reads fixed-size fields from a byte buffer, in either byte order, with
+// every read checked against what remains. The first failure is kept
+// (kind, offset, field) and every later read returns zero without moving,
+// so a record can be read field by field and checked once at the end.
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t Offset() const { return offset_; }
+    std::size_t Size() const { return bytes_.size(); }
+    std::size_t Remaining() const { return bytes_.size() - offset_; }
+    bool Failed() const { return static_cast<bool>(error_); }
+    const ByteError& Error() const { return error_; }
+
+    // Moves to an absolute offset; the end of the buffer is a valid place.
+    bool Seek(std::size_t offset, std::string_view field = {});
+    bool Skip(std::size_t count, std::string_view field = {});
+
+    std::uint8_t U8(std::string_view field = {});
+    std::uint16_t U16LE(std::string_view field = {});
+    std::uint16_t U16BE(std::string_view field = {});
+    std::uint32_t U32LE(std::string_view field = {});
+    std::uint32_t U32BE(std::string_view field = {});
+    std::uint64_t U64LE(std::string_view field = {});
+    std::int16_t I16LE(std::string_view field = {});
+    std::int32_t I32LE(std::string_view field = {});
+    float F32LE(std::string_view field = {});
+    double F64LE(std::string_view field = {});
+
+    // The next count bytes as a view into the buffer (empty on failure).
+    std::span<const std::uint8_t> Bytes(std::size_t count, std::string_view field = {});
+
+    // A fixed-size text field: count bytes, the text ending at the first
+    // zero byte or at the end of the field. The bytes are not converted.
+    std::string_view FixedText(std::size_t count, std::string_view field = {});
+
+private:
+    // Claims count bytes at the current offset, or records the failure.
+    std::optional<std::span<const std::uint8_t>> Take(std::size_t count, std::string_view field);
+    std::uint64_t TakeLE(std::size_t count, std::string_view field);
+    std::uint64_t TakeBE(std::size_t count, std::string_view field);
+    void Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field);
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t offset_ = 0;
+    ByteError error_;
+};
+
+}  // namespace corvane
