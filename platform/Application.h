@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/Message.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+class Clock;
+class ThreadRegistry;
+class Window;
+
+// The program's host: the GUI toolkit, the UI thread's message queue and
+// loop, the window handles, the timers and the thread registry. Exactly one
+// exists while the program (or a test) runs; it is made first on the UI
+// thread and destroyed last.
+//
+// Posting is thread-safe; messages to a window arrive on the UI thread in
+// posting order. Everything else is for the UI thread.
+class Application {
+public:
+    // clock: the monotonic clock of timers and waits; the steady clock when null.
+    Application(std::vector<std::string> arguments, std::unique_ptr<Clock> clock = nullptr);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The running application; it must exist.
+    static Application& Instance();
+    static bool Exists();
+
+    const std::vector<std::string>& Arguments() const;
+    Clock& GetClock();
+    ThreadRegistry& Threads();
+    std::uint32_t UiThreadId() const;
+    bool OnUiThread() const;
+
+    // Windows register themselves (see Window); any thread may test a handle.
+    WindowHandle RegisterWindow(Window& window);
+    void UnregisterWindow(WindowHandle handle);
+    bool IsWindow(WindowHandle handle) const;
+
+    // False, and the payload destroyed, when the window is gone.
+    bool PostMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
+                     std::unique_ptr<Payload> payload = {});
+    // Calls the window's handler and returns its result; from another thread
+    // the call waits until the UI thread has handled it. 0 when the window is gone.
+    std::intptr_t SendMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
+                              std::unique_ptr<Payload> payload = {});
+    bool PostThreadMessage(std::uint32_t threadId, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
+                           std::unique_ptr<Payload> payload = {});
+
+    bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs);
+    bool KillTimer(WindowHandle window, std::uint32_t id);
+
+    // Runs the message loop until a quit request; returns its exit code.
+    int Run();
+    // Any thread. A request made during a wait or a modal dialog is kept: the
+    // inner loop goes on, and the outer loop ends when control returns to it.
+    void PostQuitMessage(int exitCode = 0);
+    bool QuitRequested() const;
+
+    // count rounds: each dispatches one waiting message (for that window only
+    // when one is given); without a window, a round with no message waiting
+    // lets the toolkit handle its events, and due timers fire. Never blocks.
+    void PumpMessages(int count, WindowHandle only = {});
+    // Returns once milliseconds have passed on the clock, pumping messages
+    // meanwhile unless noPump; a 0 wait still pumps once. Re-entrant.
+    void WaitMilliseconds(std::uint32_t milliseconds, bool noPump = false);
+    // The same in whole seconds; below 1 returns at once without pumping.
+    void WaitSeconds(int seconds, bool noPump = false);
+
+    // Handles everything that is ready now (toolkit events, posted messages,
+    // due timers) without blocking.
+    void ProcessPending();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace corvane
