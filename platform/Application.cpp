@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageQueue.h"
+#include "platform/PromptSink.h"
 #include "platform/ThreadRegistry.h"
 #include "platform/TimerTable.h"
 #include "platform/Window.h"
@@ -81,6 +82,8 @@ struct Application::Impl {
     std::unique_ptr<QApplication> toolkit;
 
     std::unique_ptr<Clock> clock;
+    std::unique_ptr<PromptSink> ownPrompts;
+    PromptSink* prompts = nullptr;
     ThreadRegistry threads;
     std::shared_ptr<WakeTarget> wake = std::make_shared<WakeTarget>();
     std::shared_ptr<MessageQueue> uiQueue;
@@ -193,6 +196,8 @@ Application::Application(std::vector<std::string> arguments, std::unique_ptr<Clo
     std::setlocale(LC_NUMERIC, "C");
 
     d.clock = clock ? std::move(clock) : std::make_unique<SteadyClock>();
+    d.ownPrompts = MakeToolkitPromptSink();
+    d.prompts = d.ownPrompts.get();
     d.dispatcher = std::make_unique<Impl::Dispatcher>(d);
     {
         std::lock_guard lock(d.wake->mutex);
@@ -235,6 +240,8 @@ bool Application::Exists() { return g_running != nullptr; }
 const std::vector<std::string>& Application::Arguments() const { return impl_->arguments; }
 Clock& Application::GetClock() { return *impl_->clock; }
 ThreadRegistry& Application::Threads() { return impl_->threads; }
+PromptSink& Application::Prompts() { return *impl_->prompts; }
+void Application::SetPromptSink(PromptSink* sink) { impl_->prompts = sink != nullptr ? sink : impl_->ownPrompts.get(); }
 std::uint32_t Application::UiThreadId() const { return impl_->uiThreadId; }
 bool Application::OnUiThread() const { return std::this_thread::get_id() == impl_->uiThread; }
 
@@ -255,13 +262,10 @@ void Application::UnregisterWindow(WindowHandle handle)
     impl_->timers.KillAll(handle);
 }
 
-bool Application::IsWindow(WindowHandle handle) const
-{
-    return impl_->Find(handle) != nullptr;
-}
+bool Application::IsWindow(WindowHandle handle) const { return impl_->Find(handle) != nullptr; }
 
-bool Application::PostMessage(WindowHandle window, MessageId id, std::uintptr_t wParam, std::intptr_t lParam,
-                              std::unique_ptr<Payload> payload)
+bool Application::PostMessage(
+    WindowHandle window, MessageId id, std::uintptr_t wParam, std::intptr_t lParam, std::unique_ptr<Payload> payload)
 {
     if (!IsWindow(window))
         return false;  // the payload is destroyed on return
@@ -274,8 +278,8 @@ bool Application::PostMessage(WindowHandle window, MessageId id, std::uintptr_t 
     return impl_->uiQueue->Post(std::move(message));
 }
 
-std::intptr_t Application::SendMessage(WindowHandle window, MessageId id, std::uintptr_t wParam,
-                                       std::intptr_t lParam, std::unique_ptr<Payload> payload)
+std::intptr_t Application::SendMessage(
+    WindowHandle window, MessageId id, std::uintptr_t wParam, std::intptr_t lParam, std::unique_ptr<Payload> payload)
 {
     Message message;
     message.window = window;
@@ -303,8 +307,8 @@ std::intptr_t Application::SendMessage(WindowHandle window, MessageId id, std::u
     }
 }
 
-bool Application::PostThreadMessage(std::uint32_t threadId, MessageId id, std::uintptr_t wParam, std::intptr_t lParam,
-                                    std::unique_ptr<Payload> payload)
+bool Application::PostThreadMessage(
+    std::uint32_t threadId, MessageId id, std::uintptr_t wParam, std::intptr_t lParam, std::unique_ptr<Payload> payload)
 {
     Message message;
     message.id = id;
@@ -397,8 +401,7 @@ void Application::ProcessPending()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Bounded, so a window that posts to itself on every message cannot hold us here.
-    for (int handled = 0; handled < 10000 && impl_->DispatchOne({}); ++handled) {
-    }
+    for (int handled = 0; handled < 10000 && impl_->DispatchOne({}); ++handled) {}
     impl_->RunDueTimers();
 }
 

@@ -10,6 +10,7 @@
 namespace corvane {
 
 class Clock;
+class PromptSink;
 class ThreadRegistry;
 class Window;
 
@@ -38,6 +39,11 @@ public:
     std::uint32_t UiThreadId() const;
     bool OnUiThread() const;
 
+    // Message boxes, common dialogs and help go through this sink. Tests
+    // install their own; null restores the program's own.
+    PromptSink& Prompts();
+    void SetPromptSink(PromptSink* sink);
+
     // Windows register themselves (see Window); any thread may test a handle.
     WindowHandle RegisterWindow(Window& window);
     void UnregisterWindow(WindowHandle handle);
@@ -45,13 +51,13 @@ public:
 
     // False, and the payload destroyed, when the window is gone.
     bool PostMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
-                     std::unique_ptr<Payload> payload = {});
+        std::unique_ptr<Payload> payload = {});
     // Calls the window's handler and returns its result; from another thread
     // the call waits until the UI thread has handled it. 0 when the window is gone.
     std::intptr_t SendMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
-                              std::unique_ptr<Payload> payload = {});
+        std::unique_ptr<Payload> payload = {});
     bool PostThreadMessage(std::uint32_t threadId, MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
-                           std::unique_ptr<Payload> payload = {});
+        std::unique_ptr<Payload> payload = {});
 
     bool SetTimer(WindowHandle window, std::uint32_t id, std::uint32_t intervalMs);
     bool KillTimer(WindowHandle window, std::uint32_t id);

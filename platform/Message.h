@@ -30,8 +30,7 @@ public:
 };
 
 // A payload that carries one value.
-template <class T>
-class ValuePayload : public Payload {
+template <class T> class ValuePayload : public Payload {
 public:
     explicit ValuePayload(T v) : value(std::move(v)) {}
     T value;
@@ -45,8 +44,7 @@ struct Message {
     std::unique_ptr<Payload> payload;
 
     // Takes the payload out when it is of type T; otherwise leaves it.
-    template <class T>
-    std::unique_ptr<T> TakePayload()
+    template <class T> std::unique_ptr<T> TakePayload()
     {
         T* typed = dynamic_cast<T*>(payload.get());
         if (typed == nullptr)

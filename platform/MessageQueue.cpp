@@ -21,9 +21,9 @@ bool MessageQueue::Post(Message message)
 std::optional<Message> MessageQueue::Take(WindowHandle only)
 {
     std::lock_guard lock(mutex_);
-    auto it = only ? std::find_if(messages_.begin(), messages_.end(),
-                                  [only](const Message& m) { return m.window == only; })
-                   : messages_.begin();
+    auto it = only
+        ? std::find_if(messages_.begin(), messages_.end(), [only](const Message& m) { return m.window == only; })
+        : messages_.begin();
     if (it == messages_.end())
         return std::nullopt;
     Message message = std::move(*it);

@@ -30,17 +30,17 @@ void TimerTable::KillAll(WindowHandle window)
 
 bool TimerTable::Has(WindowHandle window, std::uint32_t id) const
 {
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [&](const Entry& e) { return e.window == window && e.id == id; });
+    return std::any_of(
+        entries_.begin(), entries_.end(), [&](const Entry& e) { return e.window == window && e.id == id; });
 }
 
 std::optional<std::uint64_t> TimerTable::NextDue() const
 {
     if (entries_.empty())
         return std::nullopt;
-    return std::min_element(entries_.begin(), entries_.end(),
-                            [](const Entry& a, const Entry& b) { return a.due < b.due; })
-        ->due;
+    return std::min_element(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+        return a.due < b.due;
+    })->due;
 }
 
 std::vector<TimerTable::Fired> TimerTable::TakeDue(std::uint64_t now)

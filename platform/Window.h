@@ -25,8 +25,8 @@ public:
     // Handles one message; the result is what SendMessage returns.
     virtual std::intptr_t OnMessage(Message& message);
 
-    bool PostMessage(MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0,
-                     std::unique_ptr<Payload> payload = {});
+    bool PostMessage(
+        MessageId id, std::uintptr_t wParam = 0, std::intptr_t lParam = 0, std::unique_ptr<Payload> payload = {});
     // Timer messages (kTimerMessage, wParam = id) every intervalMs until killed.
     bool SetTimer(std::uint32_t id, std::uint32_t intervalMs);
     bool KillTimer(std::uint32_t id);

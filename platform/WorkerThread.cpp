@@ -27,10 +27,7 @@ WorkerThread::WorkerThread(ThreadRegistry& registry, Handler handler)
     threadId_ = registry_.Add(state_->queue);
 }
 
-WorkerThread::~WorkerThread()
-{
-    Stop();
-}
+WorkerThread::~WorkerThread() { Stop(); }
 
 bool WorkerThread::Post(MessageId id, std::uintptr_t wParam, std::intptr_t lParam, std::unique_ptr<Payload> payload)
 {
@@ -101,4 +98,3 @@ void WorkerThread::RunLoop(State& state)
 }
 
 }  // namespace corvane
-

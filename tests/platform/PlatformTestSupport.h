@@ -3,13 +3,16 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Message.h"
+#include "platform/PromptSink.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace corvane::test {
@@ -43,7 +46,51 @@ public:
     }
 };
 
-// An application on a manual clock, for each test.
+// Records every prompt and answers from scripted queues (OK, or cancel for
+// the common dialogs, when a queue is empty).
+class RecordingPromptSink final : public PromptSink {
+public:
+    std::vector<MessageBoxRequest> messageBoxes;
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<std::uint32_t> helpIds;
+    std::deque<int> messageBoxAnswers;
+    std::deque<std::optional<FileDialogResult>> fileDialogAnswers;
+    std::optional<std::uint32_t> colourAnswer;
+    std::optional<FontChoice> fontAnswer;
+    std::optional<std::string> folderAnswer;
+    // Runs inside a message box, as if the user did something meanwhile.
+    std::function<void()> whileMessageBoxOpen;
+
+    int ShowMessageBox(const MessageBoxRequest& request) override
+    {
+        messageBoxes.push_back(request);
+        if (whileMessageBoxOpen)
+            whileMessageBoxOpen();
+        if (messageBoxAnswers.empty())
+            return 1;
+        const int answer = messageBoxAnswers.front();
+        messageBoxAnswers.pop_front();
+        return answer;
+    }
+    std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request) override
+    {
+        fileDialogs.push_back(request);
+        if (fileDialogAnswers.empty())
+            return std::nullopt;
+        auto answer = fileDialogAnswers.front();
+        fileDialogAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::uint32_t> ChooseColour(WindowHandle, std::uint32_t) override { return colourAnswer; }
+    std::optional<FontChoice> ChooseFont(WindowHandle, const FontChoice&) override { return fontAnswer; }
+    std::optional<std::string> ChooseFolder(WindowHandle, const std::string&, const std::string&) override
+    {
+        return folderAnswer;
+    }
+    void ShowHelp(WindowHandle, std::uint32_t helpId) override { helpIds.push_back(helpId); }
+};
+
+// An application on a manual clock, with recorded prompts, for each test.
 class PlatformTest : public ::testing::Test {
 protected:
     PlatformTest()
@@ -51,13 +98,16 @@ protected:
         auto clock = std::make_unique<ManualClock>(1000);
         clock_ = clock.get();
         app_ = std::make_unique<Application>(std::vector<std::string>{"corvane-test"}, std::move(clock));
+        app_->SetPromptSink(&prompts_);
     }
     ~PlatformTest() override = default;
 
     Application& App() { return *app_; }
     ManualClock& TestClock() { return *clock_; }
+    RecordingPromptSink& Prompts() { return prompts_; }
 
 private:
+    RecordingPromptSink prompts_;
     ManualClock* clock_ = nullptr;
     std::unique_ptr<Application> app_;
 };

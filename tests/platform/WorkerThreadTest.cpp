@@ -30,7 +30,8 @@ TEST_F(WorkerThreadTest, RoundTripBetweenWorkerAndWindow)
         App().PostMessage(window.Handle(), kDone, m.wParam + static_cast<std::uintptr_t>(payload ? payload->tag : 0));
     });
     // Posted while suspended: waits for Resume.
-    EXPECT_TRUE(App().PostThreadMessage(worker.ThreadId(), kJob, 40, 0, std::make_unique<CountedPayload>(destroyed, 2)));
+    EXPECT_TRUE(
+        App().PostThreadMessage(worker.ThreadId(), kJob, 40, 0, std::make_unique<CountedPayload>(destroyed, 2)));
     EXPECT_FALSE(worker.Running());
     worker.Resume();
     EXPECT_TRUE(worker.Running());
@@ -61,8 +62,8 @@ TEST_F(WorkerThreadTest, StopIsBoundedAndLeavesABusyThreadRunning)
         ASSERT_TRUE(entered.Wait(5s));
         EXPECT_EQ(worker.Stop(20ms), WorkerThread::StopResult::Detached);
         // After the stop the thread's id no longer takes messages.
-        EXPECT_FALSE(App().PostThreadMessage(worker.ThreadId(), kJob, 0, 0,
-                                             std::make_unique<CountedPayload>(destroyed, 1)));
+        EXPECT_FALSE(
+            App().PostThreadMessage(worker.ThreadId(), kJob, 0, 0, std::make_unique<CountedPayload>(destroyed, 1)));
         EXPECT_EQ(destroyed, 1);
     }
     // The detached thread still runs on its own state and finishes.

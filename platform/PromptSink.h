@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+#include "platform/Message.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+// Message boxes, common dialogs and context help all go through a prompt
+// sink: the program's sink shows real windows; tests install one that
+// records each request and answers it.
+
+enum class MessageBoxButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageBoxIcon { None, Information, Warning, Error, Question };
+
+struct MessageBoxRequest {
+    WindowHandle owner;
+    std::string text;     // UTF-8
+    std::string caption;  // empty: the program's name
+    MessageBoxButtons buttons = MessageBoxButtons::Ok;
+    MessageBoxIcon icon = MessageBoxIcon::None;
+    bool beep = false;
+};
+
+struct FileDialogRequest {
+    WindowHandle owner;
+    bool open = true;              // false: a save dialog
+    std::string title;             // empty: "Open" or "Save As"
+    std::string folder;            // where it starts
+    std::string fileName;          // proposed name
+    std::string filter;            // "Description|*.ext;*.ex2|Other|*.*||"
+    int filterIndex = 1;           // 1-based, as in the filter string
+    std::string defaultExtension;  // without the dot; added when the name has none
+    bool overwritePrompt = false;  // save: ask before replacing a file
+    bool fileMustExist = false;    // open: refuse names of missing files
+    bool multiSelect = false;      // open: several files
+    // Option controls shown below the file list (check boxes, radio buttons,
+    // static texts), with their initial check states by id; the states after
+    // the dialog closes come back in the result.
+    std::vector<ControlTemplate> extraControls;
+    std::map<int, int> extraChecks;
+    std::map<int, bool> extraVisible;  // ids listed with false are hidden
+};
+
+struct FileDialogResult {
+    std::vector<std::string> paths;  // one, or several with multiSelect
+    int filterIndex = 1;
+    std::map<int, int> extraChecks;
+};
+
+struct FontChoice {
+    std::string family;
+    int pointSize = 10;
+    bool bold = false;
+    bool italic = false;
+};
+
+class PromptSink {
+public:
+    virtual ~PromptSink() = default;
+    // Returns the end code of the button pressed (kIdOk, kIdCancel, kIdYes, kIdNo, kIdRetry).
+    virtual int ShowMessageBox(const MessageBoxRequest& request) = 0;
+    // nullopt when cancelled.
+    virtual std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request) = 0;
+    // Colours are 0x00BBGGRR, as stored by the system.
+    virtual std::optional<std::uint32_t> ChooseColour(WindowHandle owner, std::uint32_t initial) = 0;
+    virtual std::optional<FontChoice> ChooseFont(WindowHandle owner, const FontChoice& initial) = 0;
+    virtual std::optional<std::string> ChooseFolder(
+        WindowHandle owner, const std::string& title, const std::string& initial)
+        = 0;
+    // Context help for a help id; never fails.
+    virtual void ShowHelp(WindowHandle owner, std::uint32_t helpId) = 0;
+};
+
+// The program's own sink: real message boxes and dialogs of the toolkit.
+std::unique_ptr<PromptSink> MakeToolkitPromptSink();
+
+}  // namespace corvane
