@@ -44,6 +44,7 @@ function(corvane_add_test_program name)
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${CORVANE_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # One variable only: gtest_discover_tests splits a list of them apart.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
 endfunction()
 

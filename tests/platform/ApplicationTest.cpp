@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -234,6 +235,7 @@ namespace {
 
 TEST(ApplicationSteadyClockTest, TimersDriveTheRealLoop)
 {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     Application app({"corvane-test"});
     test::RecordingWindow window;
     window.onMessage = [&](Message& m) {

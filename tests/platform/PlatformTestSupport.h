@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -95,6 +96,8 @@ class PlatformTest : public ::testing::Test {
 protected:
     PlatformTest()
     {
+        // Tests draw offscreen unless told otherwise.
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
         auto clock = std::make_unique<ManualClock>(1000);
         clock_ = clock.get();
         app_ = std::make_unique<Application>(std::vector<std::string>{"corvane-test"}, std::move(clock));
