@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 cmake --preset test
 cmake --build --preset test
-QT_QPA_PLATFORM=offscreen ctest --preset test
+QT_QPA_PLATFORM=offscreen ctest --preset test -j"$(nproc)"
