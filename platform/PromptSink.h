@@ -26,6 +26,7 @@ struct MessageBoxRequest {
     MessageBoxButtons buttons = MessageBoxButtons::Ok;
     MessageBoxIcon icon = MessageBoxIcon::None;
     bool beep = false;
+    int defaultButton = 0;  // end code of the default button; 0: the first button
 };
 
 struct FileDialogRequest {
@@ -46,11 +47,12 @@ struct FileDialogRequest {
     std::vector<ControlTemplate> extraControls;
     std::map<int, int> extraChecks;
     std::map<int, bool> extraVisible;  // ids listed with false are hidden
+    std::string acceptLabel;           // the confirming button's text; empty: "Open" or "Save"
 };
 
 struct FileDialogResult {
     std::vector<std::string> paths;  // one, or several with multiSelect
-    int filterIndex = 1;
+    int filterIndex = 1;             // the filter selected at the end; 0 when there was no filter
     std::map<int, int> extraChecks;
 };
 
