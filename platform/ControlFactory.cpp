@@ -1,25 +1,33 @@
 #include "platform/ButtonControl.h"
 #include "platform/ComboBoxControl.h"
+#include "platform/DateTimeControl.h"
 #include "platform/EditControl.h"
+#include "platform/IpAddressControl.h"
+#include "platform/ListBoxControl.h"
+#include "platform/ListViewControl.h"
+#include "platform/LogBoxControl.h"
+#include "platform/PictureControl.h"
+#include "platform/ProgressControl.h"
+#include "platform/SliderControl.h"
+#include "platform/SpinControl.h"
+#include "platform/TabControl.h"
+#include "platform/TreeViewControl.h"
+#include "platform/internal/ControlWidgets.h"
 #include "platform/internal/DialogInternals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTimeEdit>
-#include <QTreeWidget>
+
+#include <ctime>
 
 namespace corvane {
 
@@ -107,10 +115,45 @@ QWidget* MakeCombo(DialogImpl& impl, const ControlTemplate& layout, QWidget* par
         [&impl, id](int index) { impl.Notify(Notification::SelectionChanged, id, index); });
     if (combo->isEditable())
         QObject::connect(combo, &QComboBox::editTextChanged, [&impl, id, &ci] {
-            if (ci.programmaticChange == 0)
+            if (IsUserChange(impl, ci))
                 impl.Notify(Notification::Changed, id);
         });
     return combo;
+}
+
+QWidget* MakeSlider(DialogImpl& impl, const ControlTemplate& layout, QWidget* parent, int id, ControlImpl& ci)
+{
+    const bool vertical = Has(layout, control_style::kVertical);
+    auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    slider->setRange(0, 100);
+    slider->setSingleStep(1);
+    slider->setPageStep(20);
+    slider->setTickPosition(vertical ? QSlider::TicksRight : QSlider::TicksBelow);
+    slider->setTickInterval(100);
+    // Vertical sliders run from the top down, their keys alike.
+    slider->setInvertedAppearance(vertical);
+    slider->setInvertedControls(vertical);
+    QObject::connect(slider, &QSlider::valueChanged, [&impl, &ci, id](int value) {
+        if (IsUserChange(impl, ci))
+            impl.Notify(Notification::Changed, id, value);
+    });
+    return slider;
+}
+
+QWidget* MakeLogBox(QWidget* parent)
+{
+    auto* log = new QPlainTextEdit(parent);
+    log->setReadOnly(true);
+    log->setUndoRedoEnabled(false);
+    log->setTabChangesFocus(true);
+    return log;
+}
+
+QWidget* MakeProgress(QWidget* parent)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setTextVisible(false);
+    return bar;
 }
 
 }  // namespace
@@ -122,6 +165,9 @@ std::unique_ptr<Control> CreateControl(Dialog& dialog, DialogImpl& impl, const C
     QWidget* widget = nullptr;
     std::unique_ptr<Control> control;
     ControlImpl& c = *ci;
+    // The control made from the entry before this one (a spin's buddy).
+    Control* previous
+        = &layout != dialog.Layout().controls.data() && !impl.controls.empty() ? impl.controls.back().get() : nullptr;
 
     switch (layout.kind) {
     case ControlKind::Edit: widget = MakeEdit(impl, layout, parent, id); break;
@@ -130,29 +176,24 @@ std::unique_ptr<Control> CreateControl(Dialog& dialog, DialogImpl& impl, const C
     case ControlKind::RadioButton: widget = MakeButton(impl, layout, parent, id, dialog, c); break;
     case ControlKind::ComboBox: widget = MakeCombo(impl, layout, parent, id, c); break;
     case ControlKind::GroupBox: widget = new QGroupBox(ToQt(layout.text), parent); break;
-    case ControlKind::Static:
-    case ControlKind::Picture: {
+    case ControlKind::Static: {
         auto* label = new QLabel(ToQt(layout.text), parent);
-        label->setWordWrap(layout.kind == ControlKind::Static);
+        label->setWordWrap(true);
         widget = label;
         break;
     }
-    case ControlKind::ListBox: widget = new QListWidget(parent); break;
-    case ControlKind::ListView:
-    case ControlKind::TreeView: widget = new QTreeWidget(parent); break;
-    case ControlKind::Spin: widget = new QSpinBox(parent); break;
-    case ControlKind::ProgressBar: widget = new QProgressBar(parent); break;
-    case ControlKind::Slider: widget = new QSlider(Qt::Horizontal, parent); break;
-    case ControlKind::DatePicker: widget = new QDateEdit(parent); break;
-    case ControlKind::TimePicker: widget = new QTimeEdit(parent); break;
-    case ControlKind::IpAddress: widget = new QLineEdit(parent); break;
-    case ControlKind::Tab: widget = new QTabBar(parent); break;
-    case ControlKind::LogBox: {
-        auto* log = new QPlainTextEdit(parent);
-        log->setReadOnly(true);
-        widget = log;
-        break;
-    }
+    case ControlKind::Picture: widget = new PictureWidget(parent); break;
+    case ControlKind::ListBox: widget = new ListBoxWidget(impl, c, layout, parent); break;
+    case ControlKind::ListView: widget = new ListViewWidget(impl, c, layout, parent); break;
+    case ControlKind::TreeView: widget = new TreeWidget(impl, c, layout, parent); break;
+    case ControlKind::Spin: widget = new SpinWidget(impl, c, layout, parent); break;
+    case ControlKind::ProgressBar: widget = MakeProgress(parent); break;
+    case ControlKind::Slider: widget = MakeSlider(impl, layout, parent, id, c); break;
+    case ControlKind::DatePicker:
+    case ControlKind::TimePicker: widget = new PickerWidget(impl, c, layout, parent); break;
+    case ControlKind::IpAddress: widget = new IpAddressWidget(impl, c, layout, parent); break;
+    case ControlKind::Tab: widget = new TabStripWidget(impl, c, layout, parent); break;
+    case ControlKind::LogBox: widget = MakeLogBox(parent); break;
     }
     if (widget == nullptr)
         return nullptr;
@@ -168,7 +209,47 @@ std::unique_ptr<Control> CreateControl(Dialog& dialog, DialogImpl& impl, const C
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: control = std::make_unique<ButtonControl>(dialog, layout, std::move(ci)); break;
     case ControlKind::ComboBox: control = std::make_unique<ComboBoxControl>(dialog, layout, std::move(ci)); break;
-    default: control = std::make_unique<Control>(dialog, layout, std::move(ci)); break;
+    case ControlKind::Picture: control = std::make_unique<PictureControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::ListBox: control = std::make_unique<ListBoxControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::ListView: control = std::make_unique<ListViewControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::TreeView: control = std::make_unique<TreeViewControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::Spin: {
+        auto spin = std::make_unique<SpinControl>(dialog, layout, std::move(ci));
+        if (Has(layout, control_style::kBuddyInteger))
+            spin->SetBuddy(previous);
+        control = std::move(spin);
+        break;
+    }
+    case ControlKind::ProgressBar: {
+        auto progress = std::make_unique<ProgressControl>(dialog, layout, std::move(ci));
+        progress->SetRange(0, 100);
+        control = std::move(progress);
+        break;
+    }
+    case ControlKind::Slider: {
+        auto slider = std::make_unique<SliderControl>(dialog, layout, std::move(ci));
+        slider->SetTicFreq(0);
+        control = std::move(slider);
+        break;
+    }
+    case ControlKind::DatePicker:
+    case ControlKind::TimePicker: {
+        auto picker = std::make_unique<DateTimeControl>(dialog, layout, std::move(ci));
+        picker->SetFormat({});
+        picker->SetTimeSeconds(static_cast<std::int64_t>(std::time(nullptr)));
+        control = std::move(picker);
+        break;
+    }
+    case ControlKind::IpAddress: control = std::make_unique<IpAddressControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::Tab: control = std::make_unique<TabControl>(dialog, layout, std::move(ci)); break;
+    case ControlKind::LogBox: {
+        auto log = std::make_unique<LogBoxControl>(dialog, layout, std::move(ci));
+        log->SetText(layout.text);
+        control = std::move(log);
+        break;
+    }
+    case ControlKind::Static:
+    case ControlKind::GroupBox: control = std::make_unique<Control>(dialog, layout, std::move(ci)); break;
     }
     return control;
 }

@@ -25,6 +25,19 @@ void DialogImpl::Notify(Notification code, int controlId, std::intptr_t item, in
     owner.Notify(event);
 }
 
+bool DialogImpl::BuildAsChild(Dialog& d, QWidget* parent, bool visible)
+{
+    if (parent == nullptr || d.impl_->widget)
+        return false;
+    d.impl_->modal = false;
+    d.impl_->embedIn = parent;
+    const bool built = d.Build(visible);
+    // Built before its parent was shown, it would show with it otherwise.
+    if (!visible && d.impl_->widget)
+        d.impl_->widget->setVisible(false);
+    return built;
+}
+
 int DialogImpl::ControlIdOf(const QWidget* w) const
 {
     for (; w != nullptr; w = w->parentWidget()) {
@@ -41,7 +54,32 @@ int DialogImpl::ControlIdOf(const QWidget* w) const
 
 DialogWidget::DialogWidget(DialogImpl& impl, QWidget* parent) : QDialog(parent), impl_(impl) {}
 
-void DialogWidget::reject() { DialogImpl::CallCancel(impl_.owner); }
+// A widget inside another one goes with its parent when that parent goes
+// first; the dialog then forgets it rather than deleting it a second time.
+DialogWidget::~DialogWidget()
+{
+    if (impl_.widget.get() == this) {
+        (void)impl_.widget.release();
+        impl_.open = false;
+    }
+}
+
+void DialogWidget::reject()
+{
+    // Only a dialog that is a window of its own is cancelled by Escape or a close.
+    if (!impl_.embedIn)
+        DialogImpl::CallCancel(impl_.owner);
+}
+
+void DialogWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Inside another widget, Enter and Escape go on to the window around it
+    // (the sheet's or the host's buttons), as other keys do.
+    if (impl_.embedIn)
+        QWidget::keyPressEvent(event);
+    else
+        QDialog::keyPressEvent(event);
+}
 
 bool DialogWidget::eventFilter(QObject* watched, QEvent* event)
 {
@@ -99,11 +137,14 @@ bool Dialog::Build(bool visible)
 {
     if (impl_->widget)
         return false;
-    QWidget* parentWidget = nullptr;
-    if (auto* parentDialog = dynamic_cast<Dialog*>(parent_); parentDialog != nullptr && parentDialog->impl_->widget)
+    QWidget* parentWidget = impl_->embedIn;
+    if (auto* parentDialog = dynamic_cast<Dialog*>(parent_);
+        parentWidget == nullptr && parentDialog != nullptr && parentDialog->impl_->widget)
         parentWidget = parentDialog->impl_->widget.get();
     impl_->widget = std::make_unique<DialogWidget>(*impl_, parentWidget);
     DialogWidget& w = *impl_->widget;
+    if (impl_->embedIn)
+        w.setWindowFlags(Qt::Widget);
     w.setWindowTitle(QString::fromUtf8(layout_.caption.data(), static_cast<qsizetype>(layout_.caption.size())));
     w.setFixedSize(layout_.width, layout_.height);
     endCode_ = 0;

@@ -57,6 +57,10 @@ struct DialogImpl {
     bool modal = false;
     bool open = false;
     bool tearingDown = false;
+    // Set for a dialog built inside another widget (a property page in its
+    // sheet, a sheet in its host dialog): its widget is a plain child there,
+    // never a window of its own.
+    QPointer<QWidget> embedIn;
 
     // Sends a notification from a control to its dialog.
     void Notify(Notification code, int controlId, std::intptr_t item = -1, int otherControlId = 0);
@@ -66,14 +70,21 @@ struct DialogImpl {
     // Entry points for the widget into the dialog's protected handlers.
     static void CallOk(Dialog& d) { d.OnOK(); }
     static void CallCancel(Dialog& d) { d.OnCancel(); }
+    // Builds the dialog as a child widget of parent, shown or hidden; false
+    // when it was built already or ended itself while initialising.
+    static bool BuildAsChild(Dialog& d, QWidget* parent, bool visible);
 };
 
 class DialogWidget final : public QDialog {
 public:
     DialogWidget(DialogImpl& impl, QWidget* parent);
+    ~DialogWidget() override;
     void reject() override;  // Escape and the close box
     bool eventFilter(QObject* watched, QEvent* event) override;
     void EndWith(int code) { QDialog::done(code); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     DialogImpl& impl_;

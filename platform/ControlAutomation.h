@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace corvane {
+
+class Control;
+
+// For tests of dialogs: act on a control as a user would, with the mouse
+// and keyboard events the toolkit delivers, so that the control answers and
+// notifies as it does for a real user. Controls inside item views (list
+// boxes, list views, trees) need the dialog shown (Dialog::Create) so that
+// their items have a place on the screen.
+//
+// Nothing here is used by the program itself. Each returns false, and does
+// nothing, when the control has no such part or the item is not on show.
+namespace control_automation {
+
+enum class Key { Up, Down, Left, Right, PageUp, PageDown, Home, End, Space, Return, Backspace, Plus, Minus };
+
+enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kCtrl = 2 };
+
+// Clicks an item with the left button: a row of a list box or list view
+// (index), a tree item (handle), a tab (index).
+bool ClickItem(Control& control, std::intptr_t item, unsigned modifiers = kNoModifier);
+bool DoubleClickItem(Control& control, std::intptr_t item);
+// Clicks the check box of a list view row or tree item.
+bool ClickItemCheckBox(Control& control, std::intptr_t item);
+// Clicks the button that expands or collapses a tree item.
+bool ClickItemExpander(Control& control, std::intptr_t item);
+// Clicks a spin's up (or right) arrow, or its down (or left) one.
+bool ClickSpinArrow(Control& control, bool up);
+// Presses a key in the control (in its part that has or last had the focus).
+bool PressKey(Control& control, Key key, unsigned modifiers = kNoModifier);
+// Types text, one key per character, into the control's part that has the focus.
+bool TypeText(Control& control, std::string_view text);
+
+}  // namespace control_automation
+
+}  // namespace corvane
