@@ -186,29 +186,30 @@ QTreeWidgetItem* TreeWidget::ExpanderAt(const QPoint& position) const
     return item;
 }
 
+bool TreeWidget::ToggleAtExpander(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    QTreeWidgetItem* item = ExpanderAt(event->position().toPoint());
+    if (item == nullptr)
+        return false;
+    ExpandByUser(item, !item->isExpanded());
+    swallowRelease_ = true;
+    event->accept();
+    return true;
+}
+
 void TreeWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (QTreeWidgetItem* item = ExpanderAt(event->position().toPoint())) {
-            ExpandByUser(item, !item->isExpanded());
-            swallowRelease_ = true;
-            event->accept();
-            return;
-        }
-    }
+    if (ToggleAtExpander(event))
+        return;
     ItemTreeWidget::mousePressEvent(event);
 }
 
 void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        if (QTreeWidgetItem* item = ExpanderAt(event->position().toPoint())) {
-            ExpandByUser(item, !item->isExpanded());
-            swallowRelease_ = true;
-            event->accept();
-            return;
-        }
-    }
+    if (ToggleAtExpander(event))
+        return;
     QTreeWidgetItem* item = itemAt(event->position().toPoint());
     const std::intptr_t handle = KeyOf(item);
     const bool onItem = item != nullptr && item == currentItem();

@@ -135,6 +135,8 @@ protected:
 
 private:
     QTreeWidgetItem* ExpanderAt(const QPoint& position) const;
+    // A left press on an expander opens or closes its item; true when it did.
+    bool ToggleAtExpander(QMouseEvent* event);
 
     std::unordered_map<std::intptr_t, QTreeWidgetItem*> items_;
     std::intptr_t nextHandle_ = 1;
