@@ -1,4 +1,5 @@
 #include "base/AtomicFile.h"
+#include "base/QuotedPath.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +27,6 @@ constexpr int kNameAttempts = 64;
 // that the temporary name stays below the file system's limit of 255.
 constexpr std::size_t kMaxNameStem = 200;
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 FileError SystemFailure(
     int error, std::string_view step, const std::filesystem::path& path, FileErrorKind kind = FileErrorKind::Failed)
@@ -35,7 +35,7 @@ FileError SystemFailure(
     failure.kind = kind;
     failure.systemError = error;
     failure.message
-        = "cannot " + std::string(step) + " " + Quoted(path) + ": " + std::generic_category().message(error);
+        = "cannot " + std::string(step) + " " + QuotedPath(path) + ": " + std::generic_category().message(error);
     return failure;
 }
 
@@ -196,14 +196,14 @@ FileContents ReadWholeFile(const std::filesystem::path& path, std::size_t maxByt
     }
     if (!S_ISREG(info.st_mode)) {
         contents.error.kind = FileErrorKind::Failed;
-        contents.error.message = "cannot read " + Quoted(path) + ": not a regular file";
+        contents.error.message = "cannot read " + QuotedPath(path) + ": not a regular file";
         return contents;
     }
     const auto tooLarge = [&] {
         contents.bytes.clear();
         contents.error.kind = FileErrorKind::TooLarge;
         contents.error.message
-            = "cannot read " + Quoted(path) + ": it is larger than the " + std::to_string(maxBytes) + " bytes accepted";
+            = "cannot read " + QuotedPath(path) + ": it is larger than the " + std::to_string(maxBytes) + " bytes accepted";
     };
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > maxBytes) {

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "base/AtomicFile.h"
+#include "base/QuotedPath.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -19,7 +20,6 @@ namespace {
 // How many numbered names are tried for a damaged file before giving up.
 constexpr int kMaxSetAsideNumber = 999;
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 SettingsError Error(SettingsErrorKind kind, std::string message) { return {kind, std::move(message)}; }
 
@@ -144,12 +144,12 @@ SettingsLoadReport SettingsStore::Load(const std::filesystem::path& path)
     const auto [setAsidePath, problem] = SetAside(path);
     if (!problem.empty())
         return {SettingsLoadStatus::Failed,
-            "The settings file " + Quoted(path) + " is damaged (" + damage + ") and cannot be set aside (" + problem
+            "The settings file " + QuotedPath(path) + " is damaged (" + damage + ") and cannot be set aside (" + problem
                 + "); the settings start empty and changes will not be saved.",
             {}};
     path_ = path;
     return {SettingsLoadStatus::Damaged,
-        "The settings file " + Quoted(path) + " is damaged (" + damage + "). It was kept as " + Quoted(setAsidePath)
+        "The settings file " + QuotedPath(path) + " is damaged (" + damage + "). It was kept as " + QuotedPath(setAsidePath)
             + " and the settings start empty.",
         setAsidePath};
 }
@@ -298,7 +298,7 @@ SettingsError SettingsStore::Save()
         std::filesystem::create_directories(folder, error);
         if (error)
             return Error(SettingsErrorKind::SaveFailed,
-                "The settings cannot be saved: cannot create the folder " + Quoted(folder) + ": " + error.message());
+                "The settings cannot be saved: cannot create the folder " + QuotedPath(folder) + ": " + error.message());
     }
     if (const FileError written = WriteFileAtomically(path_, text))
         return Error(SettingsErrorKind::SaveFailed, "The settings cannot be saved: " + written.message);

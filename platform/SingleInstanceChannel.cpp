@@ -2,6 +2,7 @@
 
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
+#include "base/QuotedPath.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +80,6 @@ private:
     int fd_ = -1;
 };
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
 
 std::string SystemText(int error) { return std::generic_category().message(error); }
 
@@ -87,7 +87,7 @@ std::string SystemText(int error) { return std::generic_category().message(error
 // before any text is built, since building may change it.
 std::string Cannot(std::string_view what, const std::filesystem::path& path, int error)
 {
-    return "cannot " + std::string(what) + " " + Quoted(path) + ": " + SystemText(error);
+    return "cannot " + std::string(what) + " " + QuotedPath(path) + ": " + SystemText(error);
 }
 
 std::filesystem::path WithSuffix(const std::filesystem::path& path, std::string_view suffix)
@@ -123,11 +123,11 @@ std::string CheckSocketPath(const std::filesystem::path& path)
 {
     const std::string& text = path.native();
     if (text.empty() || !path.is_absolute())
-        return "the instance socket path " + Quoted(path) + " is not an absolute path";
+        return "the instance socket path " + QuotedPath(path) + " is not an absolute path";
     if (text.find('\0') != std::string::npos)
         return "the instance socket path holds a zero byte";
     if (text.size() > kMaxSocketPathBytes)
-        return "the instance socket path " + Quoted(path) + " is too long: " + std::to_string(text.size())
+        return "the instance socket path " + QuotedPath(path) + " is too long: " + std::to_string(text.size())
             + " bytes, where a local socket takes at most " + std::to_string(kMaxSocketPathBytes);
     return {};
 }
@@ -162,11 +162,11 @@ std::string PrepareFolder(const std::filesystem::path& folder)
     if (::lstat(folder.c_str(), &info) != 0)
         return Cannot("examine the folder", folder, errno);
     if (!S_ISDIR(info.st_mode))
-        return "the instance socket folder " + Quoted(folder) + " is not a folder (a link is not accepted)";
+        return "the instance socket folder " + QuotedPath(folder) + " is not a folder (a link is not accepted)";
     if (info.st_uid != ::geteuid())
-        return "the instance socket folder " + Quoted(folder) + " belongs to another user";
+        return "the instance socket folder " + QuotedPath(folder) + " belongs to another user";
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return "the instance socket folder " + Quoted(folder) + " may be written by other users";
+        return "the instance socket folder " + QuotedPath(folder) + " may be written by other users";
     return {};
 }
 
@@ -200,10 +200,10 @@ std::string LockWithin(const UniqueFd& lock, const std::filesystem::path& path, 
         if (error == 0)
             return {};
         if (error != EWOULDBLOCK)
-            return "cannot lock " + Quoted(path) + ": " + SystemText(error);
+            return "cannot lock " + QuotedPath(path) + ": " + SystemText(error);
         const Clock::time_point now = Clock::now();
         if (now >= deadline)
-            return "another instance has held " + Quoted(path) + " for more than " + std::to_string(wait.count())
+            return "another instance has held " + QuotedPath(path) + " for more than " + std::to_string(wait.count())
                 + " ms while starting";
         ::poll(nullptr, 0, std::min(MillisecondsUntil(deadline, now), static_cast<int>(kClaimRetry.count())));
     }
@@ -245,7 +245,7 @@ std::string RemoveStaleSocket(const std::filesystem::path& path)
     if (::lstat(path.c_str(), &info) != 0)
         return errno == ENOENT ? std::string() : Cannot("examine", path, errno);
     if (!S_ISSOCK(info.st_mode))
-        return Quoted(path) + " is in the way of the instance socket and is not a socket; it was left as it is";
+        return QuotedPath(path) + " is in the way of the instance socket and is not a socket; it was left as it is";
     if (::unlink(path.c_str()) != 0 && errno != ENOENT)
         return Cannot("remove the stale socket", path, errno);
     return {};
@@ -331,7 +331,7 @@ struct SingleInstanceChannel::Listener {
     std::thread thread;
 
     void Run();
-    void Accept(std::vector<Connection>& connections, std::optional<Clock::time_point>& acceptPausedUntil) const;
+    void Accept(std::vector<Connection>& connections, Clock::time_point& acceptPausedUntil) const;
     void Deliver(Connection& connection) const;
 
     void Wake() const
@@ -346,25 +346,27 @@ void SingleInstanceChannel::Listener::Run()
 {
     std::vector<Connection> connections;
     std::vector<pollfd> polled;
-    std::optional<Clock::time_point> acceptPausedUntil;
+    // kNever while accepting runs; a plain time point rather than an
+    // optional, which g++ 12 at -O3 wrongly takes for uninitialised.
+    constexpr Clock::time_point kNever = Clock::time_point::max();
+    Clock::time_point acceptPausedUntil = kNever;
     for (;;) {
         const Clock::time_point now = Clock::now();
-        if (acceptPausedUntil && *acceptPausedUntil <= now)
-            acceptPausedUntil.reset();
-        const bool accepting = !acceptPausedUntil && connections.size() < kMaxConnections;
+        if (acceptPausedUntil <= now)
+            acceptPausedUntil = kNever;
+        const bool accepting = acceptPausedUntil == kNever && connections.size() < kMaxConnections;
 
         // A negative descriptor is skipped by poll: the listener rests while
         // accepting does.
         polled.clear();
         polled.push_back({wakeRead.Get(), POLLIN, 0});
         polled.push_back({accepting ? socket.Get() : -1, POLLIN, 0});
-        std::optional<Clock::time_point> wakeAt = acceptPausedUntil;
+        Clock::time_point wakeAt = acceptPausedUntil;
         for (const Connection& connection : connections) {
             polled.push_back({connection.fd.Get(), POLLIN, 0});
-            if (!wakeAt || connection.deadline < *wakeAt)
-                wakeAt = connection.deadline;
+            wakeAt = std::min(wakeAt, connection.deadline);
         }
-        const int ready = ::poll(polled.data(), polled.size(), wakeAt ? MillisecondsUntil(*wakeAt, now) : -1);
+        const int ready = ::poll(polled.data(), polled.size(), wakeAt == kNever ? -1 : MillisecondsUntil(wakeAt, now));
         if (ready < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
@@ -399,7 +401,7 @@ void SingleInstanceChannel::Listener::Run()
 }
 
 void SingleInstanceChannel::Listener::Accept(
-    std::vector<Connection>& connections, std::optional<Clock::time_point>& acceptPausedUntil) const
+    std::vector<Connection>& connections, Clock::time_point& acceptPausedUntil) const
 {
     while (connections.size() < kMaxConnections) {
         UniqueFd fd(::accept4(socket.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
@@ -465,7 +467,7 @@ SingleInstanceChannel::ClaimResult SingleInstanceChannel::Claim(ExecuteHandler h
         return failed(std::move(error));
     if (const int error = TryLock(listener->lock); error != 0) {
         if (error != EWOULDBLOCK)
-            return failed("cannot lock " + Quoted(lockPath) + ": " + SystemText(error));
+            return failed("cannot lock " + QuotedPath(lockPath) + ": " + SystemText(error));
         role_ = Role::Secondary;
         return {Role::Secondary, {}};
     }
@@ -500,7 +502,7 @@ SingleInstanceChannel::ClaimResult SingleInstanceChannel::Claim(ExecuteHandler h
     if (::listen(listener->socket.Get(), kBacklog) != 0) {
         const int error = errno;
         unbind();
-        return failed("cannot listen on " + Quoted(socketPath_) + ": " + SystemText(error));
+        return failed("cannot listen on " + QuotedPath(socketPath_) + ": " + SystemText(error));
     }
 
     listener->handler = std::move(handler);
@@ -560,10 +562,10 @@ SingleInstanceChannel::Error SingleInstanceChannel::SendExecute(
         if (error == EINTR && Clock::now() < deadline)
             continue;
         if (error == ENOENT || error == ECONNREFUSED)
-            return {"no running instance listens on " + Quoted(socketPath_)};
+            return {"no running instance listens on " + QuotedPath(socketPath_)};
         if (error == EAGAIN || error == EINTR)
             return {"the running instance did not take the connection within " + waited};
-        return {"cannot connect to " + Quoted(socketPath_) + ": " + SystemText(error)};
+        return {"cannot connect to " + QuotedPath(socketPath_) + ": " + SystemText(error)};
     }
     if (::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) | O_NONBLOCK) != 0)
         return {"cannot configure a local socket: " + SystemText(errno)};
