@@ -1,6 +1,8 @@
 #include "platform/Application.h"
 
+#include "platform/BitmapCatalog.h"
 #include "platform/Clock.h"
+#include "platform/CursorCatalog.h"
 #include "platform/MessageQueue.h"
 #include "platform/PromptSink.h"
 #include "platform/ThreadRegistry.h"
@@ -8,6 +10,7 @@
 #include "platform/Window.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QTimer>
 
@@ -96,6 +99,9 @@ struct Application::Impl {
     std::unordered_map<std::uint32_t, Window*> windows;
     std::uint32_t nextHandle = 1;
     TimerTable timers;
+    BitmapCatalog bitmaps;
+    CursorCatalog cursors;
+    int waitCursorDepth = 0;
 
     std::atomic<bool> quit{false};
     std::atomic<int> exitCode{0};
@@ -223,6 +229,10 @@ Application::~Application()
     d.threads.Remove(d.uiThreadId);
     d.uiQueue->Close();  // undelivered payloads are destroyed here
     d.timerTrigger.reset();
+    if (d.waitCursorDepth > 0) {
+        d.waitCursorDepth = 1;
+        PopWaitCursor();
+    }
     d.dispatcher.reset();
     d.toolkit.reset();
     g_running = nullptr;
@@ -244,6 +254,25 @@ PromptSink& Application::Prompts() { return *impl_->prompts; }
 void Application::SetPromptSink(PromptSink* sink) { impl_->prompts = sink != nullptr ? sink : impl_->ownPrompts.get(); }
 std::uint32_t Application::UiThreadId() const { return impl_->uiThreadId; }
 bool Application::OnUiThread() const { return std::this_thread::get_id() == impl_->uiThread; }
+
+BitmapCatalog& Application::Bitmaps() { return impl_->bitmaps; }
+CursorCatalog& Application::Cursors() { return impl_->cursors; }
+
+void Application::PushWaitCursor()
+{
+    if (impl_->waitCursorDepth++ == 0 && qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+void Application::PopWaitCursor()
+{
+    if (impl_->waitCursorDepth == 0)
+        return;
+    if (--impl_->waitCursorDepth == 0 && qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int Application::WaitCursorDepth() const { return impl_->waitCursorDepth; }
 
 WindowHandle Application::RegisterWindow(Window& window)
 {

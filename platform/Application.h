@@ -9,6 +9,8 @@
 
 namespace corvane {
 
+class BitmapCatalog;
+class CursorCatalog;
 class Clock;
 class PromptSink;
 class ThreadRegistry;
@@ -43,6 +45,17 @@ public:
     // install their own; null restores the program's own.
     PromptSink& Prompts();
     void SetPromptSink(PromptSink* sink);
+
+    // The program's pictures and cursors by resource id.
+    BitmapCatalog& Bitmaps();
+    CursorCatalog& Cursors();
+
+    // The wait cursor shows over every window while pushes outnumber pops
+    // (see WaitCursor); a pop with none pushed does nothing, and the cursor
+    // goes back when the application goes.
+    void PushWaitCursor();
+    void PopWaitCursor();
+    int WaitCursorDepth() const;
 
     // Windows register themselves (see Window); any thread may test a handle.
     WindowHandle RegisterWindow(Window& window);

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace corvane {
 
@@ -21,13 +22,19 @@ public:
     // The picture of the id, or the placeholder; the reference stays valid
     // until the catalog goes or the id is registered again.
     const Bitmap& Get(int id);
+    // The same, with a placeholder of the given size for an id that has no
+    // picture (16 by 16 when the size is not positive).
+    const Bitmap& Get(int id, Size placeholderSize);
     // The placeholder itself: a framed box with a diagonal cross.
     static Bitmap Placeholder(int width = 16, int height = 16);
 
 private:
+    const Bitmap& PlaceholderOf(Size size);
+
     std::map<int, Maker> makers_;
     std::map<int, Bitmap> made_;
     Bitmap placeholder_;
+    std::map<std::pair<int, int>, Bitmap> sizedPlaceholders_;
 };
 
 }  // namespace corvane

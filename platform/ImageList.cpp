@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "platform/internal/ControlWidgets.h"
+#include "platform/internal/DrawingData.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -19,6 +20,10 @@ struct ImageList::Impl {
 namespace {
 
 constexpr int kMaxSide = 256;
+
+// Adds the images of a picture: a strip of whole images, or one image
+// scaled to fit. Returns the index of the first one, or -1 for no picture.
+int AddPicture(ImageList::Impl& list, QImage picture, const RgbColour* transparent);
 
 }  // namespace
 
@@ -59,9 +64,20 @@ int ImageList::AddFile(const std::filesystem::path& path)
     return Add(contents.bytes);
 }
 
+int ImageList::Add(const Bitmap& strip, std::optional<RgbColour> transparent)
+{
+    return AddPicture(*impl_, strip.Data().image, transparent ? &*transparent : nullptr);
+}
+
 int ImageList::AddDecoded(std::span<const std::uint8_t> bytes, const RgbColour* transparent)
 {
-    QImage picture = DecodeImage(bytes);
+    return AddPicture(*impl_, DecodeImage(bytes), transparent);
+}
+
+namespace {
+
+int AddPicture(ImageList::Impl& list, QImage picture, const RgbColour* transparent)
+{
     if (picture.isNull())
         return -1;
     picture = picture.convertToFormat(QImage::Format_ARGB32);
@@ -74,12 +90,12 @@ int ImageList::AddDecoded(std::span<const std::uint8_t> bytes, const RgbColour* 
                     line[x] = qRgba(0, 0, 0, 0);
         }
     }
-    const int first = Count();
-    const int w = impl_->width;
-    const int h = impl_->height;
+    const int first = static_cast<int>(list.images.size());
+    const int w = list.width;
+    const int h = list.height;
     if (picture.height() == h && picture.width() % w == 0) {
         for (int x = 0; x < picture.width(); x += w)
-            impl_->images.push_back(picture.copy(x, 0, w, h));
+            list.images.push_back(picture.copy(x, 0, w, h));
         return first;
     }
     // One picture of another size: scaled to fit, centred on a clear image.
@@ -89,9 +105,11 @@ int ImageList::AddDecoded(std::span<const std::uint8_t> bytes, const RgbColour* 
     QPainter painter(&image);
     painter.drawImage((w - scaled.width()) / 2, (h - scaled.height()) / 2, scaled);
     painter.end();
-    impl_->images.push_back(image);
+    list.images.push_back(image);
     return first;
 }
+
+}  // namespace
 
 QIcon IconFromList(const ImageList* images, int image, int selectedImage)
 {

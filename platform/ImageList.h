@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/Bitmap.h"
 #include "platform/ColourValue.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace corvane {
@@ -35,6 +37,9 @@ public:
     int Add(std::span<const std::uint8_t> bytes, RgbColour transparent);
     // The same from a file; -1 when it cannot be read.
     int AddFile(const std::filesystem::path& path);
+    // The same from a picture in memory (one drawn in code), optionally with
+    // the pixels of one colour made transparent; -1 for an empty bitmap.
+    int Add(const Bitmap& strip, std::optional<RgbColour> transparent = std::nullopt);
 
     // For the platform's own code.
     struct Impl;

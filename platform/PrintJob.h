@@ -39,4 +39,8 @@ PrintResult PrintPages(const PrintSettings& settings, const PageRenderer& render
 // True when a printer is configured on this machine.
 bool HasPrinter();
 
+// The paper the settings print on, in hundredths of an inch, turned when
+// landscape (the printer's or Letter when the settings give none).
+Size PrintedPaperSize(const PrintSettings& settings);
+
 }  // namespace corvane
