@@ -11,4 +11,204 @@ inline constexpr int kIdcCommTrace = 1441;
 inline constexpr int kIdcMessageTimeout = 1189;
 inline constexpr int kIdcConnectionTimeout = 1190;
 
+// Toolbars of the main frame, one per window kind.
+inline constexpr int kToolbarCommWindow = 3;
+inline constexpr int kToolbarProgramDevelopment = 4;
+inline constexpr int kToolbarSpare = 5;
+inline constexpr int kToolbarTrending = 6;
+inline constexpr int kToolbarWebDesign = 277;
+
+// Pictures of the main frame and the splash window.
+inline constexpr int kBitmapSplash = 209;
+inline constexpr int kBitmapStatusDisconnected = 285;
+inline constexpr int kBitmapStatusConnected = 286;
+
+// The icon palette: cell n shows kBitmapPaletteFirst + n.
+inline constexpr int kBitmapPaletteFirst = 10001;
+inline constexpr int kPaletteCellCount = 48;
+inline constexpr int kBitmapPaletteCollapsed = 212;
+inline constexpr int kBitmapPaletteEmailUnavailable = 579;
+inline constexpr int kBitmapPaletteFtpUnavailable = 588;
+inline constexpr int kBitmapPaletteMqttUnavailable = 589;
+inline constexpr int kBitmapSampleRateClock = 10001;
+inline constexpr int kBitmapMemory = 10002;
+inline constexpr int kBitmapProbePoint = 10003;
+inline constexpr int kBitmapMath = 10004;
+inline constexpr int kBitmapComparator = 10005;
+inline constexpr int kBitmapWindowComparator = 10006;
+inline constexpr int kBitmapConstant = 10007;
+inline constexpr int kBitmapRemoteConstant = 10008;
+inline constexpr int kBitmapRemoteSwitch = 10009;
+inline constexpr int kBitmapStopwatch = 10010;
+inline constexpr int kBitmapStartStopClock = 10011;
+inline constexpr int kBitmapEmail = 10012;
+inline constexpr int kBitmapFtp = 10013;
+inline constexpr int kBitmapLcdLatched = 10014;
+inline constexpr int kBitmapLcdConditional = 10015;
+inline constexpr int kBitmapWarning = 10016;
+inline constexpr int kBitmapNot = 10017;
+inline constexpr int kBitmapAnd = 10018;
+inline constexpr int kBitmapOr = 10019;
+inline constexpr int kBitmapXor = 10020;
+inline constexpr int kBitmapFlipFlop = 10021;
+inline constexpr int kBitmapMultiplexer = 10022;
+inline constexpr int kBitmapTimeIntegral = 10023;
+inline constexpr int kBitmapRateOfChange = 10024;
+inline constexpr int kBitmapDutyCycle = 10025;
+inline constexpr int kBitmapSummation = 10026;
+inline constexpr int kBitmapAverage = 10027;
+inline constexpr int kBitmapMinMax = 10028;
+inline constexpr int kBitmapDelta = 10029;
+inline constexpr int kBitmapFilter = 10030;
+inline constexpr int kBitmapTimedCounter = 10031;
+inline constexpr int kBitmapCountAccumulator = 10032;
+inline constexpr int kBitmapStopExecution = 10033;
+inline constexpr int kBitmapPeriodicOutput = 10034;
+inline constexpr int kBitmapWarmup = 10035;
+inline constexpr int kBitmapDelay = 10036;
+inline constexpr int kBitmapLatch = 10037;
+inline constexpr int kBitmapTextNote = 10038;
+inline constexpr int kBitmapScheduler = 10039;
+inline constexpr int kBitmapDataBuffer = 10040;
+inline constexpr int kBitmapModbusRegister = 10041;
+inline constexpr int kBitmapTransientFilter = 10042;
+inline constexpr int kBitmapOneShot = 10043;
+inline constexpr int kBitmapScratchpad = 10044;
+inline constexpr int kBitmapDataTag = 10045;
+inline constexpr int kBitmapMqtt = 10046;
+inline constexpr int kBitmapExcitation = 10047;
+inline constexpr int kBitmapModbusMap = 10048;
+
+// Pictures icons draw in place of their palette cell's.
+inline constexpr int kBitmapProgramIcon = 400;
+inline constexpr int kBitmapModbusRegisterTcp = 564;
+inline constexpr int kBitmapEmailNet = 636;
+inline constexpr int kBitmapFtpNet = 637;
+inline constexpr int kBitmapNoteBody = 12007;
+inline constexpr int kBitmapOrDeMorgan = 12021;
+inline constexpr int kBitmapAndDeMorgan = 12022;
+inline constexpr int kBitmapNotDeMorgan = 12023;
+inline constexpr int kBitmapOrInverted = 12024;
+inline constexpr int kBitmapNotInverted = 12026;
+inline constexpr int kBitmapNotDeMorganInverted = 12027;
+inline constexpr int kBitmapOrDeMorganInverted = 12028;
+inline constexpr int kBitmapAndInverted = 12029;
+inline constexpr int kBitmapAndDeMorganInverted = 12030;
+inline constexpr int kBitmapXorInverted = 12031;
+inline constexpr int kBitmapProbeNet = 12033;
+inline constexpr int kBitmapMemoryNet = 12034;
+inline constexpr int kBitmapMqttNet = 12036;
+inline constexpr int kBitmapPowerManagement = 10098;
+
+// Hardware icons: the logger's own channels and functions.
+inline constexpr int kBitmapSupplyVoltages = 401;
+inline constexpr int kBitmapColdJunction = 403;
+inline constexpr int kBitmapLoggerHighVoltage = 404;
+inline constexpr int kBitmapLoggerLowVoltage = 405;
+inline constexpr int kBitmapLoggerCurrent = 406;
+inline constexpr int kBitmapLoggerThermocouple = 407;
+inline constexpr int kBitmapRelay = 414;
+inline constexpr int kBitmapAudibleAlarm = 615;
+inline constexpr int kBitmapLed = 12003;
+inline constexpr int kBitmapGpdiCounter = 12004;
+inline constexpr int kBitmapGpdiEvent = 12005;
+inline constexpr int kBitmapGpdiFrequency = 12006;
+inline constexpr int kBitmapDigitalIo = 12037;
+inline constexpr int kBitmapUnlatchedRelay = 12038;
+// Hardware icons: channels of the analog and digital modules (the digital
+// event, counter and output pictures serve the logger's digital I/O too).
+inline constexpr int kBitmapModuleCurrent = 408;
+inline constexpr int kBitmapModuleLowVoltage = 409;
+inline constexpr int kBitmapModuleHighVoltage = 410;
+inline constexpr int kBitmapModuleThermocouple = 411;
+inline constexpr int kBitmapDigitalEvent = 12014;
+inline constexpr int kBitmapFrequencyInput = 12015;
+inline constexpr int kBitmapDigitalOutput = 12016;
+inline constexpr int kBitmapFiveVoltOutput = 12017;
+inline constexpr int kBitmapFrequencyOutput = 12019;
+inline constexpr int kBitmapCounterInput = 12020;
+inline constexpr int kBitmapDigitalEventIo = 12039;
+
+// The Communication Window's picture.
+inline constexpr int kBitmapCommLoggerConfig = 356;
+inline constexpr int kBitmapCommProgramNet = 368;
+inline constexpr int kBitmapCommDateTime = 372;
+inline constexpr int kBitmapCommLoggerStatus = 376;
+inline constexpr int kBitmapCommBackground = 643;
+inline constexpr int kBitmapLinkCellular = 644;
+inline constexpr int kBitmapLinkCellularOff = 645;
+inline constexpr int kBitmapLinkEthernet = 646;
+inline constexpr int kBitmapLinkEthernetOff = 647;
+inline constexpr int kBitmapLinkUsb = 648;
+inline constexpr int kBitmapLinkUsbOff = 649;
+inline constexpr int kBitmapLinkWifi = 650;
+inline constexpr int kBitmapLinkWifiOff = 651;
+inline constexpr int kBitmapLinkSerial = 652;
+inline constexpr int kBitmapLinkSerialOff = 653;
+inline constexpr int kBitmapBusStripEnabled = 654;
+inline constexpr int kBitmapBusStripStopped = 655;
+inline constexpr int kBitmapNoLogger = 656;
+inline constexpr int kBitmapLoggerCardEmpty = 658;
+inline constexpr int kBitmapBusHead = 659;
+inline constexpr int kBitmapBusEnd = 660;
+inline constexpr int kBitmapBusSegmentEven = 661;
+inline constexpr int kBitmapBusSegmentOdd = 662;
+inline constexpr int kBitmapModuleAnalog = 663;
+inline constexpr int kBitmapModuleDigital = 664;
+inline constexpr int kBitmapModuleOther = 665;
+inline constexpr int kBitmapLoggerCardPresent = 666;
+inline constexpr int kBitmapLogger = 667;
+inline constexpr int kBitmapEraseButton = 668;
+inline constexpr int kBitmapPassword = 671;
+inline constexpr int kBitmapPcCardMounted = 672;
+inline constexpr int kBitmapPc = 674;
+inline constexpr int kBitmapLinkSymbolNetwork = 675;
+inline constexpr int kBitmapLinkSymbolUsb = 676;
+inline constexpr int kBitmapLinkSymbolSerial = 677;
+inline constexpr int kBitmapLinkSymbolSerialOff = 678;
+inline constexpr int kBitmapEnableButtonLit = 679;
+inline constexpr int kBitmapEnableButton = 680;
+inline constexpr int kBitmapStopButtonLit = 681;
+inline constexpr int kBitmapStopButton = 682;
+
+// Images of dialog lists and trees, and of the page designer's object bar.
+inline constexpr int kBitmapWebBarCell = 313;
+inline constexpr int kBitmapWebBarTab = 419;
+inline constexpr int kBitmapPermissionStates = 486;
+inline constexpr int kBitmapUsbLogger = 494;
+inline constexpr int kBitmapUsbLoggerInUse = 495;
+inline constexpr int kBitmapConnectSerial = 496;
+inline constexpr int kBitmapConnectEthernet = 498;
+inline constexpr int kBitmapRemoteControlTree = 502;
+inline constexpr int kBitmapProbeList = 510;
+inline constexpr int kBitmapMathLibrary = 513;
+inline constexpr int kBitmapModbusMapTree = 526;
+inline constexpr int kBitmapConnectCellular = 630;
+inline constexpr int kBitmapConnectWifi = 635;
+
+// Cursors (their own numbering: 579 is also a picture).
+inline constexpr int kCursorTrigger = 137;
+inline constexpr int kCursorMove = 154;
+inline constexpr int kCursorSelectInput = 166;
+inline constexpr int kCursorEnableInput = 167;
+inline constexpr int kCursorInput = 279;
+inline constexpr int kCursorOutput = 280;
+inline constexpr int kCursorPaletteDrag = 465;
+inline constexpr int kCursorOwnConnector = 466;
+inline constexpr int kCursorConnector15 = 546;
+inline constexpr int kCursorConnector16 = 544;
+inline constexpr int kCursorConnector19 = 570;
+inline constexpr int kCursorConnector20 = 569;
+inline constexpr int kCursorInvertedOutput = 599;
+inline constexpr int kCursorPlusInput = 577;
+inline constexpr int kCursorMinusInput = 578;
+inline constexpr int kCursorHighThreshold = 580;
+inline constexpr int kCursorLowThreshold = 579;
+inline constexpr int kCursorSetInput = 575;
+inline constexpr int kCursorResetInput = 576;
+inline constexpr int kCursorInputW = 598;
+inline constexpr int kCursorInputX = 574;
+inline constexpr int kCursorInputY = 573;
+inline constexpr int kCursorInputZ = 597;
+
 }  // namespace corvane::res
