@@ -11,16 +11,27 @@ cmake --build --preset release
 program=build/release/app/corvane
 simulator=build/release/loggersim/corvane-loggersim
 if [ ! -x "$program" ]; then
-    echo "Built the libraries. The program ($program) and the simulated logger"
-    echo "($simulator, on 127.0.0.1:4660) are not part of this build yet;"
-    echo "once they are, this command starts both."
+    echo "Built the libraries and the simulated logger ($simulator)."
+    echo "The program ($program) is not part of this build yet; once it is,"
+    echo "this command starts it with the simulated logger on 127.0.0.1:4660 beside it."
     exit 0
 fi
 
+# The simulated logger keeps its state between runs and stops with the program.
+state="${XDG_STATE_HOME:-$HOME/.local/state}/corvane/loggersim"
 simulator_pid=""
-if [ -x "$simulator" ]; then
-    "$simulator" &
-    simulator_pid=$!
-    trap 'kill "$simulator_pid" 2>/dev/null || true' EXIT
+stop_simulator() {
+    if [ -n "$simulator_pid" ]; then
+        kill "$simulator_pid" 2>/dev/null || true
+        wait "$simulator_pid" 2>/dev/null || true
+    fi
+}
+trap stop_simulator EXIT
+"$simulator" --listen 127.0.0.1:4660 --state "$state" </dev/null &
+simulator_pid=$!
+sleep 0.2
+if ! kill -0 "$simulator_pid" 2>/dev/null; then
+    echo "The simulated logger did not start (see above); the program runs without it."
+    simulator_pid=""
 fi
 "$program" "$@"

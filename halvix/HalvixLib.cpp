@@ -1,0 +1,138 @@
+#include "halvix/HalvixLib.h"
+
+#include <atomic>
+
+namespace corvane {
+
+namespace {
+
+// The single installed library (see HalvixLib.h).
+std::atomic<HalvixLibrary*> installedLibrary{nullptr};
+
+template <class Call> int Forward(Call&& call)
+{
+    HalvixLibrary* library = installedLibrary.load();
+    return library == nullptr ? kCxUninitialized : call(*library);
+}
+
+}  // namespace
+
+void InstallHalvixLibrary(HalvixLibrary* library) { installedLibrary.store(library); }
+HalvixLibrary* InstalledHalvixLibrary() { return installedLibrary.load(); }
+
+int CxSetCommsThreadID(std::uint32_t threadId)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetCommsThreadId(threadId); });
+}
+int CxInitHalvixLib()
+{
+    return Forward([](HalvixLibrary& l) { return l.Init(); });
+}
+int CxSetLoggingFlags(std::int32_t flags)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetLoggingFlags(flags); });
+}
+int CxGetLoggingFlags(std::int32_t& flags)
+{
+    return Forward([&](HalvixLibrary& l) { return l.GetLoggingFlags(flags); });
+}
+int CxAddEventToLog(std::string_view text)
+{
+    return Forward([&](HalvixLibrary& l) { return l.AddEventToLog(text); });
+}
+int CxGetCommLibVersion(std::uint32_t& version)
+{
+    return Forward([&](HalvixLibrary& l) { return l.GetCommLibVersion(version); });
+}
+int CxSetRetryTime(std::uint32_t milliseconds)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetRetryTime(milliseconds); });
+}
+int CxGetRetryTime(std::uint32_t& milliseconds)
+{
+    return Forward([&](HalvixLibrary& l) { return l.GetRetryTime(milliseconds); });
+}
+int CxSetMaxRetries(int count)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetMaxRetries(count); });
+}
+int CxSetComPort(int port)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetComPort(port); });
+}
+int CxSetCommunicationType(int type)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetCommunicationType(type); });
+}
+int CxSetSerialDCB(const SerialSettings& settings)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetSerialSettings(settings); });
+}
+int CxSetNetworkServer(std::string_view host, std::uint16_t port)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetNetworkServer(host, port); });
+}
+int CxSetSocketConnectTimeout(std::uint32_t milliseconds)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SetSocketConnectTimeout(milliseconds); });
+}
+int CxLoggerConnect(int open)
+{
+    return Forward([&](HalvixLibrary& l) { return l.LoggerConnect(open); });
+}
+int CxDisco(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.Disco(window); });
+}
+std::uint32_t CxGetCommsStatus()
+{
+    HalvixLibrary* library = installedLibrary.load();
+    return library == nullptr ? 0 : library->GetCommsStatus();
+}
+int CxPollConnection()
+{
+    HalvixLibrary* library = installedLibrary.load();
+    return library == nullptr ? 1 : library->PollConnection();
+}
+int CxPing(WindowHandle window, std::string_view tag)
+{
+    return Forward([&](HalvixLibrary& l) { return l.Ping(window, tag); });
+}
+int CxOobS(WindowHandle window, std::uint16_t value)
+{
+    return Forward([&](HalvixLibrary& l) { return l.OobS(window, value); });
+}
+int CxMsgTimeout(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.MsgTimeout(window); });
+}
+int CxPwStatus(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.PwStatus(window); });
+}
+int CxRtStreamReq(WindowHandle window, std::uint16_t on)
+{
+    return Forward([&](HalvixLibrary& l) { return l.RtStreamReq(window, on); });
+}
+int CxStateGet(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.StateGet(window); });
+}
+int CxCfGet(WindowHandle window, std::uint16_t key)
+{
+    return Forward([&](HalvixLibrary& l) { return l.CfGet(window, key); });
+}
+int CxCfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value)
+{
+    return Forward([&](HalvixLibrary& l) { return l.CfSet(window, key, value); });
+}
+int CxCfEnum(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.CfEnum(window); });
+}
+int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option)
+{
+    return Forward([&](HalvixLibrary& l) { return l.Run(window, runFlag, option); });
+}
+
+}  // namespace corvane

@@ -1,0 +1,382 @@
+#include "halvix/HalvixLibrary.h"
+
+#include "base/ByteWriter.h"
+#include "halvix/HalvixMessages.h"
+#include "halvix/MessagePoster.h"
+#include "halvix/internal/LinkOpener.h"
+#include "halvix/internal/LinkSession.h"
+#include "halvix/protocol/Frame.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+
+namespace corvane {
+
+struct HalvixLibrary::Settings {
+    std::atomic<std::uint32_t> commsThreadId{0};
+    std::atomic<bool> initialised{false};
+    std::atomic<std::int32_t> loggingFlags{kLogNone};
+    std::atomic<std::uint32_t> nextRequestId{1};
+    std::uint32_t retryTimeMs = kDefaultRetryTimeMs;
+    int maxRetries = kDefaultMaxRetries;
+    int comPort = 1;
+    int commType = kCommTypeSerial;
+    SerialSettings serial;
+    std::string host;
+    std::uint16_t port = 0;
+    std::uint32_t connectTimeoutMs = kDefaultSocketConnectTimeoutMs;
+};
+
+namespace {
+
+std::string TimeStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S  ", &local);
+    return text;
+}
+
+std::vector<std::uint8_t> U16Payload(std::uint16_t value)
+{
+    std::vector<std::uint8_t> payload(2);
+    ByteWriter(payload).U16LE(value);
+    return payload;
+}
+
+}  // namespace
+
+HalvixLibrary::HalvixLibrary(std::unique_ptr<MessagePoster> poster, HalvixOptions options)
+    : poster_(std::move(poster)), options_(std::move(options)), settings_(std::make_unique<Settings>())
+{
+    // Request ids continue across links; starting from the clock keeps a
+    // logger that outlives this program from taking a new request for a
+    // repeat of an old one.
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    settings_->nextRequestId.store(static_cast<std::uint32_t>(ticks) | 1u);
+}
+
+HalvixLibrary::~HalvixLibrary()
+{
+    std::unique_lock lock(mutex_);
+    CloseLinkLocked(lock);
+}
+
+void HalvixLibrary::CloseLinkLocked(std::unique_lock<std::mutex>& lock)
+{
+    // The session's thread may be posting through callbacks; it is stopped
+    // without holding the lock.
+    std::unique_ptr<LinkSession> session = std::move(session_);
+    lock.unlock();
+    session.reset();
+    lock.lock();
+}
+
+void HalvixLibrary::Log(std::string_view line)
+{
+    std::string stamped = TimeStamp() + std::string(line);
+    std::lock_guard lock(logMutex_);
+    if (!options_.logFile.empty()) {
+        std::ofstream file(options_.logFile, std::ios::app);
+        file << stamped << '\n';
+    }
+    logLines_.push_back(std::move(stamped));
+    if (logLines_.size() > options_.logLinesKept)
+        logLines_.erase(logLines_.begin(),
+            logLines_.begin() + static_cast<std::ptrdiff_t>(logLines_.size() - options_.logLinesKept));
+}
+
+std::vector<std::string> HalvixLibrary::LogLines() const
+{
+    std::lock_guard lock(logMutex_);
+    return logLines_;
+}
+
+int HalvixLibrary::SetCommsThreadId(std::uint32_t threadId)
+{
+    settings_->commsThreadId.store(threadId);
+    return kCxOk;
+}
+
+int HalvixLibrary::Init()
+{
+    settings_->initialised.store(true);
+    return kCxOk;
+}
+
+int HalvixLibrary::SetLoggingFlags(std::int32_t flags)
+{
+    settings_->loggingFlags.store(flags);
+    std::lock_guard lock(mutex_);
+    if (session_)
+        session_->SetTracing(flags != kLogNone);
+    return kCxOk;
+}
+
+int HalvixLibrary::GetLoggingFlags(std::int32_t& flags) const
+{
+    flags = settings_->loggingFlags.load();
+    return kCxOk;
+}
+
+int HalvixLibrary::AddEventToLog(std::string_view text)
+{
+    Log(text);
+    return kCxOk;
+}
+
+int HalvixLibrary::GetCommLibVersion(std::uint32_t& version) const
+{
+    version = kCommLibVersion;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetRetryTime(std::uint32_t milliseconds)
+{
+    std::lock_guard lock(mutex_);
+    settings_->retryTimeMs = std::clamp<std::uint32_t>(milliseconds, 1, kMaxRetryTimeMs);
+    if (session_)
+        session_->SetTiming(settings_->retryTimeMs, settings_->maxRetries);
+    return kCxOk;
+}
+
+int HalvixLibrary::GetRetryTime(std::uint32_t& milliseconds) const
+{
+    std::lock_guard lock(mutex_);
+    milliseconds = settings_->retryTimeMs;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetMaxRetries(int count)
+{
+    if (count < 0)
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    settings_->maxRetries = count;
+    if (session_)
+        session_->SetTiming(settings_->retryTimeMs, settings_->maxRetries);
+    return kCxOk;
+}
+
+int HalvixLibrary::SetComPort(int port)
+{
+    if (port < 1)
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    settings_->comPort = port;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetCommunicationType(int type)
+{
+    if (type != kCommTypeSerial && type != kCommTypeNetwork)
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    settings_->commType = type;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetSerialSettings(const SerialSettings& settings)
+{
+    if (!SerialSettingsSupported(settings))
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    settings_->serial = settings;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetNetworkServer(std::string_view host, std::uint16_t port)
+{
+    if (host.empty() || host.size() > 255 || host.find('\0') != std::string_view::npos || port == 0)
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    settings_->host = std::string(host);
+    settings_->port = port;
+    return kCxOk;
+}
+
+int HalvixLibrary::SetSocketConnectTimeout(std::uint32_t milliseconds)
+{
+    std::lock_guard lock(mutex_);
+    settings_->connectTimeoutMs = milliseconds;
+    return kCxOk;
+}
+
+void HalvixLibrary::SetSerialDevice(int port, std::string devicePath)
+{
+    std::lock_guard lock(mutex_);
+    serialDevices_[port] = std::move(devicePath);
+}
+
+std::string HalvixLibrary::SerialDevice(int port) const
+{
+    std::lock_guard lock(mutex_);
+    return SerialDeviceLocked(port);
+}
+
+std::string HalvixLibrary::SerialDeviceLocked(int port) const
+{
+    const auto found = serialDevices_.find(port);
+    if (found != serialDevices_.end())
+        return found->second;
+    return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+std::string HalvixLibrary::LastLinkError() const
+{
+    std::lock_guard lock(mutex_);
+    return lastLinkError_;
+}
+
+int HalvixLibrary::LoggerConnect(int open)
+{
+    if (!settings_->initialised.load())
+        return kCxUninitialized;
+    std::unique_lock lock(mutex_);
+    CloseLinkLocked(lock);
+    if (open == 0) {
+        Log("link closed");
+        return kCxOk;
+    }
+    const bool serial = settings_->commType == kCommTypeSerial;
+    const std::string device = serial ? SerialDeviceLocked(settings_->comPort) : std::string();
+    const SerialSettings serialSettings = settings_->serial;
+    const std::string host = settings_->host;
+    const std::uint16_t port = settings_->port;
+    const std::uint32_t connectTimeoutMs = settings_->connectTimeoutMs;
+    lock.unlock();
+
+    // Opening may wait for the network; nothing is locked meanwhile.
+    OpenedLink link;
+    if (serial)
+        link = OpenSerialLink(device, serialSettings);
+    else if (host.empty())
+        link.error = "No logger address is set.";
+    else
+        link = OpenTcpLink(host, port, connectTimeoutMs);
+
+    lock.lock();
+    if (!link.fd.Valid()) {
+        lastLinkError_ = link.error;
+        lock.unlock();
+        Log("cannot open the link: " + link.error);
+        return kCxCommError;
+    }
+    lastLinkError_.clear();
+    CloseLinkLocked(lock);  // another thread may have opened one meanwhile
+    LinkEvents events;
+    events.reply = [this](WindowHandle window, std::unique_ptr<CReplyMessage> reply) {
+        const std::uint16_t type = reply->RequestType();
+        poster_->PostToWindow(window, kReplyMessage, type, 0, std::move(reply));
+    };
+    events.timeout = [this](WindowHandle window, std::uint16_t type) {
+        poster_->PostToWindow(window, kTimeoutMessage, type, type, nullptr);
+    };
+    events.unsolicited = [this](std::unique_ptr<CReplyMessage> message) {
+        const std::uint32_t threadId = settings_->commsThreadId.load();
+        if (threadId == 0)
+            return;
+        const std::uint16_t kind = message->RequestType();
+        poster_->PostToThread(threadId, kUnsolicitedMessage, kind, 0, std::move(message));
+    };
+    events.trace = [this](std::string_view line) { Log(line); };
+    session_ = std::make_unique<LinkSession>(std::move(link.fd), serial, std::move(events), settings_->nextRequestId);
+    session_->SetTiming(settings_->retryTimeMs, settings_->maxRetries);
+    session_->SetTracing(settings_->loggingFlags.load() != kLogNone);
+    session_->Start();
+    lock.unlock();
+    Log(serial ? "serial link open on " + device : "network link open to " + host + ":" + std::to_string(port));
+    return kCxOk;
+}
+
+std::uint32_t HalvixLibrary::GetCommsStatus() const
+{
+    std::lock_guard lock(mutex_);
+    if (!session_)
+        return 0;
+    if (session_->Lost())
+        return kCommsLinkLost;
+    std::uint32_t status = session_->Serial() ? kCommsSerialOpen : kCommsNetworkOpen;
+    if (session_->Busy())
+        status |= kCommsBusy;
+    return status;
+}
+
+int HalvixLibrary::PollConnection() const
+{
+    std::lock_guard lock(mutex_);
+    return session_ && !session_->Lost() ? 0 : 1;
+}
+
+int HalvixLibrary::SendRequest(WindowHandle window, std::uint16_t requestType, std::span<const std::uint8_t> payload)
+{
+    if (!settings_->initialised.load())
+        return kCxUninitialized;
+    if (payload.size() > kMaxFramePayload)
+        return kCxBadArgument;
+    std::lock_guard lock(mutex_);
+    if (!session_)
+        return kCxCommError;
+    return session_->Enqueue(window, requestType, std::vector<std::uint8_t>(payload.begin(), payload.end()));
+}
+
+int HalvixLibrary::Ping(WindowHandle window, std::string_view tag)
+{
+    if (tag.size() >= kMaxFramePayload || tag.find('\0') != std::string_view::npos)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(tag.begin(), tag.end());
+    payload.push_back(0);
+    return SendRequest(window, kRequestPing, payload);
+}
+
+int HalvixLibrary::OobS(WindowHandle window, std::uint16_t value)
+{
+    return SendRequest(window, kRequestOobS, U16Payload(value));
+}
+
+int HalvixLibrary::MsgTimeout(WindowHandle window) { return SendRequest(window, kRequestMsgTimeout, {}); }
+
+int HalvixLibrary::PwStatus(WindowHandle window) { return SendRequest(window, kRequestPwStatus, {}); }
+
+int HalvixLibrary::RtStreamReq(WindowHandle window, std::uint16_t on)
+{
+    return SendRequest(window, kRequestRtStreamReq, U16Payload(on));
+}
+
+int HalvixLibrary::StateGet(WindowHandle window) { return SendRequest(window, kRequestStateGet, {}); }
+
+int HalvixLibrary::CfGet(WindowHandle window, std::uint16_t key)
+{
+    return SendRequest(window, kRequestCfGet, U16Payload(key));
+}
+
+int HalvixLibrary::CfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value)
+{
+    if (value.size() >= kMaxFramePayload)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload;
+    payload.reserve(1 + value.size());
+    payload.push_back(key);
+    payload.insert(payload.end(), value.begin(), value.end());
+    return SendRequest(window, kRequestCfSet, payload);
+}
+
+int HalvixLibrary::CfEnum(WindowHandle window) { return SendRequest(window, kRequestCfEnum, {}); }
+
+int HalvixLibrary::Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t option)
+{
+    std::vector<std::uint8_t> payload(4);
+    ByteWriter writer(payload);
+    writer.U16LE(runFlag);
+    writer.U16LE(option);
+    return SendRequest(window, kRequestRun, payload);
+}
+
+int HalvixLibrary::Disco(WindowHandle window) { return SendRequest(window, kRequestDisco, {}); }
+
+}  // namespace corvane

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "halvix/SerialSettings.h"
+#include "platform/Message.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+class LinkSession;
+class MessagePoster;
+
+// This library's own version word (a.b.c.d, a in the top byte).
+constexpr std::uint32_t kCommLibVersion = 0x01010000;
+constexpr std::uint32_t kDefaultRetryTimeMs = 5000;
+constexpr std::uint32_t kMaxRetryTimeMs = 65535;
+constexpr int kDefaultMaxRetries = 2;
+constexpr std::uint32_t kDefaultSocketConnectTimeoutMs = 5000;
+
+struct HalvixOptions {
+    // The library's log (CxAddEventToLog and traffic traces) is also
+    // appended here when set; the newest lines are always kept in memory.
+    std::filesystem::path logFile;
+    std::size_t logLinesKept = 200;
+};
+
+// The communications library: link set-up, one link at a time (TCP or a
+// serial device), and requests answered later by posted messages. Every
+// request gets exactly one answer posted to the window that asked: a
+// kReplyMessage with a CReplyMessage, or a kTimeoutMessage when the logger
+// did not answer within the retry time after the retries, or when the link
+// went away first. Requests go out one at a time in the order they were
+// made. All members are thread-safe.
+class HalvixLibrary {
+public:
+    explicit HalvixLibrary(std::unique_ptr<MessagePoster> poster, HalvixOptions options = {});
+    // Closes the link; requests still waiting are answered with time-outs.
+    ~HalvixLibrary();
+    HalvixLibrary(const HalvixLibrary&) = delete;
+    HalvixLibrary& operator=(const HalvixLibrary&) = delete;
+
+    // Set-up and housekeeping; 0 = success.
+    int SetCommsThreadId(std::uint32_t threadId);
+    int Init();
+    int SetLoggingFlags(std::int32_t flags);
+    int GetLoggingFlags(std::int32_t& flags) const;
+    int AddEventToLog(std::string_view text);
+    int GetCommLibVersion(std::uint32_t& version) const;
+    // Above kMaxRetryTimeMs the time is clamped; 0 counts as 1 ms.
+    int SetRetryTime(std::uint32_t milliseconds);
+    int GetRetryTime(std::uint32_t& milliseconds) const;
+    // How many times a request is sent again before it times out.
+    int SetMaxRetries(int count);
+
+    // Link set-up; 0 = success.
+    int SetComPort(int port);
+    int SetCommunicationType(int type);  // kCommTypeSerial or kCommTypeNetwork
+    int SetSerialSettings(const SerialSettings& settings);
+    int SetNetworkServer(std::string_view host, std::uint16_t port);
+    int SetSocketConnectTimeout(std::uint32_t milliseconds);
+    // open 1: opens the link the settings describe (closing one that is
+    // open); open 0: closes it. 0 = done. Requests still waiting when a
+    // link closes are answered with time-outs.
+    int LoggerConnect(int open);
+    // kCommsBusy | kCommsSerialOpen | kCommsNetworkOpen | kCommsLinkLost.
+    std::uint32_t GetCommsStatus() const;
+    // 0 while a link is open and alive; non-zero when none is open or the
+    // open one was lost.
+    int PollConnection() const;
+
+    // The serial device behind a port number. Ports not in the table map to
+    // "/dev/ttyS<port - 1>"; USB discovery and the connection settings fill
+    // the table, and tests point a port at a pseudo-terminal.
+    void SetSerialDevice(int port, std::string devicePath);
+    std::string SerialDevice(int port) const;
+    // Why the last CxLoggerConnect(1) failed, for the user (names the
+    // device and, for a permission failure, the group that grants access).
+    std::string LastLinkError() const;
+    std::vector<std::string> LogLines() const;
+
+    // Requests: the answer goes to window; 0 = queued, else a kCx... code.
+    int SendRequest(WindowHandle window, std::uint16_t requestType, std::span<const std::uint8_t> payload);
+    int Ping(WindowHandle window, std::string_view tag);
+    int OobS(WindowHandle window, std::uint16_t value);
+    int MsgTimeout(WindowHandle window);
+    int PwStatus(WindowHandle window);
+    int RtStreamReq(WindowHandle window, std::uint16_t on);
+    int StateGet(WindowHandle window);
+    int CfGet(WindowHandle window, std::uint16_t key);
+    int CfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value);
+    int CfEnum(WindowHandle window);
+    int Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
+    int Disco(WindowHandle window);
+
+private:
+    struct Settings;
+    void Log(std::string_view line);
+    std::string SerialDeviceLocked(int port) const;
+    void CloseLinkLocked(std::unique_lock<std::mutex>& lock);
+
+    std::unique_ptr<MessagePoster> poster_;
+    HalvixOptions options_;
+    mutable std::mutex mutex_;
+    std::unique_ptr<Settings> settings_;
+    std::map<int, std::string> serialDevices_;
+    std::string lastLinkError_;
+    mutable std::mutex logMutex_;
+    std::vector<std::string> logLines_;
+    std::unique_ptr<LinkSession> session_;
+};
+
+}  // namespace corvane

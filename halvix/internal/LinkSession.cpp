@@ -1,0 +1,278 @@
+#include "halvix/internal/LinkSession.h"
+
+#include "halvix/HalvixMessages.h"
+#include "halvix/protocol/FdWrite.h"
+#include "halvix/protocol/FrameCodec.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace corvane {
+
+namespace {
+
+std::unique_ptr<CReplyMessage> MakeReply(Frame& frame)
+{
+    std::string text;
+    if (frame.error)
+        text = ParseErrorPayload(frame.payload).text;
+    return std::make_unique<CReplyMessage>(
+        frame.requestType, frame.code, frame.error, std::move(text), std::move(frame.payload));
+}
+
+std::string Describe(std::string_view what, std::uint32_t id, std::uint16_t type, std::size_t length)
+{
+    return std::string(what) + " id " + std::to_string(id) + " type " + std::to_string(type) + " length "
+        + std::to_string(length);
+}
+
+}  // namespace
+
+LinkSession::LinkSession(UniqueFd fd, bool serial, LinkEvents events, std::atomic<std::uint32_t>& nextRequestId)
+    : fd_(std::move(fd)), serial_(serial), events_(std::move(events)), nextRequestId_(nextRequestId)
+{}
+
+LinkSession::~LinkSession()
+{
+    stopping_.store(true);
+    wake_.Wake();
+    if (thread_.joinable())
+        thread_.join();
+    Posts posts;
+    AnswerAllWithTimeouts(posts);
+    RunPosts(posts);
+}
+
+void LinkSession::Start()
+{
+    thread_ = std::thread([this] { Run(); });
+}
+
+void LinkSession::SetTiming(std::uint32_t retryTimeMs, int maxRetries)
+{
+    std::lock_guard lock(mutex_);
+    retryTimeMs_ = retryTimeMs;
+    maxRetries_ = std::max(maxRetries, 0);
+}
+
+int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (lost_.load())
+            return kCxCommError;
+        if (queue_.size() >= kMaxQueued)
+            return kCxQueueFull;
+        Request request;
+        request.window = window;
+        request.requestType = requestType;
+        request.payload = std::move(payload);
+        queue_.push_back(std::move(request));
+    }
+    wake_.Wake();
+    return kCxOk;
+}
+
+bool LinkSession::Busy() const
+{
+    std::lock_guard lock(mutex_);
+    return inFlight_.has_value() || !queue_.empty();
+}
+
+void LinkSession::AddTrace(Posts& posts, std::string text) const
+{
+    if (!tracing_.load())
+        return;
+    Post post;
+    post.kind = Post::Kind::Trace;
+    post.text = std::move(text);
+    posts.push_back(std::move(post));
+}
+
+void LinkSession::RunPosts(Posts& posts)
+{
+    for (Post& post : posts) {
+        switch (post.kind) {
+        case Post::Kind::Reply: events_.reply(post.window, std::move(post.reply)); break;
+        case Post::Kind::Timeout: events_.timeout(post.window, post.requestType); break;
+        case Post::Kind::Unsolicited: events_.unsolicited(std::move(post.reply)); break;
+        case Post::Kind::Trace: events_.trace(post.text); break;
+        }
+    }
+    posts.clear();
+}
+
+void LinkSession::AnswerAllWithTimeouts(Posts& posts)
+{
+    std::lock_guard lock(mutex_);
+    auto answer = [&](const Request& request) {
+        AddTrace(posts, Describe("no answer (link closed) to", request.requestId, request.requestType, 0));
+        Post post;
+        post.kind = Post::Kind::Timeout;
+        post.window = request.window;
+        post.requestType = request.requestType;
+        posts.push_back(std::move(post));
+    };
+    if (inFlight_)
+        answer(*inFlight_);
+    inFlight_.reset();
+    for (const Request& request : queue_)
+        answer(request);
+    queue_.clear();
+}
+
+void LinkSession::MarkLost(std::string_view why)
+{
+    Posts posts;
+    {
+        std::lock_guard lock(mutex_);
+        lost_.store(true);
+    }
+    AddTrace(posts, "link lost: " + std::string(why));
+    AnswerAllWithTimeouts(posts);
+    RunPosts(posts);
+}
+
+std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& posts, int& pollTimeoutMs)
+{
+    std::lock_guard lock(mutex_);
+    const auto now = std::chrono::steady_clock::now();
+    const auto retryTime = std::chrono::milliseconds(retryTimeMs_);
+    bool send = false;
+    if (inFlight_ && now >= inFlight_->deadline) {
+        if (inFlight_->attempts <= maxRetries_) {
+            ++inFlight_->attempts;
+            inFlight_->deadline = now + retryTime;
+            send = true;
+            AddTrace(
+                posts, Describe("send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size()));
+        } else {
+            AddTrace(posts, Describe("time-out of", inFlight_->requestId, inFlight_->requestType, 0));
+            Post post;
+            post.kind = Post::Kind::Timeout;
+            post.window = inFlight_->window;
+            post.requestType = inFlight_->requestType;
+            posts.push_back(std::move(post));
+            inFlight_.reset();
+        }
+    }
+    if (!inFlight_ && !queue_.empty()) {
+        inFlight_ = std::move(queue_.front());
+        queue_.pop_front();
+        std::uint32_t id = nextRequestId_.fetch_add(1);
+        if (id == 0)
+            id = nextRequestId_.fetch_add(1);
+        inFlight_->requestId = id;
+        inFlight_->attempts = 1;
+        inFlight_->deadline = now + retryTime;
+        send = true;
+        AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
+    }
+    pollTimeoutMs = -1;
+    if (inFlight_) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(inFlight_->deadline - now).count();
+        pollTimeoutMs = static_cast<int>(std::clamp<std::int64_t>(left, 0, 65536));
+    }
+    if (!send)
+        return std::nullopt;
+    Frame frame;
+    frame.kind = FrameKind::Request;
+    frame.requestType = inFlight_->requestType;
+    frame.requestId = inFlight_->requestId;
+    frame.payload = inFlight_->payload;
+    return EncodeFrame(frame);
+}
+
+void LinkSession::HandleFrame(Frame frame, Posts& posts)
+{
+    switch (frame.kind) {
+    case FrameKind::Reply: {
+        std::lock_guard lock(mutex_);
+        if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
+            AddTrace(posts,
+                Describe(
+                    "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size()));
+            return;
+        }
+        AddTrace(posts,
+            Describe(frame.error ? "error reply" : "reply", frame.requestId, frame.requestType, frame.payload.size()));
+        Post post;
+        post.kind = Post::Kind::Reply;
+        post.window = inFlight_->window;
+        post.requestType = frame.requestType;
+        post.reply = MakeReply(frame);
+        posts.push_back(std::move(post));
+        inFlight_.reset();
+        return;
+    }
+    case FrameKind::Unsolicited: {
+        AddTrace(posts, Describe("message", frame.requestId, frame.requestType, frame.payload.size()));
+        Post post;
+        post.kind = Post::Kind::Unsolicited;
+        post.requestType = frame.requestType;
+        post.reply = MakeReply(frame);
+        posts.push_back(std::move(post));
+        return;
+    }
+    case FrameKind::Request:
+        AddTrace(posts,
+            Describe("dropped a request from the logger:", frame.requestId, frame.requestType, frame.payload.size()));
+        return;
+    }
+}
+
+void LinkSession::Run()
+{
+    std::vector<std::uint8_t> chunk(4096);
+    while (!stopping_.load()) {
+        Posts posts;
+        int pollTimeoutMs = -1;
+        const auto bytes = NextTransmission(posts, pollTimeoutMs);
+        RunPosts(posts);
+        if (bytes) {
+            std::uint32_t writeTimeMs = 0;
+            {
+                std::lock_guard lock(mutex_);
+                writeTimeMs = retryTimeMs_;
+            }
+            // A write that cannot finish in the retry time counts as an
+            // attempt without an answer; only a dead descriptor ends the link.
+            if (WriteAllBytes(fd_.Get(), *bytes, static_cast<int>(writeTimeMs)) == WriteResult::Failed) {
+                MarkLost(std::strerror(errno));
+                return;
+            }
+            continue;  // the deadline may already have passed during a slow write
+        }
+        pollfd entries[2] = {{fd_.Get(), POLLIN, 0}, {wake_.ReadFd(), POLLIN, 0}};
+        const int ready = ::poll(entries, 2, pollTimeoutMs);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            MarkLost(std::strerror(errno));
+            return;
+        }
+        if ((entries[1].revents & POLLIN) != 0)
+            wake_.Drain();
+        if ((entries[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) == 0)
+            continue;
+        const ssize_t count = ::read(fd_.Get(), chunk.data(), chunk.size());
+        if (count > 0) {
+            reader_.Feed(std::span(chunk).first(static_cast<std::size_t>(count)));
+            while (auto frame = reader_.Next())
+                HandleFrame(std::move(*frame), posts);
+            RunPosts(posts);
+        } else if (count == 0) {
+            MarkLost("closed by the other side");
+            return;
+        } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            MarkLost(std::strerror(errno));
+            return;
+        }
+    }
+}
+
+}  // namespace corvane

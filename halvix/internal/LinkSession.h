@@ -1,0 +1,103 @@
+#pragma once
+
+#include "halvix/CReplyMessage.h"
+#include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/UniqueFd.h"
+#include "halvix/protocol/WakePipe.h"
+#include "platform/Message.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace corvane {
+
+// Where a link session hands its results. Called on the session's thread
+// (or on the thread that closes the session) without any lock held.
+struct LinkEvents {
+    std::function<void(WindowHandle, std::unique_ptr<CReplyMessage>)> reply;
+    std::function<void(WindowHandle, std::uint16_t requestType)> timeout;
+    std::function<void(std::unique_ptr<CReplyMessage>)> unsolicited;
+    std::function<void(std::string_view)> trace;  // only called while tracing is on
+};
+
+// One open link and its thread. The thread sends the queued requests one
+// at a time, waits for each reply within the retry time, sends again up to
+// the retry count, and reads unsolicited messages. When the link goes away
+// it answers everything waiting with time-outs and marks itself lost.
+class LinkSession {
+public:
+    static constexpr std::size_t kMaxQueued = 256;
+
+    LinkSession(UniqueFd fd, bool serial, LinkEvents events, std::atomic<std::uint32_t>& nextRequestId);
+    // Stops the thread; whatever is still waiting is answered with time-outs.
+    ~LinkSession();
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
+
+    void Start();
+    void SetTiming(std::uint32_t retryTimeMs, int maxRetries);
+    void SetTracing(bool on) { tracing_.store(on); }
+    // kCxOk, kCxCommError (link lost) or kCxQueueFull.
+    int Enqueue(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload);
+
+    bool Serial() const { return serial_; }
+    bool Busy() const;
+    bool Lost() const { return lost_.load(); }
+
+private:
+    struct Request {
+        WindowHandle window;
+        std::uint16_t requestType = 0;
+        std::uint32_t requestId = 0;
+        std::vector<std::uint8_t> payload;
+        int attempts = 0;
+        std::chrono::steady_clock::time_point deadline;
+    };
+    // An answer or trace line, handed out after the lock is released.
+    struct Post {
+        enum class Kind { Reply, Timeout, Unsolicited, Trace } kind = Kind::Trace;
+        WindowHandle window;
+        std::uint16_t requestType = 0;
+        std::unique_ptr<CReplyMessage> reply;
+        std::string text;
+    };
+    using Posts = std::vector<Post>;
+
+    void Run();
+    // Decides what to send now; fills posts with answers due.
+    std::optional<std::vector<std::uint8_t>> NextTransmission(Posts& posts, int& pollTimeoutMs);
+    void HandleFrame(Frame frame, Posts& posts);
+    void MarkLost(std::string_view why);
+    void AnswerAllWithTimeouts(Posts& posts);
+    void AddTrace(Posts& posts, std::string text) const;
+    void RunPosts(Posts& posts);
+
+    UniqueFd fd_;
+    const bool serial_;
+    LinkEvents events_;
+    std::atomic<std::uint32_t>& nextRequestId_;
+    WakePipe wake_;
+    FrameReader reader_;
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> lost_{false};
+    std::atomic<bool> tracing_{false};
+
+    mutable std::mutex mutex_;
+    std::deque<Request> queue_;
+    std::optional<Request> inFlight_;
+    std::uint32_t retryTimeMs_ = 5000;
+    int maxRetries_ = 2;
+};
+
+}  // namespace corvane

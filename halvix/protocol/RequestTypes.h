@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+
+namespace corvane {
+
+// Request types (the reply code of each request).
+constexpr std::uint16_t kRequestStateGet = 0;
+constexpr std::uint16_t kRequestMsgTimeout = 1;
+constexpr std::uint16_t kRequestQuvTimeSet = 2;
+constexpr std::uint16_t kRequestSFlagClr = 3;
+constexpr std::uint16_t kRequestPassWd = 4;
+constexpr std::uint16_t kRequestPassMan = 5;
+constexpr std::uint16_t kRequestRun = 8;
+constexpr std::uint16_t kRequestBaseCfg = 9;
+constexpr std::uint16_t kRequestTLEnum = 10;
+constexpr std::uint16_t kRequestCfGet = 11;
+constexpr std::uint16_t kRequestCfSet = 12;
+constexpr std::uint16_t kRequestCfEnum = 13;
+constexpr std::uint16_t kRequestPwStatus = 17;
+constexpr std::uint16_t kRequestReset = 27;
+constexpr std::uint16_t kRequestOobS = 29;
+constexpr std::uint16_t kRequestDisco = 31;
+constexpr std::uint16_t kRequestNetGet = 32;
+constexpr std::uint16_t kRequestNetSet = 33;
+constexpr std::uint16_t kRequestNetParm = 34;
+constexpr std::uint16_t kRequestNetInit = 35;
+constexpr std::uint16_t kRequestRttId = 68;
+constexpr std::uint16_t kRequestRtGet = 69;
+constexpr std::uint16_t kRequestRtStreamReq = 70;
+constexpr std::uint16_t kRequestListSessions = 96;
+constexpr std::uint16_t kRequestEraseAll = 102;
+constexpr std::uint16_t kRequestEraseSession = 103;
+constexpr std::uint16_t kRequestIcpMsg = 128;
+constexpr std::uint16_t kRequestIconMsg = 129;
+constexpr std::uint16_t kRequestPing = 4064;
+constexpr std::uint16_t kRequestFlashInit = 4069;
+constexpr std::uint16_t kRequestFlashData = 4070;
+constexpr std::uint16_t kRequestFlashExec = 4071;
+constexpr std::uint16_t kRequestDbFGet = 4079;
+constexpr std::uint16_t kRequestQuvDbFCtl = 4080;
+constexpr std::uint16_t kRequestTlTran = 4081;
+constexpr std::uint16_t kRequestTlFlash = 4082;
+
+// Kinds of unsolicited logger messages (their request type). The status
+// and error kinds carry a u16 status code at data bytes 2-3 and a
+// NUL-terminated text from data byte 10.
+constexpr std::uint16_t kUnsolicitedRealTime = 71;
+constexpr std::uint16_t kUnsolicitedFatalError = 0xE000;
+constexpr std::uint16_t kUnsolicitedRuntimeError = 0xE001;
+constexpr std::uint16_t kUnsolicitedStatus = 0xE002;
+constexpr std::uint16_t kUnsolicitedE020 = 0xE020;
+constexpr std::uint16_t kUnsolicitedTestResult = 0xE021;
+
+// Status codes of kUnsolicitedStatus messages.
+constexpr std::uint16_t kStatusLoggerEnabled = 19715;
+constexpr std::uint16_t kStatusLoggerHalted = 19716;
+constexpr std::uint16_t kStatusCardInstalled = 3368;
+constexpr std::uint16_t kStatusCardRemoved = 3369;
+
+// Reply codes the callers test.
+constexpr std::uint16_t kCodeAlreadyStopped = 16673;  // CxRun stop of a stopped logger (success)
+constexpr std::uint16_t kCodeLoginRefused = 16905;    // user name or password refused
+
+}  // namespace corvane

@@ -1,0 +1,203 @@
+#include "loggersim/LoggerRequests.h"
+
+#include "base/ByteReader.h"
+#include "base/ByteWriter.h"
+#include "halvix/protocol/FrameCodec.h"
+#include "halvix/protocol/RequestTypes.h"
+
+#include <algorithm>
+#include <string>
+
+namespace corvane {
+
+namespace {
+
+Frame MakeReply(const Frame& request, std::vector<std::uint8_t> data, std::uint16_t code = 0)
+{
+    Frame reply;
+    reply.kind = FrameKind::Reply;
+    reply.requestType = request.requestType;
+    reply.requestId = request.requestId;
+    reply.code = code;
+    reply.payload = std::move(data);
+    return reply;
+}
+
+std::vector<std::uint8_t> U16Data(std::uint16_t value)
+{
+    std::vector<std::uint8_t> data(2);
+    ByteWriter(data).U16LE(value);
+    return data;
+}
+
+std::vector<std::uint8_t> U32Data(std::uint32_t value)
+{
+    std::vector<std::uint8_t> data(4);
+    ByteWriter(data).U32LE(value);
+    return data;
+}
+
+RequestOutcome Reply(Frame reply)
+{
+    RequestOutcome outcome;
+    outcome.reply = std::move(reply);
+    return outcome;
+}
+
+RequestOutcome BadData(const Frame& request)
+{
+    return Reply(MakeErrorReply(
+        request, kSimErrorBadRequestData, "Request " + std::to_string(request.requestType) + " carries bad data"));
+}
+
+RequestOutcome Run(LoggerState& state, const Frame& request, std::int64_t loggerTime)
+{
+    ByteReader reader(request.payload);
+    const std::uint16_t runFlag = reader.U16LE("run flag");
+    reader.U16LE("option");
+    if (reader.Failed() || runFlag > 1)
+        return BadData(request);
+    // Data 2: the run change is done.
+    const std::vector<std::uint8_t> done = U16Data(2);
+    RequestOutcome outcome;
+    if (runFlag == 0 && !state.running) {
+        outcome.reply = MakeReply(request, done, kCodeAlreadyStopped);
+        return outcome;
+    }
+    if (runFlag == 1 && !state.running) {
+        state.running = true;
+        outcome.messages.push_back(
+            MakeStatusMessage(kUnsolicitedStatus, kStatusLoggerEnabled, "Logger enabled", loggerTime));
+        outcome.stateChanged = true;
+    } else if (runFlag == 0) {
+        state.running = false;
+        outcome.messages.push_back(
+            MakeStatusMessage(kUnsolicitedStatus, kStatusLoggerHalted, "Logger halted", loggerTime));
+        outcome.stateChanged = true;
+    }
+    outcome.reply = MakeReply(request, done);
+    return outcome;
+}
+
+RequestOutcome CfGet(const LoggerState& state, const Frame& request)
+{
+    ByteReader reader(request.payload);
+    const std::uint16_t key = reader.U16LE("key");
+    if (reader.Failed())
+        return BadData(request);
+    const auto value = key <= 0xFF ? state.Item(static_cast<std::uint8_t>(key)) : std::nullopt;
+    if (!value)
+        return Reply(MakeErrorReply(
+            request, kSimErrorNoSuchItem, "Configuration item " + std::to_string(key) + " is not present"));
+    std::vector<std::uint8_t> data = U16Data(key);
+    data.insert(data.end(), value->begin(), value->end());
+    return Reply(MakeReply(request, std::move(data)));
+}
+
+RequestOutcome CfSet(LoggerState& state, const Frame& request)
+{
+    if (request.payload.empty())
+        return BadData(request);
+    const std::uint8_t key = request.payload[0];
+    const std::span<const std::uint8_t> value = std::span(request.payload).subspan(1);
+    if (state.running)
+        return Reply(
+            MakeErrorReply(request, kSimErrorLoggerEnabled, "Configuration cannot change while the logger is enabled"));
+    const std::vector<std::uint8_t> present = state.PresentKeys();
+    if (std::find(present.begin(), present.end(), key) == present.end())
+        return Reply(MakeErrorReply(
+            request, kSimErrorNoSuchItem, "Configuration item " + std::to_string(key) + " is not present"));
+    if (!state.SetItem(key, value))
+        return Reply(
+            MakeErrorReply(request, kSimErrorItemLength, "Configuration item " + std::to_string(key) + " is too long"));
+    RequestOutcome outcome = Reply(MakeReply(request, U16Data(key)));
+    outcome.stateChanged = true;
+    return outcome;
+}
+
+}  // namespace
+
+Frame MakeErrorReply(const Frame& request, std::uint16_t code, std::string_view text)
+{
+    Frame reply = MakeReply(request, MakeErrorPayload(code, text), code);
+    reply.error = true;
+    return reply;
+}
+
+Frame MakeStatusMessage(std::uint16_t kind, std::uint16_t code, std::string_view text, std::int64_t loggerTime)
+{
+    const std::string_view cut = text.substr(0, kMaxFramePayload - 11);
+    std::vector<std::uint8_t> data(10 + cut.size() + 1, 0);
+    ByteWriter writer(data);
+    writer.U16LE(0);
+    writer.U16LE(code);
+    writer.U32LE(static_cast<std::uint32_t>(loggerTime));
+    writer.U16LE(0);
+    writer.FixedText(cut, cut.size() + 1);
+    Frame message;
+    message.kind = FrameKind::Unsolicited;
+    message.requestType = kind;
+    message.code = code;
+    message.payload = std::move(data);
+    return message;
+}
+
+Frame MakeRealTimeMessage(
+    std::uint32_t streamId, std::int64_t loggerTime, std::uint16_t subSecond, std::span<const RealTimeItem> items)
+{
+    std::vector<std::uint8_t> data(10 + 6 * items.size(), 0);
+    ByteWriter writer(data);
+    writer.U32LE(streamId);
+    writer.U32LE(static_cast<std::uint32_t>(loggerTime));
+    writer.U16LE(subSecond);
+    for (const RealTimeItem& item : items) {
+        writer.U16LE(item.probeId);
+        writer.F32LE(item.value);
+    }
+    Frame message;
+    message.kind = FrameKind::Unsolicited;
+    message.requestType = kUnsolicitedRealTime;
+    message.payload = std::move(data);
+    return message;
+}
+
+RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int64_t hostSeconds)
+{
+    const std::int64_t loggerTime = hostSeconds + state.clockOffsetSeconds;
+    switch (request.requestType) {
+    case kRequestPing: {
+        // The tag comes back, always NUL-terminated.
+        std::vector<std::uint8_t> data = request.payload;
+        if (data.empty() || data.back() != 0)
+            data.push_back(0);
+        return Reply(MakeReply(request, std::move(data)));
+    }
+    case kRequestOobS: return Reply(MakeReply(request, U32Data(state.StatusWordNow())));
+    case kRequestMsgTimeout: return Reply(MakeReply(request, U32Data(state.messageTimeoutMs)));
+    case kRequestPwStatus: return Reply(MakeReply(request, {state.passwordsOn, state.fullAccess}));
+    case kRequestRtStreamReq: {
+        ByteReader reader(request.payload);
+        const std::uint16_t on = reader.U16LE("on");
+        if (reader.Failed() || on > 1)
+            return BadData(request);
+        RequestOutcome outcome = Reply(MakeReply(request, U16Data(on)));
+        outcome.streaming = on == 1;
+        return outcome;
+    }
+    case kRequestStateGet: return Reply(MakeReply(request, state.StateBlock(loggerTime)));
+    case kRequestCfGet: return CfGet(state, request);
+    case kRequestCfSet: return CfSet(state, request);
+    case kRequestCfEnum: return Reply(MakeReply(request, state.PresentKeys()));
+    case kRequestRun: return Run(state, request, loggerTime);
+    case kRequestDisco: {
+        RequestOutcome outcome = Reply(MakeReply(request, {}));
+        outcome.streaming = false;
+        return outcome;
+    }
+    default:
+        return Reply(MakeErrorReply(
+            request, kSimErrorUnknownRequest, "Request " + std::to_string(request.requestType) + " is not supported"));
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+constexpr std::size_t kStateBlockSize = 136;
+
+// Everything a simulated logger remembers between runs. Texts are
+// Windows-1252 bytes, as the logger keeps them.
+struct LoggerState {
+    // Identity (also configuration items 16, 17, 76 and 91).
+    std::string unitName = "Simulated Logger";
+    std::string unitId = "SIM-0001";
+    std::uint32_t serialNumber = 100001;
+    std::string revision = "A";  // at most 6 bytes
+    std::uint8_t hardwareType = 1;
+    std::uint32_t firmwareVersion = 0x01010000;
+
+    // Status and clock.
+    std::uint32_t statusWord = 0;  // flag bits; bit 31 follows the run state
+    bool running = false;
+    std::int64_t clockOffsetSeconds = 0;  // logger clock minus the host's
+    std::int16_t timeZoneMinutes = 0;     // positive west of UTC
+    std::uint16_t daylightRule = 0;
+
+    // Program net and memory.
+    std::string netName;
+    std::string netDescription;
+    std::uint32_t logMemoryKb = 8192;
+    std::uint32_t logUsedKb = 0;
+    std::int32_t netMemoryBytes = 0;
+
+    // Power and radio.
+    float supplyVolts = 12.0f;
+    float batteryVolts = 3.6f;
+    float temperatureC = 25.0f;
+    std::uint8_t clockBattery = 200;  // volts = (value + 100) / 100
+    std::uint8_t signalBars = 0;
+    std::uint8_t cellQualityBars = 0;
+
+    // Link behaviour.
+    std::uint8_t passwordsOn = 0;
+    std::uint8_t fullAccess = 1;
+    std::uint32_t messageTimeoutMs = 5000;
+
+    // The other configuration items the logger has, by key.
+    std::map<std::uint8_t, std::vector<std::uint8_t>> items;
+
+    // A fresh logger: the identity above and every other item of the table
+    // at its default.
+    static LoggerState Fresh();
+
+    std::uint32_t StatusWordNow() const { return running ? (statusWord | 0x80000000u) : (statusWord & 0x7FFFFFFFu); }
+    // The keys the logger has, ascending.
+    std::vector<std::uint8_t> PresentKeys() const;
+    // A present item's value, at the item's full length.
+    std::optional<std::vector<std::uint8_t>> Item(std::uint8_t key) const;
+    // Stores a value of at most the item's length (zero-filled to it);
+    // false for a key outside the table or a value that is too long.
+    bool SetItem(std::uint8_t key, std::span<const std::uint8_t> value);
+    // The state block at logger time loggerTime (seconds since 1970).
+    std::vector<std::uint8_t> StateBlock(std::int64_t loggerTime) const;
+};
+
+}  // namespace corvane

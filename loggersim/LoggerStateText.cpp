@@ -1,0 +1,269 @@
+#include "loggersim/LoggerStateText.h"
+
+#include "base/Cp1252.h"
+#include "loggersim/ConfigItemTable.h"
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+std::string Hex(std::span<const std::uint8_t> bytes)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+std::optional<std::vector<std::uint8_t>> FromHex(std::string_view text)
+{
+    if (text.size() % 2 != 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(text.size() / 2);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto [end, error] = std::from_chars(text.data() + 2 * i, text.data() + 2 * i + 2, bytes[i], 16);
+        if (error != std::errc() || end != text.data() + 2 * i + 2)
+            return std::nullopt;
+    }
+    return bytes;
+}
+
+std::string Number(std::int64_t value) { return std::to_string(value); }
+
+std::string HexNumber(std::uint32_t value, int digits)
+{
+    char text[16] = {};
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+std::string Float(float value)
+{
+    char text[32] = {};
+    const auto result = std::to_chars(text, text + sizeof text - 1, value);
+    return std::string(text, result.ptr);
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Whole-text integer in decimal, or hexadecimal after "0x".
+template <class T> std::optional<T> ParseInteger(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> ParseFloat(std::string_view text)
+{
+    float value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string Version(std::uint32_t value)
+{
+    return std::to_string(value >> 24) + "." + std::to_string((value >> 16) & 0xFF) + "."
+        + std::to_string((value >> 8) & 0xFF) + "." + std::to_string(value & 0xFF);
+}
+
+std::optional<std::uint32_t> ParseVersion(std::string_view text)
+{
+    std::uint32_t value = 0;
+    for (int part = 0; part < 4; ++part) {
+        const std::size_t dot = part < 3 ? text.find('.') : text.size();
+        if (dot == std::string_view::npos)
+            return std::nullopt;
+        const auto number = ParseInteger<std::uint8_t>(text.substr(0, dot));
+        if (!number)
+            return std::nullopt;
+        value = (value << 8) | *number;
+        text = part < 3 ? text.substr(dot + 1) : std::string_view();
+    }
+    return value;
+}
+
+// A field: how to write it and how to read it back (false: bad value).
+struct Field {
+    const char* name;
+    std::function<std::string(const LoggerState&)> format;
+    std::function<bool(LoggerState&, std::string_view)> parse;
+};
+
+template <class T> Field IntegerField(const char* name, T LoggerState::*member)
+{
+    return {name, [member](const LoggerState& s) { return Number(static_cast<std::int64_t>(s.*member)); },
+        [member](LoggerState& s, std::string_view v) {
+            const auto value = ParseInteger<T>(v);
+            if (value)
+                s.*member = *value;
+            return value.has_value();
+        }};
+}
+
+template <class T> Field HexField(const char* name, T LoggerState::*member, int digits)
+{
+    return {name, [member, digits](const LoggerState& s) { return HexNumber(s.*member, digits); },
+        [member](LoggerState& s, std::string_view v) {
+            const auto value = ParseInteger<T>(v);
+            if (value)
+                s.*member = *value;
+            return value.has_value();
+        }};
+}
+
+Field FloatField(const char* name, float LoggerState::*member)
+{
+    return {name, [member](const LoggerState& s) { return Float(s.*member); },
+        [member](LoggerState& s, std::string_view v) {
+            const auto value = ParseFloat(v);
+            if (value)
+                s.*member = *value;
+            return value.has_value();
+        }};
+}
+
+// A text kept as Windows-1252 bytes and written as UTF-8, of at most limit bytes.
+Field TextField(const char* name, std::string LoggerState::*member, std::size_t limit)
+{
+    return {name, [member](const LoggerState& s) { return Cp1252ToUtf8(s.*member); },
+        [member, limit](LoggerState& s, std::string_view v) {
+            if (Cp1252Length(v) > limit)
+                return false;
+            s.*member = Utf8ToCp1252(v);
+            return true;
+        }};
+}
+
+const std::vector<Field>& Fields()
+{
+    static const std::vector<Field> fields = {
+        TextField("unit-name", &LoggerState::unitName, 21),
+        TextField("unit-id", &LoggerState::unitId, 21),
+        IntegerField("serial-number", &LoggerState::serialNumber),
+        TextField("revision", &LoggerState::revision, 6),
+        IntegerField("hardware-type", &LoggerState::hardwareType),
+        {"firmware-version", [](const LoggerState& s) { return Version(s.firmwareVersion); },
+            [](LoggerState& s, std::string_view v) {
+                const auto value = ParseVersion(v);
+                if (value)
+                    s.firmwareVersion = *value;
+                return value.has_value();
+            }},
+        HexField("status-word", &LoggerState::statusWord, 8),
+        {"run-state", [](const LoggerState& s) { return std::string(s.running ? "enabled" : "stopped"); },
+            [](LoggerState& s, std::string_view v) {
+                if (v != "enabled" && v != "stopped")
+                    return false;
+                s.running = v == "enabled";
+                return true;
+            }},
+        IntegerField("clock-offset-seconds", &LoggerState::clockOffsetSeconds),
+        IntegerField("time-zone-minutes", &LoggerState::timeZoneMinutes),
+        HexField("daylight-rule", &LoggerState::daylightRule, 4),
+        TextField("net-name", &LoggerState::netName, 21),
+        TextField("net-description", &LoggerState::netDescription, 21),
+        IntegerField("log-memory-kb", &LoggerState::logMemoryKb),
+        IntegerField("log-used-kb", &LoggerState::logUsedKb),
+        IntegerField("net-memory-bytes", &LoggerState::netMemoryBytes),
+        FloatField("supply-volts", &LoggerState::supplyVolts),
+        FloatField("battery-volts", &LoggerState::batteryVolts),
+        FloatField("temperature-c", &LoggerState::temperatureC),
+        IntegerField("clock-battery", &LoggerState::clockBattery),
+        IntegerField("signal-bars", &LoggerState::signalBars),
+        IntegerField("cell-quality-bars", &LoggerState::cellQualityBars),
+        IntegerField("passwords-on", &LoggerState::passwordsOn),
+        IntegerField("full-access", &LoggerState::fullAccess),
+        IntegerField("message-timeout-ms", &LoggerState::messageTimeoutMs),
+    };
+    return fields;
+}
+
+constexpr std::string_view kItemPrefix = "item.";
+
+}  // namespace
+
+std::string FormatLoggerState(const LoggerState& state)
+{
+    std::string text = "# Simulated logger state. Texts are UTF-8; configuration items are hex bytes.\n";
+    for (const Field& field : Fields())
+        text += std::string(field.name) + " = " + field.format(state) + "\n";
+    for (const auto& [key, value] : state.items)
+        text += std::string(kItemPrefix) + std::to_string(key) + " = " + Hex(value) + "\n";
+    return text;
+}
+
+ParsedLoggerState ParseLoggerState(std::string_view text)
+{
+    ParsedLoggerState result;
+    LoggerState state = LoggerState::Fresh();
+    state.items.clear();
+    std::set<std::string, std::less<>> seen;
+    int lineNumber = 0;
+    auto fail = [&](const std::string& why) {
+        result.error = "line " + std::to_string(lineNumber) + ": " + why;
+        return result;
+    };
+    while (!text.empty()) {
+        ++lineNumber;
+        const std::size_t end = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos)
+            return fail("no '=' in \"" + std::string(line) + "\"");
+        const std::string_view name = Trim(line.substr(0, equals));
+        const std::string_view value = Trim(line.substr(equals + 1));
+        if (!seen.insert(std::string(name)).second)
+            return fail(std::string(name) + " is given twice");
+        if (name.substr(0, kItemPrefix.size()) == kItemPrefix) {
+            const auto key = ParseInteger<std::uint8_t>(name.substr(kItemPrefix.size()));
+            const auto bytes = FromHex(value);
+            if (!key || !ConfigItemLength(*key))
+                return fail(std::string(name) + " is not a configuration item");
+            if (!bytes || !state.SetItem(*key, *bytes))
+                return fail(std::string(name) + " has a bad value");
+            continue;
+        }
+        const Field* field = nullptr;
+        for (const Field& candidate : Fields())
+            if (name == candidate.name)
+                field = &candidate;
+        if (field == nullptr)
+            return fail("unknown setting " + std::string(name));
+        if (!field->parse(state, value))
+            return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
+    }
+    result.state = std::move(state);
+    return result;
+}
+
+}  // namespace corvane

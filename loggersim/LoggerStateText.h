@@ -1,0 +1,23 @@
+#pragma once
+
+#include "loggersim/LoggerState.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// The state file's text: one "name = value" line per field, then one
+// "item.<key> = <hex>" line per configuration item the logger has.
+std::string FormatLoggerState(const LoggerState& state);
+
+struct ParsedLoggerState {
+    std::optional<LoggerState> state;  // nothing when the text is damaged
+    std::string error;                 // which line is wrong, and why
+};
+// Fields that are missing keep their fresh values; items that are missing
+// are items the logger does not have.
+ParsedLoggerState ParseLoggerState(std::string_view text);
+
+}  // namespace corvane

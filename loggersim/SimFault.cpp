@@ -1,0 +1,80 @@
+#include "loggersim/SimFault.h"
+
+#include <charconv>
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+template <class T> std::optional<T> Integer(std::string_view text)
+{
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<SimFault> ParseSimFault(std::string_view text)
+{
+    // Kind, type and, for delay and error, one more field; an error's text
+    // is the rest and may hold colons itself.
+    std::vector<std::string_view> fields;
+    for (int i = 0; i < 3 && !text.empty(); ++i) {
+        const std::size_t colon = text.find(':');
+        fields.push_back(text.substr(0, colon));
+        text = colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
+    }
+    if (fields.size() < 2)
+        return std::nullopt;
+    SimFault fault;
+    const std::string_view kind = fields[0];
+    std::string_view type = fields[1];
+    const std::size_t slash = type.find('/');
+    if (slash != std::string_view::npos) {
+        const auto count = Integer<int>(type.substr(slash + 1));
+        if (!count || *count < 1)
+            return std::nullopt;
+        fault.count = *count;
+        type = type.substr(0, slash);
+    }
+    if (type != "*") {
+        fault.requestType = Integer<std::uint16_t>(type);
+        if (!fault.requestType)
+            return std::nullopt;
+    }
+    if (kind == "no-reply" || kind == "drop") {
+        if (fields.size() != 2)
+            return std::nullopt;
+        fault.kind = kind == "drop" ? SimFault::Kind::DropLink : SimFault::Kind::NoReply;
+        return fault;
+    }
+    if (kind == "delay") {
+        const auto delay = fields.size() == 3 && text.empty() ? Integer<std::uint32_t>(fields[2]) : std::nullopt;
+        if (!delay)
+            return std::nullopt;
+        fault.kind = SimFault::Kind::Delay;
+        fault.delayMs = *delay;
+        return fault;
+    }
+    if (kind == "error") {
+        const auto code = fields.size() == 3 ? Integer<std::uint16_t>(fields[2]) : std::nullopt;
+        if (!code)
+            return std::nullopt;
+        fault.kind = SimFault::Kind::ErrorReply;
+        fault.code = *code;
+        fault.text = std::string(text);
+        return fault;
+    }
+    return std::nullopt;
+}
+
+}  // namespace corvane

@@ -1,0 +1,483 @@
+#include "loggersim/SimulatedLogger.h"
+
+#include "halvix/protocol/FdWrite.h"
+#include "halvix/protocol/FrameCodec.h"
+#include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/UniqueFd.h"
+#include "halvix/protocol/WakePipe.h"
+#include "loggersim/LoggerRequests.h"
+#include "loggersim/LoggerStateFile.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <optional>
+
+namespace corvane {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Writes to a network link may wait this long for room; a pseudo-terminal
+// nobody reads drops what does not fit at once.
+constexpr int kNetworkWriteTimeoutMs = 1000;
+constexpr std::uint32_t kStreamId = 1;
+
+std::int64_t HostSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+}  // namespace
+
+struct SimulatedLogger::Link {
+    UniqueFd fd;
+    UniqueFd heldSlave;  // a pseudo-terminal's own slave end, so it never hangs up
+    bool pty = false;
+    bool closed = false;
+    FrameReader reader;
+    bool streaming = false;
+    Clock::time_point nextTick;
+    std::uint32_t ticks = 0;
+    struct Answered {
+        std::uint32_t requestId = 0;
+        std::uint16_t requestType = 0;
+        std::vector<std::uint8_t> payload;
+        std::optional<Frame> reply;
+    };
+    std::optional<Answered> last;  // a repeat of it gets the same reply again
+    struct Output {
+        Clock::time_point due;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<Output> outputs;
+};
+
+struct SimulatedLogger::Shared {
+    mutable std::mutex mutex;
+    LoggerState state;
+    std::vector<SimFault> faults;
+    std::vector<Frame> pendingMessages;
+    bool dropRequested = false;
+    std::string startError;
+    std::string stateNotice;
+    std::string saveError;
+    std::string ptyPath;
+    std::size_t linkCount = 0;
+    WakePipe wake;
+    UniqueFd listener;
+};
+
+SimulatedLogger::SimulatedLogger(SimulatorOptions options)
+    : options_(std::move(options)), shared_(std::make_unique<Shared>())
+{}
+
+SimulatedLogger::~SimulatedLogger() { Stop(); }
+
+std::string SimulatedLogger::StartError() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->startError;
+}
+
+std::string SimulatedLogger::StateNotice() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->stateNotice;
+}
+
+std::string SimulatedLogger::SaveError() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->saveError;
+}
+
+std::string SimulatedLogger::PtyPath() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->ptyPath;
+}
+
+std::size_t SimulatedLogger::LinkCount() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->linkCount;
+}
+
+LoggerState SimulatedLogger::State() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->state;
+}
+
+void SimulatedLogger::InjectFault(SimFault fault)
+{
+    std::lock_guard lock(shared_->mutex);
+    shared_->faults.push_back(std::move(fault));
+}
+
+void SimulatedLogger::ClearFaults()
+{
+    std::lock_guard lock(shared_->mutex);
+    shared_->faults.clear();
+}
+
+void SimulatedLogger::SendMessage(std::uint16_t kind, std::uint16_t code, std::string_view text)
+{
+    {
+        std::lock_guard lock(shared_->mutex);
+        const std::int64_t loggerTime = HostSeconds() + shared_->state.clockOffsetSeconds;
+        shared_->pendingMessages.push_back(MakeStatusMessage(kind, code, text, loggerTime));
+    }
+    shared_->wake.Wake();
+}
+
+void SimulatedLogger::DropLinks()
+{
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->dropRequested = true;
+    }
+    shared_->wake.Wake();
+}
+
+bool SimulatedLogger::Start()
+{
+    if (started_)
+        return true;
+    auto fail = [&](std::string why) {
+        std::lock_guard lock(shared_->mutex);
+        shared_->startError = std::move(why);
+        return false;
+    };
+    if (!shared_->wake.Valid())
+        return fail("cannot make a wake-up pipe: " + std::string(std::strerror(errno)));
+    std::error_code folderError;
+    std::filesystem::create_directories(options_.stateFolder, folderError);
+    if (folderError || !std::filesystem::is_directory(options_.stateFolder))
+        return fail("cannot use the state folder " + options_.stateFolder.string());
+    LoadedLoggerState loaded = LoadLoggerState(options_.stateFolder);
+    const FileError saved = SaveLoggerState(options_.stateFolder, loaded.state);
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->state = std::move(loaded.state);
+        shared_->stateNotice = std::move(loaded.notice);
+        if (saved)
+            shared_->saveError = saved.message;
+    }
+
+    if (options_.listen) {
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+        addrinfo* addresses = nullptr;
+        const std::string port = std::to_string(options_.listenPort);
+        const int lookup = ::getaddrinfo(options_.listenHost.c_str(), port.c_str(), &hints, &addresses);
+        if (lookup != 0)
+            return fail("cannot find " + options_.listenHost + ": " + ::gai_strerror(lookup));
+        std::string why = "no address";
+        for (addrinfo* address = addresses; address != nullptr && !shared_->listener.Valid();
+             address = address->ai_next) {
+            UniqueFd fd(::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            const int reuse = 1;
+            if (fd.Valid())
+                (void)::setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+            if (!fd.Valid() || ::bind(fd.Get(), address->ai_addr, address->ai_addrlen) != 0
+                || ::listen(fd.Get(), 4) != 0) {
+                why = std::strerror(errno);
+                continue;
+            }
+            sockaddr_storage bound{};
+            socklen_t size = sizeof bound;
+            if (::getsockname(fd.Get(), reinterpret_cast<sockaddr*>(&bound), &size) == 0) {
+                const std::uint16_t boundPort = bound.ss_family == AF_INET6
+                    ? ntohs(reinterpret_cast<const sockaddr_in6*>(&bound)->sin6_port)
+                    : ntohs(reinterpret_cast<const sockaddr_in*>(&bound)->sin_port);
+                port_.store(boundPort);
+            }
+            shared_->listener = std::move(fd);
+        }
+        ::freeaddrinfo(addresses);
+        if (!shared_->listener.Valid())
+            return fail("cannot listen on " + options_.listenHost + ":" + port + ": " + why);
+    }
+    if (options_.pty && !OpenPty())
+        return fail("cannot make a pseudo-terminal: " + std::string(std::strerror(errno)));
+    started_ = true;
+    stopping_.store(false);
+    thread_ = std::thread([this] { Serve(); });
+    return true;
+}
+
+void SimulatedLogger::Stop()
+{
+    if (!started_)
+        return;
+    stopping_.store(true);
+    shared_->wake.Wake();
+    if (thread_.joinable())
+        thread_.join();
+    links_.clear();
+    shared_->listener.Reset();
+    std::lock_guard lock(shared_->mutex);
+    shared_->linkCount = 0;
+    started_ = false;
+}
+
+bool SimulatedLogger::OpenPty()
+{
+    UniqueFd master(::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!master.Valid() || ::grantpt(master.Get()) != 0 || ::unlockpt(master.Get()) != 0)
+        return false;
+    char name[128] = {};
+    if (::ptsname_r(master.Get(), name, sizeof name) != 0)
+        return false;
+    UniqueFd slave(::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!slave.Valid())
+        return false;
+    // Raw from the start: no echo of our own replies, no line editing.
+    termios line{};
+    if (::tcgetattr(slave.Get(), &line) == 0) {
+        ::cfmakeraw(&line);
+        ::tcsetattr(slave.Get(), TCSANOW, &line);
+    }
+    auto link = std::make_unique<Link>();
+    link->fd = std::move(master);
+    link->heldSlave = std::move(slave);
+    link->pty = true;
+    links_.push_back(std::move(link));
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->ptyPath = name;
+        shared_->linkCount = links_.size();
+    }
+    if (options_.onPtyPath)
+        options_.onPtyPath(name);
+    return true;
+}
+
+void SimulatedLogger::AcceptLink()
+{
+    UniqueFd fd(::accept4(shared_->listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    if (!fd.Valid())
+        return;
+    const int noDelay = 1;
+    (void)::setsockopt(fd.Get(), IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+    auto link = std::make_unique<Link>();
+    link->fd = std::move(fd);
+    links_.push_back(std::move(link));
+}
+
+void SimulatedLogger::CloseLink(Link& link)
+{
+    link.fd.Reset();
+    link.heldSlave.Reset();
+    link.closed = true;
+}
+
+void SimulatedLogger::Queue(Link& link, const Frame& frame, std::uint32_t delayMs)
+{
+    if (link.closed)
+        return;
+    std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
+    if (bytes)
+        link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
+}
+
+void SimulatedLogger::FlushOutputs(Link& link)
+{
+    const auto now = Clock::now();
+    // Due outputs go in the order they were queued; later ones wait.
+    auto due = std::stable_partition(
+        link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
+    std::vector<Link::Output> sending(std::make_move_iterator(link.outputs.begin()), std::make_move_iterator(due));
+    link.outputs.erase(link.outputs.begin(), due);
+    for (const Link::Output& output : sending) {
+        if (link.closed)
+            return;
+        const WriteResult result = WriteAllBytes(link.fd.Get(), output.bytes, link.pty ? 0 : kNetworkWriteTimeoutMs);
+        if (result == WriteResult::Failed || (result == WriteResult::TimedOut && !link.pty))
+            CloseLink(link);
+    }
+}
+
+void SimulatedLogger::TickRealTime(Link& link)
+{
+    const auto now = Clock::now();
+    if (!link.streaming || link.closed || now < link.nextTick)
+        return;
+    const auto interval = std::chrono::milliseconds(std::max<std::uint32_t>(options_.realTimeIntervalMs, 1));
+    link.nextTick = std::max(link.nextTick + interval, now);
+    ++link.ticks;
+    Frame message;
+    {
+        std::lock_guard lock(shared_->mutex);
+        const auto wallClock = std::chrono::system_clock::now().time_since_epoch();
+        const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(wallClock).count() % 1000;
+        const RealTimeItem items[] = {
+            {1, shared_->state.temperatureC},
+            {2, shared_->state.supplyVolts},
+            {3, static_cast<float>(link.ticks)},
+        };
+        message = MakeRealTimeMessage(kStreamId, HostSeconds() + shared_->state.clockOffsetSeconds,
+            static_cast<std::uint16_t>(milliseconds / 5), items);
+    }
+    Queue(link, message);
+}
+
+void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
+{
+    if (frame.kind != FrameKind::Request || link.closed)
+        return;
+    // A request sent again after a lost reply gets the same reply again and
+    // is not carried out twice.
+    if (link.last && link.last->reply && link.last->requestId == frame.requestId
+        && link.last->requestType == frame.requestType && link.last->payload == frame.payload) {
+        Queue(link, *link.last->reply);
+        return;
+    }
+    link.last = Link::Answered{frame.requestId, frame.requestType, frame.payload, std::nullopt};
+
+    std::optional<SimFault> fault;
+    RequestOutcome outcome;
+    {
+        std::lock_guard lock(shared_->mutex);
+        auto& faults = shared_->faults;
+        const auto found = std::find_if(faults.begin(), faults.end(), [&](const SimFault& candidate) {
+            return !candidate.requestType || *candidate.requestType == frame.requestType;
+        });
+        if (found != faults.end()) {
+            fault = *found;
+            if (found->count > 0 && --found->count == 0)
+                faults.erase(found);
+        }
+        if (!fault || fault->kind == SimFault::Kind::Delay) {
+            outcome = HandleRequest(shared_->state, frame, HostSeconds());
+            if (outcome.stateChanged) {
+                const FileError saved = SaveLoggerState(options_.stateFolder, shared_->state);
+                shared_->saveError = saved ? saved.message : std::string();
+            }
+        }
+    }
+    if (fault && fault->kind == SimFault::Kind::NoReply)
+        return;
+    if (fault && fault->kind == SimFault::Kind::DropLink) {
+        CloseLink(link);
+        return;
+    }
+    if (fault && fault->kind == SimFault::Kind::ErrorReply) {
+        link.last->reply = MakeErrorReply(frame, fault->code, fault->text);
+        Queue(link, *link.last->reply);
+        return;
+    }
+    const std::uint32_t delayMs = fault ? fault->delayMs : 0;
+    if (outcome.streaming) {
+        link.streaming = *outcome.streaming;
+        link.nextTick = Clock::now() + std::chrono::milliseconds(delayMs + options_.realTimeIntervalMs);
+    }
+    for (const Frame& message : outcome.messages)
+        for (const auto& other : links_)
+            Queue(*other, message, other.get() == &link ? delayMs : 0);
+    if (outcome.reply) {
+        link.last->reply = outcome.reply;
+        Queue(link, *outcome.reply, delayMs);
+    }
+}
+
+void SimulatedLogger::ReadLink(Link& link)
+{
+    std::uint8_t chunk[4096];
+    const ssize_t count = ::read(link.fd.Get(), chunk, sizeof chunk);
+    if (count > 0) {
+        link.reader.Feed(std::span(chunk, static_cast<std::size_t>(count)));
+        while (!link.closed) {
+            std::optional<Frame> frame = link.reader.Next();
+            if (!frame)
+                break;
+            HandleFrame(link, *frame);
+        }
+        return;
+    }
+    if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+        return;
+    // A pseudo-terminal keeps its own slave end open, so an end of input
+    // there is momentary; a network link has gone.
+    if (!link.pty)
+        CloseLink(link);
+}
+
+int SimulatedLogger::NextTimeoutMs() const
+{
+    std::optional<Clock::time_point> next;
+    for (const auto& link : links_) {
+        for (const Link::Output& output : link->outputs)
+            next = next ? std::min(*next, output.due) : output.due;
+        if (link->streaming)
+            next = next ? std::min(*next, link->nextTick) : link->nextTick;
+    }
+    if (!next)
+        return -1;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
+    return static_cast<int>(std::clamp<std::int64_t>(left, 0, 60000));
+}
+
+void SimulatedLogger::Serve()
+{
+    while (!stopping_.load()) {
+        std::vector<Frame> messages;
+        bool drop = false;
+        {
+            std::lock_guard lock(shared_->mutex);
+            messages.swap(shared_->pendingMessages);
+            drop = std::exchange(shared_->dropRequested, false);
+        }
+        for (const auto& link : links_) {
+            if (drop)
+                CloseLink(*link);
+            for (const Frame& message : messages)
+                Queue(*link, message);
+            FlushOutputs(*link);
+            TickRealTime(*link);
+            FlushOutputs(*link);
+        }
+        std::erase_if(links_, [](const auto& link) { return link->closed; });
+        // A dropped serial link comes back as a new pseudo-terminal.
+        if (options_.pty && std::none_of(links_.begin(), links_.end(), [](const auto& link) { return link->pty; }))
+            OpenPty();
+        {
+            std::lock_guard lock(shared_->mutex);
+            shared_->linkCount = links_.size();
+        }
+
+        std::vector<pollfd> entries;
+        entries.push_back({shared_->wake.ReadFd(), POLLIN, 0});
+        if (shared_->listener.Valid())
+            entries.push_back({shared_->listener.Get(), POLLIN, 0});
+        const std::size_t firstLink = entries.size();
+        for (const auto& link : links_)
+            entries.push_back({link->fd.Get(), POLLIN, 0});
+        const int ready = ::poll(entries.data(), entries.size(), NextTimeoutMs());
+        if (ready < 0)
+            continue;
+        if ((entries[0].revents & POLLIN) != 0)
+            shared_->wake.Drain();
+        if (shared_->listener.Valid() && (entries[1].revents & POLLIN) != 0)
+            AcceptLink();
+        for (std::size_t i = firstLink; i < entries.size() && i - firstLink < links_.size(); ++i)
+            if ((entries[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0)
+                ReadLink(*links_[i - firstLink]);
+    }
+}
+
+}  // namespace corvane

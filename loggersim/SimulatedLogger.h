@@ -1,0 +1,90 @@
+#pragma once
+
+#include "halvix/protocol/Frame.h"
+#include "loggersim/LoggerState.h"
+#include "loggersim/SimFault.h"
+
+#include <atomic>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace corvane {
+
+struct SimulatorOptions {
+    std::filesystem::path stateFolder;  // must exist
+    bool listen = true;                 // take network links
+    std::string listenHost = "127.0.0.1";
+    std::uint16_t listenPort = 0;  // 0: any free port (see Port())
+    bool pty = false;              // offer a serial link on a pseudo-terminal
+    std::uint32_t realTimeIntervalMs = 1000;
+    // Called with the pseudo-terminal's device path whenever one is made: at
+    // start (on the thread that starts) and after a dropped serial link (on
+    // the simulator's thread).
+    std::function<void(const std::string&)> onPtyPath;
+};
+
+// A simulated logger speaking the link protocol: on a TCP port, on a
+// pseudo-terminal, or both, with its state kept in its state folder. One
+// thread serves every link; requests are answered in order. Faults can be
+// injected for tests. Not copyable; Stop (or the destructor) ends it.
+class SimulatedLogger {
+public:
+    explicit SimulatedLogger(SimulatorOptions options);
+    ~SimulatedLogger();
+    SimulatedLogger(const SimulatedLogger&) = delete;
+    SimulatedLogger& operator=(const SimulatedLogger&) = delete;
+
+    // Loads the state and opens the listening socket and the
+    // pseudo-terminal; false with StartError() when that fails.
+    bool Start();
+    void Stop();
+    std::string StartError() const;
+    // Empty, or the notice about a damaged state file found at start.
+    std::string StateNotice() const;
+    // Empty, or why the state could not be saved last time.
+    std::string SaveError() const;
+
+    std::uint16_t Port() const { return port_.load(); }
+    std::string PtyPath() const;
+    std::size_t LinkCount() const;
+    LoggerState State() const;
+
+    void InjectFault(SimFault fault);
+    void ClearFaults();
+    // Sends a status or error message (kind 0xE000 to 0xE021) on every link.
+    void SendMessage(std::uint16_t kind, std::uint16_t code, std::string_view text);
+    // Closes every link at once, as if the cable was pulled.
+    void DropLinks();
+
+private:
+    struct Link;
+    struct Shared;
+
+    void Serve();
+    bool OpenPty();
+    void AcceptLink();
+    void ReadLink(Link& link);
+    void HandleFrame(Link& link, const Frame& frame);
+    void Queue(Link& link, const Frame& frame, std::uint32_t delayMs = 0);
+    void FlushOutputs(Link& link);
+    void TickRealTime(Link& link);
+    void CloseLink(Link& link);
+    int NextTimeoutMs() const;
+
+    SimulatorOptions options_;
+    std::unique_ptr<Shared> shared_;
+    std::vector<std::unique_ptr<Link>> links_;  // the server thread's
+    std::atomic<std::uint16_t> port_{0};
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    bool started_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,429 @@
+#include "halvix/HalvixLib.h"
+
+#include "HalvixTestSupport.h"
+#include "loggersim/LoggerRequests.h"
+#include "loggersim/SimulatedLogger.h"
+#include "tests/platform/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <ostream>
+#include <thread>
+
+namespace corvane {
+namespace {
+
+using test::Posted;
+using test::PostLog;
+using test::RecordingPoster;
+using test::ScratchFolder;
+
+constexpr std::uint32_t kCommsThread = 41;
+constexpr WindowHandle kWindow{17};
+
+enum class LinkKind { Network, Serial };
+
+void PrintTo(LinkKind kind, std::ostream* out) { *out << (kind == LinkKind::Network ? "network" : "serial"); }
+
+// A library installed for the test and linked to an in-process simulated
+// logger that offers both a TCP port and a pseudo-terminal.
+class HalvixLinkTest : public ::testing::TestWithParam<LinkKind> {
+protected:
+    HalvixLinkTest()
+    {
+        SimulatorOptions options;
+        options.stateFolder = folder_.Path() / "logger";
+        options.pty = true;
+        options.realTimeIntervalMs = 20;
+        sim_ = std::make_unique<SimulatedLogger>(options);
+        EXPECT_TRUE(sim_->Start()) << sim_->StartError();
+        library_ = std::make_unique<HalvixLibrary>(std::make_unique<RecordingPoster>(posts_));
+        installation_ = std::make_unique<HalvixInstallation>(*library_);
+        EXPECT_EQ(CxSetCommsThreadID(kCommsThread), kCxOk);
+        EXPECT_EQ(CxInitHalvixLib(), kCxOk);
+        EXPECT_EQ(CxSetRetryTime(2000), kCxOk);
+        EXPECT_EQ(CxSetMaxRetries(0), kCxOk);
+    }
+
+    ~HalvixLinkTest() override
+    {
+        CxLoggerConnect(0);
+        installation_.reset();
+        library_.reset();
+        sim_->Stop();
+    }
+
+    int Connect(LinkKind kind)
+    {
+        if (kind == LinkKind::Serial) {
+            ptyBefore_ = sim_->PtyPath();
+            library_->SetSerialDevice(7, ptyBefore_);
+            EXPECT_EQ(CxSetComPort(7), kCxOk);
+            EXPECT_EQ(CxSetSerialDCB(SerialSettings{}), kCxOk);
+            EXPECT_EQ(CxSetCommunicationType(kCommTypeSerial), kCxOk);
+        } else {
+            EXPECT_EQ(CxSetNetworkServer("127.0.0.1", sim_->Port()), kCxOk);
+            EXPECT_EQ(CxSetCommunicationType(kCommTypeNetwork), kCxOk);
+            EXPECT_EQ(CxSetSocketConnectTimeout(2000), kCxOk);
+        }
+        return CxLoggerConnect(1);
+    }
+
+    void WaitForNewPty()
+    {
+        for (int i = 0; i < 2000 && sim_->PtyPath() == ptyBefore_; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        EXPECT_NE(sim_->PtyPath(), ptyBefore_);
+    }
+
+    // Issues a request and waits for its answer (the next window message).
+    Posted Answer(const std::function<int()>& request)
+    {
+        const std::size_t before = PostLog::WindowPosts(posts_->Snapshot()).size();
+        EXPECT_EQ(request(), kCxOk);
+        return posts_->WaitForWindowPost(before + 1);
+    }
+
+    std::shared_ptr<CReplyMessage> Reply(const std::function<int()>& request, std::uint16_t type)
+    {
+        const Posted posted = Answer(request);
+        EXPECT_EQ(posted.id, kReplyMessage);
+        EXPECT_EQ(posted.window, kWindow);
+        EXPECT_EQ(posted.wParam, type);
+        EXPECT_NE(posted.reply, nullptr);
+        if (posted.reply == nullptr)
+            return std::make_shared<CReplyMessage>(0xFFFF, 0, true, "no reply", std::vector<std::uint8_t>{});
+        EXPECT_EQ(posted.reply->RequestType(), type);
+        return posted.reply;
+    }
+
+    ScratchFolder folder_;
+    std::shared_ptr<PostLog> posts_ = std::make_shared<PostLog>();
+    std::unique_ptr<SimulatedLogger> sim_;
+    std::string ptyBefore_;
+    std::unique_ptr<HalvixLibrary> library_;
+    std::unique_ptr<HalvixInstallation> installation_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Links, HalvixLinkTest, ::testing::Values(LinkKind::Network, LinkKind::Serial),
+    [](const ::testing::TestParamInfo<LinkKind>& link) {
+        return link.param == LinkKind::Network ? "Network" : "Serial";
+    });
+
+TEST_P(HalvixLinkTest, EveryRequestIsAnsweredWithTheDataItsCallersRead)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    EXPECT_EQ(CxGetCommsStatus(), GetParam() == LinkKind::Serial ? kCommsSerialOpen : kCommsNetworkOpen);
+    EXPECT_EQ(CxPollConnection(), 0);
+
+    auto ping = Reply([] { return CxPing(kWindow, "Connect Ping"); }, kRequestPing);
+    EXPECT_FALSE(ping->ErrorFlag());
+    EXPECT_EQ(ping->TextAt(0), "Connect Ping");
+
+    auto oob = Reply([] { return CxOobS(kWindow, 1); }, kRequestOobS);
+    EXPECT_EQ(oob->U32At(0), 0u);
+
+    auto timeout = Reply([] { return CxMsgTimeout(kWindow); }, kRequestMsgTimeout);
+    EXPECT_EQ(timeout->U32At(0), 5000u);
+
+    auto passwords = Reply([] { return CxPwStatus(kWindow); }, kRequestPwStatus);
+    EXPECT_EQ(passwords->U8At(0), 0);
+    EXPECT_EQ(passwords->U8At(1), 1);
+
+    auto stream = Reply([] { return CxRtStreamReq(kWindow, 0); }, kRequestRtStreamReq);
+    EXPECT_EQ(stream->U16At(0), 0);
+
+    auto state = Reply([] { return CxStateGet(kWindow); }, kRequestStateGet);
+    EXPECT_EQ(state->DataLength(), 136u);
+    EXPECT_EQ(state->TextAt(0, 22), "Simulated Logger");
+    EXPECT_EQ(state->TextAt(22, 22), "SIM-0001");
+    EXPECT_EQ(state->U32At(44), sim_->State().firmwareVersion);
+
+    auto identification = Reply([] { return CxCfGet(kWindow, 76); }, kRequestCfGet);
+    EXPECT_EQ(identification->DataLength(), 2u + 14u);
+    EXPECT_EQ(identification->U16At(0), 76);
+    EXPECT_EQ(identification->U32At(2), 100001u);
+
+    const auto name = test::Bytes(std::string_view("Pump House\0", 11));
+    auto set = Reply([&] { return CxCfSet(kWindow, 17, name); }, kRequestCfSet);
+    EXPECT_FALSE(set->ErrorFlag());
+    EXPECT_EQ(set->U16At(0), 17);
+    auto named = Reply([] { return CxCfGet(kWindow, 17); }, kRequestCfGet);
+    EXPECT_EQ(named->TextAt(2), "Pump House");
+    EXPECT_EQ(sim_->State().unitName, "Pump House");
+
+    auto keys = Reply([] { return CxCfEnum(kWindow); }, kRequestCfEnum);
+    const auto keyBytes = keys->Data();
+    for (const std::uint8_t key : std::array<std::uint8_t, 5>{1, 42, 76, 80, 91})
+        EXPECT_NE(std::find(keyBytes.begin(), keyBytes.end(), key), keyBytes.end()) << int(key);
+
+    EXPECT_EQ(CxDisco(kWindow), kCxOk);
+    EXPECT_EQ(posts_->WaitForWindowPost(11).id, kReplyMessage);
+}
+
+TEST_P(HalvixLinkTest, RunSendsTheStatusMessageBeforeItsReply)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    auto start = Reply([] { return CxRun(kWindow, 1, 0); }, kRequestRun);
+    EXPECT_FALSE(start->ErrorFlag());
+    EXPECT_EQ(start->Code(), 0);
+    EXPECT_EQ(start->DataLength(), 2u);
+    EXPECT_EQ(start->U16At(0), 2);
+
+    const auto posts = posts_->Snapshot();
+    const auto status = std::find_if(posts.begin(), posts.end(), [](const Posted& p) { return p.toThread; });
+    const auto reply = std::find_if(posts.begin(), posts.end(), [](const Posted& p) { return !p.toThread; });
+    ASSERT_NE(status, posts.end());
+    EXPECT_LT(status - posts.begin(), reply - posts.begin());
+    EXPECT_EQ(status->threadId, kCommsThread);
+    EXPECT_EQ(status->id, kUnsolicitedMessage);
+    EXPECT_EQ(status->wParam, kUnsolicitedStatus);
+    ASSERT_NE(status->reply, nullptr);
+    EXPECT_EQ(status->reply->RequestType(), kUnsolicitedStatus);
+    EXPECT_EQ(status->reply->U16At(2), kStatusLoggerEnabled);
+    EXPECT_EQ(status->reply->TextAt(10), "Logger enabled");
+    EXPECT_TRUE(sim_->State().running);
+
+    auto stop = Reply([] { return CxRun(kWindow, 0, 0); }, kRequestRun);
+    EXPECT_EQ(stop->Code(), 0);
+    auto again = Reply([] { return CxRun(kWindow, 0, 0); }, kRequestRun);
+    EXPECT_FALSE(again->ErrorFlag());
+    EXPECT_EQ(again->Code(), kCodeAlreadyStopped);
+    EXPECT_EQ(again->U16At(0), 2);
+    // One message per change: enabled, then halted; none for the second stop.
+    const auto all = posts_->Snapshot();
+    EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const Posted& p) { return p.toThread; }), 2);
+}
+
+TEST_P(HalvixLinkTest, ErrorRepliesCarryCodeAndTextInDataAndFields)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    auto missing = Reply([] { return CxCfGet(kWindow, 200); }, kRequestCfGet);
+    EXPECT_TRUE(missing->ErrorFlag());
+    EXPECT_EQ(missing->Code(), kSimErrorNoSuchItem);
+    EXPECT_EQ(missing->ErrorText(), "Configuration item 200 is not present");
+    EXPECT_EQ(missing->U16At(0), kSimErrorNoSuchItem);
+    EXPECT_EQ(missing->TextAt(2), missing->ErrorText());
+    EXPECT_EQ(missing->DataLength(), 2u + missing->ErrorText().size() + 1u);
+
+    sim_->InjectFault({SimFault::Kind::ErrorReply, kRequestRun, 0, 282, "SD card scan in progress", 1});
+    auto refused = Reply([] { return CxRun(kWindow, 1, 0); }, kRequestRun);
+    EXPECT_TRUE(refused->ErrorFlag());
+    EXPECT_EQ(refused->Code(), 282);
+    EXPECT_EQ(refused->ErrorText(), "SD card scan in progress");
+    EXPECT_FALSE(sim_->State().running);
+}
+
+TEST_P(HalvixLinkTest, AnUnansweredRequestTimesOutWithItsTypeInBothParameters)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    ASSERT_EQ(CxSetRetryTime(150), kCxOk);
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestOobS, 0, 0, {}, -1});
+    const Posted timedOut = Answer([] { return CxOobS(kWindow, 1); });
+    EXPECT_EQ(timedOut.id, kTimeoutMessage);
+    EXPECT_EQ(timedOut.window, kWindow);
+    EXPECT_EQ(timedOut.wParam, kRequestOobS);
+    EXPECT_EQ(timedOut.lParam, kRequestOobS);
+    EXPECT_EQ(timedOut.reply, nullptr);
+    // The link goes on with the next request.
+    ASSERT_EQ(CxSetRetryTime(2000), kCxOk);
+    Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
+}
+
+TEST_P(HalvixLinkTest, ARetryRecoversALostAnswerWithoutDoingTheRequestTwice)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    ASSERT_EQ(CxSetRetryTime(150), kCxOk);
+    ASSERT_EQ(CxSetMaxRetries(2), kCxOk);
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestRun, 0, 0, {}, 1});
+    auto start = Reply([] { return CxRun(kWindow, 1, 0); }, kRequestRun);
+    EXPECT_EQ(start->Code(), 0);
+    // A reply delayed past the retry time is answered again from the
+    // logger's copy; the late original is dropped.
+    sim_->InjectFault({SimFault::Kind::Delay, kRequestRun, 400, 0, {}, 1});
+    auto stop = Reply([] { return CxRun(kWindow, 0, 0); }, kRequestRun);
+    EXPECT_EQ(stop->Code(), 0);
+    EXPECT_FALSE(sim_->State().running);
+    // Enabled and halted once each, whatever the repeats.
+    const auto all = posts_->WaitUntil([](const std::vector<Posted>& posts) {
+        return std::count_if(posts.begin(), posts.end(), [](const Posted& p) { return p.toThread; }) >= 2;
+    });
+    EXPECT_EQ(PostLog::WindowPosts(all).size(), 2u);
+}
+
+TEST_P(HalvixLinkTest, ADroppedLinkAnswersWhatWaitsWithTimeoutsAndIsReported)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    sim_->InjectFault({SimFault::Kind::DropLink, kRequestPing, 0, 0, {}, 1});
+    ASSERT_EQ(CxPing(kWindow, "PP"), kCxOk);
+    ASSERT_EQ(CxStateGet(kWindow), kCxOk);
+    const Posted first = posts_->WaitForWindowPost(1);
+    const Posted second = posts_->WaitForWindowPost(2);
+    EXPECT_EQ(first.id, kTimeoutMessage);
+    EXPECT_EQ(first.lParam, kRequestPing);
+    EXPECT_EQ(second.id, kTimeoutMessage);
+    EXPECT_EQ(second.lParam, kRequestStateGet);
+    EXPECT_NE(CxPollConnection(), 0);
+    EXPECT_EQ(CxGetCommsStatus(), kCommsLinkLost);
+    EXPECT_EQ(CxPing(kWindow, "PP"), kCxCommError);
+
+    // Connecting again works; a serial link comes back on a new device.
+    if (GetParam() == LinkKind::Serial)
+        WaitForNewPty();
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    EXPECT_EQ(CxPollConnection(), 0);
+    Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
+}
+
+TEST_P(HalvixLinkTest, UnsolicitedMessagesReachTheCommsThread)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    // A request first, so the simulator has taken the link.
+    Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
+    sim_->SendMessage(kUnsolicitedRuntimeError, 7, "Divide by zero");
+    const Posted error = posts_->WaitForThreadPost(kUnsolicitedRuntimeError);
+    EXPECT_EQ(error.threadId, kCommsThread);
+    ASSERT_NE(error.reply, nullptr);
+    EXPECT_EQ(error.reply->U16At(2), 7);
+    EXPECT_EQ(error.reply->TextAt(10), "Divide by zero");
+
+    Reply([] { return CxRtStreamReq(kWindow, 1); }, kRequestRtStreamReq);
+    const Posted values = posts_->WaitForThreadPost(kUnsolicitedRealTime);
+    ASSERT_NE(values.reply, nullptr);
+    EXPECT_GE(values.reply->DataLength(), 10u);
+    EXPECT_EQ((values.reply->DataLength() - 10) % 6, 0u);
+    EXPECT_EQ(values.reply->U32At(0), 1u);
+    EXPECT_EQ(values.reply->U16At(10), 1);
+    Reply([] { return CxRtStreamReq(kWindow, 0); }, kRequestRtStreamReq);
+}
+
+TEST_P(HalvixLinkTest, BusyBitShowsWhileARequestWaits)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestStateGet, 0, 0, {}, -1});
+    ASSERT_EQ(CxSetRetryTime(60000), kCxOk);
+    ASSERT_EQ(CxStateGet(kWindow), kCxOk);
+    const std::uint32_t open = GetParam() == LinkKind::Serial ? kCommsSerialOpen : kCommsNetworkOpen;
+    EXPECT_EQ(CxGetCommsStatus(), open | kCommsBusy);
+    // Closing the link answers the waiting request.
+    ASSERT_EQ(CxLoggerConnect(0), kCxOk);
+    EXPECT_EQ(posts_->WaitForWindowPost(1).id, kTimeoutMessage);
+    EXPECT_EQ(CxGetCommsStatus(), 0u);
+    EXPECT_NE(CxPollConnection(), 0);
+}
+
+TEST_P(HalvixLinkTest, TracingLogsTheTrafficOnlyWhileSwitchedOn)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    Reply([] { return CxPing(kWindow, "quiet"); }, kRequestPing);
+    const std::size_t quiet = library_->LogLines().size();
+    ASSERT_EQ(CxSetLoggingFlags(kLogAll), kCxOk);
+    Reply([] { return CxPing(kWindow, "loud"); }, kRequestPing);
+    EXPECT_GT(library_->LogLines().size(), quiet);
+    EXPECT_EQ(CxAddEventToLog("Status: Logger enabled"), kCxOk);
+    const auto lines = library_->LogLines();
+    EXPECT_NE(lines.back().find("Status: Logger enabled"), std::string::npos);
+    std::int32_t flags = 0;
+    EXPECT_EQ(CxGetLoggingFlags(flags), kCxOk);
+    EXPECT_EQ(flags, kLogAll);
+}
+
+class HalvixSetUpTest : public ::testing::Test {
+protected:
+    std::shared_ptr<PostLog> posts_ = std::make_shared<PostLog>();
+    HalvixLibrary library_{std::make_unique<RecordingPoster>(posts_)};
+};
+
+TEST_F(HalvixSetUpTest, RetryTimesAboveTheLimitAreClampedNotTruncated)
+{
+    const struct {
+        std::uint32_t set;
+        std::uint32_t expected;
+    } cases[] = {{5000, 5000}, {65535, 65535}, {65536 + 100, 65535}, {90000, 65535}, {0, 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(library_.SetRetryTime(c.set), kCxOk);
+        std::uint32_t got = 0;
+        EXPECT_EQ(library_.GetRetryTime(got), kCxOk);
+        EXPECT_EQ(got, c.expected) << c.set;
+    }
+}
+
+TEST_F(HalvixSetUpTest, LibraryVersionIsAtLeastTheSimulatedFirmware)
+{
+    std::uint32_t version = 0;
+    EXPECT_EQ(library_.GetCommLibVersion(version), kCxOk);
+    const std::uint32_t firmware = LoggerState::Fresh().firmwareVersion;
+    EXPECT_GE((version >> 16) & 0xFF, (firmware >> 16) & 0xFF);
+}
+
+TEST_F(HalvixSetUpTest, RequestsAreRefusedBeforeInitialisationAndWithoutALink)
+{
+    const WindowHandle window{3};
+    EXPECT_EQ(library_.Ping(window, "PP"), kCxUninitialized);
+    EXPECT_EQ(library_.LoggerConnect(1), kCxUninitialized);
+    EXPECT_EQ(library_.Init(), kCxOk);
+    EXPECT_EQ(library_.Ping(window, "PP"), kCxCommError);
+    EXPECT_EQ(library_.GetCommsStatus(), 0u);
+    EXPECT_NE(library_.PollConnection(), 0);
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
+TEST_F(HalvixSetUpTest, FreeFunctionsWithoutAnInstalledLibraryReportUninitialised)
+{
+    ASSERT_EQ(InstalledHalvixLibrary(), nullptr);
+    EXPECT_EQ(CxPing(WindowHandle{3}, "PP"), kCxUninitialized);
+    EXPECT_EQ(CxInitHalvixLib(), kCxUninitialized);
+    EXPECT_EQ(CxGetCommsStatus(), 0u);
+    EXPECT_NE(CxPollConnection(), 0);
+    {
+        HalvixInstallation installation(library_);
+        EXPECT_EQ(InstalledHalvixLibrary(), &library_);
+        EXPECT_EQ(CxInitHalvixLib(), kCxOk);
+    }
+    EXPECT_EQ(InstalledHalvixLibrary(), nullptr);
+}
+
+TEST_F(HalvixSetUpTest, SetUpArgumentsAreChecked)
+{
+    EXPECT_EQ(library_.SetCommunicationType(2), kCxBadArgument);
+    EXPECT_EQ(library_.SetComPort(0), kCxBadArgument);
+    EXPECT_EQ(library_.SetMaxRetries(-1), kCxBadArgument);
+    EXPECT_EQ(library_.SetNetworkServer("", 4660), kCxBadArgument);
+    EXPECT_EQ(library_.SetNetworkServer("logger", 0), kCxBadArgument);
+    SerialSettings odd;
+    odd.stopBits = SerialSettings::StopBits::OnePointFive;
+    EXPECT_EQ(library_.SetSerialSettings(odd), kCxBadArgument);
+    odd = SerialSettings{};
+    odd.baudRate = 12345;
+    EXPECT_EQ(library_.SetSerialSettings(odd), kCxBadArgument);
+    EXPECT_EQ(library_.SetSerialSettings(SerialSettings{}), kCxOk);
+}
+
+TEST_F(HalvixSetUpTest, PortsMapToDevicesAndDefaultToTheSerialPorts)
+{
+    EXPECT_EQ(library_.SerialDevice(1), "/dev/ttyS0");
+    EXPECT_EQ(library_.SerialDevice(4), "/dev/ttyS3");
+    library_.SetSerialDevice(4, "/dev/ttyACM0");
+    EXPECT_EQ(library_.SerialDevice(4), "/dev/ttyACM0");
+}
+
+TEST_F(HalvixSetUpTest, AFailedOpenSaysWhyAndLeavesNoLink)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(library_.Init(), kCxOk);
+    library_.SetSerialDevice(9, (folder.Path() / "no-such-device").string());
+    ASSERT_EQ(library_.SetComPort(9), kCxOk);
+    EXPECT_EQ(library_.LoggerConnect(1), kCxCommError);
+    EXPECT_NE(library_.LastLinkError().find("no-such-device"), std::string::npos);
+    EXPECT_EQ(library_.GetCommsStatus(), 0u);
+
+    library_.SetSerialDevice(9, folder.Write("plain-file").string());
+    EXPECT_EQ(library_.LoggerConnect(1), kCxCommError);
+    EXPECT_NE(library_.LastLinkError().find("not a serial device"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvane

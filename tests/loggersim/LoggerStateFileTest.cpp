@@ -1,0 +1,113 @@
+#include "loggersim/LoggerStateFile.h"
+
+#include "loggersim/LoggerStateText.h"
+#include "tests/platform/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+using test::ScratchFolder;
+
+void ExpectSameState(const LoggerState& a, const LoggerState& b)
+{
+    EXPECT_EQ(FormatLoggerState(a), FormatLoggerState(b));
+}
+
+TEST(LoggerStateFileTest, AMissingFileGivesAFreshLogger)
+{
+    ScratchFolder folder;
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_TRUE(loaded.notice.empty());
+    ExpectSameState(loaded.state, LoggerState::Fresh());
+    EXPECT_EQ(loaded.state.PresentKeys().size(), 34u);
+}
+
+TEST(LoggerStateFileTest, EveryFieldAndItemSurvivesSaveAndLoad)
+{
+    ScratchFolder folder;
+    LoggerState state = LoggerState::Fresh();
+    state.unitName = "K\xF6hler Pump";  // Windows-1252 o-umlaut
+    state.unitId = "ID 42";
+    state.serialNumber = 987654;
+    state.revision = "B2";
+    state.hardwareType = 3;
+    state.firmwareVersion = 0x02050103;
+    state.statusWord = 0x00840001;
+    state.running = true;
+    state.clockOffsetSeconds = -3600;
+    state.timeZoneMinutes = 300;
+    state.daylightRule = 0x0001;
+    state.netName = "Tank net";
+    state.logUsedKb = 17;
+    state.supplyVolts = 11.85f;
+    state.temperatureC = -4.25f;
+    state.passwordsOn = 1;
+    state.fullAccess = 0;
+    const std::uint8_t server[] = {'m', 'a', 'i', 'l', 0};
+    ASSERT_TRUE(state.SetItem(79, server));
+    state.items.erase(22);  // a logger without calibration texts
+    ASSERT_FALSE(SaveLoggerState(folder.Path(), state));
+
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_TRUE(loaded.notice.empty()) << loaded.notice;
+    ExpectSameState(loaded.state, state);
+    EXPECT_EQ(loaded.state.unitName, "K\xF6hler Pump");
+    EXPECT_FALSE(loaded.state.Item(22).has_value());
+    EXPECT_EQ(loaded.state.Item(79)->size(), 64u);
+    EXPECT_EQ(loaded.state.supplyVolts, 11.85f);
+}
+
+TEST(LoggerStateFileTest, ADamagedFileIsSetAsideAndTheLoggerStartsFresh)
+{
+    const struct {
+        const char* why;
+        const char* text;
+    } cases[] = {
+        {"unknown setting", "unit-name = A\ncolour = blue\n"},
+        {"bad number", "serial-number = twelve\n"},
+        {"no equals sign", "unit-name A\n"},
+        {"text too long", "unit-id = 0123456789012345678901\n"},
+        {"odd hex", "item.7 = 50003\n"},
+        {"item too long", "item.91 = 0102\n"},
+        {"not an item", "item.200 = 00\n"},
+        {"twice", "run-state = stopped\nrun-state = enabled\n"},
+        {"bad run state", "run-state = maybe\n"},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder folder;
+        folder.Write(kLoggerStateFileName, c.text);
+        const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+        EXPECT_NE(loaded.notice.find("damaged"), std::string::npos) << c.why;
+        EXPECT_NE(loaded.notice.find("line"), std::string::npos) << c.why;
+        ExpectSameState(loaded.state, LoggerState::Fresh());
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / kLoggerStateFileName)) << c.why;
+        EXPECT_TRUE(std::filesystem::exists(folder.Path() / (std::string(kLoggerStateFileName) + ".damaged"))) << c.why;
+    }
+}
+
+TEST(LoggerStateFileTest, ASecondDamagedFileDoesNotReplaceTheFirst)
+{
+    ScratchFolder folder;
+    folder.Write(kLoggerStateFileName, "nonsense\n");
+    (void)LoadLoggerState(folder.Path());
+    folder.Write(kLoggerStateFileName, "more nonsense\n");
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_NE(loaded.notice.find(".damaged-2"), std::string::npos) << loaded.notice;
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / (std::string(kLoggerStateFileName) + ".damaged")));
+}
+
+TEST(LoggerStateFileTest, MissingFieldsKeepFreshValuesAndCommentsAreSkipped)
+{
+    const ParsedLoggerState parsed = ParseLoggerState("# note\n\nunit-name =  Well 3 \r\nitem.91 = 02\n");
+    ASSERT_TRUE(parsed.state.has_value()) << parsed.error;
+    EXPECT_EQ(parsed.state->unitName, "Well 3");
+    EXPECT_EQ(parsed.state->hardwareType, 2);
+    EXPECT_EQ(parsed.state->serialNumber, LoggerState::Fresh().serialNumber);
+    // Only the identity items are present when the file lists no others.
+    EXPECT_EQ(parsed.state->PresentKeys(), (std::vector<std::uint8_t>{16, 17, 76, 91}));
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,198 @@
+#include "loggersim/SimulatedLogger.h"
+
+#include "halvix/protocol/FrameCodec.h"
+#include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/RequestTypes.h"
+#include "halvix/protocol/UniqueFd.h"
+#include "loggersim/LoggerStateFile.h"
+#include "tests/platform/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace corvane {
+namespace {
+
+using test::ScratchFolder;
+
+// A bare client of the link protocol over TCP.
+class WireClient {
+public:
+    explicit WireClient(std::uint16_t port) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        EXPECT_EQ(::connect(fd_.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    }
+
+    void Send(std::uint16_t type, std::uint32_t id, std::vector<std::uint8_t> payload)
+    {
+        Frame frame;
+        frame.requestType = type;
+        frame.requestId = id;
+        frame.payload = std::move(payload);
+        const auto bytes = EncodeFrame(frame).value();
+        EXPECT_EQ(::write(fd_.Get(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    }
+
+    // The next count frames; fewer when the link closes (or nothing comes
+    // for long, which only guards against a hang).
+    std::vector<Frame> Receive(std::size_t count)
+    {
+        std::vector<Frame> frames;
+        while (frames.size() < count) {
+            if (auto frame = reader_.Next()) {
+                frames.push_back(std::move(*frame));
+                continue;
+            }
+            pollfd entry{fd_.Get(), POLLIN, 0};
+            if (::poll(&entry, 1, 20000) <= 0)
+                break;
+            std::uint8_t chunk[1024];
+            const ssize_t read = ::read(fd_.Get(), chunk, sizeof chunk);
+            if (read <= 0) {
+                closed_ = true;
+                break;
+            }
+            reader_.Feed(std::span(chunk, static_cast<std::size_t>(read)));
+        }
+        return frames;
+    }
+
+    bool Closed() const { return closed_; }
+
+private:
+    UniqueFd fd_;
+    FrameReader reader_;
+    bool closed_ = false;
+};
+
+class SimulatedLoggerTest : public ::testing::Test {
+protected:
+    std::unique_ptr<SimulatedLogger> StartLogger()
+    {
+        SimulatorOptions options;
+        options.stateFolder = folder_.Path();
+        auto logger = std::make_unique<SimulatedLogger>(options);
+        EXPECT_TRUE(logger->Start()) << logger->StartError();
+        return logger;
+    }
+
+    ScratchFolder folder_;
+};
+
+TEST_F(SimulatedLoggerTest, TheStatusMessageGoesOutBeforeTheRunReply)
+{
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestRun, 10, {1, 0, 0, 0});
+    const auto frames = client.Receive(2);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].kind, FrameKind::Unsolicited);
+    EXPECT_EQ(frames[0].requestType, kUnsolicitedStatus);
+    EXPECT_EQ(frames[0].code, kStatusLoggerEnabled);
+    EXPECT_EQ(frames[1].kind, FrameKind::Reply);
+    EXPECT_EQ(frames[1].requestId, 10u);
+    EXPECT_EQ(frames[1].payload, (std::vector<std::uint8_t>{2, 0}));
+}
+
+TEST_F(SimulatedLoggerTest, ARepeatedRequestIsAnsweredAgainButDoneOnce)
+{
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestRun, 5, {1, 0, 0, 0});
+    client.Send(kRequestRun, 5, {1, 0, 0, 0});
+    // The same id with other contents is a new request.
+    client.Send(kRequestRun, 5, {0, 0, 0, 0});
+    const auto frames = client.Receive(5);
+    ASSERT_EQ(frames.size(), 5u);
+    const FrameKind kinds[]
+        = {FrameKind::Unsolicited, FrameKind::Reply, FrameKind::Reply, FrameKind::Unsolicited, FrameKind::Reply};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(frames[i].kind, kinds[i]) << i;
+    EXPECT_EQ(frames[1], frames[2]);
+    EXPECT_EQ(frames[3].code, kStatusLoggerHalted);
+    EXPECT_FALSE(logger->State().running);
+}
+
+TEST_F(SimulatedLoggerTest, StateChangesAreKeptAcrossARestart)
+{
+    {
+        auto logger = StartLogger();
+        WireClient client(logger->Port());
+        client.Send(kRequestCfSet, 1, {16, 'W', 'E', 'L', 'L', '-', '9', 0});
+        client.Send(kRequestRun, 2, {1, 0, 0, 0});
+        EXPECT_EQ(client.Receive(3).size(), 3u);
+        EXPECT_TRUE(logger->SaveError().empty()) << logger->SaveError();
+    }
+    const LoadedLoggerState saved = LoadLoggerState(folder_.Path());
+    EXPECT_EQ(saved.state.unitId, "WELL-9");
+    EXPECT_TRUE(saved.state.running);
+    auto logger = StartLogger();
+    EXPECT_EQ(logger->State().unitId, "WELL-9");
+    EXPECT_TRUE(logger->StateNotice().empty());
+}
+
+TEST_F(SimulatedLoggerTest, ADamagedStateFileIsReportedAtStart)
+{
+    folder_.Write(kLoggerStateFileName, "serial-number = many\n");
+    auto logger = StartLogger();
+    EXPECT_NE(logger->StateNotice().find("serial-number"), std::string::npos) << logger->StateNotice();
+    EXPECT_EQ(logger->State().serialNumber, LoggerState::Fresh().serialNumber);
+    // The fresh state is written in its place.
+    EXPECT_TRUE(LoadLoggerState(folder_.Path()).notice.empty());
+}
+
+TEST_F(SimulatedLoggerTest, FaultsShapeTheAnswers)
+{
+    auto logger = StartLogger();
+    logger->InjectFault({SimFault::Kind::ErrorReply, kRequestPing, 0, 0x4242, "Busy", 1});
+    logger->InjectFault({SimFault::Kind::NoReply, kRequestOobS, 0, 0, {}, 1});
+    WireClient client(logger->Port());
+    client.Send(kRequestPing, 1, {'a', 0});
+    client.Send(kRequestOobS, 2, {1, 0});
+    client.Send(kRequestPing, 3, {'b', 0});
+    const auto frames = client.Receive(2);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_TRUE(frames[0].error);
+    EXPECT_EQ(frames[0].code, 0x4242);
+    EXPECT_EQ(ParseErrorPayload(frames[0].payload).text, "Busy");
+    EXPECT_EQ(frames[1].requestId, 3u);
+    EXPECT_FALSE(frames[1].error);
+
+    logger->InjectFault({SimFault::Kind::DropLink, std::nullopt, 0, 0, {}, 1});
+    client.Send(kRequestPing, 4, {'c', 0});
+    EXPECT_TRUE(client.Receive(1).empty());
+    EXPECT_TRUE(client.Closed());
+}
+
+TEST_F(SimulatedLoggerTest, MessagesGoToEveryLinkAndDropLinksClosesThem)
+{
+    auto logger = StartLogger();
+    WireClient first(logger->Port());
+    WireClient second(logger->Port());
+    // A ping each, so both links are being served.
+    first.Send(kRequestPing, 1, {0});
+    second.Send(kRequestPing, 1, {0});
+    ASSERT_EQ(first.Receive(1).size(), 1u);
+    ASSERT_EQ(second.Receive(1).size(), 1u);
+    logger->SendMessage(kUnsolicitedStatus, kStatusCardInstalled, "SD Card installed");
+    for (WireClient* client : {&first, &second}) {
+        const auto frames = client->Receive(1);
+        ASSERT_EQ(frames.size(), 1u);
+        EXPECT_EQ(frames[0].code, kStatusCardInstalled);
+    }
+    logger->DropLinks();
+    EXPECT_TRUE(first.Receive(1).empty());
+    EXPECT_TRUE(first.Closed());
+}
+
+}  // namespace
+}  // namespace corvane
