@@ -44,7 +44,7 @@ protected:
         installation_ = std::make_unique<HalvixInstallation>(*library_);
         EXPECT_EQ(CxSetCommsThreadID(kCommsThread), kCxOk);
         EXPECT_EQ(CxInitHalvixLib(), kCxOk);
-        EXPECT_EQ(CxSetRetryTime(2000), kCxOk);
+        EXPECT_EQ(CxSetRetryTime(5000), kCxOk);
         EXPECT_EQ(CxSetMaxRetries(0), kCxOk);
     }
 
@@ -229,7 +229,7 @@ TEST_P(HalvixLinkTest, AnUnansweredRequestTimesOutWithItsTypeInBothParameters)
     EXPECT_EQ(timedOut.lParam, kRequestOobS);
     EXPECT_EQ(timedOut.reply, nullptr);
     // The link goes on with the next request.
-    ASSERT_EQ(CxSetRetryTime(2000), kCxOk);
+    ASSERT_EQ(CxSetRetryTime(5000), kCxOk);
     Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
 }
 
