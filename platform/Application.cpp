@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Bitmap.h"
 #include "platform/BitmapCatalog.h"
 #include "platform/Clock.h"
 #include "platform/CursorCatalog.h"
@@ -8,10 +9,14 @@
 #include "platform/ThreadRegistry.h"
 #include "platform/TimerTable.h"
 #include "platform/Window.h"
+#include "platform/internal/DrawingData.h"
+#include "platform/internal/FrameWidgets.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 
 #include <atomic>
@@ -432,6 +437,11 @@ void Application::ProcessPending()
     // Bounded, so a window that posts to itself on every message cannot hold us here.
     for (int handled = 0; handled < 10000 && impl_->DispatchOne({}); ++handled) {}
     impl_->RunDueTimers();
+}
+
+void Application::SetWindowIcon(const Bitmap& picture, RgbColour transparent)
+{
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TransparentImage(picture.Data().image, transparent))));
 }
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ColourValue.h"
 #include "platform/Message.h"
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 namespace corvane {
 
+class Bitmap;
 class BitmapCatalog;
 class CursorCatalog;
 class Clock;
@@ -49,6 +51,11 @@ public:
     // The program's pictures and cursors by resource id.
     BitmapCatalog& Bitmaps();
     CursorCatalog& Cursors();
+
+    // The picture every window of the program shows as its icon (title
+    // bars, document windows, the desktop's task list); pixels of the
+    // transparent colour are see-through.
+    void SetWindowIcon(const Bitmap& picture, RgbColour transparent = {255, 0, 255});
 
     // The wait cursor shows over every window while pushes outnumber pops
     // (see WaitCursor); a pop with none pushed does nothing, and the cursor

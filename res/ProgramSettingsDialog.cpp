@@ -12,34 +12,35 @@ using K = ControlKind;
 namespace s = control_style;
 
 constexpr std::array kControls = {
-    ControlTemplate{K::GroupBox, kIdStatic, "SD Card", {10, 8, 400, 56}},
-    ControlTemplate{K::Static, kIdStatic, "Card Reader Drive Letter:", {22, 32, 170, 20}},
-    ControlTemplate{K::ComboBox, kIdcCardDriveLetter, "", {196, 28, 80, 24}, s::kDropDownList},
-    ControlTemplate{K::GroupBox, kIdStatic, "Diagnostic Log", {10, 70, 400, 50}},
-    ControlTemplate{K::CheckBox, kIdcCommTrace, "Record Communications Trace", {22, 92, 300, 20}},
-    ControlTemplate{K::GroupBox, kIdStatic, "Message Timeout", {10, 126, 400, 110}},
-    ControlTemplate{K::Static, kIdStatic, "Timeout:", {22, 150, 60, 20}},
-    ControlTemplate{K::Edit, kIdcMessageTimeout, "", {86, 146, 50, 24}, s::kNumber},
-    ControlTemplate{K::Static, kIdStatic, "Seconds (Minimum=5, Max=30)", {144, 150, 250, 20}},
+    ControlTemplate{K::GroupBox, kIdStatic, "SD Card", {10, 8, 400, 80}},
+    ControlTemplate{K::Static, kIdStatic, "Card Reader Mount Point:", {22, 32, 170, 20}},
+    ControlTemplate{K::Edit, kIdcCardDriveLetter, "", {22, 52, 280, 24}, s::kReadOnly},
+    ControlTemplate{K::PushButton, kIdcCardFolderBrowse, "Browse...", {310, 50, 90, 28}},
+    ControlTemplate{K::GroupBox, kIdStatic, "Diagnostic Log", {10, 94, 400, 50}},
+    ControlTemplate{K::CheckBox, kIdcCommTrace, "Record Communications Trace", {22, 116, 300, 20}},
+    ControlTemplate{K::GroupBox, kIdStatic, "Message Timeout", {10, 150, 400, 110}},
+    ControlTemplate{K::Static, kIdStatic, "Timeout:", {22, 174, 60, 20}},
+    ControlTemplate{K::Edit, kIdcMessageTimeout, "", {86, 170, 50, 24}, s::kNumber},
+    ControlTemplate{K::Static, kIdStatic, "Seconds (Minimum=5, Max=30)", {144, 174, 250, 20}},
     ControlTemplate{K::Static, kIdStatic,
         "The minimum value is expected to be sufficient in most circumstances. In congested WiFi or "
         "high-latency Cellular environments, performance may be improved by larger values.",
-        {22, 176, 380, 54}},
-    ControlTemplate{K::GroupBox, kIdStatic, "Network Connection Timeout", {10, 242, 400, 110}},
-    ControlTemplate{K::Static, kIdStatic, "Timeout:", {22, 266, 60, 20}},
-    ControlTemplate{K::Edit, kIdcConnectionTimeout, "", {86, 262, 50, 24}, s::kNumber},
-    ControlTemplate{K::Static, kIdStatic, "Seconds (Minimum=5, Max=60)", {144, 266, 250, 20}},
+        {22, 200, 380, 54}},
+    ControlTemplate{K::GroupBox, kIdStatic, "Network Connection Timeout", {10, 266, 400, 110}},
+    ControlTemplate{K::Static, kIdStatic, "Timeout:", {22, 290, 60, 20}},
+    ControlTemplate{K::Edit, kIdcConnectionTimeout, "", {86, 286, 50, 24}, s::kNumber},
+    ControlTemplate{K::Static, kIdStatic, "Seconds (Minimum=5, Max=60)", {144, 290, 250, 20}},
     ControlTemplate{K::Static, kIdStatic,
         "The minimum value is sufficient for USB or Ethernet. Associating with a WiFi access point may "
         "require 10 seconds or more, establishing a Cellular connection may require 30 seconds or more.",
-        {22, 292, 380, 54}},
-    ControlTemplate{K::PushButton, kIdOk, "OK", {150, 364, 80, 28}, s::kDefault},
-    ControlTemplate{K::PushButton, kIdCancel, "Cancel", {240, 364, 80, 28}},
-    ControlTemplate{K::PushButton, kIdHelp, "Help", {330, 364, 80, 28}},
+        {22, 316, 380, 54}},
+    ControlTemplate{K::PushButton, kIdOk, "OK", {150, 388, 80, 28}, s::kDefault},
+    ControlTemplate{K::PushButton, kIdCancel, "Cancel", {240, 388, 80, 28}},
+    ControlTemplate{K::PushButton, kIdHelp, "Help", {330, 388, 80, 28}},
 };
 
 }  // namespace
 
-const DialogTemplate kProgramSettingsDialog{kDialogProgramSettings, "Corvane Settings", 420, 402, kControls};
+const DialogTemplate kProgramSettingsDialog{kDialogProgramSettings, "Corvane Settings", 420, 426, kControls};
 
 }  // namespace corvane::res

@@ -10,6 +10,26 @@ inline constexpr int kIdcCardDriveLetter = 1428;
 inline constexpr int kIdcCommTrace = 1441;
 inline constexpr int kIdcMessageTimeout = 1189;
 inline constexpr int kIdcConnectionTimeout = 1190;
+inline constexpr int kIdcCardFolderBrowse = 1429;
+
+// About box.
+inline constexpr int kDialogAbout = 536;
+inline constexpr int kIdcAboutVersion = 1100;
+inline constexpr int kIdcAboutLegal = 1101;
+
+// Advisory box.
+inline constexpr int kDialogAdvisory = 692;
+inline constexpr int kIdcAdvisoryMessage = 1924;
+inline constexpr int kIdcAdvisoryFirst = 1925;
+inline constexpr int kIdcAdvisorySecond = 1256;
+inline constexpr int kIdcAdvisoryDontShow = 1934;
+
+// Option controls of the file dialog with options.
+inline constexpr int kDialogFileOptions = 394;
+inline constexpr int kIdcFileAppendLabel = 1371;
+inline constexpr int kIdcFileNameDateTime = 1234;
+inline constexpr int kIdcFileNameCounter = 1235;
+inline constexpr int kIdcFileEraseAfter = 1219;
 
 // Toolbars of the main frame, one per window kind.
 inline constexpr int kToolbarCommWindow = 3;

@@ -2,7 +2,6 @@
 
 #include "PlatformTestSupport.h"
 #include "platform/ButtonControl.h"
-#include "platform/ComboBoxControl.h"
 #include "platform/DataExchange.h"
 #include "platform/Dialog.h"
 #include "res/ResourceIds.h"
@@ -12,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace corvane {
@@ -21,22 +21,15 @@ namespace {
 class SettingsTableDialog : public Dialog {
 public:
     SettingsTableDialog() : Dialog(res::kProgramSettingsDialog) {}
-    int drive = 3;
+    std::string cardFolder = "/media/card";
     int trace = 1;
     int messageTimeout = 5;
     int connectionTimeout = 60;
 
 protected:
-    bool OnInitDialog() override
-    {
-        auto* combo = GetControlAs<ComboBoxControl>(res::kIdcCardDriveLetter);
-        for (char letter = 'A'; letter <= 'Z'; ++letter)
-            combo->AddString(std::string(1, letter) + ":");
-        return Dialog::OnInitDialog();
-    }
     void DoDataExchange(DataExchange& dx) override
     {
-        DdxComboIndex(dx, res::kIdcCardDriveLetter, drive);
+        DdxText(dx, res::kIdcCardDriveLetter, cardFolder);
         DdxCheck(dx, res::kIdcCommTrace, trace);
         DdxInt(dx, res::kIdcMessageTimeout, messageTimeout);
         DdxInt(dx, res::kIdcConnectionTimeout, connectionTimeout);
@@ -52,7 +45,7 @@ TEST_F(ProgramSettingsDialogTest, OpensExchangesClosesAndIsDrawn)
     dialog.On(Notification::Clicked, kIdHelp, [&](NotifyEvent&) {
         // Drawn while open, with the values moved in.
         EXPECT_EQ(dialog.GetControl(res::kIdcMessageTimeout)->GetText(), "5");
-        EXPECT_EQ(dialog.GetControl(res::kIdcCardDriveLetter)->GetText(), "D:");
+        EXPECT_EQ(dialog.GetControl(res::kIdcCardDriveLetter)->GetText(), "/media/card");
         EXPECT_TRUE(dialog.SaveImage(png.string()));
         dialog.GetControl(res::kIdcMessageTimeout)->SetText("12");
         dialog.GetControlAs<ButtonControl>(kIdOk)->Click();
@@ -66,7 +59,7 @@ TEST_F(ProgramSettingsDialogTest, OpensExchangesClosesAndIsDrawn)
     driver.PostMessage(kUserMessage);
     EXPECT_EQ(dialog.DoModal(), kIdOk);
     EXPECT_EQ(dialog.messageTimeout, 12);
-    EXPECT_EQ(dialog.drive, 3);
+    EXPECT_EQ(dialog.cardFolder, "/media/card");
     // The PNG header holds the picture's size, big-endian, at offset 16.
     std::ifstream in(png, std::ios::binary);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -1,0 +1,487 @@
+#include "app/CCorvaneApp.h"
+
+#include "app/CAboutDialog.h"
+#include "app/CFolderOptions.h"
+#include "app/CMainFrame.h"
+#include "app/DesktopRegistration.h"
+#include "app/ErrorBoxes.h"
+#include "app/ProgramIcon.h"
+#include "app/ShellMessages.h"
+#include "comms/CCommsThread.h"
+#include "halvix/HalvixLib.h"
+#include "halvix/HalvixLibrary.h"
+#include "halvix/MessagePoster.h"
+#include "platform/Application.h"
+#include "platform/ChildFrame.h"
+#include "platform/DocTemplate.h"
+#include "platform/Document.h"
+#include "platform/ExecuteString.h"
+#include "platform/MenuTemplate.h"
+#include "platform/PromptSink.h"
+#include "platform/SingleInstanceChannel.h"
+#include "platform/WindowPlacement.h"
+#include "res/Pictures.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <ctime>
+#include <system_error>
+
+namespace corvane {
+namespace {
+
+// An execute string that reached the single-instance channel (payload: the text).
+constexpr MessageId kShellExecuteMessage = kUserMessage + 0x100;
+// What a second start without a file hands over: the running one comes to the front.
+constexpr std::string_view kActivateExecute = "[activate]";
+
+constexpr std::string_view kFrameTitle = "Corvane-III";
+
+constexpr std::array kFileMenu = {MenuCommand(kCmdFileNew, "&New\tCtrl+N"), MenuCommand(kCmdFileOpen, "&Open...\tCtrl+O"),
+    MenuSeparator(), MenuCommand(kCmdPrintSetup, "P&rint Setup..."), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
+constexpr std::array kViewMenu = {MenuCommand(kCmdCommunications, "&Communications"),
+    MenuCommand(kCmdProgramDevelopment, "&Program Development"), MenuCommand(kCmdTrending, "&Real-Time Trending")};
+constexpr std::array kHelpMenu = {MenuCommand(kCmdAbout, "&About Corvane...")};
+constexpr std::array kMainMenuBar
+    = {MenuPopup("&File", kFileMenu), MenuPopup("&View", kViewMenu), MenuPopup("&Help", kHelpMenu)};
+constexpr MenuTemplate kMainMenu{2, kMainMenuBar};
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    return lower;
+}
+
+// The local time as "Thu Dec 10 05:28:36 2026", formatted without shared state.
+std::string CommLogStamp(std::time_t now)
+{
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) {
+        return "?";
+    }
+    char buffer[64] = {};
+    const std::size_t length = std::strftime(buffer, sizeof buffer, "%a %b %e %H:%M:%S %Y", &local);
+    return std::string(buffer, length);
+}
+
+std::string OneLine(std::string_view text)
+{
+    std::string line(text);
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return line;
+}
+
+}  // namespace
+
+CCorvaneApp::CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAppOptions options)
+    : app_(app),
+      neighbours_(std::move(neighbours)),
+      options_(std::move(options)),
+      connection_(*this, *this),
+      recent_{CRecentFileList(std::string(kRecentRoot) + "\\MRUnet"),
+          CRecentFileList(std::string(kRecentRoot) + "\\MRUweb"),
+          CRecentFileList(std::string(kRecentRoot) + "\\MRUdata")}
+{
+    AddCommand(kCmdFileNew, [this](int) { OnFileNew(); });
+    AddCommand(kCmdFileOpen, [this](int) { OnFileOpen(); });
+    AddCommand(kCmdPrintSetup, [](int) {});
+    AddCommand(kCmdAbout, [this](int) {
+        CAboutDialog about(mainFrame_.get());
+        (void)about.DoModal();
+    });
+    AddCommandRange(kCmdRecentFirst, kCmdRecentLast, [this](int id) { OnOpenRecentFile(id); });
+}
+
+CCorvaneApp::~CCorvaneApp()
+{
+    ExitInstance();
+}
+
+void CCorvaneApp::ShowError(std::string_view text)
+{
+    MessageBoxRequest request;
+    request.owner = mainFrame_ ? mainFrame_->Handle() : WindowHandle{};
+    request.text = std::string(text);
+    request.icon = MessageBoxIcon::Error;
+    (void)app_.Prompts().ShowMessageBox(request);
+}
+
+std::filesystem::path CCorvaneApp::WorkingFolder() const
+{
+    if (!options_.workingFolder.empty()) {
+        return options_.workingFolder;
+    }
+    std::error_code error;
+    return std::filesystem::current_path(error);
+}
+
+CCorvaneApp::StartResult CCorvaneApp::InitInstance()
+{
+    started_ = true;
+    const auto& arguments = app_.Arguments();
+    commandLine_.Parse(arguments.empty() ? std::span<const std::string>{}
+                                         : std::span<const std::string>(arguments).subspan(1));
+
+    // One instance per user: a second start hands its file (or just the
+    // wish to be seen) to the running one and ends before touching anything.
+    channel_ = std::make_unique<SingleInstanceChannel>(
+        options_.instanceSocket.empty() ? CurrentUserSingleInstancePath() : options_.instanceSocket);
+    const WindowHandle self = Handle();
+    Application* app = &app_;
+    const auto claim = channel_->Claim([app, self](std::string text) {
+        app->PostMessage(self, kShellExecuteMessage, 0, 0, std::make_unique<ValuePayload<std::string>>(std::move(text)));
+    });
+    if (claim.role == SingleInstanceChannel::Role::Secondary) {
+        secondInstance_ = true;
+        std::string execute = std::string(kActivateExecute);
+        if (!commandLine_.FileName().empty()) {
+            std::error_code error;
+            const auto absolute = std::filesystem::absolute(commandLine_.FileName(), error);
+            execute = FormatOpenExecuteString(error ? commandLine_.FileName() : absolute.string());
+        }
+        (void)channel_->SendExecute(execute);
+        return StartResult::SecondInstance;
+    }
+    // Without a channel the program still runs, as the only instance it knows of.
+
+    const SettingsLoadReport report = settings_.Load(
+        options_.settingsFile.empty() ? DefaultSettingsPath(SettingsEnvironment::FromProcess()) : options_.settingsFile);
+    if (!report.message.empty()) {
+        ShowError(report.message);
+    }
+
+    res::RegisterPictures(app_.Bitmaps());
+    res::RegisterCursors(app_.Cursors());
+    app_.SetWindowIcon(MakeProgramIcon(32));
+
+    // Folders and caches only now that this is the one running instance.
+    folderOptions_ = std::make_unique<CFolderOptions>(settings_, TempFolderEnvironment::FromProcess());
+    folderOptions_->Load(WorkingFolder().string());
+    if (!folderOptions_->SetUpCacheFolders()) {
+        ShowError(CFolderOptions::kNoTempFolderText);
+        return StartResult::Failed;
+    }
+
+    settings0_ = LoadProgramSettings(settings_);
+
+    if (neighbours_.valueCache) {
+        valueCache_ = neighbours_.valueCache();
+    }
+
+    MainFrameServices services;
+    services.settings = &settings_;
+    services.connection = &connection_;
+    services.valueCache = valueCache_.get();
+    services.makeDisplayControls = neighbours_.displayControls;
+    services.showReplyError = [this](const CReplyMessage& reply) {
+        ShowReplyError(mainFrame_ ? mainFrame_->Handle() : WindowHandle{}, reply);
+    };
+    services.usbDevice = neighbours_.usbDevice;
+    services.showSplash = commandLine_.ShowSplash();
+    mainFrame_ = std::make_unique<CMainFrame>(std::move(services));
+    if (!mainFrame_->CreateFrame(kFrameTitle, kMainMenu)) {
+        return StartResult::Failed;
+    }
+    mainFrame_->SetApplicationTarget(this);
+    mainFrameHandle_.store(mainFrame_->Handle().value);
+
+    for (const auto* maker : {&neighbours_.commWindow, &neighbours_.net, &neighbours_.trending, &neighbours_.web}) {
+        if (*maker) {
+            if (auto docTemplate = (*maker)()) {
+                mainFrame_->AddDocTemplate(std::move(docTemplate));
+            }
+        }
+    }
+
+    if (options_.registerDesktopFiles) {
+        // Silent on failure: the program works without the desktop knowing its files.
+        (void)RegisterNetFiles(
+            options_.desktopDataHome.empty() ? DesktopDataHomeOfProcess() : options_.desktopDataHome,
+            options_.executable.empty() ? std::filesystem::path("corvane") : options_.executable);
+    }
+
+    RestoreWindowPlacement();
+    mainFrame_->ShowSplash();
+    ApplyCommTrace();
+    StartComms();
+    for (auto& list : recent_) {
+        list.Load(settings_);
+    }
+
+    // Every document exists before a file named on the command line opens.
+    OnFileNew();
+    for (DocTemplate* docTemplate : mainFrame_->DocTemplates()) {
+        if (ChildFrame* frame = docTemplate->Frame()) {
+            frame->ShowMaximized();
+        }
+    }
+    mainFrame_->ActivateWindow(static_cast<int>(WindowKind::CommWindow));
+    if (!commandLine_.FileName().empty()) {
+        (void)OpenDocumentFile(commandLine_.FileName());
+    }
+
+    if (!diagnostics_.Open(WorkingFolder() / "diagnostics.txt")) {
+        ShowError("Error opening file");
+    } else {
+        diagnostics_.WriteLine("Corvane-III diagnostic log");
+    }
+    return StartResult::Running;
+}
+
+void CCorvaneApp::RestoreWindowPlacement()
+{
+    const WindowPlacement placement = LoadWindowPlacement(settings_, kProductKey);
+    if (placement.maximized || placement.normal.IsEmpty()) {
+        mainFrame_->ShowMaximized();
+    } else {
+        mainFrame_->SetPlacement(placement);
+    }
+}
+
+void CCorvaneApp::ApplyCommTrace()
+{
+    // The communications library comes first: the trace setting is its own.
+    halvix_ = std::make_unique<HalvixLibrary>(MakeApplicationPoster(app_));
+    halvixInstallation_ = std::make_unique<HalvixInstallation>(*halvix_);
+    (void)CxSetLoggingFlags(settings0_.commTrace != 0 ? kLogAll : kLogNone);
+}
+
+void CCorvaneApp::StartComms()
+{
+    commsThread_ = std::make_unique<CCommsThread>(app_, connection_, *this, *this);
+    if (commsThread_->ThreadId() == 0) {
+        // Without a thread the library stays uninitialised.
+        commsThread_.reset();
+        ShowError("CxSetCommsThreadID Failed");
+        return;
+    }
+    if (CxSetCommsThreadID(commsThread_->ThreadId()) != 0) {
+        ShowError("CxSetCommsThreadID Failed");
+    }
+    commsThread_->Resume();
+    if (CxInitHalvixLib() != 0) {
+        ShowError("CxInitHalvixLib Failed");
+    }
+}
+
+bool CCorvaneApp::CommsThreadRunning() const
+{
+    return commsThread_ && commsThread_->Running();
+}
+
+int CCorvaneApp::Run()
+{
+    const int code = app_.Run();
+    ExitInstance();
+    return code;
+}
+
+void CCorvaneApp::ExitInstance()
+{
+    if (exited_ || !started_) {
+        return;
+    }
+    exited_ = true;
+    if (channel_) {
+        channel_->Stop();
+    }
+    if (secondInstance_) {
+        return;
+    }
+    if (mainFrame_ && mainFrame_->IsOpen()) {
+        // Still open when the loop ended some other way: close it as the
+        // user would, so its placement is kept.
+        (void)mainFrame_->Close();
+    }
+    mainFrameHandle_.store(0);
+    // The frame (and the documents its templates hold) goes before the
+    // services it was given.
+    mainFrame_.reset();
+    for (const auto& list : recent_) {
+        list.Save(settings_);
+    }
+    valueCache_.reset();
+    if (commsThread_) {
+        (void)commsThread_->Stop(CCommsThread::kStopBound);
+        commsThread_.reset();
+    }
+    halvixInstallation_.reset();
+    halvix_.reset();
+    diagnostics_.Close();
+}
+
+DocTemplate* CCorvaneApp::Template(int id) const
+{
+    return mainFrame_ ? mainFrame_->FindTemplate(id) : nullptr;
+}
+
+Document* CCorvaneApp::CommWindowDocument() const
+{
+    DocTemplate* docTemplate = Template(kCommWindowTemplate);
+    return docTemplate != nullptr ? docTemplate->GetDocument() : nullptr;
+}
+
+Document* CCorvaneApp::NetDocument() const
+{
+    DocTemplate* docTemplate = Template(kNetTemplate);
+    return docTemplate != nullptr ? docTemplate->GetDocument() : nullptr;
+}
+
+Document* CCorvaneApp::TrendingDocument() const
+{
+    DocTemplate* docTemplate = Template(kTrendingTemplate);
+    return docTemplate != nullptr ? docTemplate->GetDocument() : nullptr;
+}
+
+Document* CCorvaneApp::WebDocument() const
+{
+    DocTemplate* docTemplate = Template(kWebTemplate);
+    return docTemplate != nullptr ? docTemplate->GetDocument() : nullptr;
+}
+
+void CCorvaneApp::OnFileNew()
+{
+    for (const int id : {kNetTemplate, kTrendingTemplate, kWebTemplate, kCommWindowTemplate}) {
+        if (DocTemplate* docTemplate = Template(id)) {
+            (void)docTemplate->OpenNew();
+        }
+    }
+}
+
+Document* CCorvaneApp::OpenDocumentFile(const std::filesystem::path& path)
+{
+    const std::string text = path.string();
+    const std::string extension = Lower(text.size() >= 4 ? std::string_view(text).substr(text.size() - 4) : "");
+    int id = 0;
+    if (extension == ".nt3") {
+        id = kNetTemplate;
+    } else if (extension == ".xml") {
+        id = kTrendingTemplate;
+    } else if (extension == ".cvc") {
+        id = kCommWindowTemplate;
+    }
+    DocTemplate* docTemplate = Template(id);
+    if (docTemplate == nullptr) {
+        return nullptr;
+    }
+    (void)docTemplate->OpenFile(path);
+    return docTemplate->GetDocument();
+}
+
+void CCorvaneApp::OnFileOpen()
+{
+    FileDialogRequest request;
+    request.owner = mainFrame_ ? mainFrame_->Handle() : WindowHandle{};
+    request.filter = "Net Files (*.nt3)|*.nt3|Trend Files (*.xml)|*.xml|All Files (*.*)|*.*||";
+    request.fileMustExist = true;
+    if (const auto result = app_.Prompts().ShowFileDialog(request); result && !result->paths.empty()) {
+        (void)OpenDocumentFile(result->paths.front());
+    }
+}
+
+void CCorvaneApp::OnOpenRecentFile(int id)
+{
+    Document* active = mainFrame_ ? mainFrame_->ActiveDocument() : nullptr;
+    RecentList list = RecentList::Net;
+    if (active != nullptr && (active == WebDocument() || active == TrendingDocument())) {
+        list = RecentList::Web;
+    } else if (active != nullptr && active == CommWindowDocument()) {
+        // Converted data files open in the program the desktop gives them;
+        // that hand-over belongs to the data download.
+        return;
+    }
+    const auto entries = Recent(list).MenuEntries();
+    const auto index = static_cast<std::size_t>(id - kCmdRecentFirst);
+    if (index >= entries.size()) {
+        return;
+    }
+    if (list == RecentList::Net) {
+        if (DocTemplate* net = Template(kNetTemplate)) {
+            (void)net->OpenFile(entries[index]);
+        }
+    } else if (active != nullptr && active->Template() != nullptr) {
+        (void)active->Template()->OpenFile(entries[index]);
+    }
+}
+
+void CCorvaneApp::SetSnapToGrid(int value)
+{
+    settings0_.snapToGrid = value;
+    (void)SaveSnapToGrid(settings_, value);
+}
+
+void CCorvaneApp::AddRecentFile(RecentList list, std::string_view path)
+{
+    (void)recent_.at(static_cast<std::size_t>(list)).Add(path);
+}
+
+const CRecentFileList& CCorvaneApp::Recent(RecentList list) const
+{
+    return recent_.at(static_cast<std::size_t>(list));
+}
+
+void CCorvaneApp::WriteDiagnosticLine(std::string_view text)
+{
+    diagnostics_.WriteLine(text);
+}
+
+void CCorvaneApp::AddCommLogLine(std::string_view label, std::string_view text)
+{
+    std::string line = CommLogStamp(std::time(nullptr)) + ": " + std::string(label) + "  " + OneLine(text);
+    std::lock_guard lock(commLogMutex_);
+    commLog_.push_back(std::move(line));
+    while (commLog_.size() > kCommLogLines) {
+        commLog_.pop_front();
+    }
+}
+
+std::vector<std::string> CCorvaneApp::CommLogLines() const
+{
+    std::lock_guard lock(commLogMutex_);
+    return {commLog_.begin(), commLog_.end()};
+}
+
+bool CCorvaneApp::PostToMainFrame(MessageId id, std::uintptr_t wParam, std::unique_ptr<Payload> payload)
+{
+    return app_.PostMessage(WindowHandle{mainFrameHandle_.load()}, id, wParam, 0, std::move(payload));
+}
+
+void CCorvaneApp::SetLoggerInfoText(std::string_view text)
+{
+    loggerInfoText_ = std::string(text.substr(0, std::min<std::size_t>(text.size(), 1023)));
+}
+
+std::intptr_t CCorvaneApp::OnMessage(Message& message)
+{
+    if (message.id == kShellExecuteMessage) {
+        if (auto text = message.TakePayload<ValuePayload<std::string>>()) {
+            OnExecute(text->value);
+        }
+        return 0;
+    }
+    return Window::OnMessage(message);
+}
+
+void CCorvaneApp::OnExecute(const std::string& text)
+{
+    if (!mainFrame_ || !mainFrame_->IsOpen()) {
+        return;
+    }
+    if (mainFrame_->IsMinimized() || !mainFrame_->IsVisible()) {
+        mainFrame_->ShowNormal();
+    }
+    const auto path = ParseExecuteString(text);
+    if (!path) {
+        return;
+    }
+    if (NetDocument() == nullptr) {
+        OnFileNew();
+    }
+    (void)OpenDocumentFile(*path);
+    mainFrame_->PostMessage(kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::ProgramDevelopment));
+}
+
+}  // namespace corvane

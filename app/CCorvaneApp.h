@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/CCmdLine.h"
+#include "app/CRecentFileList.h"
+#include "app/DiagnosticsLog.h"
+#include "app/ProgramSettings.h"
+#include "app/ShellNeighbours.h"
+#include "comms/CConnectionDetails.h"
+#include "comms/CommLog.h"
+#include "comms/CommsSettings.h"
+#include "comms/MainFramePoster.h"
+#include "platform/CommandTarget.h"
+#include "platform/SettingsStore.h"
+#include "platform/Window.h"
+
+#include <atomic>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+class Application;
+class CCommsThread;
+class CFolderOptions;
+class CMainFrame;
+class Document;
+class HalvixInstallation;
+class HalvixLibrary;
+class SingleInstanceChannel;
+
+// Where the application keeps its things; empty entries take the usual
+// places of the user running it.
+struct CorvaneAppOptions {
+    std::filesystem::path settingsFile;        // the settings store's file
+    std::filesystem::path instanceSocket;      // the single-instance channel
+    std::filesystem::path workingFolder;       // diagnostics.txt goes here
+    std::filesystem::path desktopDataHome;     // desktop entry and MIME type
+    std::filesystem::path executable;          // named in the desktop entry
+    bool registerDesktopFiles = true;
+};
+
+// The program itself: keeps one running instance per user, reads and
+// creates its settings, makes the four document kinds and the main frame,
+// starts the comms thread and the communications library, keeps the
+// recent-file lists and the diagnostics log, and undoes it all on exit.
+class CCorvaneApp final : public Window,
+                          public CommandTarget,
+                          public CommLog,
+                          public CommsSettings,
+                          public MainFramePoster {
+public:
+    enum class StartResult { Running, SecondInstance, Failed };
+    enum class RecentList { Net = 0, Web = 1, Data = 2 };
+
+    static constexpr std::size_t kCommLogLines = 50;
+    static constexpr std::string_view kRecentRoot = "Software\\QZL\\Corvane-III  Application";
+
+    CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAppOptions options = {});
+    ~CCorvaneApp() override;
+
+    // Start-up; Running when the main frame shows.
+    StartResult InitInstance();
+    // Runs the message loop, then shuts down; the exit code.
+    int Run();
+    // Shutdown; safe to call more than once.
+    void ExitInstance();
+
+    // Documents.
+    Document* OpenDocumentFile(const std::filesystem::path& path);
+    void OnFileNew();
+    Document* CommWindowDocument() const;
+    Document* NetDocument() const;
+    Document* TrendingDocument() const;
+    Document* WebDocument() const;
+
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    SettingsStore& Settings() { return settings_; }
+    CConnectionDetails& Connection() { return connection_; }
+    const ProgramSettings& StartupSettings() const { return settings0_; }
+    CFolderOptions* FolderOptions() const { return folderOptions_.get(); }
+    ValueCache* Cache() const { return valueCache_.get(); }
+    const CCmdLine& CommandLine() const { return commandLine_; }
+    bool IsSecondInstance() const { return secondInstance_; }
+    bool CommsThreadRunning() const;
+
+    int GetShowProduction() const { return settings0_.showProduction; }
+    bool ShouldResetLoggerAfterConfigUpdate() const { return settings0_.dontResetLoggerAfterConfigUpdate == 0; }
+    bool ShouldDeleteRawData() const { return settings0_.dontDeleteRawData == 0; }
+    int GetSnapToGrid() const { return settings0_.snapToGrid; }
+    void SetSnapToGrid(int value);
+    std::uint32_t SocketTimeout() const { return settings0_.socketTimeout; }
+
+    // Recent files.
+    void AddRecentFile(RecentList list, std::string_view path);
+    const CRecentFileList& Recent(RecentList list) const;
+
+    void WriteDiagnosticLine(std::string_view text);
+
+    // CommLog: any thread.
+    void AddCommLogLine(std::string_view label, std::string_view text) override;
+    std::vector<std::string> CommLogLines() const;
+
+    // CommsSettings.
+    std::uint32_t LoggerRetryTime() const override { return settings0_.loggerRetryTime; }
+
+    // MainFramePoster: any thread.
+    bool PostToMainFrame(MessageId id, std::uintptr_t wParam, std::unique_ptr<Payload> payload = {}) override;
+
+    void SetNetworkPasswordWarningAccepted(bool flag) { passwordWarningAccepted_ = flag; }
+    bool GetNetworkPasswordWarningAccepted() const { return passwordWarningAccepted_; }
+    void SetLoggerInfoText(std::string_view text);
+    const std::string& GetLoggerInfoText() const { return loggerInfoText_; }
+
+    std::intptr_t OnMessage(Message& message) override;
+
+private:
+    void OnExecute(const std::string& text);
+    void ShowError(std::string_view text);
+    void RestoreWindowPlacement();
+    void ApplyCommTrace();
+    void StartComms();
+    void OnOpenRecentFile(int id);
+    void OnFileOpen();
+    DocTemplate* Template(int id) const;
+    std::filesystem::path WorkingFolder() const;
+
+    Application& app_;
+    ShellNeighbours neighbours_;
+    CorvaneAppOptions options_;
+    SettingsStore settings_;
+    ProgramSettings settings0_;
+    std::unique_ptr<CFolderOptions> folderOptions_;
+    std::unique_ptr<ValueCache> valueCache_;
+    CConnectionDetails connection_;
+    CCmdLine commandLine_;
+    DiagnosticsLog diagnostics_;
+    std::array<CRecentFileList, 3> recent_;
+    std::unique_ptr<HalvixLibrary> halvix_;
+    std::unique_ptr<HalvixInstallation> halvixInstallation_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<CCommsThread> commsThread_;
+    std::atomic<std::uint32_t> mainFrameHandle_ = 0;
+    mutable std::mutex commLogMutex_;
+    std::deque<std::string> commLog_;
+    std::string loggerInfoText_;
+    bool passwordWarningAccepted_ = false;
+    bool secondInstance_ = false;
+    bool started_ = false;
+    bool exited_ = false;
+    std::unique_ptr<SingleInstanceChannel> channel_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace corvane {
+
+class DocTemplate;
+class View;
+
+// The parts of the program that live above the shell and that the
+// application object and the main frame reach only through these small
+// interfaces. The executable fills them (app/main.cpp); later subsystems
+// replace the placeholders it uses today.
+
+// The time-stamped value cache of the real-time values.
+class ValueCache {
+public:
+    virtual ~ValueCache() = default;
+    // One real-time block: count items after a 10-byte header, 6 bytes each.
+    virtual void AddData(std::size_t count, std::span<const std::uint8_t> block) = 0;
+    // Empties the cache and stops it taking data.
+    virtual void Disable() = 0;
+};
+
+// The binding of the display-controls library, attached to the view of
+// the window kind in front.
+class DisplayControlsBinding {
+public:
+    virtual ~DisplayControlsBinding() = default;
+    virtual void AttachTo(View* view) = 0;
+    virtual void DetachAllWindows() = 0;
+};
+
+// What the main frame tells the Communication Window view; the view
+// implements it (the frame finds it on the window's view).
+class CommWindowLink {
+public:
+    virtual ~CommWindowLink() = default;
+    // 1: the logger's net runs; 2: it stopped.
+    virtual void SetRunState(std::uintptr_t state) = 0;
+    virtual void SetCardState(std::uintptr_t state) = 0;
+    virtual void ConnectionLost() = 0;
+    // The window came to the front.
+    virtual void Refresh() = 0;
+};
+
+// A frame that carries an icon palette bar (the net, trending and web
+// frames) implements this; the main frame shows and hides the bar.
+class PaletteFrame {
+public:
+    virtual ~PaletteFrame() = default;
+    virtual void ShowPalette(bool show) = 0;
+};
+
+// Makers of the four document kinds and of the two services.
+struct ShellNeighbours {
+    using TemplateMaker = std::function<std::unique_ptr<DocTemplate>()>;
+    TemplateMaker commWindow;  // resource 129
+    TemplateMaker net;         // resource 132
+    TemplateMaker trending;    // resource 131
+    TemplateMaker web;         // resource 276
+    std::function<std::unique_ptr<ValueCache>()> valueCache;
+    std::function<std::unique_ptr<DisplayControlsBinding>()> displayControls;
+    // The USB manager: the serial device of the current USB link.
+    std::function<std::filesystem::path()> usbDevice;
+};
+
+}  // namespace corvane

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+namespace corvane::res {
+
+// About box.
+extern const DialogTemplate kAboutDialog;
+
+}  // namespace corvane::res

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "PlatformTestSupport.h"
+#include "ScratchFolder.h"
+#include "app/CCorvaneApp.h"
+#include "app/PlaceholderNeighbours.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace corvane::test {
+
+// The application started in-process on scratch folders: its settings,
+// instance socket, working folder, desktop files and temporary folders.
+class ShellTest : public PlatformTest {
+protected:
+    ShellTest()
+    {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
+            oldRuntimeDir_ = old;
+            hadRuntimeDir_ = true;
+        }
+        setenv("XDG_RUNTIME_DIR", (scratch_.Path() / "run").c_str(), 1);
+        std::filesystem::create_directories(scratch_.Path() / "run");
+        std::filesystem::permissions(scratch_.Path() / "run", std::filesystem::perms::owner_all);
+        std::filesystem::create_directories(scratch_.Path() / "work");
+    }
+
+    CorvaneAppOptions Options() const
+    {
+        CorvaneAppOptions options;
+        options.settingsFile = scratch_.Path() / "settings.ini";
+        options.instanceSocket = scratch_.Path() / "instance.sock";
+        options.workingFolder = scratch_.Path() / "work";
+        options.desktopDataHome = scratch_.Path() / "share";
+        options.executable = "/opt/corvane/bin/corvane";
+        return options;
+    }
+
+    CCorvaneApp& Start(ShellNeighbours neighbours = MakePlaceholderNeighbours())
+    {
+        shell_ = std::make_unique<CCorvaneApp>(App(), std::move(neighbours), Options());
+        EXPECT_EQ(shell_->InitInstance(), CCorvaneApp::StartResult::Running);
+        App().ProcessPending();
+        return *shell_;
+    }
+
+    void Stop() { shell_.reset(); }
+
+    const std::filesystem::path& Scratch() const { return scratch_.Path(); }
+    CCorvaneApp& Shell() { return *shell_; }
+
+    ~ShellTest() override
+    {
+        shell_.reset();
+        if (hadRuntimeDir_) {
+            setenv("XDG_RUNTIME_DIR", oldRuntimeDir_.c_str(), 1);
+        } else {
+            unsetenv("XDG_RUNTIME_DIR");
+        }
+    }
+
+private:
+    std::string oldRuntimeDir_;
+    bool hadRuntimeDir_ = false;
+    ScratchFolder scratch_;
+    std::unique_ptr<CCorvaneApp> shell_;
+};
+
+}  // namespace corvane::test
