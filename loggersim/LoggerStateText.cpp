@@ -1,6 +1,7 @@
 #include "loggersim/LoggerStateText.h"
 
 #include "base/Cp1252.h"
+#include "base/TextNumbers.h"
 #include "loggersim/ConfigItemTable.h"
 
 #include <charconv>
@@ -63,21 +64,6 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-// Whole-text integer in decimal, or hexadecimal after "0x".
-template <class T> std::optional<T> ParseInteger(std::string_view text)
-{
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<float> ParseFloat(std::string_view text)
 {
     float value = 0;
@@ -100,7 +86,7 @@ std::optional<std::uint32_t> ParseVersion(std::string_view text)
         const std::size_t dot = part < 3 ? text.find('.') : text.size();
         if (dot == std::string_view::npos)
             return std::nullopt;
-        const auto number = ParseInteger<std::uint8_t>(text.substr(0, dot));
+        const auto number = ParseWholeInteger<std::uint8_t>(text.substr(0, dot));
         if (!number)
             return std::nullopt;
         value = (value << 8) | *number;
@@ -120,7 +106,7 @@ template <class T> Field IntegerField(const char* name, T LoggerState::*member)
 {
     return {name, [member](const LoggerState& s) { return Number(static_cast<std::int64_t>(s.*member)); },
         [member](LoggerState& s, std::string_view v) {
-            const auto value = ParseInteger<T>(v);
+            const auto value = ParseWholeInteger<T>(v);
             if (value)
                 s.*member = *value;
             return value.has_value();
@@ -131,7 +117,7 @@ template <class T> Field HexField(const char* name, T LoggerState::*member, int 
 {
     return {name, [member, digits](const LoggerState& s) { return HexNumber(s.*member, digits); },
         [member](LoggerState& s, std::string_view v) {
-            const auto value = ParseInteger<T>(v);
+            const auto value = ParseWholeInteger<T>(v);
             if (value)
                 s.*member = *value;
             return value.has_value();
@@ -245,7 +231,7 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
         if (!seen.insert(std::string(name)).second)
             return fail(std::string(name) + " is given twice");
         if (name.substr(0, kItemPrefix.size()) == kItemPrefix) {
-            const auto key = ParseInteger<std::uint8_t>(name.substr(kItemPrefix.size()));
+            const auto key = ParseWholeInteger<std::uint8_t>(name.substr(kItemPrefix.size()));
             const auto bytes = FromHex(value);
             if (!key || !ConfigItemLength(*key))
                 return fail(std::string(name) + " is not a configuration item");

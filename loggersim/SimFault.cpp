@@ -1,25 +1,12 @@
 #include "loggersim/SimFault.h"
 
-#include <charconv>
+#include "base/TextNumbers.h"
+
 #include <vector>
 
 namespace corvane {
 
 namespace {
-
-template <class T> std::optional<T> Integer(std::string_view text)
-{
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 }  // namespace
 
@@ -40,14 +27,14 @@ std::optional<SimFault> ParseSimFault(std::string_view text)
     std::string_view type = fields[1];
     const std::size_t slash = type.find('/');
     if (slash != std::string_view::npos) {
-        const auto count = Integer<int>(type.substr(slash + 1));
+        const auto count = ParseWholeInteger<int>(type.substr(slash + 1));
         if (!count || *count < 1)
             return std::nullopt;
         fault.count = *count;
         type = type.substr(0, slash);
     }
     if (type != "*") {
-        fault.requestType = Integer<std::uint16_t>(type);
+        fault.requestType = ParseWholeInteger<std::uint16_t>(type);
         if (!fault.requestType)
             return std::nullopt;
     }
@@ -58,7 +45,7 @@ std::optional<SimFault> ParseSimFault(std::string_view text)
         return fault;
     }
     if (kind == "delay") {
-        const auto delay = fields.size() == 3 && text.empty() ? Integer<std::uint32_t>(fields[2]) : std::nullopt;
+        const auto delay = fields.size() == 3 && text.empty() ? ParseWholeInteger<std::uint32_t>(fields[2]) : std::nullopt;
         if (!delay)
             return std::nullopt;
         fault.kind = SimFault::Kind::Delay;
@@ -66,7 +53,7 @@ std::optional<SimFault> ParseSimFault(std::string_view text)
         return fault;
     }
     if (kind == "error") {
-        const auto code = fields.size() == 3 ? Integer<std::uint16_t>(fields[2]) : std::nullopt;
+        const auto code = fields.size() == 3 ? ParseWholeInteger<std::uint16_t>(fields[2]) : std::nullopt;
         if (!code)
             return std::nullopt;
         fault.kind = SimFault::Kind::ErrorReply;

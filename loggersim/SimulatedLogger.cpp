@@ -3,7 +3,7 @@
 #include "halvix/protocol/FdWrite.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
-#include "halvix/protocol/UniqueFd.h"
+#include "base/UniqueFd.h"
 #include "halvix/protocol/WakePipe.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"

@@ -1,5 +1,6 @@
 // corvane-loggersim: a simulated logger for Corvane, on a TCP port and/or a
 // pseudo-terminal, with its state kept in a folder. See loggersim/README.md.
+#include "base/TextNumbers.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/SimFault.h"
 #include "loggersim/SimulatedLogger.h"
@@ -9,11 +10,11 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,13 +67,10 @@ std::filesystem::path DefaultStateFolder()
 
 template <class T> bool ParseNumber(std::string_view text, T& value)
 {
-    int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size();
+    const std::optional<T> parsed = corvane::ParseWholeInteger<T>(text);
+    if (parsed)
+        value = *parsed;
+    return parsed.has_value();
 }
 
 // One command line from standard input; false for "quit".

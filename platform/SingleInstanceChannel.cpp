@@ -3,6 +3,7 @@
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "base/QuotedPath.h"
+#include "base/UniqueFd.h"
 
 #include <algorithm>
 #include <array>
@@ -50,36 +51,6 @@ constexpr std::chrono::milliseconds kClaimRetry{5};
 
 // A socket address holds the path and its terminating zero.
 constexpr std::size_t kMaxSocketPathBytes = sizeof(sockaddr_un::sun_path) - 1;
-
-// Owns one open file descriptor.
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
-        if (this != &other)
-            Reset(std::exchange(other.fd_, -1));
-        return *this;
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() { Reset(); }
-
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    void Reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-
-private:
-    int fd_ = -1;
-};
-
 
 std::string SystemText(int error) { return std::generic_category().message(error); }
 

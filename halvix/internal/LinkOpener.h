@@ -1,7 +1,7 @@
 #pragma once
 
 #include "halvix/SerialSettings.h"
-#include "halvix/protocol/UniqueFd.h"
+#include "base/UniqueFd.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "halvix/CReplyMessage.h"
 #include "halvix/protocol/FrameReader.h"
-#include "halvix/protocol/UniqueFd.h"
+#include "base/UniqueFd.h"
 #include "halvix/protocol/WakePipe.h"
 #include "platform/Message.h"
 

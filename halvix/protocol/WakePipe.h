@@ -1,6 +1,6 @@
 #pragma once
 
-#include "halvix/protocol/UniqueFd.h"
+#include "base/UniqueFd.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
-#include "halvix/protocol/UniqueFd.h"
+#include "base/UniqueFd.h"
 #include "loggersim/LoggerStateFile.h"
 #include "tests/platform/ScratchFolder.h"
 

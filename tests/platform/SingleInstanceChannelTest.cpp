@@ -1,5 +1,7 @@
 #include "platform/SingleInstanceChannel.h"
 
+#include "base/UniqueFd.h"
+
 #include "tests/platform/ScratchFolder.h"
 
 #include <gmock/gmock.h>
@@ -79,25 +81,7 @@ private:
     std::vector<std::thread::id> threads_;
 };
 
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Fd& operator=(Fd&& other) noexcept
-    {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
+using Fd = UniqueFd;
 
 sockaddr_un Address(const std::filesystem::path& path)
 {
