@@ -1,0 +1,46 @@
+#pragma once
+
+#include "base/ByteError.h"
+#include "data/LogRecords.h"
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <vector>
+
+namespace corvane {
+
+// Walks a logged-data stream record by record. The stream is read in
+// chunks, so memory stays the same whatever the session's size. An end
+// record does not stop the walk; the end of the stream does.
+class LogRecordReader {
+public:
+    explicit LogRecordReader(std::istream& in, std::size_t chunkSize = std::size_t{64} * 1024);
+
+    // The next record, or nothing at the end of the stream. A stream that
+    // ends inside a record also gives nothing, and Error() then names the
+    // field cut short with its offset in the stream.
+    std::optional<LogRecord> Next();
+
+    const ByteError& Error() const { return error_; }
+    // True when the stream itself failed (not just ended).
+    bool ReadFailed() const { return readFailed_; }
+    // Bytes of whole records handed out so far.
+    std::uint64_t Consumed() const { return consumed_; }
+
+private:
+    // Makes at least count bytes available from pos_ unless the stream ends.
+    void Fill(std::size_t count);
+
+    std::istream& in_;
+    std::vector<std::uint8_t> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
+    bool readFailed_ = false;
+    bool done_ = false;
+    std::uint64_t consumed_ = 0;
+    ByteError error_;
+};
+
+}  // namespace corvane
