@@ -1,6 +1,7 @@
 #include "platform/ProgressControl.h"
 
 #include "platform/internal/DialogInternals.h"
+#include "platform/internal/ProgressRange.h"
 
 #include <QProgressBar>
 
@@ -19,14 +20,14 @@ void ProgressControl::SetRange(int lower, int upper)
 {
     lower_ = lower;
     upper_ = upper;
-    position_ = std::clamp(position_, std::min(lower_, upper_), std::max(lower_, upper_));
+    position_ = internal::ClampToProgressRange(position_, lower_, upper_);
     Display();
 }
 
 int ProgressControl::SetPos(int position)
 {
     const int previous = position_;
-    position_ = std::clamp(position, std::min(lower_, upper_), std::max(lower_, upper_));
+    position_ = internal::ClampToProgressRange(position, lower_, upper_);
     Display();
     return previous;
 }

@@ -153,40 +153,44 @@ void DeviceContext::Impl::ReleaseTarget()
 
 // ------------------------------------------------------------ mapping
 
+namespace {
+
+// One axis of the mapping: from a coordinate relative to one origin and
+// extent to the other's; scaled only outside Text mode.
+std::int64_t MapAxis(std::int64_t value, int fromOrigin, int fromExtent, int toOrigin, int toExtent, bool scaled)
+{
+    const std::int64_t offset = value - fromOrigin;
+    return ClampMapped((scaled ? RoundDiv(offset, toExtent, fromExtent) : offset) + toOrigin);
+}
+
+}  // namespace
+
 std::int64_t DeviceContext::Impl::ToDeviceX(std::int64_t x) const
 {
     const DrawingState& s = state;
-    const std::int64_t offset = x - s.windowOrigin.x;
-    const std::int64_t scaled
-        = s.mapMode == MapMode::Text ? offset : RoundDiv(offset, s.viewportExtent.width, s.windowExtent.width);
-    return ClampMapped(scaled + s.viewportOrigin.x);
+    return MapAxis(x, s.windowOrigin.x, s.windowExtent.width, s.viewportOrigin.x, s.viewportExtent.width,
+        s.mapMode != MapMode::Text);
 }
 
 std::int64_t DeviceContext::Impl::ToDeviceY(std::int64_t y) const
 {
     const DrawingState& s = state;
-    const std::int64_t offset = y - s.windowOrigin.y;
-    const std::int64_t scaled
-        = s.mapMode == MapMode::Text ? offset : RoundDiv(offset, s.viewportExtent.height, s.windowExtent.height);
-    return ClampMapped(scaled + s.viewportOrigin.y);
+    return MapAxis(y, s.windowOrigin.y, s.windowExtent.height, s.viewportOrigin.y, s.viewportExtent.height,
+        s.mapMode != MapMode::Text);
 }
 
 std::int64_t DeviceContext::Impl::ToLogicalX(std::int64_t x) const
 {
     const DrawingState& s = state;
-    const std::int64_t offset = x - s.viewportOrigin.x;
-    const std::int64_t scaled
-        = s.mapMode == MapMode::Text ? offset : RoundDiv(offset, s.windowExtent.width, s.viewportExtent.width);
-    return ClampMapped(scaled + s.windowOrigin.x);
+    return MapAxis(x, s.viewportOrigin.x, s.viewportExtent.width, s.windowOrigin.x, s.windowExtent.width,
+        s.mapMode != MapMode::Text);
 }
 
 std::int64_t DeviceContext::Impl::ToLogicalY(std::int64_t y) const
 {
     const DrawingState& s = state;
-    const std::int64_t offset = y - s.viewportOrigin.y;
-    const std::int64_t scaled
-        = s.mapMode == MapMode::Text ? offset : RoundDiv(offset, s.windowExtent.height, s.viewportExtent.height);
-    return ClampMapped(scaled + s.windowOrigin.y);
+    return MapAxis(y, s.viewportOrigin.y, s.viewportExtent.height, s.windowOrigin.y, s.windowExtent.height,
+        s.mapMode != MapMode::Text);
 }
 
 Point DeviceContext::Impl::ToDevice(Point point) const
