@@ -1,0 +1,102 @@
+#pragma once
+
+#include "netmodel/CHardwarePoll.h"
+#include "netmodel/CUIDMgr.h"
+#include "netmodel/RecordError.h"
+#include "platform/Document.h"
+#include "platform/Geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace corvane {
+
+class BitmapCatalog;
+class CCorvaneIcon;
+class CCorvaneObj;
+class DeviceContext;
+class NetClassRegistry;
+class NetObjectView;
+
+// The document base of every document kind: it owns its objects in
+// drawing order (first drawn at the front, topmost at the back), the
+// logger hardware-query result, the icon ids of its net, a logical size,
+// the paper size and the paper colour.
+class CCorvaneDoc : public Document {
+public:
+    static constexpr Size kDefaultPaper{5000, 5000};
+    static constexpr std::uint32_t kDefaultPaperColour = 0xFFFFFF;
+    static constexpr int kPaperColourCommand = 32781;
+
+    CCorvaneDoc();
+    ~CCorvaneDoc() override;
+
+    // Appends the object at the top and makes this document its owner.
+    CCorvaneObj& AddObject(std::unique_ptr<CCorvaneObj> object);
+    // Takes the object out of the list (handing it back) and out of every
+    // view's selection, also when it was not in the list.
+    std::unique_ptr<CCorvaneObj> RemoveObject(CCorvaneObj& object);
+    // The topmost object that a 1 x 1 rectangle at the point hits.
+    CCorvaneObj* ObjectAt(Point point) const;
+    int GetObjectCount() const { return static_cast<int>(objects_.size()); }
+    const std::vector<std::unique_ptr<CCorvaneObj>>& GetObjects() const { return objects_; }
+    // Every icon, in list order.
+    std::vector<CCorvaneIcon*> Icons() const;
+    CCorvaneIcon* FindIconById(std::uint16_t id) const;
+
+    // Draws every object and, in an activated view and not when printing,
+    // the trackers of the selected ones, object by object.
+    void DrawAll(DeviceContext& dc, BitmapCatalog& pictures, const NetObjectView* view) const;
+    // Detaches and frees the deletable objects (every object with all),
+    // then resets the ids from what is left and updates the views.
+    void DeleteObjects(bool all);
+
+    // The paper: the printer's printable area in hundredths of an inch, or
+    // 5000 x 5000 without a printer; the views hear of a change only.
+    void ComputePageSize();
+    void ComputePageSize(std::optional<Size> printerArea);
+    Size GetDocSize() const { return docSize_; }
+    void SetDocSize(Size size) { docSize_ = size; }
+    Size GetPaperSize() const { return paperSize_; }
+    std::uint32_t GetPaperColor() const { return paperColour_; }
+    void SetPaperColor(std::uint32_t colour) { paperColour_ = colour; }
+    // Asks for a colour (black offered first); on OK it becomes the paper
+    // colour, the document is modified and the views repaint.
+    void OnPaperColor();
+
+    CHardwarePoll& GetHardwarePoll() { return hardwarePoll_; }
+    const CHardwarePoll& GetHardwarePoll() const { return hardwarePoll_; }
+
+    // Icon ids. The next id for a new icon; when the 16-bit ids run out
+    // the icons are renumbered compactly (links follow) first. 0 only when
+    // the net holds 65535 icons.
+    std::uint16_t TakeNextIconId();
+    void ResetIdsFromIcons();
+    CUIDMgr& Ids() { return ids_; }
+
+    // The object archive: the object count, each object's class and its
+    // 50-byte record. Loading refuses bad bytes or an unknown class
+    // without touching the document; otherwise it replaces every object.
+    std::vector<std::uint8_t> SaveObjectArchive() const;
+    std::optional<RecordError> LoadObjectArchive(std::span<const std::uint8_t> bytes, const NetClassRegistry& classes);
+
+    // The views of this document that show net objects.
+    void ForEachObjectView(const std::function<void(NetObjectView&)>& visit) const;
+    void InvalidateInViews(const CCorvaneObj& object) const;
+
+private:
+    void RenumberIcons();
+
+    CHardwarePoll hardwarePoll_;
+    std::vector<std::unique_ptr<CCorvaneObj>> objects_;
+    Size docSize_{};
+    Size paperSize_{};
+    std::uint32_t paperColour_ = kDefaultPaperColour;
+    CUIDMgr ids_;
+};
+
+}  // namespace corvane
