@@ -4,7 +4,7 @@
 #include "app/CFolderOptions.h"
 #include "app/CMainFrame.h"
 #include "app/DesktopRegistration.h"
-#include "app/ErrorBoxes.h"
+#include "shell/ErrorBoxes.h"
 #include "app/ProgramIcon.h"
 #include "app/ShellMessages.h"
 #include "comms/CCommsThread.h"

@@ -1,6 +1,6 @@
 #include "app/CCorvaneSettingsDialog.h"
 
-#include "app/CRegistry.h"
+#include "shell/CRegistry.h"
 #include "app/ProgramSettings.h"
 #include "comms/CConnectionDetails.h"
 #include "halvix/HalvixLib.h"

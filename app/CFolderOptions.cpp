@@ -1,6 +1,6 @@
 #include "app/CFolderOptions.h"
 
-#include "app/CRegistry.h"
+#include "shell/CRegistry.h"
 #include "app/FileNameRules.h"
 #include "app/ProgramSettings.h"
 #include "platform/SettingsStore.h"

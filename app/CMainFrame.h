@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StatusSink.h"
+#include "shell/StatusSink.h"
 #include "platform/MdiFrame.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "app/ProgramSettings.h"
 
-#include "app/CRegistry.h"
+#include "shell/CRegistry.h"
 #include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/Waits.h"
+#include "shell/Waits.h"
 
 #include "platform/Application.h"
 

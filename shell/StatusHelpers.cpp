@@ -1,6 +1,6 @@
-#include "app/StatusHelpers.h"
+#include "shell/StatusHelpers.h"
 
-#include "app/StatusSink.h"
+#include "shell/StatusSink.h"
 #include "platform/MdiFrame.h"
 
 namespace corvane {

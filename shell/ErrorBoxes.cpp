@@ -1,4 +1,4 @@
-#include "app/ErrorBoxes.h"
+#include "shell/ErrorBoxes.h"
 
 #include "base/Cp1252.h"
 #include "halvix/CReplyMessage.h"

@@ -1,4 +1,4 @@
-#include "app/ErrorBoxes.h"
+#include "shell/ErrorBoxes.h"
 
 #include "PlatformTestSupport.h"
 #include "halvix/CReplyMessage.h"

@@ -1,4 +1,4 @@
-#include "app/CRegistry.h"
+#include "shell/CRegistry.h"
 
 #include "ScratchFolder.h"
 #include "platform/SettingsStore.h"

@@ -1,4 +1,4 @@
-#include "app/StringFields.h"
+#include "shell/StringFields.h"
 
 #include <gtest/gtest.h>
 

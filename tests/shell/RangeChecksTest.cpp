@@ -1,4 +1,4 @@
-#include "app/RangeChecks.h"
+#include "shell/RangeChecks.h"
 
 #include "PlatformTestSupport.h"
 #include "RecordingPoster.h"

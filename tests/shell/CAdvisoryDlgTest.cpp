@@ -1,8 +1,8 @@
-#include "app/CAdvisoryDlg.h"
+#include "shell/CAdvisoryDlg.h"
 
 #include "ModalDriver.h"
 #include "PlatformTestSupport.h"
-#include "app/AdvisorySuppressions.h"
+#include "shell/AdvisorySuppressions.h"
 #include "platform/ButtonControl.h"
 #include "res/ResourceIds.h"
 

@@ -1,6 +1,6 @@
-#include "app/CAdvisoryDlg.h"
+#include "shell/CAdvisoryDlg.h"
 
-#include "app/AdvisorySuppressions.h"
+#include "shell/AdvisorySuppressions.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
 #include "res/AdvisoryDialog.h"

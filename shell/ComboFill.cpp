@@ -1,4 +1,4 @@
-#include "app/ComboFill.h"
+#include "shell/ComboFill.h"
 
 #include "platform/ComboBoxControl.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CRegEntry.h"
+#include "shell/CRegEntry.h"
 
 #include <cstddef>
 #include <cstdint>

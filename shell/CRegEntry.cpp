@@ -1,6 +1,6 @@
-#include "app/CRegEntry.h"
+#include "shell/CRegEntry.h"
 
-#include "app/CRegistry.h"
+#include "shell/CRegistry.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
