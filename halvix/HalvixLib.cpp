@@ -134,5 +134,17 @@ int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option)
 {
     return Forward([&](HalvixLibrary& l) { return l.Run(window, runFlag, option); });
 }
+int CxBaseCfg(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.BaseCfg(window); });
+}
+int CxTLEnum(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.TLEnum(window); });
+}
+int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data)
+{
+    return Forward([&](HalvixLibrary& l) { return l.TlTran(window, address, command, data); });
+}
 
 }  // namespace corvane

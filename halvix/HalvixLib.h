@@ -68,5 +68,8 @@ int CxCfGet(WindowHandle window, std::uint16_t key);
 int CxCfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value);
 int CxCfEnum(WindowHandle window);
 int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
+int CxBaseCfg(WindowHandle window);
+int CxTLEnum(WindowHandle window);
+int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
 
 }  // namespace corvane

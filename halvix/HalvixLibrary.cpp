@@ -379,4 +379,22 @@ int HalvixLibrary::Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t
 
 int HalvixLibrary::Disco(WindowHandle window) { return SendRequest(window, kRequestDisco, {}); }
 
+int HalvixLibrary::BaseCfg(WindowHandle window) { return SendRequest(window, kRequestBaseCfg, {}); }
+
+int HalvixLibrary::TLEnum(WindowHandle window) { return SendRequest(window, kRequestTLEnum, {}); }
+
+int HalvixLibrary::TlTran(
+    WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data)
+{
+    // u8 bus address, u8 command, then the command's data.
+    if (data.size() > kMaxFramePayload - 2)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload;
+    payload.reserve(2 + data.size());
+    payload.push_back(address);
+    payload.push_back(command);
+    payload.insert(payload.end(), data.begin(), data.end());
+    return SendRequest(window, kRequestTlTran, payload);
+}
+
 }  // namespace corvane

@@ -98,6 +98,10 @@ public:
     int CfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value);
     int CfEnum(WindowHandle window);
     int Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
+    int BaseCfg(WindowHandle window);
+    int TLEnum(WindowHandle window);
+    // One transaction with the bus module at address: the command, then data.
+    int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
     int Disco(WindowHandle window);
 
 private:

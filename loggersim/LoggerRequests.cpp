@@ -115,6 +115,40 @@ RequestOutcome CfSet(LoggerState& state, const Frame& request)
     return outcome;
 }
 
+// The bus enumeration: one module record per module, by address.
+RequestOutcome TLEnum(const LoggerState& state, const Frame& request)
+{
+    std::vector<std::uint8_t> data;
+    for (const auto& [address, module] : state.modules) {
+        const std::vector<std::uint8_t> record = ModuleRecordBytes(address, module);
+        data.insert(data.end(), record.begin(), record.end());
+    }
+    return Reply(MakeReply(request, std::move(data)));
+}
+
+// A module transaction: u8 bus address, u8 command, the command's data.
+// The reply repeats address and command; its answer starts at byte 2.
+RequestOutcome TlTran(const LoggerState& state, const Frame& request)
+{
+    ByteReader reader(request.payload);
+    const std::uint8_t address = reader.U8("bus address");
+    const std::uint8_t command = reader.U8("command");
+    if (reader.Failed())
+        return BadData(request);
+    const auto found = state.modules.find(address);
+    if (found == state.modules.end())
+        return Reply(MakeErrorReply(request, kSimErrorNoModule, "No module at bus address " + std::to_string(address)));
+    if (command != kModuleCommandSwitchWord)
+        return Reply(MakeErrorReply(
+            request, kSimErrorModuleCommand, "Module command " + std::to_string(command) + " is not supported"));
+    std::vector<std::uint8_t> data(4);
+    ByteWriter writer(data);
+    writer.U8(address);
+    writer.U8(command);
+    writer.U16BE(found->second.switchWord);
+    return Reply(MakeReply(request, std::move(data)));
+}
+
 }  // namespace
 
 Frame MakeErrorReply(const Frame& request, std::uint16_t code, std::string_view text)
@@ -189,6 +223,9 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestCfSet: return CfSet(state, request);
     case kRequestCfEnum: return Reply(MakeReply(request, state.PresentKeys()));
     case kRequestRun: return Run(state, request, loggerTime);
+    case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
+    case kRequestTLEnum: return TLEnum(state, request);
+    case kRequestTlTran: return TlTran(state, request);
     case kRequestDisco: {
         RequestOutcome outcome = Reply(MakeReply(request, {}));
         outcome.streaming = false;

@@ -17,6 +17,8 @@ constexpr std::uint16_t kSimErrorBadRequestData = 0x4102;
 constexpr std::uint16_t kSimErrorNoSuchItem = 0x4103;
 constexpr std::uint16_t kSimErrorItemLength = 0x4104;
 constexpr std::uint16_t kSimErrorLoggerEnabled = 0x4105;
+constexpr std::uint16_t kSimErrorNoModule = 0x4106;
+constexpr std::uint16_t kSimErrorModuleCommand = 0x4107;
 
 // What a logger does about one request.
 struct RequestOutcome {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "loggersim/BusModule.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -51,6 +53,14 @@ struct LoggerState {
 
     // The other configuration items the logger has, by key.
     std::map<std::uint8_t, std::vector<std::uint8_t>> items;
+
+    // The module bus: the base configuration word (the switch codes of the
+    // logger's own analog inputs, 3 bits each, input A lowest: 1 low-level
+    // Vdc or thermocouple, 2 high-level Vdc, 5 current) and the modules by
+    // bus address 0..15. A fresh logger has an analog module at 1 and a
+    // digital module at 4.
+    std::uint16_t baseConfigWord = 0x0351;
+    std::map<std::uint8_t, BusModule> modules;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.

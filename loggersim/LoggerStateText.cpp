@@ -187,11 +187,79 @@ const std::vector<Field>& Fields()
         IntegerField("passwords-on", &LoggerState::passwordsOn),
         IntegerField("full-access", &LoggerState::fullAccess),
         IntegerField("message-timeout-ms", &LoggerState::messageTimeoutMs),
+        HexField("base-config", &LoggerState::baseConfigWord, 4),
     };
     return fields;
 }
 
 constexpr std::string_view kItemPrefix = "item.";
+constexpr std::string_view kModulePrefix = "module.";
+
+std::string FirmwareText(const std::array<std::uint8_t, 3>& firmware)
+{
+    return std::to_string(firmware[0]) + "." + std::to_string(firmware[1]) + "." + std::to_string(firmware[2]);
+}
+
+std::optional<std::array<std::uint8_t, 3>> ParseFirmware(std::string_view text)
+{
+    std::array<std::uint8_t, 3> firmware{};
+    for (std::size_t part = 0; part < firmware.size(); ++part) {
+        const std::size_t dot = part + 1 < firmware.size() ? text.find('.') : text.size();
+        if (dot == std::string_view::npos)
+            return std::nullopt;
+        const auto number = ParseWholeInteger<std::uint8_t>(text.substr(0, dot));
+        if (!number)
+            return std::nullopt;
+        firmware[part] = *number;
+        text = part + 1 < firmware.size() ? text.substr(dot + 1) : std::string_view();
+    }
+    return firmware;
+}
+
+// One "module.<address>.<field> = <value>" line, name without the prefix;
+// false for an address off the bus, an unknown field or a bad value.
+bool ParseModuleLine(LoggerState& state, std::string_view name, std::string_view value)
+{
+    const std::size_t dot = name.find('.');
+    if (dot == std::string_view::npos)
+        return false;
+    const auto address = ParseWholeInteger<std::uint8_t>(name.substr(0, dot));
+    if (!address || *address >= kBusSlotCount)
+        return false;
+    const std::string_view field = name.substr(dot + 1);
+    BusModule& module = state.modules[*address];
+    if (field == "type") {
+        const auto type = ParseWholeInteger<std::uint8_t>(value);
+        if (type)
+            module.type = *type;
+        return type.has_value();
+    }
+    if (field == "firmware") {
+        const auto firmware = ParseFirmware(value);
+        if (firmware)
+            module.firmware = *firmware;
+        return firmware.has_value();
+    }
+    if (field == "serial") {
+        const auto serial = ParseWholeInteger<std::uint32_t>(value);
+        if (serial)
+            module.serialNumber = *serial;
+        return serial.has_value();
+    }
+    if (field == "name") {
+        if (Cp1252Length(value) > kModuleNameBytes)
+            return false;
+        module.name = Utf8ToCp1252(value);
+        return true;
+    }
+    if (field == "switches") {
+        const auto word = ParseWholeInteger<std::uint16_t>(value);
+        if (word)
+            module.switchWord = *word;
+        return word.has_value();
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -202,6 +270,14 @@ std::string FormatLoggerState(const LoggerState& state)
         text += std::string(field.name) + " = " + field.format(state) + "\n";
     for (const auto& [key, value] : state.items)
         text += std::string(kItemPrefix) + std::to_string(key) + " = " + Hex(value) + "\n";
+    for (const auto& [address, module] : state.modules) {
+        const std::string prefix = std::string(kModulePrefix) + std::to_string(address) + ".";
+        text += prefix + "type = " + Number(module.type) + "\n";
+        text += prefix + "firmware = " + FirmwareText(module.firmware) + "\n";
+        text += prefix + "serial = " + Number(module.serialNumber) + "\n";
+        text += prefix + "name = " + Cp1252ToUtf8(module.name) + "\n";
+        text += prefix + "switches = " + HexNumber(module.switchWord, 4) + "\n";
+    }
     return text;
 }
 
@@ -210,6 +286,7 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
     ParsedLoggerState result;
     LoggerState state = LoggerState::Fresh();
     state.items.clear();
+    state.modules.clear();
     std::set<std::string, std::less<>> seen;
     int lineNumber = 0;
     auto fail = [&](const std::string& why) {
@@ -237,6 +314,11 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
                 return fail(std::string(name) + " is not a configuration item");
             if (!bytes || !state.SetItem(*key, *bytes))
                 return fail(std::string(name) + " has a bad value");
+            continue;
+        }
+        if (name.substr(0, kModulePrefix.size()) == kModulePrefix) {
+            if (!ParseModuleLine(state, name.substr(kModulePrefix.size()), value))
+                return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
             continue;
         }
         const Field* field = nullptr;

@@ -9,15 +9,18 @@
 namespace corvane {
 
 // The state file's text: one "name = value" line per field, then one
-// "item.<key> = <hex>" line per configuration item the logger has.
+// "item.<key> = <hex>" line per configuration item the logger has, then
+// "module.<address>.<field>" lines (type, firmware, serial, name,
+// switches) per module on the bus.
 std::string FormatLoggerState(const LoggerState& state);
 
 struct ParsedLoggerState {
     std::optional<LoggerState> state;  // nothing when the text is damaged
     std::string error;                 // which line is wrong, and why
 };
-// Fields that are missing keep their fresh values; items that are missing
-// are items the logger does not have.
+// Fields that are missing keep their fresh values; items and modules that
+// are missing are items and modules the logger does not have (a module's
+// missing fields take the defaults of BusModule).
 ParsedLoggerState ParseLoggerState(std::string_view text);
 
 }  // namespace corvane

@@ -2,6 +2,10 @@
 // pseudo-terminal, with its state kept in a folder. See loggersim/README.md.
 #include "base/TextNumbers.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "loggersim/CardImageWriter.h"
+#include "loggersim/LoggedSessionFile.h"
+#include "loggersim/LoggedSessionGenerator.h"
+#include "loggersim/LoggerStateFile.h"
 #include "loggersim/SimFault.h"
 #include "loggersim/SimulatedLogger.h"
 
@@ -12,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -28,6 +33,8 @@ using corvane::SimulatorOptions;
 constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
       "                         [--realtime-interval MS] [--fault FAULT]...\n"
+      "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
+      "                         [--write-card DIR]\n"
       "\n"
       "  --listen HOST:PORT      take network links there (default 127.0.0.1:4660; port 0: any)\n"
       "  --no-listen             take no network links\n"
@@ -37,6 +44,11 @@ constexpr const char* kUsage
       "  --realtime-interval MS  time between real-time messages while streaming (1000)\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
+      "  --add-session SCANS,... add a logged session to the state folder and end\n"
+      "                          (interval in 5 ms ticks, default 200; subsecond: stamps carry\n"
+      "                          ticks; running: not stopped)\n"
+      "  --write-card DIR        write the state folder's logged sessions as a memory-card\n"
+      "                          image into DIR (Log/<session>/...) and end\n"
       "\n"
       "Commands on standard input, one per line: fault FAULT, clear-faults,\n"
       "message KIND CODE TEXT, drop, quit.\n";
@@ -115,6 +127,82 @@ bool RunCommand(SimulatedLogger& logger, std::string_view line)
     return true;
 }
 
+// "SCANS[,interval=TICKS][,subsecond][,running]" as a session that starts a
+// minute after the last one (now, by the logger's clock, for the first).
+std::optional<corvane::LoggedSessionSpec> ParseAddSession(
+    std::string_view text, const std::vector<corvane::LoggedSessionSpec>& existing, const corvane::LoggerState& unit)
+{
+    corvane::LoggedSessionSpec spec;
+    const std::size_t comma = text.find(',');
+    if (!ParseNumber(text.substr(0, comma), spec.scanCount))
+        return std::nullopt;
+    for (std::size_t position = comma; position != std::string_view::npos;) {
+        const std::size_t next = text.find(',', position + 1);
+        const std::string_view word
+            = text.substr(position + 1, next == std::string_view::npos ? next : next - position - 1);
+        position = next;
+        if (word == "subsecond")
+            spec.subSecond = true;
+        else if (word == "running")
+            spec.stopped = false;
+        else if (word.substr(0, 9) != "interval=" || !ParseNumber(word.substr(9), spec.intervalTicks)
+            || spec.intervalTicks == 0)
+            return std::nullopt;
+    }
+    std::int64_t start = static_cast<std::int64_t>(std::time(nullptr)) + unit.clockOffsetSeconds;
+    if (!existing.empty()) {
+        start = std::int64_t{corvane::LoggedSessionGenerator(unit, existing.back()).EndSeconds()} + 60;
+    }
+    if (start < 0 || start > std::int64_t{0xFFFFFFFF})
+        return std::nullopt;
+    spec.startSeconds = static_cast<std::uint32_t>(start);
+    return spec;
+}
+
+// Adds the sessions to the state folder, or writes its sessions as a card
+// image; 0 on success.
+int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vector<std::string_view>& additions,
+    const std::optional<std::filesystem::path>& cardFolder)
+{
+    const corvane::LoadedLoggerState unit = corvane::LoadLoggerState(stateFolder);
+    if (!unit.notice.empty())
+        Complain(unit.notice);
+    corvane::LoadedLoggedSessions loaded = corvane::LoadLoggedSessions(stateFolder);
+    if (!loaded.error.empty()) {
+        Complain(loaded.error);
+        return 1;
+    }
+    for (std::string_view addition : additions) {
+        std::optional<corvane::LoggedSessionSpec> spec = ParseAddSession(addition, loaded.sessions, unit.state);
+        if (!spec) {
+            Complain("bad session: " + std::string(addition));
+            return 2;
+        }
+        loaded.sessions.push_back(std::move(*spec));
+    }
+    if (!additions.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(stateFolder, ignored);
+        if (const corvane::FileError error = corvane::SaveLoggedSessions(stateFolder, loaded.sessions)) {
+            Complain(error.message);
+            return 1;
+        }
+        Say("sessions " + std::to_string(loaded.sessions.size()));
+    }
+    if (!cardFolder)
+        return 0;
+    const corvane::CardImageWriter writer(*cardFolder);
+    for (const corvane::LoggedSessionSpec& spec : loaded.sessions) {
+        corvane::LoggedSessionGenerator session(unit.state, spec);
+        if (const std::string error = writer.WriteSession(session); !error.empty()) {
+            Complain(error);
+            return 1;
+        }
+    }
+    Say("card " + cardFolder->string());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -123,6 +211,8 @@ int main(int argc, char** argv)
     options.listenPort = 4660;
     options.stateFolder = DefaultStateFolder();
     std::vector<SimFault> faults;
+    std::vector<std::string_view> sessionAdditions;
+    std::optional<std::filesystem::path> cardFolder;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -150,6 +240,10 @@ int main(int argc, char** argv)
                 Complain("--realtime-interval needs milliseconds");
                 return 2;
             }
+        } else if (argument == "--add-session" && hasValue) {
+            sessionAdditions.push_back(arguments[++i]);
+        } else if (argument == "--write-card" && hasValue) {
+            cardFolder = std::string(arguments[++i]);
         } else if (argument == "--fault" && hasValue) {
             const auto fault = corvane::ParseSimFault(arguments[++i]);
             if (!fault) {
@@ -163,6 +257,8 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    if (!sessionAdditions.empty() || cardFolder)
+        return RunSessionCommands(options.stateFolder, sessionAdditions, cardFolder);
     if (!options.listen && !options.pty) {
         Complain("nothing to serve: give --listen or --pty");
         return 2;

@@ -43,6 +43,14 @@ std::unique_ptr<CCorvaneObj> CCorvaneDoc::RemoveObject(CCorvaneObj& object)
     return removed;
 }
 
+void CCorvaneDoc::MoveToFront(CCorvaneObj& object)
+{
+    const auto found = std::find_if(
+        objects_.begin(), objects_.end(), [&](const std::unique_ptr<CCorvaneObj>& o) { return o.get() == &object; });
+    if (found != objects_.end())
+        std::rotate(objects_.begin(), found, found + 1);
+}
+
 CCorvaneObj* CCorvaneDoc::ObjectAt(Point point) const
 {
     const Rect probe = Rect::FromPointAndSize(point, {1, 1});

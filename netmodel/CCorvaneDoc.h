@@ -40,6 +40,8 @@ public:
     // Takes the object out of the list (handing it back) and out of every
     // view's selection, also when it was not in the list.
     std::unique_ptr<CCorvaneObj> RemoveObject(CCorvaneObj& object);
+    // Moves an object of the list to its head (drawn first).
+    void MoveToFront(CCorvaneObj& object);
     // The topmost object that a 1 x 1 rectangle at the point hits.
     CCorvaneObj* ObjectAt(Point point) const;
     int GetObjectCount() const { return static_cast<int>(objects_.size()); }

@@ -54,6 +54,9 @@ inline constexpr int kOutput = 13;
 inline constexpr int kInput = 18;
 }  // namespace connector_hit
 
+// The side of an icon a connector stands on.
+enum class ConnectorSide { Input, Output };
+
 // An input connector somewhere in the net and the icon that holds it.
 struct LinkedInput {
     class CCorvaneIcon* icon = nullptr;
@@ -106,11 +109,18 @@ public:
     // more than 25 inputs or 24 outputs, and any read past the length. On
     // a refusal the icon is left part-filled: the caller drops it. Returns
     // the record's length (the sum of its parts, made even).
-    std::variant<std::size_t, RecordError> LoadRecord(std::span<const std::uint8_t> record);
+    virtual std::variant<std::size_t, RecordError> LoadRecord(std::span<const std::uint8_t> record);
     // Writes the record. In compile mode an icon that compacts writes its
     // connected inputs first and drops the rest (down to its minimum); the
     // icon itself is not changed. Refuses a record longer than 65535.
-    std::variant<std::vector<std::uint8_t>, RecordError> StoreRecord(TransferMode mode);
+    virtual std::variant<std::vector<std::uint8_t>, RecordError> StoreRecord(TransferMode mode);
+
+    // Sets the counts, clears every input link and rebinds the outputs
+    // (the loader's first step for a new icon).
+    void SetConnectorCounts(int inputCount, int outputCount, bool selectInput);
+    // The loader's step after the record: the special inputs the type has,
+    // the select input taking one place of the inputs, the hardware layout.
+    void ConfigureChannels(bool triggerActive, bool enableActive, bool selectInput);
 
     // Counts and limits.
     int ExtraInputCount() const { return extraInputs_; }
@@ -174,6 +184,14 @@ public:
     void DisconnectOutput(int outputIndex);
     // The icon of the owner's net with that id, or null.
     CCorvaneIcon* FindIconById(std::uint16_t id) const;
+    // Adds or removes an optional connector (a dialog does this on OK).
+    // Inputs are counted with the select input; present makes every input
+    // up to and including index exist, absent drops index and every input
+    // after it. Outputs the same by output index. A dropped connector loses
+    // its links; an added input is an unlinked data input with the data
+    // type of the input before it, an added output is an output with the
+    // type of output 0, plus kUnsettled when it is a second output.
+    virtual void SetOptionalConnector(ConnectorSide side, int index, bool present, bool secondOutput);
 
     // The connection check that the net checks use: the missing
     // connections as missing_connection bits, and whether the icon has no
@@ -237,9 +255,6 @@ protected:
     // names the record and sets the link flags from the data types.
     void InitIcon(int x, int y, int inputCount, int outputCount, std::uint16_t typeCode, bool triggerActive,
         bool enableActive, bool selectInput);
-    // For hardware channel icons at load.
-    void ConfigureChannels(bool triggerActive, bool enableActive, bool selectInput);
-    void SetConnectorCounts(int inputCount, int outputCount, bool selectInput);
     // Makes the connectors of one side: one (two with pair, doubled again
     // with secondOutput, those of type | 0x08), the rest of the first four
     // inactive; on the input side at least the input count.

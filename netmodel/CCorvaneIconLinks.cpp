@@ -190,6 +190,53 @@ void CCorvaneIcon::DisconnectOutput(int outputIndex)
         outputs_[static_cast<std::size_t>(outputIndex)].SetLinkEnd({});
 }
 
+void CCorvaneIcon::SetOptionalConnector(ConnectorSide side, int index, bool present, bool secondOutput)
+{
+    const auto plainFlags = [](int type) {
+        return (type & data_type::kLogic) == 0 ? kInputLinkPlainFlags : std::uint8_t{0};
+    };
+    if (side == ConnectorSide::Input) {
+        if (index < extraInputs_ || index >= static_cast<int>(kMaxInputs))
+            return;
+        if (present) {
+            for (int i = TotalInputs(); i <= index; ++i) {
+                const auto slot = static_cast<std::size_t>(i);
+                const int type = i > extraInputs_ ? inputs_[slot - 1].GetDataType() & ~data_type::kUnsettled
+                                                  : data_type::kData;
+                inputs_[slot] = CInput(connector_kind::kDataInput, true, false, {}, type, this);
+                inputLinks_[slot] = InputLink{};
+                inputLinks_[slot].flags = plainFlags(type);
+            }
+            inputCount_ = std::max(inputCount_, index + 1 - extraInputs_);
+        } else {
+            for (int i = index; i < TotalInputs(); ++i)
+                DisconnectInput(i);
+            inputCount_ = std::min(inputCount_, index - extraInputs_);
+        }
+    } else {
+        if (index < 0 || index >= static_cast<int>(kMaxOutputs))
+            return;
+        if (present) {
+            const int base = outputCount_ > 0 ? outputs_[0].GetDataType() & ~data_type::kUnsettled : data_type::kData;
+            const int type = secondOutput ? base | data_type::kUnsettled : base;
+            for (int i = outputCount_; i <= index; ++i) {
+                const auto slot = static_cast<std::size_t>(i);
+                outputs_[slot] = COutput(connector_kind::kOutput, true, false, {}, type, this);
+                outputEntries_[slot] = OutputEntry{};
+                outputEntries_[slot].flags = plainFlags(type);
+            }
+            outputCount_ = std::max(outputCount_, index + 1);
+        } else {
+            for (int i = index; i < outputCount_; ++i) {
+                DisconnectOutput(i);
+                outputEntries_[static_cast<std::size_t>(i)] = OutputEntry{};
+            }
+            outputCount_ = std::min(outputCount_, index);
+        }
+    }
+    LayoutConnectors();
+}
+
 void CCorvaneIcon::Remove()
 {
     (void)RemoveFromNet();

@@ -1,7 +1,38 @@
 #include "netmodel/CHardwarePoll.h"
 
+#include "halvix/HalvixLib.h"
+#include "netmodel/HardwarePollOwner.h"
+#include "netmodel/HardwarePollReporter.h"
+#include "netmodel/HardwarePollWindow.h"
+#include "platform/Application.h"
+#include "platform/WaitCursor.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 namespace corvane {
 namespace {
+
+// Module record: byte 1 the bus address, 2 the module type, 3..5 firmware.
+constexpr std::size_t kAddressOffset = 1;
+constexpr std::size_t kTypeOffset = 2;
+constexpr std::size_t kFirmwareOffset = 3;
+constexpr std::size_t kFirmwareSize = 3;
+constexpr std::uint8_t kEmptyAddress = 0xFF;
+
+// Base configuration reply: the input-switch word, little-endian, at byte 0.
+constexpr std::size_t kBaseConfigWordOffset = 0;
+// Transaction reply: byte 1 the command, the switch word big-endian at 2..3.
+constexpr std::size_t kSwitchWordOffset = 2;
+
+constexpr std::string_view kBadReplyText = "Reply with insufficient data received";
+constexpr std::string_view kBadReplyCaption = "Bad Reply From Logger";
+constexpr std::string_view kTimeoutStatus = "Timeout";
+constexpr std::string_view kEnumerationTimeoutText = "Timed out getting TLEnum information from logger";
+constexpr std::string_view kEnumerationTimeoutCaption = "Timeout occurred";
+constexpr std::string_view kTimeoutText = "** TIMEOUT **";
+constexpr std::string_view kTimeoutCaption = "Communications Error";
 
 // An empty slot's record: every byte 0xFF, as the bus reports no module.
 CHardwarePoll::ModuleRecord EmptyRecord()
@@ -13,10 +44,9 @@ CHardwarePoll::ModuleRecord EmptyRecord()
 
 }  // namespace
 
-CHardwarePoll::CHardwarePoll() : empty_(EmptyRecord())
-{
-    Reset();
-}
+CHardwarePoll::CHardwarePoll() : empty_(EmptyRecord()) { Reset(); }
+
+CHardwarePoll::~CHardwarePoll() = default;
 
 void CHardwarePoll::Reset()
 {
@@ -24,8 +54,189 @@ void CHardwarePoll::Reset()
     values_.fill(0);
     records_.fill(EmptyRecord());
     inputSwitches_ = 0;
-    pollState_ = 0;
     currentSlot_ = -1;
+}
+
+void CHardwarePoll::Start(HardwarePollOwner& owner)
+{
+    DropOutstandingRequest();
+    timedOut_ = false;
+    owner_ = &owner;
+    errorFlags_ = 0;
+    currentSlot_ = -1;
+    pollState_ = kBaseConfigRequested;
+    if (!Application::Exists()) {
+        Finish(kFailed);
+        return;
+    }
+    // One wait cursor per query, also when a running query starts over.
+    if (!waitCursor_)
+        waitCursor_ = std::make_unique<WaitCursor>();
+    if (!window_)
+        window_ = std::make_unique<HardwarePollWindow>(*this);
+    Sent(CxBaseCfg(window_->Handle()));
+}
+
+void CHardwarePoll::Finish(int result)
+{
+    if (!IsRunning())
+        return;
+    DropOutstandingRequest();
+    waitCursor_.reset();
+    pollState_ = result == kFinished ? kFinished : kFailed;
+    if (HardwarePollOwner* owner = std::exchange(owner_, nullptr))
+        owner->OnHardwarePollDone();
+}
+
+WindowHandle CHardwarePoll::ReplyWindow() const { return window_ ? window_->Handle() : WindowHandle{}; }
+
+void CHardwarePoll::DropOutstandingRequest()
+{
+    // The library answers every request it took exactly once, in order; the
+    // answer to one the query no longer waits for comes before any other.
+    if (awaiting_)
+        ++staleAnswers_;
+    awaiting_ = false;
+}
+
+bool CHardwarePoll::TakeAnswer(std::uint16_t requestType)
+{
+    if (staleAnswers_ > 0) {
+        --staleAnswers_;
+        return false;
+    }
+    awaiting_ = false;
+    switch (pollState_) {
+    case kBaseConfigRequested: return requestType == kRequestBaseCfg;
+    case kEnumerationRequested: return requestType == kRequestTLEnum;
+    case kTransactionPending: return requestType == kRequestTlTran;
+    default: return false;
+    }
+}
+
+void CHardwarePoll::OnCommReply(const CReplyMessage& reply)
+{
+    if (!TakeAnswer(reply.RequestType()))
+        return;
+    timedOut_ = false;
+    if (reply.ErrorFlag()) {
+        OnErrorReply(reply);
+        return;
+    }
+    switch (reply.RequestType()) {
+    case kRequestBaseCfg: OnBaseConfig(reply); break;
+    case kRequestTLEnum: OnEnumeration(reply); break;
+    default: OnSwitchWord(reply); break;
+    }
+}
+
+void CHardwarePoll::OnCommTimeout(std::uint16_t requestType)
+{
+    if (!TakeAnswer(requestType))
+        return;
+    timedOut_ = true;
+    if (reporter_ != nullptr) {
+        reporter_->ShowStatus(kTimeoutStatus);
+        if (requestType == kRequestTLEnum)
+            reporter_->ShowStopBox(kEnumerationTimeoutText, kEnumerationTimeoutCaption);
+        else
+            reporter_->ShowStopBox(kTimeoutText, kTimeoutCaption);
+    }
+    Finish(kFailed);
+}
+
+void CHardwarePoll::OnErrorReply(const CReplyMessage& reply)
+{
+    if (reporter_ != nullptr)
+        reporter_->ShowLoggerError(reply);
+    if (reply.RequestType() == kRequestBaseCfg)
+        inputSwitches_ = 0;
+    errorFlags_ |= kLoggerErrorFlag;
+    // An error reply without its code and text is no answer the query can
+    // stand on.
+    Finish(reply.HasData() ? kFinished : kFailed);
+}
+
+void CHardwarePoll::OnBaseConfig(const CReplyMessage& reply)
+{
+    const std::optional<std::uint16_t> word = reply.U16At(kBaseConfigWordOffset);
+    if (!word) {
+        EndWithBadReply();
+        return;
+    }
+    inputSwitches_ = *word;
+    moduleMask_ = 0;
+    currentSlot_ = -1;
+    pollState_ = kEnumerationRequested;
+    Sent(CxTLEnum(window_->Handle()));
+}
+
+void CHardwarePoll::OnEnumeration(const CReplyMessage& reply)
+{
+    // One record per module; a partial record at the end is ignored, and
+    // the bus has room for 16 modules only.
+    const std::size_t count = std::min<std::size_t>(reply.DataLength() / kModuleRecordSize, kSlotCount);
+    pollState_ = kEnumerationReceived;
+    for (ModuleRecord& record : records_)
+        record[kAddressOffset] = kEmptyAddress;
+    currentSlot_ = -1;
+    moduleMask_ = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::span<const std::uint8_t> bytes = reply.BytesAt(i * kModuleRecordSize, kModuleRecordSize);
+        if (bytes.size() != kModuleRecordSize)
+            break;
+        const std::uint8_t address = bytes[kAddressOffset];
+        if (currentSlot_ == -1)
+            currentSlot_ = address;
+        if (address < kSlotCount)
+            moduleMask_ = static_cast<std::uint16_t>(moduleMask_ | (1u << address));
+        std::copy(bytes.begin(), bytes.end(), records_[address & (kSlotCount - 1)].begin());
+    }
+    if (count == 0)
+        Finish(kFinished);
+    else
+        SendNextTransaction(0);
+}
+
+void CHardwarePoll::OnSwitchWord(const CReplyMessage& reply)
+{
+    const std::span<const std::uint8_t> word = reply.BytesAt(kSwitchWordOffset, 2);
+    if (word.empty()) {
+        EndWithBadReply();
+        return;
+    }
+    // A transaction is pending only for a slot of the bus.
+    values_[static_cast<std::size_t>(currentSlot_)] = static_cast<std::uint16_t>((word[0] << 8) | word[1]);
+    SendNextTransaction(currentSlot_ + 1);
+}
+
+void CHardwarePoll::SendNextTransaction(int firstSlot)
+{
+    // Only analog modules with valid firmware have a switch word to read.
+    for (int slot = firstSlot; slot < kSlotCount; ++slot) {
+        if (!IsModulePresent(slot) || !HasModuleRecord(slot)
+            || records_[static_cast<std::size_t>(slot)][kTypeOffset] != kAnalogModuleType)
+            continue;
+        currentSlot_ = slot;
+        pollState_ = kTransactionPending;
+        Sent(CxTlTran(window_->Handle(), static_cast<std::uint8_t>(slot), kSwitchWordCommand, {}));
+        return;
+    }
+    Finish(kFinished);
+}
+
+void CHardwarePoll::EndWithBadReply()
+{
+    if (reporter_ != nullptr)
+        reporter_->ShowStopBox(kBadReplyText, kBadReplyCaption);
+    Finish(kFailed);
+}
+
+void CHardwarePoll::Sent(int result)
+{
+    awaiting_ = result == kCxOk;
+    if (!awaiting_)
+        Finish(kFailed);
 }
 
 std::uint16_t CHardwarePoll::GetModuleValue(int slot) const
@@ -50,17 +261,15 @@ void CHardwarePoll::SetModuleRecord(int slot, const ModuleRecord& record)
         records_[static_cast<std::size_t>(slot)] = record;
 }
 
-bool CHardwarePoll::IsModulePresent(int slot) const
-{
-    return InRange(slot) && (moduleMask_ & (1u << slot)) != 0;
-}
+bool CHardwarePoll::IsModulePresent(int slot) const { return InRange(slot) && (moduleMask_ & (1u << slot)) != 0; }
 
 bool CHardwarePoll::HasModuleRecord(int slot) const
 {
     if (!InRange(slot))
         return false;
     const ModuleRecord& r = records_[static_cast<std::size_t>(slot)];
-    return !(r[1] == 0xFF && r[2] == 0xFF && r[3] == 0xFF);
+    return !std::all_of(r.begin() + kFirmwareOffset, r.begin() + kFirmwareOffset + kFirmwareSize,
+        [](std::uint8_t byte) { return byte == 0xFF; });
 }
 
 }  // namespace corvane

@@ -209,7 +209,7 @@ TEST_F(IconRecordTransfer, AgreesWithTheRecordParser)
     ASSERT_TRUE(std::holds_alternative<IconRecord>(parsed));
     const IconRecord& record = std::get<IconRecord>(parsed);
     EXPECT_EQ(record.header.uniqueId, gate.UniqueId());
-    EXPECT_EQ(record.fixedPart, std::vector<std::uint8_t>{7});
+    EXPECT_EQ(record.fixedPart, std::vector<std::uint8_t>{0});
     ASSERT_EQ(record.inputs.size(), 2u);
     EXPECT_EQ(record.inputs[1].sourceId, a.UniqueId());
     EXPECT_EQ(record.tail, std::vector<std::uint8_t>{0}) << "the pad byte";

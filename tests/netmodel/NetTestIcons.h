@@ -40,15 +40,15 @@ public:
 // six; a one-byte fixed part so that records come out odd before padding.
 class GateIcon : public CCorvaneIcon {
 public:
-    explicit GateIcon(int x = 300, int y = 100, int inputs = 2)
+    explicit GateIcon(int x = 300, int y = 100, int inputs = 2, std::uint16_t typeCode = 50)
     {
         SetName("And");
-        InitIcon(x, y, inputs, 1, 50, true, true, false);
+        InitIcon(x, y, inputs, 1, typeCode, true, true, false);
         SetCompaction(true);
         SetMinimumInputs(2);
         SetInputLimit(6);
     }
-    std::uint8_t mode = 7;
+    std::uint8_t mode = 0;
 
     void BuildConnectors() override
     {
@@ -115,10 +115,10 @@ public:
 // A relay of data: one input, one output whose label it takes from its source.
 class RelayIcon : public CCorvaneIcon {
 public:
-    explicit RelayIcon(std::string_view name = "Memory", int inputs = 1)
+    explicit RelayIcon(std::string_view name = "Memory", int inputs = 1, std::uint16_t typeCode = 60)
     {
         SetName(name);
-        InitIcon(400, 100, inputs, 1, 60, false, false, false);
+        InitIcon(400, 100, inputs, 1, typeCode, false, false, false);
     }
     void BuildConnectors() override
     {

@@ -1,0 +1,166 @@
+#include "loggersim/LoggedSessionGenerator.h"
+
+#include "base/ByteWriter.h"
+#include "loggersim/LoggerState.h"
+
+namespace corvane {
+
+namespace {
+
+// Unit header record (206 bytes)       Point definition (38 bytes)
+//   0  u8   8                            0  u8   9
+//   2  i32  serial number                1  u8   source key
+//   6  c22  unit name                    2  i16  point id
+//   28 c22  unit id                      4  u16  decimal places
+//   50 c32  calibration date             6  c22  name
+//   82 c32  calibration due              28 c10  units
+//   114 c32 calibration note
+//   179 u8  logging mode                Time stamp (8 bytes)
+//   180 c22 program name                  0 u8 13, 1 u8 flags (bit 0: ticks),
+//   202 u16 daylight-saving flags         2 u16 ticks, 4 u32 seconds
+//   204 u16 zone offset (minutes)       Value (8 bytes)
+// End record: 255 and 7 zero bytes.       0 u8 kind, 1 u8 key, 2 i16 id, 4 value
+constexpr std::size_t kUnitHeaderLength = 206;
+constexpr std::size_t kPointDefinitionLength = 38;
+constexpr std::uint8_t kTypeUnitHeader = 8;
+constexpr std::uint8_t kTypePointDefinition = 9;
+constexpr std::uint8_t kTypeTimeStamp = 13;
+constexpr std::uint8_t kTypeEnd = 255;
+constexpr std::uint8_t kKindBool = 0;
+constexpr std::uint8_t kKindInt = 1;
+constexpr std::size_t kHeaderNameWidth = 22;
+constexpr std::size_t kCalibrationWidth = 32;
+constexpr std::size_t kHeaderUnusedBeforeMode = 33;
+constexpr std::size_t kPointNameWidth = 22;
+constexpr std::size_t kPointUnitsWidth = 10;
+constexpr std::uint32_t kTicksPerSecond = 200;
+
+}  // namespace
+
+LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSessionSpec spec)
+    : spec_(std::move(spec)), serialNumber_(static_cast<std::int32_t>(unit.serialNumber)), unitName_(unit.unitName),
+      unitId_(unit.unitId), programName_(unit.netName), zoneOffset_(static_cast<std::uint16_t>(unit.timeZoneMinutes)),
+      dstFlags_(unit.daylightRule != 0 ? 1 : 0)
+{
+    if (!spec_.subSecond)
+        spec_.startTicks = 0;
+    spec_.startTicks = static_cast<std::uint16_t>(spec_.startTicks % kTicksPerSecond);
+    stamp_ = MakeStamp(0);
+}
+
+std::vector<std::uint8_t> LoggedSessionGenerator::HeadRecords() const
+{
+    std::vector<std::uint8_t> head(kUnitHeaderLength + spec_.points.size() * kPointDefinitionLength);
+    ByteWriter writer(head);
+    writer.U8(kTypeUnitHeader);
+    writer.U8(0);
+    writer.I32LE(serialNumber_);
+    writer.FixedText(unitName_, kHeaderNameWidth);
+    writer.FixedText(unitId_, kHeaderNameWidth);
+    writer.FixedText("2026-01-15", kCalibrationWidth);
+    writer.FixedText("2027-01-15", kCalibrationWidth);
+    writer.FixedText("Factory calibration", kCalibrationWidth);
+    writer.Zeros(kHeaderUnusedBeforeMode);
+    writer.U8(spec_.loggingMode);
+    writer.FixedText(programName_, kHeaderNameWidth);
+    writer.U16LE(dstFlags_);
+    writer.U16LE(zoneOffset_);
+    for (const LoggedPoint& point : spec_.points) {
+        writer.U8(kTypePointDefinition);
+        writer.U8(point.sourceKey);
+        writer.I16LE(point.id);
+        writer.U16LE(point.decimals);
+        writer.FixedText(point.name, kPointNameWidth);
+        writer.FixedText(point.units, kPointUnitsWidth);
+    }
+    return head;
+}
+
+bool LoggedSessionGenerator::Next(Record& record)
+{
+    if (scan_ >= spec_.scanCount) {
+        if (!spec_.stopped || endGiven_ || spec_.scanCount == 0)
+            return false;
+        endGiven_ = true;
+        record = Record{kTypeEnd};
+        return true;
+    }
+    if (nextInScan_ == 0) {
+        stamp_ = MakeStamp(scan_);
+        record = stamp_;
+    } else {
+        record = MakeValue(nextInScan_ - 1, scan_);
+    }
+    if (++nextInScan_ > spec_.points.size()) {
+        nextInScan_ = 0;
+        ++scan_;
+    }
+    return true;
+}
+
+std::uint32_t LoggedSessionGenerator::EndSeconds() const
+{
+    const std::uint64_t ticks = ScanTicks(spec_.scanCount);
+    return static_cast<std::uint32_t>(ticks / kTicksPerSecond);
+}
+
+std::uint32_t LoggedSessionGenerator::IntervalTicks() const
+{
+    const std::uint32_t interval = spec_.intervalTicks == 0 ? 1 : spec_.intervalTicks;
+    if (spec_.subSecond)
+        return interval;
+    return (interval + kTicksPerSecond - 1) / kTicksPerSecond * kTicksPerSecond;
+}
+
+std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
+{
+    return std::uint64_t{spec_.startSeconds} * kTicksPerSecond + spec_.startTicks
+        + std::uint64_t{scan} * IntervalTicks();
+}
+
+LoggedSessionGenerator::Record LoggedSessionGenerator::MakeStamp(std::uint32_t scan) const
+{
+    const std::uint64_t ticks = ScanTicks(scan);
+    Record record{};
+    ByteWriter writer(record);
+    writer.U8(kTypeTimeStamp);
+    writer.U8(spec_.subSecond ? 1 : 0);
+    writer.U16LE(spec_.subSecond ? static_cast<std::uint16_t>(ticks % kTicksPerSecond) : 0);
+    writer.U32LE(static_cast<std::uint32_t>(ticks / kTicksPerSecond));
+    return record;
+}
+
+LoggedSessionGenerator::Record LoggedSessionGenerator::MakeValue(std::size_t pointIndex, std::uint32_t scan) const
+{
+    const LoggedPoint& point = spec_.points[pointIndex];
+    Record record{};
+    ByteWriter writer(record);
+    writer.U8(point.kind);
+    writer.U8(point.sourceKey);
+    writer.I16LE(point.id);
+    if (point.kind == kKindBool)
+        writer.U8(BoolValue(pointIndex, scan) ? 1 : 0);
+    else if (point.kind == kKindInt)
+        writer.I32LE(IntValue(pointIndex, scan));
+    else
+        writer.F32LE(FloatValue(pointIndex, scan));
+    return record;
+}
+
+// Values with few significant bits, so every rendering shows them exactly.
+float LoggedSessionGenerator::FloatValue(std::size_t pointIndex, std::uint32_t scan)
+{
+    return 20.0f + static_cast<float>(pointIndex) + static_cast<float>(scan % 80) * 0.25f;
+}
+
+std::int32_t LoggedSessionGenerator::IntValue(std::size_t pointIndex, std::uint32_t scan)
+{
+    return static_cast<std::int32_t>((std::uint64_t{scan} * 3 + pointIndex) % 1000000);
+}
+
+bool LoggedSessionGenerator::BoolValue(std::size_t pointIndex, std::uint32_t scan)
+{
+    return ((scan + pointIndex) / 5) % 2 == 1;
+}
+
+}  // namespace corvane

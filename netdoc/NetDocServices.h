@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+class CHardwarePoll;
+
+// Where a net-document notice is shown: the captions of the main frame's
+// notice message.
+enum class NetNoticeCaption { SaveFile = 0, OpenFile = 1, VersionWarning = 3 };
+
+// What the net document needs of the program around it: the logger
+// connection, settings and folders, the recent-net list, notices for the
+// user, and the logger hardware query. The shell fills it; tests fake it.
+class NetDocServices {
+public:
+    virtual ~NetDocServices() = default;
+
+    virtual bool IsConnected() const = 0;
+    // The logger's configuration word read at connect (0 before).
+    virtual std::uint16_t PolledConfigWord() const = 0;
+    // A warning text when a net of these versions does not suit the
+    // connected logger or this program.
+    virtual std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const = 0;
+    // The opened net's option byte (Program icon record offset 105).
+    virtual void SetNetOptionByte(std::uint8_t value) = 0;
+
+    virtual std::filesystem::path NetFileFolder() const = 0;
+    virtual void SetNetFileFolder(const std::filesystem::path& folder) = 0;
+    // The folder the logger's net image is downloaded into.
+    virtual std::filesystem::path WorkingFolder() const = 0;
+    // True when raw downloads are kept (the administrator's setting).
+    virtual bool KeepRawDownloads() const = 0;
+    virtual void AddRecentNet(const std::filesystem::path& path) = 0;
+
+    virtual void ShowNotice(std::string_view text, NetNoticeCaption caption) = 0;
+    // The advisory box with its "do not show again" choice for the run
+    // (box type 0 OK and Cancel, 1 OK, 2 Yes and No); the button pressed as
+    // a message-box code, or 5 when the user chose not to see the text again.
+    virtual int ShowAdvisory(int boxType, std::string_view text) = 0;
+    // Saving under ".quv" hands the net to the conversion dialog.
+    virtual void ConvertNet(const std::filesystem::path& path) = 0;
+
+    // Queries the connected logger's hardware into the poll: starts it and
+    // waits, bounded, until it has finished or failed. False on failure.
+    virtual bool QueryHardware(CHardwarePoll& poll) = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,144 @@
+#include "loggersim/LoggedSessionGenerator.h"
+
+#include "data/LogRecordReader.h"
+#include "loggersim/LoggerState.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// The head and every data record of a session, parsed back.
+std::vector<LogRecord> ParseSession(LoggedSessionGenerator& session)
+{
+    const std::vector<std::uint8_t> head = session.HeadRecords();
+    std::string bytes(head.begin(), head.end());
+    LoggedSessionGenerator::Record record{};
+    while (session.Next(record))
+        bytes.append(record.begin(), record.end());
+    std::istringstream in(bytes);
+    LogRecordReader reader(in);
+    std::vector<LogRecord> records;
+    while (std::optional<LogRecord> next = reader.Next())
+        records.push_back(std::move(*next));
+    EXPECT_FALSE(reader.Error()) << reader.Error().Describe();
+    EXPECT_EQ(reader.Consumed(), bytes.size());
+    return records;
+}
+
+LoggerState Unit()
+{
+    LoggerState unit = LoggerState::Fresh();
+    unit.unitName = "Pump House";
+    unit.unitId = "PH-7";
+    unit.serialNumber = 424242;
+    unit.netName = "PUMPS";
+    unit.timeZoneMinutes = 300;
+    unit.daylightRule = 1;
+    return unit;
+}
+
+TEST(LoggedSessionGeneratorTest, HeadHoldsTheUnitAndEveryPoint)
+{
+    LoggedSessionSpec spec;
+    spec.startSeconds = 0x65000000;
+    spec.scanCount = 1;
+    spec.loggingMode = 1;
+    LoggedSessionGenerator session(Unit(), spec);
+    const std::vector<LogRecord> records = ParseSession(session);
+    ASSERT_GE(records.size(), 1 + spec.points.size());
+
+    const auto& header = std::get<UnitHeaderRecord>(records[0].body);
+    EXPECT_EQ(header.unitName, "Pump House");
+    EXPECT_EQ(header.unitId, "PH-7");
+    EXPECT_EQ(header.serialNumber, 424242);
+    EXPECT_EQ(header.programName, "PUMPS");
+    EXPECT_EQ(header.loggingMode, 1);
+    EXPECT_EQ(header.zoneOffset, 300);
+    EXPECT_EQ(header.dstFlags, 1);
+    for (std::size_t i = 0; i < spec.points.size(); ++i) {
+        const auto& point = std::get<PointDefinitionRecord>(records[1 + i].body);
+        EXPECT_EQ(point.pointId, spec.points[i].id);
+        EXPECT_EQ(point.sourceKey, spec.points[i].sourceKey);
+        EXPECT_EQ(point.decimalPlaces, spec.points[i].decimals);
+        EXPECT_EQ(point.name, spec.points[i].name);
+        EXPECT_EQ(point.units, spec.points[i].units);
+    }
+}
+
+struct ScanCase {
+    bool subSecond;
+    bool stopped;
+    std::uint16_t startTicks;
+    std::uint32_t intervalTicks;
+    std::uint32_t secondScanSeconds;  // past the start
+    std::uint16_t secondScanTicks;
+    std::uint32_t stopSeconds;  // past the start; 0: running
+};
+
+class LoggedSessionScanTest : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(LoggedSessionScanTest, EachScanIsAStampAndOneValuePerPoint)
+{
+    const ScanCase& c = GetParam();
+    LoggedSessionSpec spec;
+    spec.startSeconds = 1000;
+    spec.startTicks = c.startTicks;
+    spec.scanCount = 3;
+    spec.intervalTicks = c.intervalTicks;
+    spec.subSecond = c.subSecond;
+    spec.stopped = c.stopped;
+    LoggedSessionGenerator session(Unit(), spec);
+    EXPECT_EQ(session.StopSeconds(), c.stopSeconds == 0 ? 0 : 1000 + c.stopSeconds);
+    const std::vector<LogRecord> records = ParseSession(session);
+
+    const std::size_t points = spec.points.size();
+    const std::size_t dataStart = 1 + points;
+    ASSERT_EQ(records.size(), dataStart + 3 * (points + 1) + (c.stopped ? 1 : 0));
+    for (std::uint32_t scan = 0; scan < 3; ++scan) {
+        const std::size_t at = dataStart + scan * (points + 1);
+        const auto& stamp = std::get<TimeStampRecord>(records[at].body);
+        EXPECT_EQ(stamp.flags, c.subSecond ? 1 : 0);
+        if (scan == 1) {
+            EXPECT_EQ(stamp.seconds, 1000 + c.secondScanSeconds);
+            EXPECT_EQ(stamp.ticks, c.secondScanTicks);
+        }
+        for (std::size_t p = 0; p < points; ++p) {
+            const auto& value = std::get<ValueRecord>(records[at + 1 + p].body);
+            EXPECT_EQ(value.pointId, spec.points[p].id);
+            EXPECT_EQ(value.Kind(), spec.points[p].kind);
+            switch (value.Kind()) {
+            case 0: EXPECT_EQ(value.boolValue, LoggedSessionGenerator::BoolValue(p, scan)); break;
+            case 1: EXPECT_EQ(value.intValue, LoggedSessionGenerator::IntValue(p, scan)); break;
+            default: EXPECT_EQ(value.floatValue, LoggedSessionGenerator::FloatValue(p, scan)); break;
+            }
+        }
+    }
+    if (c.stopped) {
+        EXPECT_TRUE(std::holds_alternative<EndRecord>(records.back().body));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stamps, LoggedSessionScanTest,
+    ::testing::Values(
+        // Whole seconds: ticks are dropped and the interval rounds up to a second.
+        ScanCase{false, true, 50, 200, 1, 0, 3}, ScanCase{false, false, 0, 300, 2, 0, 0},
+        // Sub-second stamps carry their ticks and cross into the next second.
+        ScanCase{true, true, 150, 70, 1, 20, 1}, ScanCase{true, false, 3, 20, 0, 23, 0}));
+
+TEST(LoggedSessionGeneratorTest, AnEmptySessionHasNoDataRecords)
+{
+    LoggedSessionSpec spec;
+    spec.scanCount = 0;
+    LoggedSessionGenerator session(Unit(), spec);
+    LoggedSessionGenerator::Record record{};
+    EXPECT_FALSE(session.Next(record));
+}
+
+}  // namespace
+}  // namespace corvane
