@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -61,6 +63,12 @@ public:
     bool IsFrontPanelLockout() const { return (optionFlags_ & kFrontPanelLockout) != 0; }
     std::uint32_t GetModelWord() const { return modelWord_; }
     std::uint32_t GetSecondVersionWord() const { return secondVersionWord_; }
+    // The net's two version words, rewritten by the sheet's Update button.
+    void SetVersionWords(std::uint32_t modelWord, std::uint32_t secondVersionWord)
+    {
+        modelWord_ = modelWord;
+        secondVersionWord_ = secondVersionWord;
+    }
     // The logger type: bits 24..27 of the model word.
     int GetLoggerType() const { return static_cast<int>((modelWord_ >> 24) & 0x0F); }
     std::uint8_t GetNetOptionByte() const { return netOptionByte_; }
@@ -80,6 +88,12 @@ public:
     // Marker slots 0..31; a text is cut at 19 bytes (and at a zero byte).
     std::string_view GetLcdMarker(int slot) const;
     void SetLcdMarker(int slot, std::string_view text);
+
+    // The icon's dialog lives in a library above the net document, which
+    // hands the icon a maker for it; without one the icon has no dialog.
+    using DialogMaker = std::function<std::unique_ptr<IconDialog>(CGlobalIcon&)>;
+    void SetDialogMaker(DialogMaker maker) { dialogMaker_ = std::move(maker); }
+    std::unique_ptr<IconDialog> CreateIconDialog() override { return dialogMaker_ ? dialogMaker_(*this) : nullptr; }
 
     int CheckIconConnections(bool& isolated) const override;
     void CopyFixedPart(RecordTransfer& transfer) override;
@@ -106,6 +120,7 @@ private:
     std::array<ModuleDescriptor, kSlotCount> descriptors_{};
     std::array<CHardwarePoll::ModuleRecord, kSlotCount> moduleRecords_{};
     std::array<std::string, kMarkerCount> markers_{};
+    DialogMaker dialogMaker_;
 };
 
 }  // namespace corvane

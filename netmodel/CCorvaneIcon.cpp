@@ -170,6 +170,7 @@ void CCorvaneIcon::SetConnectorCounts(int inputCount, int outputCount, bool sele
     extraInputs_ = selectInput ? 1 : 0;
     inputCount_ = std::clamp(inputCount, 0, static_cast<int>(kMaxInputs) - extraInputs_);
     outputCount_ = std::clamp(outputCount, 0, static_cast<int>(kMaxOutputs));
+    hasInputTable_ = hasInputTable_ || TotalInputs() > 0;
     for (InputLink& link : inputLinks_)
         ClearInputLink(link);
     for (int i = 0; i < outputCount_; ++i)

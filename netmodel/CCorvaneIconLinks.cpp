@@ -208,6 +208,7 @@ void CCorvaneIcon::SetOptionalConnector(ConnectorSide side, int index, bool pres
                 inputLinks_[slot].flags = plainFlags(type);
             }
             inputCount_ = std::max(inputCount_, index + 1 - extraInputs_);
+            hasInputTable_ = true;
         } else {
             for (int i = index; i < TotalInputs(); ++i)
                 DisconnectInput(i);

@@ -67,6 +67,7 @@ void CCorvaneIcon::TransferHeader(RecordTransfer& t, std::uint8_t inputCount)
     extraInputs_ = 0;
     inputCount_ = inputCount;
     outputCount_ = outputs;
+    hasInputTable_ = hasInputTable_ || inputCount > 0;
 }
 
 std::variant<std::size_t, RecordError> CCorvaneIcon::LoadRecord(std::span<const std::uint8_t> record)
@@ -95,6 +96,9 @@ std::variant<std::size_t, RecordError> CCorvaneIcon::LoadRecord(std::span<const 
     std::size_t total = t.Position();
     total += total % 2;
     header_.length = static_cast<std::uint16_t>(total);
+    // The icon is called what its record says.
+    name_ = header_.name;
+    caption_ = name_;
     return total;
 }
 

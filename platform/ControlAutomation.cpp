@@ -187,6 +187,7 @@ bool PressKey(Control& control, Key key, unsigned modifiers)
         code = Qt::Key_Minus;
         text = QStringLiteral("-");
         break;
+    case Key::F1: code = Qt::Key_F1; break;
     }
     return SendKey(KeyTarget(control), code, ToolkitModifiers(modifiers), text);
 }

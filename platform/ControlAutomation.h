@@ -17,7 +17,7 @@ class Control;
 // nothing, when the control has no such part or the item is not on show.
 namespace control_automation {
 
-enum class Key { Up, Down, Left, Right, PageUp, PageDown, Home, End, Space, Return, Backspace, Plus, Minus };
+enum class Key { Up, Down, Left, Right, PageUp, PageDown, Home, End, Space, Return, Backspace, Plus, Minus, F1 };
 
 enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kCtrl = 2 };
 

@@ -73,6 +73,16 @@ void DialogWidget::reject()
 
 void DialogWidget::keyPressEvent(QKeyEvent* event)
 {
+    // F1 asks for help: it presses the dialog's Help button, when it has one.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        Dialog& dialog = impl_.owner;
+        if (Control* help = dialog.GetControl(kIdHelp); help != nullptr && help->IsEnabled()) {
+            NotifyEvent notify{Notification::Clicked, kIdHelp};
+            dialog.Notify(notify);
+            event->accept();
+            return;
+        }
+    }
     // Inside another widget, Enter and Escape go on to the window around it
     // (the sheet's or the host's buttons), as other keys do.
     if (impl_.embedIn)

@@ -4,6 +4,35 @@
 
 namespace corvane::res {
 
+// Program icon dialog and the pages of its sheet.
+inline constexpr int kDialogGlobal = 351;
+inline constexpr int kIdcGlobalSheetFrame = 1212;
+inline constexpr int kDialogGlobalSystemPage = 139;
+inline constexpr int kIdcGlobalDescription = 131;
+inline constexpr int kIdcGlobalNetName = 1357;
+inline constexpr int kIdcGlobalMemoryFifo = 1019;
+inline constexpr int kIdcGlobalMemoryStop = 1020;
+inline constexpr int kIdcGlobalMemoryContinue = 1021;
+inline constexpr int kIdcGlobalSavedProgram = 1776;
+inline constexpr int kIdcGlobalSavedLogger = 1777;
+inline constexpr int kIdcGlobalCurrentProgram = 1778;
+inline constexpr int kIdcGlobalCurrentLogger = 1779;
+inline constexpr int kIdcGlobalCurrentGroup = 1780;
+inline constexpr int kIdcGlobalCurrentProgramLabel = 1781;
+inline constexpr int kIdcGlobalCurrentLoggerLabel = 1782;
+inline constexpr int kIdcGlobalUpdateNote = 1783;
+inline constexpr int kIdcGlobalUpdateVersions = 1784;
+inline constexpr int kDialogGlobalLcdPage = 393;
+inline constexpr int kIdcGlobalMarkerList = 1299;
+inline constexpr int kIdcGlobalUpdateRate = 1901;
+inline constexpr int kIdcGlobalAllowOverride = 1375;
+inline constexpr int kIdcGlobalAllowErasure = 1036;
+inline constexpr int kIdcGlobalSdFormatting = 1376;
+inline constexpr int kIdcGlobalProbePoints = 1377;
+inline constexpr int kIdcGlobalActiveMessages = 1378;
+inline constexpr int kIdcGlobalSystemMessages = 1379;
+inline constexpr int kIdcGlobalLockout = 1037;
+
 // Program settings dialog.
 inline constexpr int kDialogProgramSettings = 472;
 inline constexpr int kIdcCardDriveLetter = 1428;
@@ -30,6 +59,100 @@ inline constexpr int kIdcFileAppendLabel = 1371;
 inline constexpr int kIdcFileNameDateTime = 1234;
 inline constexpr int kIdcFileNameCounter = 1235;
 inline constexpr int kIdcFileEraseAfter = 1219;
+
+// Constant, remote constant and remote switch icon dialog (the icon name
+// 824 and units 1059 are the icon dialog base's).
+inline constexpr int kDialogConst = 313;
+inline constexpr int kIdcConstRemoteNote = 1391;
+inline constexpr int kIdcConstStateLabel = 1083;
+inline constexpr int kIdcConstStateHigh = 1234;
+inline constexpr int kIdcConstStateLow = 1235;
+inline constexpr int kIdcConstValueLabel = 1081;
+inline constexpr int kIdcConstValue = 1082;
+inline constexpr int kIdcConstUnitsLabel = 1140;
+inline constexpr int kIdcConstRetain = 1236;
+inline constexpr int kIdcConstReset = 1237;
+inline constexpr int kIdcConstSpecialGroup = 1174;
+inline constexpr int kIdcConstFunctionGroup = 1077;
+
+// Sample-rate clock icon dialog (the alternate input's source is 1060).
+inline constexpr int kDialogSampleRateClock = 269;
+inline constexpr int kIdcClockValue = 1034;
+inline constexpr int kIdcClockUnit = 1050;
+inline constexpr int kIdcClockAlternateLabel = 1293;
+inline constexpr int kIdcClockAlternateHigh = 1294;
+inline constexpr int kIdcClockAlternateRateLabel = 1295;
+inline constexpr int kIdcClockAlternateValue = 1002;
+inline constexpr int kIdcClockAlternateUnit = 1052;
+inline constexpr int kIdcClockRateAsName = 1954;
+
+// Stop icon dialog (the input's source is 1060).
+inline constexpr int kDialogStop = 340;
+inline constexpr int kIdcStopExplanation = 1324;
+
+// Multiplexer icon dialog.
+inline constexpr int kDialogMultiplexer = 296;
+inline constexpr int kIdcMuxInputA = 1064;
+inline constexpr int kIdcMuxSelectLow = 11066;
+inline constexpr int kIdcMuxInputB = 1065;
+inline constexpr int kIdcMuxSelectHigh = 11067;
+
+// Text note icon dialog.
+inline constexpr int kDialogTextNote = 316;
+inline constexpr int kIdcNoteText = 1088;
+
+// Controls every icon configuration dialog shares.
+inline constexpr int kIdcIconName = 824;
+inline constexpr int kIdcIconUnits = 1059;
+inline constexpr int kIdcIconInput1 = 1060;
+inline constexpr int kIdcIconInput2Label = 1153;
+inline constexpr int kIdcIconInput2 = 1061;
+inline constexpr int kIdcIconInput3Label = 1166;
+inline constexpr int kIdcIconInput3 = 11057;
+inline constexpr int kIdcIconInput4Label = 1167;
+inline constexpr int kIdcIconInput4 = 1064;
+
+// Logic gate dialog.
+inline constexpr int kDialogLogic = 304;
+inline constexpr int kIdcLogicInputList = 1299;
+inline constexpr int kIdcLogicConditionLabel = 11057;
+inline constexpr int kIdcLogicCondition = 1062;
+inline constexpr int kIdcLogicInvertedOutput = 1092;
+inline constexpr int kIdcLogicLatch = 1093;
+inline constexpr int kIdcLogicDeMorgan = 1094;
+
+// Clocked latch dialog.
+inline constexpr int kDialogLatch = 312;
+inline constexpr int kIdcLatchOn = 11070;
+inline constexpr int kIdcLatchOff = 11071;
+
+// R-S flip-flop dialog.
+inline constexpr int kDialogFlipFlop = 362;
+inline constexpr int kIdcFlipFlopSetHigh = 1435;
+inline constexpr int kIdcFlipFlopResetHigh = 1436;
+inline constexpr int kIdcFlipFlopBothHigh = 1437;
+inline constexpr int kIdcFlipFlopSetLow = 1438;
+inline constexpr int kIdcFlipFlopResetLow = 1439;
+inline constexpr int kIdcFlipFlopBothLow = 1440;
+inline constexpr int kIdcFlipFlopLevel = 1487;
+inline constexpr int kIdcFlipFlopEdge = 1488;
+inline constexpr int kIdcFlipFlopSetVerb = 1489;
+inline constexpr int kIdcFlipFlopResetVerb = 1490;
+
+// Comparator and window comparator dialogs.
+inline constexpr int kDialogComparator = 307;
+inline constexpr int kDialogWinCompare = 322;
+inline constexpr int kIdcComparatorSwap = 1076;
+inline constexpr int kIdcComparatorCondition = 1254;
+inline constexpr int kIdcComparatorLowLabel = 1150;
+inline constexpr int kIdcComparatorLowCondition = 1167;
+inline constexpr int kIdcComparatorClose = 1253;
+inline constexpr int kIdcHysteresisCheck = 1094;
+inline constexpr int kIdcHysteresisAmount = 1252;
+inline constexpr int kIdcWinCompareHigh = 1234;
+inline constexpr int kIdcWinCompareLow = 1235;
+inline constexpr int kIdcWinCompareValueLabel = 1167;
+inline constexpr int kIdcWinCompareDescription = 1346;
 
 // Toolbars of the main frame, one per window kind.
 inline constexpr int kToolbarCommWindow = 3;

@@ -221,5 +221,33 @@ TEST_F(IconLinks, RemovingADataTagTellsTheTagLists)
     EXPECT_EQ(list.tags, (std::vector<std::uint16_t>{other.UniqueId(), other.UniqueId()}));
 }
 
+TEST_F(IconLinks, OptionalConnectorsComeWithTheirTypeAndGoWithTheirLinks)
+{
+    auto& source = Place<SourceIcon>(doc);
+    auto& gate = Place<GateIcon>(doc);
+    auto& sink = Place<RelayIcon>(doc, "Sink");
+    gate.SetOptionalConnector(ConnectorSide::Input, 3, true, false);
+    EXPECT_EQ(gate.InputCount(), 4) << "every input up to the one asked for";
+    EXPECT_EQ(gate.Input(3).GetDataType(), data_type::kLogic);
+    EXPECT_EQ(gate.Input(3).Kind(), connector_kind::kDataInput);
+    EXPECT_EQ(gate.GetInputLinks()[3].flags, 0) << "a logic input";
+    Link(source, 0, gate, 2);
+
+    gate.SetOptionalConnector(ConnectorSide::Output, 1, true, true);
+    ASSERT_EQ(gate.OutputCount(), 2);
+    EXPECT_EQ(gate.Output(1).GetDataType(), data_type::kLogic | data_type::kUnsettled);
+    Link(gate, 1, sink, 0);
+
+    gate.SetOptionalConnector(ConnectorSide::Input, 2, false, false);
+    EXPECT_EQ(gate.InputCount(), 2) << "the input and those after it";
+    EXPECT_EQ(gate.RecordLink(2)->sourceId, 0);
+    EXPECT_TRUE(source.FindLinkedInputs(0).empty());
+
+    gate.SetOptionalConnector(ConnectorSide::Output, 1, false, false);
+    EXPECT_EQ(gate.OutputCount(), 1);
+    EXPECT_EQ(sink.GetInputLinks()[0].sourceId, 0) << "the link that used the removed output";
+    EXPECT_FALSE(sink.Input(0).HasLinkEnd());
+}
+
 }  // namespace
 }  // namespace corvane

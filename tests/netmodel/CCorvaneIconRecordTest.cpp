@@ -99,6 +99,7 @@ TEST_F(IconRecordTransfer, LongNamesAreCutToTwentyBytes)
     SourceIcon copy;
     ASSERT_TRUE(std::holds_alternative<std::size_t>(copy.LoadRecord(bytes)));
     EXPECT_EQ(copy.Header().name, std::string(20, 'x'));
+    EXPECT_EQ(copy.Caption(), std::string(20, 'x')) << "a loaded icon is called what its record says";
 }
 
 TEST_F(IconRecordTransfer, TypeTwoSeventyThreeAlwaysCarriesFourInputs)

@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 #include "platform/ButtonControl.h"
 #include "platform/ComboBoxControl.h"
+#include "platform/ControlAutomation.h"
 #include "platform/DataExchange.h"
 #include "platform/EditControl.h"
 
@@ -221,6 +222,26 @@ TEST_F(DialogTest, NotificationsReachTheirHandlers)
     dialog.GetControl(kCount)->SetFocus();
     App().ProcessPending();
     EXPECT_EQ(seen, (std::vector<std::string>{"apply", "name changed", "name lost focus to 101"}));
+}
+
+TEST_F(DialogTest, F1PressesTheHelpButton)
+{
+    static constexpr std::array kHelpControls = {
+        ControlTemplate{ControlKind::Edit, 300, "", {10, 10, 120, 24}},
+        ControlTemplate{ControlKind::PushButton, kIdHelp, "Help", {10, 40, 80, 24}},
+    };
+    static constexpr DialogTemplate kHelpLayout{950, "Help", 200, 80, kHelpControls};
+    Dialog dialog(kHelpLayout);
+    int helps = 0;
+    dialog.On(Notification::Clicked, kIdHelp, [&](NotifyEvent&) { ++helps; });
+    ASSERT_TRUE(dialog.Create());
+    dialog.GetControl(300)->SetFocus();
+    App().ProcessPending();
+    EXPECT_TRUE(control_automation::PressKey(*dialog.GetControl(300), control_automation::Key::F1));
+    EXPECT_EQ(helps, 1);
+    dialog.GetControl(kIdHelp)->Enable(false);
+    control_automation::PressKey(*dialog.GetControl(300), control_automation::Key::F1);
+    EXPECT_EQ(helps, 1) << "a disabled Help button is not pressed";
 }
 
 TEST_F(DialogTest, CancelChangesNothing)

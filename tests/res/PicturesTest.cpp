@@ -294,7 +294,7 @@ TEST_F(PicturesTest, ContactSheetShowsEveryPicture)
             dc.DrawText(label, std::to_string(p.entry->id), text_format::kLeft | text_format::kSingleLine);
         }
     }
-    const std::filesystem::path folder = std::filesystem::current_path();
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir());
     std::string error;
     EXPECT_TRUE(sheet.SavePng(folder / "pictures-contact-sheet.png", &error)) << error;
 

@@ -41,7 +41,7 @@ using ProgramSettingsDialogTest = test::PlatformTest;
 TEST_F(ProgramSettingsDialogTest, OpensExchangesClosesAndIsDrawn)
 {
     SettingsTableDialog dialog;
-    const std::filesystem::path png = std::filesystem::current_path() / "ProgramSettingsDialog.png";
+    const std::filesystem::path png = std::filesystem::path(::testing::TempDir()) / "ProgramSettingsDialog.png";
     dialog.On(Notification::Clicked, kIdHelp, [&](NotifyEvent&) {
         // Drawn while open, with the values moved in.
         EXPECT_EQ(dialog.GetControl(res::kIdcMessageTimeout)->GetText(), "5");
