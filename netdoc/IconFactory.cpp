@@ -75,7 +75,7 @@ std::optional<IconTypeShape> IconTypeShapeOf(std::uint16_t typeCode, std::uint16
     case 32: return Shape(0, 1, false, false);
     case 33: return subtype == 0xE000 ? std::nullopt : std::optional(Shape(1, 1, false, false));
     case 64: return subtype == 0 ? Shape(3, 0, true) : Shape(2, 0);
-    case 65: return Shape(0, 2);
+    case 65: return Shape(0, 1);  // the Warning icon has one output
     case 67: return Shape(24, 1);
     case 68: return Shape(0, 1);
     case 69: return Shape(0, 0);

@@ -249,7 +249,6 @@ void CCorvaneIcon::LayoutConnectors()
         if (i < extraInputs_) {
             input.SetPosition(kSelectInputPoint);
         } else if (i < TotalInputs()) {
-            input.SetActive(true);
             input.SetPosition(GetConnectorPoint(i - extraInputs_ + 1, inputCount_, connector_kind::kDataInput));
         } else {
             input.SetActive(false);
@@ -260,7 +259,6 @@ void CCorvaneIcon::LayoutConnectors()
     for (int i = 0; i < static_cast<int>(kMaxOutputs); ++i) {
         COutput& output = outputs_[static_cast<std::size_t>(i)];
         if (i < outputCount_) {
-            output.SetActive(true);
             output.SetPosition(GetConnectorPoint(i + 1, outputCount_, connector_kind::kOutput));
         } else {
             output.SetActive(false);

@@ -155,7 +155,9 @@ public:
     // Where connector n (1-based) of count stands on its side.
     static Point GetConnectorPoint(int n, int count, int kind);
     // Places every connector again after the counts or the rectangle
-    // changed and renews the link ends of its inputs and outputs.
+    // changed and renews the link ends of its inputs and outputs. Which
+    // connectors an icon offers is its class's choice (BuildConnectors);
+    // those beyond the counts are switched off.
     void LayoutConnectors();
     // The connector under a point (making it the dragged one) as a hit
     // code, or the base hit code when there is none.

@@ -205,6 +205,25 @@ void MathLibrary(PicturePainter& p)
     p.Label({1, 1, 19, 17}, "f(x)", kFunctionColours.ink, style);
 }
 
+// A function being filed into the library: an open book with "f(x)" on its
+// right page and an arrow going in.
+void MathFunctionSave(PicturePainter& p)
+{
+    p.Fill({0, 0, 64, 64}, Blend(kFunctionColours.body, colour::kWhite, 0.6));
+    p.Shape(std::array<Point, 4>{Point{6, 22}, Point{31, 26}, Point{31, 58}, Point{6, 54}}, colour::kWhite, kNavy, 2);
+    p.Shape(std::array<Point, 4>{Point{33, 26}, Point{58, 22}, Point{58, 54}, Point{33, 58}}, colour::kWhite, kNavy, 2);
+    for (int y = 32; y <= 48; y += 6)
+        p.Line({10, y}, {27, y + 2}, kInk);
+    LabelStyle style;
+    style.face = "DejaVu Serif";
+    style.italic = true;
+    style.pointSize = 9.0;
+    style.minPointSize = 6.0;
+    p.Label({35, 30, 57, 50}, "f(x)", kFunctionColours.ink, style);
+    p.Line({32, 2}, {32, 16}, colour::kRed, 3);
+    p.Shape(std::array<Point, 3>{Point{25, 12}, Point{39, 12}, Point{32, 20}}, colour::kRed, colour::kRed);
+}
+
 constexpr std::array kPictures{
     PictureEntry{kBitmapSplash, kSplashSize, Splash},
     PictureEntry{kBitmapPaletteCollapsed, {40, 40}, PaletteCollapsed},
@@ -220,6 +239,7 @@ constexpr std::array kPictures{
     PictureEntry{kBitmapRemoteControlTree, {60, 20}, RemoteControlTree, true},
     PictureEntry{kBitmapProbeList, {20, 20}, ProbeList},
     PictureEntry{kBitmapMathLibrary, {20, 18}, MathLibrary},
+    PictureEntry{kBitmapMathFunctionSave, {64, 64}, MathFunctionSave},
     PictureEntry{kBitmapModbusMapTree, {60, 20}, ModbusMapTree, true},
     PictureEntry{kBitmapConnectCellular, kConnection, ConnectCellular},
     PictureEntry{kBitmapConnectWifi, kConnection, ConnectWifi},

@@ -94,6 +94,7 @@
 //   502  60 x 20, keyed  remote controls tree: group, constant, switch
 //   526  60 x 20, keyed  Modbus map tree: data tag, remote constant, remote switch
 //   510  20 x 20  probe list                     513  20 x 18  math function library
+//   517  64 x 64  a function filed into the math library (open book, "f(x)", arrow going in)
 //
 // Cursors (32 x 32, keyed; their own numbering)
 //   154 move an object (arrow, four-way cross)   465 drag a palette cell (arrow, tile)

@@ -101,6 +101,102 @@ inline constexpr int kIdcMuxSelectHigh = 11067;
 inline constexpr int kDialogTextNote = 316;
 inline constexpr int kIdcNoteText = 1088;
 
+// Count icon dialog (the input's source is 1060, the trigger's 1061).
+inline constexpr int kDialogCount = 314;
+inline constexpr int kIdcCountWhen = 1091;
+inline constexpr int kIdcCountSampleCount = 1233;
+inline constexpr int kIdcCountOutputText = 1081;
+inline constexpr int kIdcCountInputText = 1083;
+inline constexpr int kIdcCountClearOnOutput = 11062;
+inline constexpr int kIdcCountClearOnEnable = 1090;
+inline constexpr int kIdcCountOutputOnDisable = 1089;
+inline constexpr int kIdcCountRising = 1085;
+inline constexpr int kIdcCountFalling = 1088;
+
+// Delta icon dialog (the input's source is 1060, the trigger's 11057).
+inline constexpr int kDialogDelta = 291;
+inline constexpr int kIdcDeltaTrigger = 11057;
+inline constexpr int kIdcDeltaChange = 11061;
+inline constexpr int kIdcDeltaEvery = 11062;
+inline constexpr int kIdcDeltaSamples = 1063;
+inline constexpr int kIdcDeltaQuietWhenDisabled = 1326;
+inline constexpr int kIdcDeltaPassWhenDisabled = 1327;
+
+// Rate of change and time integral dialogs: the rate unit group they share.
+inline constexpr int kDialogRateOfChange = 302;
+inline constexpr int kDialogIntegrator = 338;
+inline constexpr int kIdcRateUnitText = 1317;
+inline constexpr int kIdcRatePerSecond = 1145;
+inline constexpr int kIdcRatePerMinute = 1146;
+inline constexpr int kIdcRatePerHour = 1147;
+inline constexpr int kIdcRatePerDay = 1148;
+inline constexpr int kIdcRateExplanation = 1323;
+inline constexpr int kIdcRateSamples = 1063;
+inline constexpr int kIdcIntegratorExplanation = 1318;
+
+// Duty cycle dialog.
+inline constexpr int kDialogDutyCycle = 315;
+inline constexpr int kIdcDutyQuestion = 1320;
+inline constexpr int kIdcDutyHigh = 1144;
+inline constexpr int kIdcDutyLow = 1052;
+inline constexpr int kIdcDutyExplanation = 1321;
+inline constexpr int kIdcDutyState = 1315;
+inline constexpr int kIdcDutyPercent = 11057;
+inline constexpr int kIdcDutyDecimal = 1053;
+
+// Stop-watch dialog.
+inline constexpr int kDialogTaccum = 317;
+inline constexpr int kIdcTaccumExplanation = 1324;
+inline constexpr int kIdcTaccumInputText = 1325;
+inline constexpr int kIdcTaccumUnit = 1050;
+inline constexpr int kIdcTaccumOnNegation = 1092;
+inline constexpr int kIdcTaccumClearOnOutput = 1091;
+inline constexpr int kIdcTaccumClearOnEnable = 1090;
+inline constexpr int kIdcTaccumOutputOnDisable = 1089;
+
+// Warning icon dialog: one check box per condition, the memory
+// percentage edit.
+inline constexpr int kDialogWarning = 336;
+inline constexpr int kIdcWarningMemory = 21;
+inline constexpr int kIdcWarningFallingBehind = 22;
+inline constexpr int kIdcWarningPowerFailure = 23;
+inline constexpr int kIdcWarningSystemReset = 24;
+inline constexpr int kIdcWarningRuntimeError = 25;
+inline constexpr int kIdcWarningBusError = 26;
+inline constexpr int kIdcWarningLithiumLow = 27;
+inline constexpr int kIdcWarningWatchdog = 28;
+inline constexpr int kIdcWarningBatteryLow = 29;
+inline constexpr int kIdcWarningOverloadShutdown = 30;
+inline constexpr int kIdcWarningLithiumCritical = 31;
+inline constexpr int kIdcWarningBatteryCritical = 32;
+inline constexpr int kIdcWarningFatalError = 33;
+inline constexpr int kIdcWarningDischargeShutdown = 34;
+inline constexpr int kIdcWarningOvercurrent = 35;
+inline constexpr int kIdcWarningPercentage = 11057;
+
+// LCD message icon dialog (its source rows are the icon dialog base's
+// 1060, 1061 and 11057, labelled 1331, 1153 and 1166).
+inline constexpr int kDialogLcdText = 341;
+inline constexpr int kIdcLcdInput1Label = 1331;
+inline constexpr int kIdcLcdDescription = 1330;
+inline constexpr int kIdcLcdPreview = 1148;
+inline constexpr int kIdcLcdEditMessage = 3;
+
+// LCD message editor.
+inline constexpr int kDialogLcdMessageEntry = 346;
+inline constexpr int kIdcLcdModeEdit = 1234;
+inline constexpr int kIdcLcdModeNumbers = 1235;
+inline constexpr int kIdcLcdModeNames = 1236;
+inline constexpr int kIdcLcdMessage = 1088;
+inline constexpr int kIdcLcdMessagePreview = 1148;
+inline constexpr int kIdcLcdInputList = 1203;
+inline constexpr int kIdcLcdFormatLow = 1158;
+inline constexpr int kIdcLcdFormatHigh = 1159;
+inline constexpr int kIdcLcdFormatLowLabel = 1160;
+inline constexpr int kIdcLcdFormatHighLabel = 1161;
+inline constexpr int kIdcLcdFormatDescription = 1330;
+inline constexpr int kIdcLcdInsert = 3;
+
 // Controls every icon configuration dialog shares.
 inline constexpr int kIdcIconName = 824;
 inline constexpr int kIdcIconUnits = 1059;
@@ -153,6 +249,182 @@ inline constexpr int kIdcWinCompareHigh = 1234;
 inline constexpr int kIdcWinCompareLow = 1235;
 inline constexpr int kIdcWinCompareValueLabel = 1167;
 inline constexpr int kIdcWinCompareDescription = 1346;
+
+// Math icon dialog (the icon name 824, the units 1059 and the sources of
+// inputs W, X, Y, Z in 1060, 1061, 11057, 1064 are the icon dialog base's).
+inline constexpr int kDialogMath = 308;
+inline constexpr int kIdcMathEquation = 1077;
+inline constexpr int kIdcMathWhenW = 1234;
+inline constexpr int kIdcMathWhenX = 1235;
+inline constexpr int kIdcMathWhenY = 1236;
+inline constexpr int kIdcMathWhenZ = 1237;
+inline constexpr int kIdcMathWhenAny = 1238;
+inline constexpr int kIdcMathSwap = 1076;
+inline constexpr int kIdcMathGenerate = 4;
+inline constexpr int kIdcMathLibrary = 5;
+inline constexpr int kIdcMathSave = 6;
+
+// Math function library and the dialog that saves or edits one function.
+inline constexpr int kDialogMathLibrary = 512;
+inline constexpr int kIdcMathLibraryList = 1016;
+inline constexpr int kIdcMathLibraryEdit = 3;
+inline constexpr int kIdcMathLibraryDelete = 1182;
+inline constexpr int kDialogEditMathFunction = 516;
+inline constexpr int kIdcMathFunctionEquation = 1001;
+inline constexpr int kIdcMathFunctionComment = 1002;
+inline constexpr int kIdcMathFunctionPicture = 1482;
+
+// Two-point scaling dialog.
+inline constexpr int kDialogEqn = 311;
+inline constexpr int kIdcEqnHighSignal = 1133;
+inline constexpr int kIdcEqnLowSignal = 1134;
+inline constexpr int kIdcEqnHighReal = 1135;
+inline constexpr int kIdcEqnLowReal = 1136;
+inline constexpr int kIdcEqnCalculate = 3;
+inline constexpr int kIdcEqnScale = 1061;
+inline constexpr int kIdcEqnInputLabel = 1757;
+inline constexpr int kIdcEqnOffset = 1062;
+
+// Scheduler icon dialog (the check boxes are ids 21..32).
+inline constexpr int kDialogScheduler = 318;
+inline constexpr int kIdcSchedWeekText = 3;
+inline constexpr int kIdcSchedNow = 4;
+inline constexpr int kIdcSchedMonthText = 5;
+inline constexpr int kIdcSchedFirstBox = 21;
+inline constexpr int kIdcSchedLastBox = 32;
+inline constexpr int kIdcSchedEvery = 1049;
+inline constexpr int kIdcSchedKind = 1050;
+inline constexpr int kIdcSchedHighUnit = 1051;
+inline constexpr int kIdcSchedMonthly = 1055;
+inline constexpr int kIdcSchedWeekly = 1056;
+inline constexpr int kIdcSchedPeriodic = 1057;
+inline constexpr int kIdcSchedSuffix = 1112;
+inline constexpr int kIdcSchedStartAm = 1295;
+inline constexpr int kIdcSchedStartPm = 1296;
+inline constexpr int kIdcSchedStopAm = 1297;
+inline constexpr int kIdcSchedStopPm = 1298;
+inline constexpr int kIdcSchedMaintain = 1604;
+inline constexpr int kIdcSchedDoNotStop = 1605;
+inline constexpr int kIdcSchedStartDate = 11013;
+inline constexpr int kIdcSchedStopDate = 11014;
+inline constexpr int kIdcSchedStartTime = 11015;
+inline constexpr int kIdcSchedStopTime = 11016;
+inline constexpr int kIdcSchedHighValue = 11057;
+
+// Start/stop clock icon dialog.
+inline constexpr int kDialogSSClock = 333;
+inline constexpr int kIdcSSClockNow = 4;
+inline constexpr int kIdcSSClockDelay = 825;
+inline constexpr int kIdcSSClockHigh = 826;
+inline constexpr int kIdcSSClockSuspend = 1053;
+inline constexpr int kIdcSSClockResetOnDisable = 1119;
+inline constexpr int kIdcSSClockResetOnLoggerReset = 1125;
+inline constexpr int kIdcSSClockDelayed = 1234;
+inline constexpr int kIdcSSClockLocal = 1235;
+inline constexpr int kIdcSSClockSpanNote = 1316;
+inline constexpr int kIdcSSClockDoNotStop = 1812;
+inline constexpr int kIdcSSClockStartAm = 1813;
+inline constexpr int kIdcSSClockStartPm = 1814;
+inline constexpr int kIdcSSClockStopAm = 1815;
+inline constexpr int kIdcSSClockStopPm = 1816;
+inline constexpr int kIdcSSClockHighForever = 1976;
+inline constexpr int kIdcSSClockStartLabel = 1820;
+inline constexpr int kIdcSSClockStopLabel = 1821;
+inline constexpr int kIdcSSClockDelayLabel = 1822;
+inline constexpr int kIdcSSClockHighLabel = 1823;
+inline constexpr int kIdcSSClockStartDate = 11013;
+inline constexpr int kIdcSSClockStopDate = 11014;
+inline constexpr int kIdcSSClockStartTime = 11015;
+inline constexpr int kIdcSSClockStopTime = 11016;
+
+// Periodic output icon dialog: hours, minutes, seconds and milliseconds of
+// the delay, ON and OFF durations, and their spins.
+inline constexpr int kDialogPeriodicOutput = 300;
+inline constexpr int kIdcPeriodicDelayHours = 1125;
+inline constexpr int kIdcPeriodicDelayMinutes = 11068;
+inline constexpr int kIdcPeriodicDelaySeconds = 11069;
+inline constexpr int kIdcPeriodicDelayMilliseconds = 1129;
+inline constexpr int kIdcPeriodicOnHours = 1130;
+inline constexpr int kIdcPeriodicOnMinutes = 1131;
+inline constexpr int kIdcPeriodicOnSeconds = 1132;
+inline constexpr int kIdcPeriodicOnMilliseconds = 1133;
+inline constexpr int kIdcPeriodicOffHours = 1134;
+inline constexpr int kIdcPeriodicOffMinutes = 1135;
+inline constexpr int kIdcPeriodicOffSeconds = 1136;
+inline constexpr int kIdcPeriodicOffMilliseconds = 1137;
+inline constexpr int kIdcPeriodicDelaySpin = 1055;
+inline constexpr int kIdcPeriodicOnSpin = 1056;
+inline constexpr int kIdcPeriodicOffSpin = 1057;
+inline constexpr int kIdcPeriodicCycles = 1063;
+inline constexpr int kIdcPeriodicSuspend = 1053;
+inline constexpr int kIdcPeriodicReset = 1054;
+
+// One-shot icon dialog (the input's source is 1060).
+inline constexpr int kDialogOneShot = 613;
+inline constexpr int kIdcOneShotDelayUnit = 1804;
+inline constexpr int kIdcOneShotRising = 1802;
+inline constexpr int kIdcOneShotFalling = 1803;
+inline constexpr int kIdcOneShotDelay = 1805;
+inline constexpr int kIdcOneShotRetriggerDelay = 1806;
+inline constexpr int kIdcOneShotDuration = 1807;
+inline constexpr int kIdcOneShotRetriggerExtension = 1808;
+inline constexpr int kIdcOneShotDurationUnit = 1051;
+
+// Delay icon dialog (the input's source is 1060).
+inline constexpr int kDialogDelay = 293;
+inline constexpr int kIdcDelayOnValue = 11057;
+inline constexpr int kIdcDelayOnUnit = 1050;
+inline constexpr int kIdcDelayOnCaption = 1003;
+inline constexpr int kIdcDelayOffValue = 11058;
+inline constexpr int kIdcDelayOffUnit = 1052;
+inline constexpr int kIdcDelayOffCaption = 1150;
+
+// Minimum/maximum, sum and average icon dialog (the input's source is 1060).
+inline constexpr int kDialogMaxMinAvgSum = 306;
+inline constexpr int kIdcStatsCountRadio = 1304;
+inline constexpr int kIdcStatsTriggerRadio = 1303;
+inline constexpr int kIdcStatsCount = 1233;
+inline constexpr int kIdcStatsTriggerSource = 11057;
+inline constexpr int kIdcStatsOutputOnDisable = 21;
+inline constexpr int kIdcStatsClearOnEnable = 22;
+inline constexpr int kIdcStatsClearAfterOutput = 23;
+inline constexpr int kIdcStatsClearAfterReset = 24;
+inline constexpr int kIdcStatsIncludeDate = 1003;
+
+// Data buffer icon dialog.
+inline constexpr int kDialogDataBuffer = 539;
+inline constexpr int kIdcDataBufferData = 1205;
+inline constexpr int kIdcDataBufferLogic = 1062;
+
+// Scratchpad register icon dialog.
+inline constexpr int kDialogScratchPad = 566;
+inline constexpr int kIdcScratchRegister = 1299;
+inline constexpr int kIdcScratchRead = 1111;
+inline constexpr int kIdcScratchWrite = 1112;
+inline constexpr int kIdcScratchBounding = 1062;
+inline constexpr int kIdcScratchRetain = 1212;
+inline constexpr int kIdcScratchInitialLabel = 1571;
+inline constexpr int kIdcScratchInitial = 1570;
+inline constexpr int kIdcScratchBelowMin = 1573;
+inline constexpr int kIdcScratchAboveMax = 1572;
+
+// Smoothing filter icon dialog (the input's source is 1060).
+inline constexpr int kDialogFilter = 319;
+inline constexpr int kIdcFilterSlidingAverage = 1083;
+inline constexpr int kIdcFilterLowPass = 1052;
+inline constexpr int kIdcFilterValueLabel = 1063;
+inline constexpr int kIdcFilterValue = 1082;
+inline constexpr int kIdcFilterNote = 1333;
+
+// Transient reject filter icon dialog (the input's source is 1060).
+inline constexpr int kDialogSpike = 554;
+inline constexpr int kIdcSpikeMagnitude = 1566;
+inline constexpr int kIdcSpikeCount = 11057;
+
+// Warm-up icon dialog.
+inline constexpr int kDialogWarmup = 298;
+inline constexpr int kIdcWarmupValue = 1003;
+inline constexpr int kIdcWarmupUnit = 1050;
 
 // Toolbars of the main frame, one per window kind.
 inline constexpr int kToolbarCommWindow = 3;
@@ -325,6 +597,7 @@ inline constexpr int kBitmapConnectEthernet = 498;
 inline constexpr int kBitmapRemoteControlTree = 502;
 inline constexpr int kBitmapProbeList = 510;
 inline constexpr int kBitmapMathLibrary = 513;
+inline constexpr int kBitmapMathFunctionSave = 517;
 inline constexpr int kBitmapModbusMapTree = 526;
 inline constexpr int kBitmapConnectCellular = 630;
 inline constexpr int kBitmapConnectWifi = 635;

@@ -89,6 +89,7 @@ void CIconDialog::OnHelp()
 void CIconDialog::ShowOptionalRow(int row, bool show, int connectorIndex)
 {
     optionalRows_.at(static_cast<std::size_t>(row - 2)) = show;
+    rowsUsed_.at(static_cast<std::size_t>(row - 2)) = true;
     inputSources_.at(static_cast<std::size_t>(row - 1)) = show ? SourceName(row) : std::string(kUnconnected);
     ShowRowControls(row);
     Remember({ConnectorSide::Input, connectorIndex, show, false});
@@ -96,9 +97,9 @@ void CIconDialog::ShowOptionalRow(int row, bool show, int connectorIndex)
 
 void CIconDialog::ShowRowControls(int row)
 {
-    if (!IsOpen())
-        return;
     const auto at = static_cast<std::size_t>(row - 2);
+    if (!IsOpen() || !rowsUsed_.at(at))
+        return;
     const bool shown = optionalRows_.at(at);
     if (Control* label = GetControl(kRowLabels.at(at)))
         label->Show(shown);

@@ -107,6 +107,9 @@ private:
     bool spare_ = false;  // kept for the derived dialogs' calls; it changes nothing
     bool unitsRow_ = false;
     std::array<bool, 3> optionalRows_{};  // inputs 2, 3, 4
+    // Rows the dialog uses at all; the controls of the others are the
+    // derived dialog's own (templates may give their ids other purposes).
+    std::array<bool, 3> rowsUsed_{};
     bool outputOption_ = false;
     bool secondOutputOption_ = false;
     std::vector<PendingConnector> pending_;

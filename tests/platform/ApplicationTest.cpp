@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <thread>
 
 namespace corvane {
@@ -232,6 +233,23 @@ TEST_F(ApplicationTest, NumbersStayInTheCLocale)
 
 namespace corvane {
 namespace {
+
+TEST_F(ApplicationTest, TheTestClocksCalendarTimeIsSetAndMovesWithTheClock)
+{
+    EXPECT_EQ(App().GetClock().CalendarSeconds(), ManualClock::kDefaultCalendarSeconds);
+    TestClock().SetCalendarSeconds(1'000'000);
+    TestClock().Advance(2500);
+    EXPECT_EQ(App().GetClock().CalendarSeconds(), 1'000'002);
+}
+
+TEST(ApplicationSteadyClockTest, CalendarTimeIsTheSystemTime)
+{
+    const SteadyClock clock;
+    const auto before = static_cast<std::int64_t>(std::time(nullptr));
+    const std::int64_t now = clock.CalendarSeconds();
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, static_cast<std::int64_t>(std::time(nullptr)));
+}
 
 TEST(ApplicationSteadyClockTest, TimersDriveTheRealLoop)
 {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// The refusal of a time value that would not fit in 32 bits of 5 ms ticks
+// in its unit (kUnitMilliseconds..kUnitDays): "<what> must be less than
+// <n> <unit>", n being the first value that no longer fits (249 days,
+// 5966 hours, 357914 minutes, 21474837 seconds). None when it fits.
+std::optional<std::string> TickLimitRefusal(std::string_view what, std::uint32_t value, int unit);
+
+}  // namespace corvane

@@ -1,0 +1,37 @@
+#include "res/IntegratorDialog.h"
+
+#include "res/ResourceIds.h"
+
+#include <array>
+
+namespace corvane::res {
+
+namespace {
+
+using K = ControlKind;
+namespace s = control_style;
+
+// 1317 and 1318 name the input's source when the dialog opens.
+constexpr std::array kControls = {
+    ControlTemplate{K::Static, kIdStatic, "Icon Name:", {12, 14, 90, 20}},
+    ControlTemplate{K::Edit, kIdcIconName, "", {106, 10, 180, 24}},
+    ControlTemplate{K::Static, kIdStatic, "Input:", {12, 46, 90, 20}},
+    ControlTemplate{K::Edit, kIdcIconInput1, "", {106, 42, 180, 24}, s::kReadOnly},
+    ControlTemplate{K::Static, kIdStatic, "Units:", {300, 46, 60, 20}},
+    ControlTemplate{K::Edit, kIdcIconUnits, "", {364, 42, 100, 24}},
+    ControlTemplate{K::Static, kIdcRateUnitText, "", {12, 82, 440, 20}},
+    ControlTemplate{K::RadioButton, kIdcRatePerSecond, "per Second", {24, 106, 120, 20}, s::kGroup},
+    ControlTemplate{K::RadioButton, kIdcRatePerMinute, "per Minute", {150, 106, 120, 20}},
+    ControlTemplate{K::RadioButton, kIdcRatePerHour, "per Hour", {276, 106, 120, 20}},
+    ControlTemplate{K::RadioButton, kIdcRatePerDay, "per Day", {402, 106, 120, 20}},
+    ControlTemplate{K::Static, kIdcIntegratorExplanation, "", {12, 140, 560, 40}},
+    ControlTemplate{K::PushButton, kIdOk, "OK", {312, 194, 80, 28}, s::kDefault},
+    ControlTemplate{K::PushButton, kIdCancel, "Cancel", {402, 194, 80, 28}},
+    ControlTemplate{K::PushButton, kIdHelp, "Help", {492, 194, 80, 28}},
+};
+
+}  // namespace
+
+const DialogTemplate kIntegratorDialog{kDialogIntegrator, "Time Integral", 584, 234, kControls};
+
+}  // namespace corvane::res
