@@ -146,12 +146,13 @@ bool CTextInsSubDlg::OnInitDialog()
             const std::string label = link.sourceOutput < source->OutputCount()
                 ? EntryLabel(source->GetOutputEntries()[link.sourceOutput])
                 : std::string();
-            row.text = std::to_string(input) + " " + row.sourceName + " " + label;
+            row.text = std::to_string(input);
+            row.text.append(" ").append(row.sourceName).append(" ").append(label);
             LcdInsertTexts& texts = texts_[static_cast<std::size_t>(input)];
             if (row.data && texts.low.empty()) {
-                texts.low = "xx";
+                texts.low.assign(2, 'x');
                 if (texts.high.empty())
-                    texts.high = "x";
+                    texts.high.assign(1, 'x');
             }
         }
         rows_.push_back(row);
@@ -262,7 +263,8 @@ void CTextInsSubDlg::OnInsert()
     const std::string shown = message->GetText();
     const std::string model = ModelFromEdit(shown);
     const std::size_t caret = std::min(ModelOffset(shown, message->CaretPosition()), model.size());
-    const std::string marker = "^" + std::to_string(row->input);
+    std::string marker(1, '^');
+    marker.append(std::to_string(row->input));
     const std::string inserted = model.substr(0, caret) + marker + model.substr(caret);
     const LcdMessageLayout::Result laid = MakeLayout().Reflow(inserted, caret + marker.size());
     if (!laid.fits) {
@@ -340,7 +342,7 @@ void CTextInsSubDlg::RebuildPreview()
         } else {
             shown = std::string(texts.low.size(), '#');
             if (!texts.high.empty())
-                shown += "." + std::string(texts.high.size(), '#');
+                shown.append(1, '.').append(texts.high.size(), '#');
         }
     }
     preview_ = MakeLayout().Preview(accepted_, expansions);
