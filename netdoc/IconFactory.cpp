@@ -37,9 +37,17 @@ void IconFactory::Register(std::uint16_t typeCode, Maker maker)
     makers_[typeCode] = std::move(maker);
 }
 
+void IconFactory::Register(std::uint16_t typeCode, Maker maker, IconTypeShape shape)
+{
+    makers_[typeCode] = std::move(maker);
+    ownShapes_[typeCode] = shape;
+}
+
 std::unique_ptr<CCorvaneIcon> IconFactory::Create(std::uint16_t typeCode, std::uint16_t subtype) const
 {
-    const std::optional<IconTypeShape> shape = IconTypeShapeOf(typeCode, subtype);
+    std::optional<IconTypeShape> shape = IconTypeShapeOf(typeCode, subtype);
+    if (const auto own = ownShapes_.find(typeCode); !shape && own != ownShapes_.end())
+        shape = own->second;
     if (!shape)
         return nullptr;
     std::unique_ptr<CCorvaneIcon> icon;
@@ -164,13 +172,16 @@ SpecialInputs SpecialInputsOf(std::uint16_t typeCode, std::uint16_t subtype, std
     constexpr SpecialInputs kTriggerOnly{true, false, false};
     constexpr SpecialInputs kEnableSelect{false, true, true};
     switch (typeCode) {
-    case 2: case 3: case 4: case 24: case 25: case 26: case 81: case 82: case 256: case 261: case 262: case 264:
+    case 2: case 3: case 4: case 24: case 25: case 26: case 256: case 261: case 262: case 264:
     case 268: case 271: case 272: case 274: case 275: case 276: case 277: case 278: case 65: case 273:
         return kEnable;
     case 7: case 16: case 17: case 19: case 22: case 32: case 33: case 66: case 67: case 68: case 70: case 258:
     case 266: case 267:
         return kBoth;
     case 265: return kEnableSelect;
+    // The Memory and Probe icons' own description gives them a trigger
+    // input and no enable input (the loader's older table said enable).
+    case 81: case 82: return kTriggerOnly;
     case 23: return WordAt(record, kFirstWordOffset) >= 0xC000 ? kEnable : kBoth;
     case 64: return subtype == 1 ? kBoth : kEnableSelect;
     case 257: return (subtype & 0x1000) != 0 ? kTriggerOnly : kNone;

@@ -41,6 +41,9 @@ public:
     IconFactory();
 
     void Register(std::uint16_t typeCode, Maker maker);
+    // For a code the loader's table gives no shape (the power-management
+    // icon): the class brings its own.
+    void Register(std::uint16_t typeCode, Maker maker, IconTypeShape shape);
     bool HasClass(std::uint16_t typeCode) const { return makers_.contains(typeCode); }
 
     // A new icon with the type's connector counts and deletable flag, or
@@ -49,6 +52,7 @@ public:
 
 private:
     std::map<std::uint16_t, Maker> makers_;
+    std::map<std::uint16_t, IconTypeShape> ownShapes_;
 };
 
 // The shape of a type code and subtype, or nothing when they name no class.

@@ -222,7 +222,9 @@ void CCorvaneIcon::Layout()
 
 void CCorvaneIcon::LayoutHardware()
 {
-    SetPosition(Rect::FromPointAndSize({header_.x, header_.y}, kIconBodySize));
+    // The body the icon draws (32 x 64 with the hardware layout), so that
+    // all of it can be clicked.
+    SetPositionFromRecord();
     BuildConnectors();
 }
 

@@ -285,6 +285,35 @@ inline constexpr int kIdcEqnScale = 1061;
 inline constexpr int kIdcEqnInputLabel = 1757;
 inline constexpr int kIdcEqnOffset = 1062;
 
+// Logger analog input dialog (the icon name 824 and the units 1059 are the
+// icon dialog base's; the range radios reuse the ids of its input rows).
+inline constexpr int kDialogEngInputs = 323;
+inline constexpr int kIdcEngInputTypeGroup = 1356;
+inline constexpr int kIdcEngThermocouple = 1351;
+inline constexpr int kIdcEngLowVoltage = 1352;
+inline constexpr int kIdcEngThermocouplePicture = 1104;
+inline constexpr int kIdcEngLowVoltagePicture = 1105;
+inline constexpr int kIdcEngRejectNone = 1137;
+inline constexpr int kIdcEngReject50Hz = 1138;
+inline constexpr int kIdcEngReject60Hz = 1139;
+inline constexpr int kIdcEngSettling = 825;
+inline constexpr int kIdcEngSettlingNote = 1355;
+inline constexpr int kIdcEngScaling = 1353;
+inline constexpr int kIdcEngEditScaling = 1113;
+inline constexpr int kIdcEngCelsius = 1045;
+inline constexpr int kIdcEngFahrenheit = 1044;
+inline constexpr int kIdcEngUnitsLabel = 1354;
+inline constexpr int kIdcEngRangeGroup = 1097;
+inline constexpr int kIdcEngRange1 = 1058;
+inline constexpr int kIdcEngRange2 = 1155;
+inline constexpr int kIdcEngRange3 = 1060;
+inline constexpr int kIdcEngRange4 = 1061;
+inline constexpr int kIdcEngRange5 = 1062;
+inline constexpr int kIdcEngRange6 = 1063;
+inline constexpr int kIdcEngRange7 = 1064;
+inline constexpr int kIdcEngAutoRange = 1788;
+inline constexpr int kIdcEngExcitation = 1881;
+
 // Scheduler icon dialog (the check boxes are ids 21..32).
 inline constexpr int kDialogScheduler = 318;
 inline constexpr int kIdcSchedWeekText = 3;
@@ -425,6 +454,113 @@ inline constexpr int kIdcSpikeCount = 11057;
 inline constexpr int kDialogWarmup = 298;
 inline constexpr int kIdcWarmupValue = 1003;
 inline constexpr int kIdcWarmupUnit = 1050;
+
+// Memory, Probe and MQTT icon dialog (one template, captioned per icon):
+// the two tag lists, the move buttons and the MQTT rows.
+inline constexpr int kDialogBigData = 597;
+inline constexpr int kIdcBigDataSelected = 1611;
+inline constexpr int kIdcBigDataAvailable = 1612;
+inline constexpr int kIdcBigDataAdd = 1183;
+inline constexpr int kIdcBigDataAddAll = 1787;
+inline constexpr int kIdcBigDataRemove = 3;
+inline constexpr int kIdcBigDataRemoveAll = 1256;
+inline constexpr int kIdcBigDataSeriesLabel = 1613;
+inline constexpr int kIdcBigDataSeries = 1614;
+inline constexpr int kIdcBigDataRemainConnected = 1758;
+
+// Data Tag icon dialog (the icon name 824 and the input's source 1060 are
+// the icon dialog base's): the number format of the tagged value.
+inline constexpr int kDialogDataTag = 598;
+inline constexpr int kIdcDataTagFormatGroup = 1174;
+inline constexpr int kIdcDataTagDecimal = 1755;
+inline constexpr int kIdcDataTagWhole = 1756;
+inline constexpr int kIdcDataTagDecimalExample = 1348;
+inline constexpr int kIdcDataTagWholeExample = 1349;
+inline constexpr int kIdcDataTagDigitsLabel = 1707;
+inline constexpr int kIdcDataTagDigits = 1709;
+
+// Logger digital I/O channel dialog (the units edit is the icon dialog
+// base's 1059).
+inline constexpr int kDialogOdio = 599;
+inline constexpr int kIdcOdioEvent = 1023;
+inline constexpr int kIdcOdioCounter = 1024;
+inline constexpr int kIdcOdioOutput = 1529;
+inline constexpr int kIdcOdioModeGroup = 1855;
+inline constexpr int kIdcOdioEventPicture = 1104;
+inline constexpr int kIdcOdioCounterPicture = 1105;
+inline constexpr int kIdcOdioOutputPicture = 1108;
+inline constexpr int kIdcOdioHighWhenHigh = 1029;
+inline constexpr int kIdcOdioLowWhenHigh = 1030;
+inline constexpr int kIdcOdioLogicGroup = 1581;
+inline constexpr int kIdcOdioRetain = 1771;
+inline constexpr int kIdcOdioClose = 1772;
+inline constexpr int kIdcOdioOpen = 1773;
+inline constexpr int kIdcOdioOptionsGroup = 1174;
+inline constexpr int kIdcOdioOutputOnDisable = 1089;
+inline constexpr int kIdcOdioClearOnEnable = 1090;
+inline constexpr int kIdcOdioClearAfterOutput = 11062;
+inline constexpr int kIdcOdioCountGroup = 1582;
+inline constexpr int kIdcOdioPullUp = 11032;
+inline constexpr int kIdcOdioUnitsLabel = 1140;
+inline constexpr int kIdcOdioCounterNote = 1821;
+inline constexpr int kIdcOdioRetainNote = 1775;
+
+// General-purpose digital input dialog (the units edit is the icon dialog
+// base's 1059).
+inline constexpr int kDialogGpdi = 273;
+inline constexpr int kIdcGpdiEvent = 1023;
+inline constexpr int kIdcGpdiCounter = 1024;
+inline constexpr int kIdcGpdiFrequency = 1025;
+inline constexpr int kIdcGpdiEventPicture = 1104;
+inline constexpr int kIdcGpdiCounterPicture = 1105;
+inline constexpr int kIdcGpdiFrequencyPicture = 1108;
+inline constexpr int kIdcGpdiHighWhenHigh = 1029;
+inline constexpr int kIdcGpdiLowWhenHigh = 1030;
+inline constexpr int kIdcGpdiLogicGroup = 1301;
+inline constexpr int kIdcGpdiDebounce = 11031;
+inline constexpr int kIdcGpdiPullUp = 11032;
+inline constexpr int kIdcGpdiOutputOnDisable = 1089;
+inline constexpr int kIdcGpdiClearOnEnable = 1090;
+inline constexpr int kIdcGpdiClearAfterOutput = 11062;
+inline constexpr int kIdcGpdiUnitsLabel = 1140;
+inline constexpr int kIdcGpdiSpecialGroup = 1302;
+inline constexpr int kIdcGpdiFrequencySlider = 1578;
+inline constexpr int kIdcGpdiFrequencyValue = 1579;
+inline constexpr int kIdcGpdiFrequencyLabel = 1580;
+inline constexpr int kIdcGpdiDelayValue = 1581;
+inline constexpr int kIdcGpdiDelayLabel = 1582;
+
+// Logger cold-junction temperature dialog.
+inline constexpr int kDialogTempBase = 289;
+inline constexpr int kIdcTempBaseFahrenheit = 1044;
+inline constexpr int kIdcTempBaseCelsius = 1045;
+
+// Supply voltages dialog (only the icon name).
+inline constexpr int kDialogBattIcon = 274;
+
+// Power management dialog.
+inline constexpr int kDialogPowerManagement = 542;
+inline constexpr int kIdcPowerScheduled = 1524;
+inline constexpr int kIdcPowerDelayLabel = 1527;
+inline constexpr int kIdcPowerDelay = 1002;
+inline constexpr int kIdcPowerOptionalUse = 1586;
+inline constexpr int kIdcPowerExplanation = 1391;
+
+// LED, audible alarm and relay dialogs (the input's source is 1060).
+inline constexpr int kDialogEngLed = 611;
+inline constexpr int kDialogEngAlarm = 612;
+inline constexpr int kIdcAlarmSound = 1875;
+inline constexpr int kDialogEngRelay = 335;
+inline constexpr int kIdcRelayRetain = 1212;
+inline constexpr int kIdcRelayOpen = 1213;
+inline constexpr int kIdcRelayClose = 1214;
+inline constexpr int kIdcRelayClosedWhenHigh = 1029;
+inline constexpr int kIdcRelayOpenWhenHigh = 1030;
+
+// Sensor excitation dialog (the input's source is 1060).
+inline constexpr int kDialogExcite = 697;
+inline constexpr int kIdcExciteOnHigh = 1952;
+inline constexpr int kIdcExciteOnLow = 1953;
 
 // Toolbars of the main frame, one per window kind.
 inline constexpr int kToolbarCommWindow = 3;

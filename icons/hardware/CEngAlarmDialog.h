@@ -1,0 +1,37 @@
+#pragma once
+
+#include "icons/common/CIconDialog.h"
+
+#include <array>
+#include <string_view>
+
+namespace corvane {
+
+class CEngAlarmIcon;
+
+// Chooses the audible alarm's sound. Chirping keeps the logger awake, so
+// in a battery-powered net choosing it asks once per icon before OK.
+class CEngAlarmDialog : public CIconDialog {
+public:
+    static constexpr std::uint32_t kHelpContext = 1611;
+    static constexpr std::array<std::string_view, 3> kSoundTexts{
+        "Sound when input HI", "Beep when input HI", "Chirp when input HI"};
+    static constexpr std::string_view kChirpNotice =
+        "Chirp mode requires the logger to remain active for the entire logging session, limiting battery life in "
+        "battery powered loggers.\n\nClick OK to allow Chirp mode in this program net.";
+
+    explicit CEngAlarmDialog(CEngAlarmIcon& icon, Window* parent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(DataExchange& exchange) override;
+    bool ValidateFields() override;
+    void ApplyToIcon() override;
+
+private:
+    CEngAlarmIcon& alarm_;
+    int sound_ = 0;
+    bool chirpAccepted_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,31 @@
+#include "res/EngLedDialog.h"
+
+#include "res/ResourceIds.h"
+
+#include <array>
+
+namespace corvane::res {
+
+namespace {
+
+using K = ControlKind;
+namespace s = control_style;
+
+constexpr int kIdcName = 824;
+constexpr int kIdcInput1 = 1060;
+
+constexpr std::array kControls = {
+    ControlTemplate{K::Static, kIdStatic, "Icon Name:", {12, 14, 90, 20}},
+    ControlTemplate{K::Edit, kIdcName, "", {106, 10, 180, 24}},
+    ControlTemplate{K::Static, kIdStatic, "Input:", {12, 50, 90, 20}},
+    ControlTemplate{K::Edit, kIdcInput1, "", {106, 46, 180, 24}, s::kReadOnly},
+    ControlTemplate{K::PushButton, kIdOk, "OK", {132, 88, 80, 28}, s::kDefault},
+    ControlTemplate{K::PushButton, kIdCancel, "Cancel", {222, 88, 80, 28}},
+    ControlTemplate{K::PushButton, kIdHelp, "Help", {312, 88, 80, 28}},
+};
+
+}  // namespace
+
+const DialogTemplate kEngLedDialog{kDialogEngLed, "Blue LED Output        ", 404, 130, kControls};
+
+}  // namespace corvane::res

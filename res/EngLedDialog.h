@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+namespace corvane::res {
+
+// Blue LED dialog.
+extern const DialogTemplate kEngLedDialog;
+
+}  // namespace corvane::res
