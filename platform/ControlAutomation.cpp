@@ -188,8 +188,46 @@ bool PressKey(Control& control, Key key, unsigned modifiers)
         text = QStringLiteral("-");
         break;
     case Key::F1: code = Qt::Key_F1; break;
+    case Key::Escape: code = Qt::Key_Escape; break;
     }
     return SendKey(KeyTarget(control), code, ToolkitModifiers(modifiers), text);
+}
+
+namespace {
+
+// A left-button event at a point of a list box's client area.
+bool SendListMouse(Control& control, QEvent::Type type, Point at, unsigned modifiers)
+{
+    auto* list = dynamic_cast<ListBoxWidget*>(control.Impl().widget.data());
+    if (list == nullptr)
+        return false;
+    QWidget* target = list->viewport();
+    const QPoint local(at.x, at.y);
+    if (type == QEvent::MouseButtonPress && !target->rect().contains(local))
+        return false;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(
+        type, QPointF(local), QPointF(target->mapToGlobal(local)), button, held, ToolkitModifiers(modifiers));
+    QApplication::sendEvent(target, &event);
+    return true;
+}
+
+}  // namespace
+
+bool PressMouse(Control& control, Point at, unsigned modifiers)
+{
+    return SendListMouse(control, QEvent::MouseButtonPress, at, modifiers);
+}
+
+bool DragMouse(Control& control, Point to, unsigned modifiers)
+{
+    return SendListMouse(control, QEvent::MouseMove, to, modifiers);
+}
+
+bool ReleaseMouse(Control& control, Point at, unsigned modifiers)
+{
+    return SendListMouse(control, QEvent::MouseButtonRelease, at, modifiers);
 }
 
 bool TypeText(Control& control, std::string_view text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -17,7 +19,23 @@ class Control;
 // nothing, when the control has no such part or the item is not on show.
 namespace control_automation {
 
-enum class Key { Up, Down, Left, Right, PageUp, PageDown, Home, End, Space, Return, Backspace, Plus, Minus, F1 };
+enum class Key {
+    Up,
+    Down,
+    Left,
+    Right,
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    Space,
+    Return,
+    Backspace,
+    Plus,
+    Minus,
+    F1,
+    Escape
+};
 
 enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kCtrl = 2 };
 
@@ -35,6 +53,14 @@ bool ClickSpinArrow(Control& control, bool up);
 bool PressKey(Control& control, Key key, unsigned modifiers = kNoModifier);
 // Types text, one key per character, into the control's part that has the focus.
 bool TypeText(Control& control, std::string_view text);
+
+// The left button over a list box, at points of its client area: it goes
+// down (inside the area), the pointer moves with it held, it comes up.
+// Moves and the release may lie outside the area, where they reach a list
+// that holds the mouse.
+bool PressMouse(Control& control, Point at, unsigned modifiers = kNoModifier);
+bool DragMouse(Control& control, Point to, unsigned modifiers = kNoModifier);
+bool ReleaseMouse(Control& control, Point at, unsigned modifiers = kNoModifier);
 
 }  // namespace control_automation
 

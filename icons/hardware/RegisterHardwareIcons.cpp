@@ -11,8 +11,13 @@
 #include "icons/hardware/CQuvEngRelayIcon.h"
 #include "icons/hardware/CTCEngIcon.h"
 #include "icons/hardware/CTempBaseIcon.h"
+#include "icons/hardware/CVEXA25VoltIcon.h"
+#include "icons/hardware/CVEXA2EventCountTTLIcon.h"
+#include "icons/hardware/CVEXA2FreqInIcon.h"
+#include "icons/hardware/CVEXA2FreqOutIcon.h"
 #include "icons/hardware/CVHEngIcon.h"
 #include "icons/hardware/CVLEngIcon.h"
+#include "icons/hardware/CVXM_7inputsIcon.h"
 #include "netdoc/IconFactory.h"
 
 #include <memory>
@@ -46,6 +51,22 @@ void RegisterHardwareIcons(IconFactory& factory)
         case 1: return std::make_unique<CACEngIcon>();
         case 2: return std::make_unique<CTCEngIcon>();
         case 3: return std::make_unique<CVHEngIcon>();
+        default: return nullptr;
+        }
+    });
+    // The analog module's channels load as the plain class; the picture
+    // follows from the mode word's kind bits.
+    factory.Register(CVXM_7inputsIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CVXM_7inputsIcon>(); });
+    // The digital I/O module's channels: the class by the channel word's kind.
+    factory.Register(CVEXA_2Icon::kTypeCode, [](std::uint16_t kind) -> std::unique_ptr<CCorvaneIcon> {
+        switch (kind & CVEXA_2Icon::kKindMask) {
+        case CVEXA_2Icon::kKindEventIn:
+        case CVEXA_2Icon::kKindEventOut:
+        case CVEXA_2Icon::kKindCounterIn: return std::make_unique<CVEXA2EventCountTTLIcon>();
+        case CVEXA_2Icon::kKindFrequencyIn: return std::make_unique<CVEXA2FreqInIcon>();
+        case CVEXA_2Icon::kKindFrequencyOut:
+        case CVEXA_2Icon::kKindOpenCollectorOut: return std::make_unique<CVEXA2FreqOutIcon>();
+        case CVEXA_2Icon::kKindFiveVoltOut: return std::make_unique<CVEXA25VoltIcon>();
         default: return nullptr;
         }
     });

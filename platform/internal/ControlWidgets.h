@@ -5,6 +5,8 @@
 // the typed controls and control_automation use them. Included only by
 // platform's own .cpp files.
 
+#include "platform/Cursor.h"
+#include "platform/ListBoxMouseHook.h"
 #include "platform/internal/DialogInternals.h"
 
 #include <QDateTimeEdit>
@@ -148,6 +150,26 @@ public:
 
     bool useTabStops = false;
     std::vector<int> tabStops;  // pixels; see ListBoxControl::SetTabStops
+
+    // See ListBoxControl: the hook that sees input first, the gap that shows
+    // the insertion mark (-1: none), whether the list holds the mouse, the
+    // pointer set for it.
+    ListBoxMouseHook* hook = nullptr;
+    int insertMark = -1;
+    bool capture = false;
+    Cursor shownCursor;
+
+    // Ends the list's own tracking of a pressed button, as a release would.
+    void EndOwnTracking();
+    // A plain left click at the point that reaches the list, not the hook.
+    void OwnClick(QPoint at);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // ------------------------------------------------------------------- others

@@ -2,7 +2,9 @@
 #include "PlatformTestSupport.h"
 #include "platform/ControlAutomation.h"
 #include "platform/Dialog.h"
+#include "platform/KeyCodes.h"
 #include "platform/ListBoxControl.h"
+#include "platform/ListBoxMouseHook.h"
 #include "platform/ListViewControl.h"
 #include "platform/TreeViewControl.h"
 
@@ -156,6 +158,113 @@ TEST_F(ListBoxControlTest, DoubleClickNamesTheItem)
     ASSERT_TRUE(ca::DoubleClickItem(*list, 2));
     EXPECT_EQ(log.seen, (std::vector<Seen>{{Notification::DoubleClicked, 2}}));
     EXPECT_FALSE(ca::DoubleClickItem(*list, 3));
+}
+
+// Records what a list box's hook sees; keeps it from the list when told.
+struct RecordingHook final : ListBoxMouseHook {
+    bool keep = true;
+    std::vector<MouseEvent> downs;
+    std::vector<MouseEvent> moves;
+    std::vector<MouseEvent> ups;
+    std::vector<int> keys;
+
+    bool OnButtonDown(const MouseEvent& event) override { return Record(downs, event); }
+    bool OnMouseMove(const MouseEvent& event) override { return Record(moves, event); }
+    bool OnButtonUp(const MouseEvent& event) override { return Record(ups, event); }
+    bool OnKeyDown(int key) override
+    {
+        keys.push_back(key);
+        return keep;
+    }
+    bool Record(std::vector<MouseEvent>& events, const MouseEvent& event)
+    {
+        events.push_back(event);
+        return keep;
+    }
+};
+
+TEST_F(ListBoxControlTest, HookSeesMouseAndKeysFirstAndMayKeepThemFromTheList)
+{
+    Dialog dialog(kListDialog);
+    ASSERT_TRUE(dialog.Create());
+    auto* list = dialog.GetControlAs<ListBoxControl>(kExtended);
+    for (const char* name : {"a", "b", "c", "d"})
+        list->AddString(name);
+    RecordingHook hook;
+    list->SetMouseHook(&hook);
+    EXPECT_EQ(list->MouseHook(), &hook);
+
+    const int height = list->GetItemHeight();
+    const Point onC{8, 2 * height + height / 2};
+    ASSERT_TRUE(ca::PressMouse(*list, onC, ca::kShift));
+    ASSERT_TRUE(ca::DragMouse(*list, {8, -40}));
+    ASSERT_TRUE(ca::ReleaseMouse(*list, {8, -40}));
+    ASSERT_TRUE(ca::PressKey(*list, ca::Key::Escape));
+    ASSERT_EQ(hook.downs.size(), 1u);
+    EXPECT_EQ(hook.downs[0].button, MouseButton::Left);
+    EXPECT_EQ(hook.downs[0].point, onC);
+    EXPECT_TRUE(hook.downs[0].Shift());
+    ASSERT_EQ(hook.moves.size(), 1u);
+    EXPECT_EQ(hook.moves[0].point, (Point{8, -40}));
+    EXPECT_NE(hook.moves[0].flags & mouse_flag::kLeft, 0u) << "the button is held";
+    ASSERT_EQ(hook.ups.size(), 1u);
+    EXPECT_EQ(hook.keys, std::vector<int>{key_code::kEscape});
+    EXPECT_EQ(list->GetSelCount(), 0) << "the hook kept the press from the list";
+
+    hook.keep = false;
+    ASSERT_TRUE(ca::ClickItem(*list, 2));
+    EXPECT_EQ(list->GetSelItems(), std::vector<int>{2});
+    EXPECT_EQ(list->ItemFromPoint(onC), 2);
+
+    EXPECT_EQ(ListBoxControl::MouseHookAt(list->ClientToScreen(onC)), &hook);
+    auto* other = dialog.GetControlAs<ListBoxControl>(kMulti);
+    EXPECT_EQ(ListBoxControl::MouseHookAt(other->ClientToScreen({8, 8})), nullptr) << "a list without a hook";
+    list->SetMouseHook(nullptr);
+    EXPECT_EQ(ListBoxControl::MouseHookAt(list->ClientToScreen(onC)), nullptr);
+}
+
+TEST_F(ListBoxControlTest, GeometryScrollingCaptureCursorAndInsertMark)
+{
+    Dialog dialog(kListDialog);
+    ASSERT_TRUE(dialog.Create());
+    auto* list = dialog.GetControlAs<ListBoxControl>(kMulti);
+    EXPECT_EQ(list->GetItemHeight(), 0);
+    EXPECT_EQ(list->ItemFromPoint({8, 8}), -1);
+    for (int i = 0; i < 40; ++i)
+        list->AddString(std::to_string(i));
+    const int height = list->GetItemHeight();
+    ASSERT_GT(height, 0);
+    EXPECT_GT(list->ClientSize().height, height);
+    EXPECT_EQ(list->ScreenToClient(list->ClientToScreen({3, 4})), (Point{3, 4}));
+    EXPECT_NE(list->ClientToScreen({3, 4}), (Point{3, 4})) << "the list is not at the screen's corner";
+
+    EXPECT_TRUE(list->SetTopIndex(10));
+    EXPECT_EQ(list->GetTopIndex(), 10);
+    EXPECT_EQ(list->ItemFromPoint({8, height + height / 2}), 11);
+    EXPECT_FALSE(list->SetTopIndex(40));
+    EXPECT_FALSE(list->SetTopIndex(-1));
+    EXPECT_TRUE(list->SetTopIndex(39));
+    EXPECT_LT(list->GetTopIndex(), 39) << "the list scrolls only as far as it can";
+    EXPECT_LE((40 - list->GetTopIndex()) * height, list->ClientSize().height) << "with the last item in view";
+
+    struct Mark {
+        int gap;
+        int shown;
+    };
+    for (const Mark m : {Mark{0, 0}, Mark{40, 40}, Mark{41, -1}, Mark{-1, -1}, Mark{7, 7}}) {
+        list->SetInsertMark(m.gap);
+        EXPECT_EQ(list->GetInsertMark(), m.shown) << m.gap;
+    }
+
+    EXPECT_FALSE(list->HasCapture());
+    list->SetCapture();
+    EXPECT_TRUE(list->HasCapture());
+    list->ReleaseCapture();
+    EXPECT_FALSE(list->HasCapture());
+    EXPECT_EQ(list->GetCursor(), Cursor());
+    list->SetCursor(Cursor(CursorShape::No));
+    EXPECT_EQ(list->GetCursor(), Cursor(CursorShape::No));
+    EXPECT_GT(ListBoxControl::DragDistance(), 0);
 }
 
 // --------------------------------------------------------------- list view
