@@ -1,4 +1,5 @@
 #include "icons/function/CDelayDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include "base/TickTime.h"
 #include "icons/function/CDelayIcon.h"
@@ -19,26 +20,7 @@
 namespace corvane {
 namespace {
 
-constexpr std::array<std::string_view, 5> kUnitTexts{
-    "Milliseconds (5ms resolution)", "Seconds", "Minutes", "Hours", "Days"};
-
-constexpr std::string_view kMillisecondNotice =
-    "Millisecond delay or duration intervals will cause the logger to execute in millisecond mode, drastically "
-    "reducing battery life.\n\nClick OK to allow millisecond timing in this program net.";
-
-// The value shown for a tick count in its unit (0 when it does not convert).
-std::uint32_t ValueInUnit(std::uint32_t ticks, int unit)
-{
-    std::uint32_t value = 0;
-    if (!ConvertIntervalTicks(value, false, ticks, unit, 0))
-        value = 0;
-    return value;
-}
-
-bool ValidUnit(int unit)
-{
-    return unit >= kUnitMilliseconds && unit <= kUnitDays;
-}
+constexpr std::string_view kMillisecondNotice = icon_warning::kMillisecondDelayOrDuration;
 
 }  // namespace
 
@@ -48,8 +30,8 @@ CDelayDialog::CDelayDialog(CDelayIcon& icon, Window* parent)
       onUnit_(GetBestTimeUnit(icon.OnTicks(), 0)),
       offUnit_(GetBestTimeUnit(icon.OffTicks(), 0))
 {
-    onValue_ = ValueInUnit(icon.OnTicks(), onUnit_);
-    offValue_ = ValueInUnit(icon.OffTicks(), offUnit_);
+    onValue_ = TicksInUnit(icon.OnTicks(), onUnit_);
+    offValue_ = TicksInUnit(icon.OffTicks(), offUnit_);
     SetSections(true, false, false);
 }
 
@@ -57,7 +39,7 @@ bool CDelayDialog::OnInitDialog()
 {
     for (const int id : {res::kIdcDelayOnUnit, res::kIdcDelayOffUnit})
         if (auto* combo = GetControlAs<ComboBoxControl>(id))
-            FillComboBox(*combo, kUnitTexts, 0, static_cast<int>(kUnitTexts.size()) - 1);
+            FillComboBox(*combo, kIntervalUnitTexts, 0, static_cast<int>(kIntervalUnitTexts.size()) - 1);
     const bool result = CIconDialog::OnInitDialog();
     // The ON value shares its id with the shared third input row, which the
     // base hides and empties: it is this dialog's edit here.
@@ -93,7 +75,7 @@ bool CDelayDialog::Refuse(const std::string& text) const
 
 bool CDelayDialog::ValidateFields()
 {
-    if (!ValidUnit(onUnit_) || !ValidUnit(offUnit_))
+    if (!IsIntervalUnit(onUnit_) || !IsIntervalUnit(offUnit_))
         return false;
     // Every value too large for 32 bits of ticks is refused, ON first.
     if (auto refusal = TickLimitRefusal("On Delay", onValue_, onUnit_))

@@ -1,4 +1,5 @@
 #include "icons/function/COneShotDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include "base/TickTime.h"
 #include "icons/function/COneShotIcon.h"
@@ -20,26 +21,9 @@ namespace corvane {
 namespace {
 
 constexpr std::size_t kValueDigits = 4;
-constexpr std::array<std::string_view, 5> kUnitTexts{
-    "Milliseconds (5ms resolution)", "Seconds", "Minutes", "Hours", "Days"};
 
 constexpr std::string_view kBothRetriggers = "Both retrigger check boxes cannot be checked at the same time.";
-constexpr std::string_view kMillisecondNotice =
-    "Millisecond delay or duration intervals will cause the logger to execute in millisecond mode, drastically "
-    "reducing battery life.\n\nClick OK to allow millisecond timing in this program net.";
-
-std::uint32_t ValueInUnit(std::uint32_t ticks, int unit)
-{
-    std::uint32_t value = 0;
-    if (!ConvertIntervalTicks(value, false, ticks, unit, 0))
-        value = 0;
-    return value;
-}
-
-bool ValidUnit(int unit)
-{
-    return unit >= kUnitMilliseconds && unit <= kUnitDays;
-}
+constexpr std::string_view kMillisecondNotice = icon_warning::kMillisecondDelayOrDuration;
 
 }  // namespace
 
@@ -52,8 +36,8 @@ COneShotDialog::COneShotDialog(COneShotIcon& icon, Window* parent)
       retriggerDelay_((icon.OptionWord() & COneShotIcon::kRetriggerRestartsDelay) != 0 ? 1 : 0),
       retriggerExtension_((icon.OptionWord() & COneShotIcon::kRetriggerRestartsExtension) != 0 ? 1 : 0)
 {
-    delayValue_ = ValueInUnit(icon.DelayTicks(), delayUnit_);
-    durationValue_ = ValueInUnit(icon.DurationTicks(), durationUnit_);
+    delayValue_ = TicksInUnit(icon.DelayTicks(), delayUnit_);
+    durationValue_ = TicksInUnit(icon.DurationTicks(), durationUnit_);
     SetSections(true, true, false);
 }
 
@@ -64,7 +48,7 @@ bool COneShotDialog::OnInitDialog()
             edit->SetLimitText(kValueDigits);
     for (const int id : {res::kIdcOneShotDelayUnit, res::kIdcOneShotDurationUnit})
         if (auto* combo = GetControlAs<ComboBoxControl>(id))
-            FillComboBox(*combo, kUnitTexts, 0, static_cast<int>(kUnitTexts.size()) - 1);
+            FillComboBox(*combo, kIntervalUnitTexts, 0, static_cast<int>(kIntervalUnitTexts.size()) - 1);
     return CIconDialog::OnInitDialog();
 }
 
@@ -90,7 +74,7 @@ bool COneShotDialog::Refuse(const std::string& text) const
 
 bool COneShotDialog::ValidateFields()
 {
-    if (!ValidUnit(delayUnit_) || !ValidUnit(durationUnit_) || (edge_ != 0 && edge_ != 1))
+    if (!IsIntervalUnit(delayUnit_) || !IsIntervalUnit(durationUnit_) || (edge_ != 0 && edge_ != 1))
         return false;
     if (auto refusal = TickLimitRefusal("Trigger Delay", delayValue_, delayUnit_))
         return Refuse(*refusal);

@@ -1,4 +1,5 @@
 #include "icons/function/CPeriodicOutputDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include "base/TickTime.h"
 #include "icons/function/CPeriodicOutputIcon.h"
@@ -42,9 +43,7 @@ constexpr std::uint32_t kTicksPerMinute = 60 * kTicksPerSecond;
 constexpr std::uint32_t kTicksPerHour = 60 * kTicksPerMinute;
 constexpr std::uint32_t kMaxCycles = 0xFFFF;
 
-constexpr std::string_view kMillisecondNotice =
-    "Millisecond delay or duration intervals will cause the logger to execute in millisecond mode, drastically "
-    "reducing battery life.\n\nClick OK to allow millisecond timing in this program net.";
+constexpr std::string_view kMillisecondNotice = icon_warning::kMillisecondDelayOrDuration;
 
 // The leading decimal digits of a text (0 without any), held to 32 bits.
 std::int32_t LeadingNumber(std::string_view text)

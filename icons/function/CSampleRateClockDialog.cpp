@@ -1,4 +1,6 @@
 #include "icons/function/CSampleRateClockDialog.h"
+#include "icons/function/TickLimits.h"
+#include "netmodel/IconWarnings.h"
 
 #include "base/TickTime.h"
 #include "icons/function/CSampleRateClockIcon.h"
@@ -22,31 +24,16 @@ constexpr std::size_t kValueDigits = 4;
 constexpr std::uint32_t kDayLimit = 249;
 constexpr std::uint32_t kHourLimit = 5966;
 
-constexpr std::array<std::string_view, 5> kUnitTexts{
-    "Milliseconds (5ms resolution)", "Seconds", "Minutes", "Hours", "Days"};
 constexpr std::array<std::string_view, 5> kAlternateUnitTexts{"Milliseconds", "Seconds", "Minutes", "Hours", "Days"};
 constexpr std::array<std::string_view, 5> kUnitShortNames{"mSec", "Sec", "Min", "Hr", "Day"};
 
-constexpr std::string_view kMillisecondNotice =
-    "Millisecond sample rates cause the logger to execute in millisecond mode, drastically reducing battery "
-    "life.\n\nAdditionally, logging sessions using millisecond timing halt after approximately 248 days due to "
-    "an internal counter overflow.\n\nClick OK to allow millisecond rates in this program net.";
-constexpr std::string_view kScanPeriodNotice =
-    "When a logger is battery-powered with a program net that can idle between net scans, the net scan period "
-    "should be set to a value as long as feasible to extend battery life.";
+constexpr std::string_view kMillisecondNotice = icon_warning::kMillisecondRates;
+constexpr std::string_view kScanPeriodNotice = icon_warning::kNetScanPeriod;
 
 // The value shown for a tick count in its best unit (1 when it does not convert).
 std::uint32_t ValueInUnit(std::uint32_t ticks, int unit)
 {
-    std::uint32_t value = 1;
-    if (!ConvertIntervalTicks(value, false, ticks, unit, 0))
-        value = 1;
-    return value;
-}
-
-bool ValidUnit(int unit)
-{
-    return unit >= kUnitMilliseconds && unit <= kUnitDays;
+    return TicksInUnit(ticks, unit, 1);
 }
 
 }  // namespace
@@ -74,7 +61,7 @@ bool CSampleRateClockDialog::OnInitDialog()
         if (auto* edit = GetControlAs<EditControl>(id))
             edit->SetLimitText(kValueDigits);
     if (auto* combo = GetControlAs<ComboBoxControl>(res::kIdcClockUnit))
-        FillComboBox(*combo, kUnitTexts, 0, static_cast<int>(kUnitTexts.size()) - 1);
+        FillComboBox(*combo, kIntervalUnitTexts, 0, static_cast<int>(kIntervalUnitTexts.size()) - 1);
     if (auto* combo = GetControlAs<ComboBoxControl>(res::kIdcClockAlternateUnit))
         FillComboBox(*combo, kAlternateUnitTexts, 0, static_cast<int>(kAlternateUnitTexts.size()) - 1);
     for (const int id : {res::kIdcClockAlternateLabel, CIconDialog::kIdcInput1, res::kIdcClockAlternateHigh,
@@ -108,7 +95,7 @@ std::string CSampleRateClockDialog::RateName() const
     if (value == nullptr || unit == nullptr || !ParseUnsigned(value->GetText(), number))
         number = value_;
     const int index = unit != nullptr ? unit->GetCurSel() : unit_;
-    const std::string_view shortName = ValidUnit(index) ? kUnitShortNames[static_cast<std::size_t>(index)] : "";
+    const std::string_view shortName = IsIntervalUnit(index) ? kUnitShortNames[static_cast<std::size_t>(index)] : "";
     return std::to_string(number) + "-" + std::string(shortName);
 }
 
@@ -172,7 +159,7 @@ bool CSampleRateClockDialog::CheckLimits(std::uint32_t value, int unit, std::str
 
 bool CSampleRateClockDialog::ValidateFields()
 {
-    if (!ValidUnit(unit_) || !ValidUnit(alternateUnit_))
+    if (!IsIntervalUnit(unit_) || !IsIntervalUnit(alternateUnit_))
         return false;
     if (!CheckLimits(value_, unit_, "Sample Rate"))
         return false;

@@ -28,4 +28,17 @@ std::optional<std::string> TickLimitRefusal(std::string_view what, std::uint32_t
     return std::string(what) + " must be less than " + std::to_string(limit) + " " + std::string(kUnitNames[at]);
 }
 
+std::uint32_t TicksInUnit(std::uint32_t ticks, int unit, std::uint32_t fallback)
+{
+    std::uint32_t value = fallback;
+    if (!ConvertIntervalTicks(value, false, ticks, unit, 0))
+        value = fallback;
+    return value;
+}
+
+bool IsIntervalUnit(int unit)
+{
+    return unit >= kUnitMilliseconds && unit <= kUnitDays;
+}
+
 }  // namespace corvane

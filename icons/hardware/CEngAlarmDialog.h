@@ -1,6 +1,7 @@
 #pragma once
 
 #include "icons/common/CIconDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include <array>
 #include <string_view>
@@ -16,9 +17,7 @@ public:
     static constexpr std::uint32_t kHelpContext = 1611;
     static constexpr std::array<std::string_view, 3> kSoundTexts{
         "Sound when input HI", "Beep when input HI", "Chirp when input HI"};
-    static constexpr std::string_view kChirpNotice =
-        "Chirp mode requires the logger to remain active for the entire logging session, limiting battery life in "
-        "battery powered loggers.\n\nClick OK to allow Chirp mode in this program net.";
+    static constexpr std::string_view kChirpNotice = icon_warning::kChirpMode;
 
     explicit CEngAlarmDialog(CEngAlarmIcon& icon, Window* parent = nullptr);
 

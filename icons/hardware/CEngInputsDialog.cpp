@@ -1,4 +1,5 @@
 #include "icons/hardware/CEngInputsDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include "base/Cp1252.h"
 #include "icons/common/CEqnDlg.h"
@@ -49,17 +50,9 @@ constexpr std::array<std::string_view, CEngInputsDialog::kSettlingSteps> kSettli
 
 constexpr std::string_view kUnscaledText = "Enable scaling:\nOutput = (1.0 * input) + 0.0";
 constexpr std::string_view kExcitationRangeText = "Sensor excitation time must be between 0 and 990 milliseconds";
-constexpr std::string_view kExcitationConflictText
-    = "This analog input icon is configured with a sensor excitation time. Analog input excitation time cannot be "
-      "used in a program net containing an Excitation icon since that icon's output would be turned on and off "
-      "during scanning of the analog inputs.\n\nClick Cancel to set excitation time to zero. Else net programming "
-      "will continue, but the conflict must be resolved before the program net can be uploaded.";
-constexpr std::string_view kSettlingBatteryText
-    = "Battery-powered program nets can extend battery life by minimizing ADC settling time.\n\nClick OK to use the "
-      "selected settling time, or Cancel to select a different value.";
-constexpr std::string_view kExcitationBatteryText
-    = "If sensor excitation time is needed, battery-powered program nets can extend battery life by minimizing "
-      "excitation time.\n\nClick OK to use the selected excitation value, or Cancel to select a different value.";
+constexpr std::string_view kExcitationConflictText = icon_warning::kExcitedInputWithExciteIcon;
+constexpr std::string_view kSettlingBatteryText = icon_warning::kAdcSettling;
+constexpr std::string_view kExcitationBatteryText = icon_warning::kExcitationOnBattery;
 
 // The kind a mode word describes.
 int KindOf(std::uint16_t mode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "icons/common/CIconDialog.h"
+#include "netmodel/IconWarnings.h"
 #include "netdoc/ExcitationCheck.h"
 
 #include <optional>
@@ -16,11 +17,7 @@ class CExciteIcon;
 // editing.
 class CExciteDialog : public CIconDialog {
 public:
-    static constexpr std::string_view kConflictNotice =
-        "One or more analog input icons are configured with a sensor excitation time. Analog input excitation time "
-        "cannot be used in a program net containing an Excitation icon since the excitation output would be turned "
-        "on and off during scanning of the analog inputs.\n\nNet programming will continue, but the conflict must "
-        "be resolved before the program net can be uploaded.";
+    static constexpr std::string_view kConflictNotice = icon_warning::kExciteIconWithExcitedInputs;
 
     explicit CExciteDialog(CExciteIcon& icon, Window* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "icons/common/CIconDialog.h"
+#include "netmodel/IconWarnings.h"
 
 #include <cstdint>
 #include <string>
@@ -23,9 +24,7 @@ public:
     enum RelayState { kRetain = 0, kClose = 1, kOpen = 2 };
 
     static constexpr std::string_view kTypeMismatch = "This output type does not match what you are connected to.";
-    static constexpr std::string_view kBatteryQuestion
-        = "A DIO in Counter mode requires the logger to remain active during a logging session, limiting battery "
-          "life.\n\nAllow this configuration in the program net?";
+    static constexpr std::string_view kBatteryQuestion = icon_warning::kDioCounter;
 
     explicit COdioDialog(COdioIcon& icon, Window* parent = nullptr);
 
