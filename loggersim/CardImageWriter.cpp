@@ -46,7 +46,7 @@ std::string CardImageWriter::HexName(std::uint32_t seconds)
 
 std::string CardImageWriter::WriteSession(LoggedSessionGenerator& session) const
 {
-    const std::filesystem::path folder = root_ / "Log" / HexName(session.Spec().startSeconds);
+    const std::filesystem::path folder = root_ / "Log" / HexName(session.Plan().startSeconds);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
@@ -76,7 +76,7 @@ std::string CardImageWriter::WriteSession(LoggedSessionGenerator& session) const
         if (std::string failed = WriteFile(folder / DataFileName(fileIndex), file); !failed.empty())
             return failed;
     }
-    if (session.Spec().stopped)
+    if (session.Plan().stopped)
         return WriteFile(folder / (HexName(session.StopSeconds()) + ".vre"), {});
     return {};
 }

@@ -25,9 +25,9 @@ template <class T> bool ReadField(std::string_view word, std::string_view name, 
     return parsed.has_value();
 }
 
-std::optional<LoggedSessionSpec> ParseSessionLine(std::string_view line)
+std::optional<LoggedSessionPlan> ParseSessionLine(std::string_view line)
 {
-    LoggedSessionSpec spec;
+    LoggedSessionPlan plan;
     int flag = 0;
     bool sawStart = false;
     bool sawScans = false;
@@ -44,41 +44,41 @@ std::optional<LoggedSessionSpec> ParseSessionLine(std::string_view line)
             if (word != "session")
                 return std::nullopt;
             first = false;
-        } else if (ReadField(word, "start", spec.startSeconds)) {
+        } else if (ReadField(word, "start", plan.startSeconds)) {
             sawStart = true;
-        } else if (ReadField(word, "scans", spec.scanCount)) {
+        } else if (ReadField(word, "scans", plan.scanCount)) {
             sawScans = true;
-        } else if (ReadField(word, "ticks", spec.startTicks)) {
-            if (spec.startTicks >= kTicksPerSecond)
+        } else if (ReadField(word, "ticks", plan.startTicks)) {
+            if (plan.startTicks >= kTicksPerSecond)
                 return std::nullopt;
-        } else if (ReadField(word, "interval", spec.intervalTicks)) {
-            if (spec.intervalTicks == 0)
+        } else if (ReadField(word, "interval", plan.intervalTicks)) {
+            if (plan.intervalTicks == 0)
                 return std::nullopt;
         } else if (ReadField(word, "subsecond", flag) && (flag == 0 || flag == 1)) {
-            spec.subSecond = flag == 1;
+            plan.subSecond = flag == 1;
         } else if (ReadField(word, "stopped", flag) && (flag == 0 || flag == 1)) {
-            spec.stopped = flag == 1;
-        } else if (!ReadField(word, "mode", spec.loggingMode)) {
+            plan.stopped = flag == 1;
+        } else if (!ReadField(word, "mode", plan.loggingMode)) {
             return std::nullopt;
         }
     }
     if (!sawStart || !sawScans)
         return std::nullopt;
-    return spec;
+    return plan;
 }
 
 }  // namespace
 
-std::string FormatLoggedSessions(const std::vector<LoggedSessionSpec>& sessions)
+std::string FormatLoggedSessions(const std::vector<LoggedSessionPlan>& sessions)
 {
     std::string text = "; Logged sessions of the simulated logger (see loggersim/README.md)\n";
-    for (const LoggedSessionSpec& spec : sessions) {
+    for (const LoggedSessionPlan& plan : sessions) {
         std::array<char, 160> line{};
         std::snprintf(line.data(), line.size(),
             "session start=0x%08X ticks=%u scans=%u interval=%u subsecond=%d stopped=%d mode=%u\n",
-            static_cast<unsigned>(spec.startSeconds), static_cast<unsigned>(spec.startTicks),
-            static_cast<unsigned>(spec.scanCount), static_cast<unsigned>(spec.intervalTicks), spec.subSecond ? 1 : 0,
-            spec.stopped ? 1 : 0, static_cast<unsigned>(spec.loggingMode));
+            static_cast<unsigned>(plan.startSeconds), static_cast<unsigned>(plan.startTicks),
+            static_cast<unsigned>(plan.scanCount), static_cast<unsigned>(plan.intervalTicks), plan.subSecond ? 1 : 0,
+            plan.stopped ? 1 : 0, static_cast<unsigned>(plan.loggingMode));
         text += line.data();
     }
     return text;
@@ -97,13 +97,13 @@ LoadedLoggedSessions ParseLoggedSessions(std::string_view text)
             line.remove_suffix(1);
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;
-        std::optional<LoggedSessionSpec> spec = ParseSessionLine(line);
-        if (!spec) {
+        std::optional<LoggedSessionPlan> plan = ParseSessionLine(line);
+        if (!plan) {
             loaded.sessions.clear();
             loaded.error = "line " + std::to_string(lineNumber) + " is not a session";
             return loaded;
         }
-        loaded.sessions.push_back(std::move(*spec));
+        loaded.sessions.push_back(std::move(*plan));
     }
     return loaded;
 }
@@ -123,7 +123,7 @@ LoadedLoggedSessions LoadLoggedSessions(const std::filesystem::path& folder)
     return loaded;
 }
 
-FileError SaveLoggedSessions(const std::filesystem::path& folder, const std::vector<LoggedSessionSpec>& sessions)
+FileError SaveLoggedSessions(const std::filesystem::path& folder, const std::vector<LoggedSessionPlan>& sessions)
 {
     return WriteFileAtomically(folder / kLoggedSessionsFileName, FormatLoggedSessions(sessions));
 }

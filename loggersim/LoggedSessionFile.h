@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/FileError.h"
-#include "loggersim/LoggedSessionSpec.h"
+#include "loggersim/LoggedSessionPlan.h"
 
 #include <filesystem>
 #include <string>
@@ -21,16 +21,16 @@ namespace corvane {
 constexpr const char* kLoggedSessionsFileName = "logged-sessions.txt";
 
 struct LoadedLoggedSessions {
-    std::vector<LoggedSessionSpec> sessions;
+    std::vector<LoggedSessionPlan> sessions;
     std::string error;  // empty, or why the file could not be read (no sessions then)
 };
 
 // A missing file holds no sessions.
 LoadedLoggedSessions LoadLoggedSessions(const std::filesystem::path& folder);
-FileError SaveLoggedSessions(const std::filesystem::path& folder, const std::vector<LoggedSessionSpec>& sessions);
+FileError SaveLoggedSessions(const std::filesystem::path& folder, const std::vector<LoggedSessionPlan>& sessions);
 
 // The text form, for the file and for tests.
-std::string FormatLoggedSessions(const std::vector<LoggedSessionSpec>& sessions);
+std::string FormatLoggedSessions(const std::vector<LoggedSessionPlan>& sessions);
 LoadedLoggedSessions ParseLoggedSessions(std::string_view text);
 
 }  // namespace corvane

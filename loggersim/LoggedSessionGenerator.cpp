@@ -37,20 +37,20 @@ constexpr std::uint32_t kTicksPerSecond = 200;
 
 }  // namespace
 
-LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSessionSpec spec)
-    : spec_(std::move(spec)), serialNumber_(static_cast<std::int32_t>(unit.serialNumber)), unitName_(unit.unitName),
+LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSessionPlan plan)
+    : plan_(std::move(plan)), serialNumber_(static_cast<std::int32_t>(unit.serialNumber)), unitName_(unit.unitName),
       unitId_(unit.unitId), programName_(unit.netName), zoneOffset_(static_cast<std::uint16_t>(unit.timeZoneMinutes)),
       dstFlags_(unit.daylightRule != 0 ? 1 : 0)
 {
-    if (!spec_.subSecond)
-        spec_.startTicks = 0;
-    spec_.startTicks = static_cast<std::uint16_t>(spec_.startTicks % kTicksPerSecond);
+    if (!plan_.subSecond)
+        plan_.startTicks = 0;
+    plan_.startTicks = static_cast<std::uint16_t>(plan_.startTicks % kTicksPerSecond);
     stamp_ = MakeStamp(0);
 }
 
 std::vector<std::uint8_t> LoggedSessionGenerator::HeadRecords() const
 {
-    std::vector<std::uint8_t> head(kUnitHeaderLength + spec_.points.size() * kPointDefinitionLength);
+    std::vector<std::uint8_t> head(kUnitHeaderLength + plan_.points.size() * kPointDefinitionLength);
     ByteWriter writer(head);
     writer.U8(kTypeUnitHeader);
     writer.U8(0);
@@ -61,11 +61,11 @@ std::vector<std::uint8_t> LoggedSessionGenerator::HeadRecords() const
     writer.FixedText("2027-01-15", kCalibrationWidth);
     writer.FixedText("Factory calibration", kCalibrationWidth);
     writer.Zeros(kHeaderUnusedBeforeMode);
-    writer.U8(spec_.loggingMode);
+    writer.U8(plan_.loggingMode);
     writer.FixedText(programName_, kHeaderNameWidth);
     writer.U16LE(dstFlags_);
     writer.U16LE(zoneOffset_);
-    for (const LoggedPoint& point : spec_.points) {
+    for (const LoggedPoint& point : plan_.points) {
         writer.U8(kTypePointDefinition);
         writer.U8(point.sourceKey);
         writer.I16LE(point.id);
@@ -78,8 +78,8 @@ std::vector<std::uint8_t> LoggedSessionGenerator::HeadRecords() const
 
 bool LoggedSessionGenerator::Next(Record& record)
 {
-    if (scan_ >= spec_.scanCount) {
-        if (!spec_.stopped || endGiven_ || spec_.scanCount == 0)
+    if (scan_ >= plan_.scanCount) {
+        if (!plan_.stopped || endGiven_ || plan_.scanCount == 0)
             return false;
         endGiven_ = true;
         record = Record{kTypeEnd};
@@ -91,7 +91,7 @@ bool LoggedSessionGenerator::Next(Record& record)
     } else {
         record = MakeValue(nextInScan_ - 1, scan_);
     }
-    if (++nextInScan_ > spec_.points.size()) {
+    if (++nextInScan_ > plan_.points.size()) {
         nextInScan_ = 0;
         ++scan_;
     }
@@ -100,21 +100,21 @@ bool LoggedSessionGenerator::Next(Record& record)
 
 std::uint32_t LoggedSessionGenerator::EndSeconds() const
 {
-    const std::uint64_t ticks = ScanTicks(spec_.scanCount);
+    const std::uint64_t ticks = ScanTicks(plan_.scanCount);
     return static_cast<std::uint32_t>(ticks / kTicksPerSecond);
 }
 
 std::uint32_t LoggedSessionGenerator::IntervalTicks() const
 {
-    const std::uint32_t interval = spec_.intervalTicks == 0 ? 1 : spec_.intervalTicks;
-    if (spec_.subSecond)
+    const std::uint32_t interval = plan_.intervalTicks == 0 ? 1 : plan_.intervalTicks;
+    if (plan_.subSecond)
         return interval;
     return (interval + kTicksPerSecond - 1) / kTicksPerSecond * kTicksPerSecond;
 }
 
 std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
 {
-    return std::uint64_t{spec_.startSeconds} * kTicksPerSecond + spec_.startTicks
+    return std::uint64_t{plan_.startSeconds} * kTicksPerSecond + plan_.startTicks
         + std::uint64_t{scan} * IntervalTicks();
 }
 
@@ -124,15 +124,15 @@ LoggedSessionGenerator::Record LoggedSessionGenerator::MakeStamp(std::uint32_t s
     Record record{};
     ByteWriter writer(record);
     writer.U8(kTypeTimeStamp);
-    writer.U8(spec_.subSecond ? 1 : 0);
-    writer.U16LE(spec_.subSecond ? static_cast<std::uint16_t>(ticks % kTicksPerSecond) : 0);
+    writer.U8(plan_.subSecond ? 1 : 0);
+    writer.U16LE(plan_.subSecond ? static_cast<std::uint16_t>(ticks % kTicksPerSecond) : 0);
     writer.U32LE(static_cast<std::uint32_t>(ticks / kTicksPerSecond));
     return record;
 }
 
 LoggedSessionGenerator::Record LoggedSessionGenerator::MakeValue(std::size_t pointIndex, std::uint32_t scan) const
 {
-    const LoggedPoint& point = spec_.points[pointIndex];
+    const LoggedPoint& point = plan_.points[pointIndex];
     Record record{};
     ByteWriter writer(record);
     writer.U8(point.kind);

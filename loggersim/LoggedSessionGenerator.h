@@ -1,6 +1,6 @@
 #pragma once
 
-#include "loggersim/LoggedSessionSpec.h"
+#include "loggersim/LoggedSessionPlan.h"
 
 #include <array>
 #include <cstddef>
@@ -23,9 +23,9 @@ public:
     static constexpr std::size_t kRecordSize = 8;
     using Record = std::array<std::uint8_t, kRecordSize>;
 
-    LoggedSessionGenerator(const LoggerState& unit, LoggedSessionSpec spec);
+    LoggedSessionGenerator(const LoggerState& unit, LoggedSessionPlan plan);
 
-    const LoggedSessionSpec& Spec() const { return spec_; }
+    const LoggedSessionPlan& Plan() const { return plan_; }
     // The unit header record and the point definitions.
     std::vector<std::uint8_t> HeadRecords() const;
     // The next data record; false after the last.
@@ -36,7 +36,7 @@ public:
     // Seconds one interval after the last scan.
     std::uint32_t EndSeconds() const;
     // Seconds of the stop: EndSeconds of a stopped session, 0 for one still running.
-    std::uint32_t StopSeconds() const { return spec_.stopped ? EndSeconds() : 0; }
+    std::uint32_t StopSeconds() const { return plan_.stopped ? EndSeconds() : 0; }
 
     // The values the points take at a scan, so tests can check a rendering.
     static float FloatValue(std::size_t pointIndex, std::uint32_t scan);
@@ -50,7 +50,7 @@ private:
     Record MakeStamp(std::uint32_t scan) const;
     Record MakeValue(std::size_t pointIndex, std::uint32_t scan) const;
 
-    LoggedSessionSpec spec_;
+    LoggedSessionPlan plan_;
     std::int32_t serialNumber_;
     std::string unitName_;
     std::string unitId_;

@@ -129,12 +129,12 @@ bool RunCommand(SimulatedLogger& logger, std::string_view line)
 
 // "SCANS[,interval=TICKS][,subsecond][,running]" as a session that starts a
 // minute after the last one (now, by the logger's clock, for the first).
-std::optional<corvane::LoggedSessionSpec> ParseAddSession(
-    std::string_view text, const std::vector<corvane::LoggedSessionSpec>& existing, const corvane::LoggerState& unit)
+std::optional<corvane::LoggedSessionPlan> ParseAddSession(
+    std::string_view text, const std::vector<corvane::LoggedSessionPlan>& existing, const corvane::LoggerState& unit)
 {
-    corvane::LoggedSessionSpec spec;
+    corvane::LoggedSessionPlan plan;
     const std::size_t comma = text.find(',');
-    if (!ParseNumber(text.substr(0, comma), spec.scanCount))
+    if (!ParseNumber(text.substr(0, comma), plan.scanCount))
         return std::nullopt;
     for (std::size_t position = comma; position != std::string_view::npos;) {
         const std::size_t next = text.find(',', position + 1);
@@ -142,11 +142,11 @@ std::optional<corvane::LoggedSessionSpec> ParseAddSession(
             = text.substr(position + 1, next == std::string_view::npos ? next : next - position - 1);
         position = next;
         if (word == "subsecond")
-            spec.subSecond = true;
+            plan.subSecond = true;
         else if (word == "running")
-            spec.stopped = false;
-        else if (word.substr(0, 9) != "interval=" || !ParseNumber(word.substr(9), spec.intervalTicks)
-            || spec.intervalTicks == 0)
+            plan.stopped = false;
+        else if (word.substr(0, 9) != "interval=" || !ParseNumber(word.substr(9), plan.intervalTicks)
+            || plan.intervalTicks == 0)
             return std::nullopt;
     }
     std::int64_t start = static_cast<std::int64_t>(std::time(nullptr)) + unit.clockOffsetSeconds;
@@ -155,8 +155,8 @@ std::optional<corvane::LoggedSessionSpec> ParseAddSession(
     }
     if (start < 0 || start > std::int64_t{0xFFFFFFFF})
         return std::nullopt;
-    spec.startSeconds = static_cast<std::uint32_t>(start);
-    return spec;
+    plan.startSeconds = static_cast<std::uint32_t>(start);
+    return plan;
 }
 
 // Adds the sessions to the state folder, or writes its sessions as a card
@@ -173,12 +173,12 @@ int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vect
         return 1;
     }
     for (std::string_view addition : additions) {
-        std::optional<corvane::LoggedSessionSpec> spec = ParseAddSession(addition, loaded.sessions, unit.state);
-        if (!spec) {
+        std::optional<corvane::LoggedSessionPlan> plan = ParseAddSession(addition, loaded.sessions, unit.state);
+        if (!plan) {
             Complain("bad session: " + std::string(addition));
             return 2;
         }
-        loaded.sessions.push_back(std::move(*spec));
+        loaded.sessions.push_back(std::move(*plan));
     }
     if (!additions.empty()) {
         std::error_code ignored;
@@ -192,8 +192,8 @@ int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vect
     if (!cardFolder)
         return 0;
     const corvane::CardImageWriter writer(*cardFolder);
-    for (const corvane::LoggedSessionSpec& spec : loaded.sessions) {
-        corvane::LoggedSessionGenerator session(unit.state, spec);
+    for (const corvane::LoggedSessionPlan& plan : loaded.sessions) {
+        corvane::LoggedSessionGenerator session(unit.state, plan);
         if (const std::string error = writer.WriteSession(session); !error.empty()) {
             Complain(error);
             return 1;

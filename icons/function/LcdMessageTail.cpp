@@ -1,6 +1,6 @@
 #include "icons/function/LcdMessageTail.h"
 
-#include "netmodel/FormatSpec.h"
+#include "netmodel/InputFormat.h"
 #include "netmodel/RecordTransfer.h"
 
 #include <algorithm>
@@ -51,13 +51,13 @@ void AppendPieces(std::string_view text, std::vector<std::string>& pieces)
     }
 }
 
-std::string InsertSpecification(int input, bool data, const LcdInsertTexts& texts, std::string_view iconName,
+std::string InsertFormat(int input, bool data, const LcdInsertTexts& texts, std::string_view iconName,
     NoticeSink* notices)
 {
-    std::string spec;
+    std::string insertFormat;
     if (!data) {
-        WriteInputFormat(input, false, 0, 0, spec, iconName, notices);
-        return spec;
+        WriteInputFormat(input, false, 0, 0, insertFormat, iconName, notices);
+        return insertFormat;
     }
     int integer = static_cast<int>(std::min<std::size_t>(texts.low.size(), kMaxWidth));
     if (integer == 0) {
@@ -68,8 +68,8 @@ std::string InsertSpecification(int input, bool data, const LcdInsertTexts& text
         integer = 1;
     }
     const int decimals = static_cast<int>(std::min(texts.high.size(), static_cast<std::size_t>(kMaxWidth - integer)));
-    WriteInputFormat(input, true, integer, decimals, spec, iconName, notices);
-    return spec;
+    WriteInputFormat(input, true, integer, decimals, insertFormat, iconName, notices);
+    return insertFormat;
 }
 
 std::string ExpandLine(std::string_view line, int insert, bool data, const LcdInsertTexts& texts,
@@ -78,15 +78,15 @@ std::string ExpandLine(std::string_view line, int insert, bool data, const LcdIn
     const std::size_t marker = FindMarker(line, insert);
     std::vector<std::string> prefix;
     std::vector<std::string> suffix;
-    std::string spec;
+    std::string insertFormat;
     if (marker == std::string_view::npos) {
         AppendPieces(line, prefix);
     } else {
         AppendPieces(line.substr(0, marker), prefix);
-        spec = InsertSpecification(insert, data, texts, iconName, notices);
+        insertFormat = InsertFormat(insert, data, texts, iconName, notices);
         AppendPieces(line.substr(marker + 2), suffix);
     }
-    std::size_t total = spec.size();
+    std::size_t total = insertFormat.size();
     for (const std::string& piece : prefix)
         total += piece.size();
     for (const std::string& piece : suffix)
@@ -100,7 +100,7 @@ std::string ExpandLine(std::string_view line, int insert, bool data, const LcdIn
     std::string out;
     for (const std::string& piece : prefix)
         out += piece;
-    out += spec;
+    out += insertFormat;
     for (const std::string& piece : suffix)
         out += piece;
     return out;
@@ -126,17 +126,17 @@ void ComposeLine(std::string_view stored, int line, const LcdTailLayout& layout,
             auto& found = content.lineInserts[static_cast<std::size_t>(line)];
             if (hasInsert && found == -1) {
                 std::string marker;
-                const ParsedFormatSpec spec = ParseFormatSpec(stored.substr(pos), marker, data, insert);
+                const ParsedInputFormat insertFormat = ParseFormatSpec(stored.substr(pos), marker, data, insert);
                 const bool inRange =
-                    !data || (spec.width >= 1 && spec.width <= kMaxWidth && spec.precision < spec.width);
-                if (spec.isSpec && inRange) {
+                    !data || (insertFormat.width >= 1 && insertFormat.width <= kMaxWidth && insertFormat.precision < insertFormat.width);
+                if (insertFormat.isFormat && inRange) {
                     composed += marker;
-                    pos += spec.consumed;
+                    pos += insertFormat.consumed;
                     found = insert;
                     if (data) {
                         auto& texts = content.lineTexts[static_cast<std::size_t>(line)];
-                        texts.low.assign(static_cast<std::size_t>(spec.width - spec.precision), '#');
-                        texts.high.assign(static_cast<std::size_t>(spec.precision), '#');
+                        texts.low.assign(static_cast<std::size_t>(insertFormat.width - insertFormat.precision), '#');
+                        texts.high.assign(static_cast<std::size_t>(insertFormat.precision), '#');
                     }
                     continue;
                 }

@@ -60,11 +60,11 @@ public:
     static std::array<std::uint8_t, LcdMessageContext::kMaxLines> EffectiveInserts(
         std::string_view message, const std::array<std::uint8_t, LcdMessageContext::kMaxLines>& map, bool latched);
 
-    // Reads the tail; a refusal stays in the transfer. A specification that
+    // Reads the tail; a refusal stays in the transfer. A printf format that
     // is not the line's one valid insert is read as plain text without its
     // '%'; '^', CR and LF bytes of a stored line are dropped, so that they
     // never become markers or line breaks of the composed message. A
-    // number's patterns are '#'s of its specification's lengths (the
+    // number's patterns are '#'s of its format's lengths (the
     // stored texts of a number insert are not read).
     static LcdTailContent Read(RecordTransfer& transfer, const LcdTailLayout& layout);
     // Writes the tail of the content. A marker other than the line's

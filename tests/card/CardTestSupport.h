@@ -109,20 +109,20 @@ inline void PumpUntil(Application& app, const std::function<bool()>& done)
 }
 
 // A session of the simulated logger, written to a card folder.
-inline LoggedSessionSpec CardSession(std::uint32_t start, std::uint32_t scans, bool stopped = true)
+inline LoggedSessionPlan CardSession(std::uint32_t start, std::uint32_t scans, bool stopped = true)
 {
-    LoggedSessionSpec spec;
-    spec.startSeconds = start;
-    spec.scanCount = scans;
-    spec.stopped = stopped;
-    spec.subSecond = true;
-    spec.intervalTicks = 40;
-    return spec;
+    LoggedSessionPlan plan;
+    plan.startSeconds = start;
+    plan.scanCount = scans;
+    plan.stopped = stopped;
+    plan.subSecond = true;
+    plan.intervalTicks = 40;
+    return plan;
 }
 
-inline std::uint32_t WriteCardSession(const std::filesystem::path& card, const LoggedSessionSpec& spec)
+inline std::uint32_t WriteCardSession(const std::filesystem::path& card, const LoggedSessionPlan& plan)
 {
-    LoggedSessionGenerator session(LoggerState::Fresh(), spec);
+    LoggedSessionGenerator session(LoggerState::Fresh(), plan);
     EXPECT_EQ(CardImageWriter(card).WriteSession(session), "");
     return session.StopSeconds();
 }

@@ -36,21 +36,21 @@ std::vector<std::string> Names(const std::filesystem::path& folder)
     return names;
 }
 
-LoggedSessionSpec Spec(std::uint32_t scans, bool stopped)
+LoggedSessionPlan Plan(std::uint32_t scans, bool stopped)
 {
-    LoggedSessionSpec spec;
-    spec.startSeconds = 0x6720A000;
-    spec.scanCount = scans;
-    spec.stopped = stopped;
-    spec.subSecond = true;
-    spec.intervalTicks = 20;
-    return spec;
+    LoggedSessionPlan plan;
+    plan.startSeconds = 0x6720A000;
+    plan.scanCount = scans;
+    plan.stopped = stopped;
+    plan.subSecond = true;
+    plan.intervalTicks = 20;
+    return plan;
 }
 
 TEST(CardImageWriterTest, WritesTheSessionFolderWithHeaderDataFilesAndStopFile)
 {
     ScratchFolder card;
-    LoggedSessionGenerator session(LoggerState::Fresh(), Spec(3000, true));
+    LoggedSessionGenerator session(LoggerState::Fresh(), Plan(3000, true));
     ASSERT_EQ(CardImageWriter(card.Path()).WriteSession(session), "");
 
     const std::filesystem::path folder = card.Path() / "Log" / "6720A000";
@@ -66,7 +66,7 @@ TEST(CardImageWriterTest, WritesTheSessionFolderWithHeaderDataFilesAndStopFile)
 TEST(CardImageWriterTest, EveryBlockBeginsWithATimeStampAndTheRecordsFollowInOrder)
 {
     ScratchFolder card;
-    LoggedSessionGenerator written(LoggerState::Fresh(), Spec(1000, true));
+    LoggedSessionGenerator written(LoggerState::Fresh(), Plan(1000, true));
     ASSERT_EQ(CardImageWriter(card.Path(), 8192).WriteSession(written), "");
 
     Bytes joined;
@@ -82,7 +82,7 @@ TEST(CardImageWriterTest, EveryBlockBeginsWithATimeStampAndTheRecordsFollowInOrd
     }
     // The card's records are the session's, with a stamp repeated where a
     // block began inside a scan.
-    LoggedSessionGenerator expected(LoggerState::Fresh(), Spec(1000, true));
+    LoggedSessionGenerator expected(LoggerState::Fresh(), Plan(1000, true));
     LoggedSessionGenerator::Record record{};
     LoggedSessionGenerator::Record lastStamp{};
     std::size_t at = 0;
@@ -104,7 +104,7 @@ TEST(CardImageWriterTest, EveryBlockBeginsWithATimeStampAndTheRecordsFollowInOrd
 TEST(CardImageWriterTest, ARunningSessionHasNoStopFile)
 {
     ScratchFolder card;
-    LoggedSessionGenerator session(LoggerState::Fresh(), Spec(10, false));
+    LoggedSessionGenerator session(LoggerState::Fresh(), Plan(10, false));
     ASSERT_EQ(CardImageWriter(card.Path()).WriteSession(session), "");
     EXPECT_EQ(Names(card.Path() / "Log" / "6720A000"), (std::vector<std::string>{"00000000.vrd", "HEADER"}));
 }
@@ -113,7 +113,7 @@ TEST(CardImageWriterTest, ReportsAFolderThatCannotBeCreated)
 {
     ScratchFolder card;
     const std::filesystem::path blocked = card.Write("Log");  // a file where the log folder belongs
-    LoggedSessionGenerator session(LoggerState::Fresh(), Spec(10, true));
+    LoggedSessionGenerator session(LoggerState::Fresh(), Plan(10, true));
     EXPECT_NE(CardImageWriter(card.Path()).WriteSession(session), "");
 }
 

@@ -12,10 +12,10 @@ using test::ScratchFolder;
 TEST(LoggedSessionFileTest, SessionsSurviveSaveAndLoad)
 {
     ScratchFolder folder;
-    LoggedSessionSpec first;
+    LoggedSessionPlan first;
     first.startSeconds = 0x6720A000;
     first.scanCount = 3600;
-    LoggedSessionSpec second;
+    LoggedSessionPlan second;
     second.startSeconds = 0x6720B000;
     second.startTicks = 17;
     second.scanCount = 100000;
@@ -26,7 +26,7 @@ TEST(LoggedSessionFileTest, SessionsSurviveSaveAndLoad)
     ASSERT_FALSE(SaveLoggedSessions(folder.Path(), {first, second}));
     const LoadedLoggedSessions loaded = LoadLoggedSessions(folder.Path());
     EXPECT_EQ(loaded.error, "");
-    EXPECT_EQ(loaded.sessions, (std::vector<LoggedSessionSpec>{first, second}));
+    EXPECT_EQ(loaded.sessions, (std::vector<LoggedSessionPlan>{first, second}));
 }
 
 TEST(LoggedSessionFileTest, AMissingFileHoldsNoSessions)

@@ -45,13 +45,13 @@ LoggerState Unit()
 
 TEST(LoggedSessionGeneratorTest, HeadHoldsTheUnitAndEveryPoint)
 {
-    LoggedSessionSpec spec;
-    spec.startSeconds = 0x65000000;
-    spec.scanCount = 1;
-    spec.loggingMode = 1;
-    LoggedSessionGenerator session(Unit(), spec);
+    LoggedSessionPlan plan;
+    plan.startSeconds = 0x65000000;
+    plan.scanCount = 1;
+    plan.loggingMode = 1;
+    LoggedSessionGenerator session(Unit(), plan);
     const std::vector<LogRecord> records = ParseSession(session);
-    ASSERT_GE(records.size(), 1 + spec.points.size());
+    ASSERT_GE(records.size(), 1 + plan.points.size());
 
     const auto& header = std::get<UnitHeaderRecord>(records[0].body);
     EXPECT_EQ(header.unitName, "Pump House");
@@ -61,13 +61,13 @@ TEST(LoggedSessionGeneratorTest, HeadHoldsTheUnitAndEveryPoint)
     EXPECT_EQ(header.loggingMode, 1);
     EXPECT_EQ(header.zoneOffset, 300);
     EXPECT_EQ(header.dstFlags, 1);
-    for (std::size_t i = 0; i < spec.points.size(); ++i) {
+    for (std::size_t i = 0; i < plan.points.size(); ++i) {
         const auto& point = std::get<PointDefinitionRecord>(records[1 + i].body);
-        EXPECT_EQ(point.pointId, spec.points[i].id);
-        EXPECT_EQ(point.sourceKey, spec.points[i].sourceKey);
-        EXPECT_EQ(point.decimalPlaces, spec.points[i].decimals);
-        EXPECT_EQ(point.name, spec.points[i].name);
-        EXPECT_EQ(point.units, spec.points[i].units);
+        EXPECT_EQ(point.pointId, plan.points[i].id);
+        EXPECT_EQ(point.sourceKey, plan.points[i].sourceKey);
+        EXPECT_EQ(point.decimalPlaces, plan.points[i].decimals);
+        EXPECT_EQ(point.name, plan.points[i].name);
+        EXPECT_EQ(point.units, plan.points[i].units);
     }
 }
 
@@ -86,18 +86,18 @@ class LoggedSessionScanTest : public ::testing::TestWithParam<ScanCase> {};
 TEST_P(LoggedSessionScanTest, EachScanIsAStampAndOneValuePerPoint)
 {
     const ScanCase& c = GetParam();
-    LoggedSessionSpec spec;
-    spec.startSeconds = 1000;
-    spec.startTicks = c.startTicks;
-    spec.scanCount = 3;
-    spec.intervalTicks = c.intervalTicks;
-    spec.subSecond = c.subSecond;
-    spec.stopped = c.stopped;
-    LoggedSessionGenerator session(Unit(), spec);
+    LoggedSessionPlan plan;
+    plan.startSeconds = 1000;
+    plan.startTicks = c.startTicks;
+    plan.scanCount = 3;
+    plan.intervalTicks = c.intervalTicks;
+    plan.subSecond = c.subSecond;
+    plan.stopped = c.stopped;
+    LoggedSessionGenerator session(Unit(), plan);
     EXPECT_EQ(session.StopSeconds(), c.stopSeconds == 0 ? 0 : 1000 + c.stopSeconds);
     const std::vector<LogRecord> records = ParseSession(session);
 
-    const std::size_t points = spec.points.size();
+    const std::size_t points = plan.points.size();
     const std::size_t dataStart = 1 + points;
     ASSERT_EQ(records.size(), dataStart + 3 * (points + 1) + (c.stopped ? 1 : 0));
     for (std::uint32_t scan = 0; scan < 3; ++scan) {
@@ -110,8 +110,8 @@ TEST_P(LoggedSessionScanTest, EachScanIsAStampAndOneValuePerPoint)
         }
         for (std::size_t p = 0; p < points; ++p) {
             const auto& value = std::get<ValueRecord>(records[at + 1 + p].body);
-            EXPECT_EQ(value.pointId, spec.points[p].id);
-            EXPECT_EQ(value.Kind(), spec.points[p].kind);
+            EXPECT_EQ(value.pointId, plan.points[p].id);
+            EXPECT_EQ(value.Kind(), plan.points[p].kind);
             switch (value.Kind()) {
             case 0: EXPECT_EQ(value.boolValue, LoggedSessionGenerator::BoolValue(p, scan)); break;
             case 1: EXPECT_EQ(value.intValue, LoggedSessionGenerator::IntValue(p, scan)); break;
@@ -133,9 +133,9 @@ INSTANTIATE_TEST_SUITE_P(Stamps, LoggedSessionScanTest,
 
 TEST(LoggedSessionGeneratorTest, AnEmptySessionHasNoDataRecords)
 {
-    LoggedSessionSpec spec;
-    spec.scanCount = 0;
-    LoggedSessionGenerator session(Unit(), spec);
+    LoggedSessionPlan plan;
+    plan.scanCount = 0;
+    LoggedSessionGenerator session(Unit(), plan);
     LoggedSessionGenerator::Record record{};
     EXPECT_FALSE(session.Next(record));
 }

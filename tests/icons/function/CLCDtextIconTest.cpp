@@ -201,7 +201,7 @@ TEST_F(LcdTextIcon, SavingDropsTheInsertOfAnUnlinkedInput)
     EXPECT_EQ(saved[75], kNone) << "line 1 has no insert";
     EXPECT_EQ(lcd.InsertMap()[1], kNone);
     EXPECT_EQ(Tail(saved, 78 + 16), std::string("top\0value !\0SELECT = Clear Msg  \0\0\0\0\0", 38))
-        << "its marker, texts and specification are gone";
+        << "its marker, texts and format are gone";
 }
 
 TEST_F(LcdTextIcon, BlankNumberFormatIsToldWhenSaving)

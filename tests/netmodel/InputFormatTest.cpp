@@ -1,4 +1,4 @@
-#include "netmodel/FormatSpec.h"
+#include "netmodel/InputFormat.h"
 
 #include "base/NoticeSink.h"
 
@@ -16,13 +16,13 @@ public:
     void ShowNotice(std::string_view text, std::string_view, NoticeStyle) override { texts.emplace_back(text); }
 };
 
-TEST(FormatSpec, ParsesSpecificationsIntoMarkers)
+TEST(InputFormat, ParsesFormatsIntoMarkers)
 {
     struct Case {
         const char* text;
         bool numeric;
         int index;
-        bool isSpec;
+        bool isFormat;
         std::size_t consumed;
         const char* out;
         int width;
@@ -45,18 +45,18 @@ TEST(FormatSpec, ParsesSpecificationsIntoMarkers)
     };
     for (const Case& c : cases) {
         std::string out;
-        const ParsedFormatSpec parsed = ParseFormatSpec(c.text, out, c.numeric, c.index);
-        EXPECT_EQ(parsed.isSpec, c.isSpec) << c.text;
+        const ParsedInputFormat parsed = ParseFormatSpec(c.text, out, c.numeric, c.index);
+        EXPECT_EQ(parsed.isFormat, c.isFormat) << c.text;
         EXPECT_EQ(parsed.consumed, c.consumed) << c.text;
         EXPECT_EQ(out, c.out) << c.text;
-        if (c.isSpec) {
+        if (c.isFormat) {
             EXPECT_EQ(parsed.width, c.width) << c.text;
             EXPECT_EQ(parsed.precision, c.precision) << c.text;
         }
     }
 }
 
-TEST(FormatSpec, WritesInputFormatsAndWarnsOfABlankWidth)
+TEST(InputFormat, WritesInputFormatsAndWarnsOfABlankWidth)
 {
     RecordingNotices notices;
     struct Case {
@@ -78,7 +78,7 @@ TEST(FormatSpec, WritesInputFormatsAndWarnsOfABlankWidth)
     EXPECT_LE(notices.texts.back().size(), 79u);
 }
 
-TEST(FormatSpec, ExpandsTemplatesBackToFormatStrings)
+TEST(InputFormat, ExpandsTemplatesBackToFormatStrings)
 {
     std::string out;
     ExpandTextTemplate("50% of ^0 left\rignored", std::nullopt, out, 1, 3, 1, true, "Tank", nullptr);

@@ -1,4 +1,4 @@
-#include "netmodel/FormatSpec.h"
+#include "netmodel/InputFormat.h"
 
 #include "base/NoticeSink.h"
 
@@ -32,9 +32,9 @@ std::optional<int> ReadSmallNumber(std::string_view text, std::size_t& pos)
 
 }  // namespace
 
-ParsedFormatSpec ParseFormatSpec(std::string_view text, std::string& out, bool numeric, int valueIndex)
+ParsedInputFormat ParseFormatSpec(std::string_view text, std::string& out, bool numeric, int valueIndex)
 {
-    ParsedFormatSpec result;
+    ParsedInputFormat result;
     if (text.empty() || text[0] != '%')
         return result;
     if (text.size() > 1 && text[1] == '%') {
@@ -71,7 +71,7 @@ ParsedFormatSpec ParseFormatSpec(std::string_view text, std::string& out, bool n
     }
     out += '^';
     out += std::to_string(valueIndex);
-    result.isSpec = true;
+    result.isFormat = true;
     result.consumed = pos;
     return result;
 }

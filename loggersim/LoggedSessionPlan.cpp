@@ -1,4 +1,4 @@
-#include "loggersim/LoggedSessionSpec.h"
+#include "loggersim/LoggedSessionPlan.h"
 
 namespace corvane {
 

@@ -26,7 +26,7 @@ std::vector<LoggedPoint> DefaultLoggedPoints();
 // What a simulated logging session holds. Its records are generated from
 // this on demand (LoggedSessionGenerator), so a session of any size costs
 // only these few numbers.
-struct LoggedSessionSpec {
+struct LoggedSessionPlan {
     std::uint32_t startSeconds = 0;  // seconds since 1970 UTC; also the session's name
     std::uint16_t startTicks = 0;    // 5 ms ticks past startSeconds (sub-second sessions only)
     std::uint32_t scanCount = 0;
@@ -38,7 +38,7 @@ struct LoggedSessionSpec {
     std::uint8_t loggingMode = 0;  // 0 log to full, 1 rotary, 2 histogram
     std::vector<LoggedPoint> points = DefaultLoggedPoints();
 
-    bool operator==(const LoggedSessionSpec&) const = default;
+    bool operator==(const LoggedSessionPlan&) const = default;
 };
 
 }  // namespace corvane
