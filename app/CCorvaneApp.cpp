@@ -190,7 +190,7 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
 
     for (const auto* maker : {&neighbours_.commWindow, &neighbours_.net, &neighbours_.trending, &neighbours_.web}) {
         if (*maker) {
-            if (auto docTemplate = (*maker)()) {
+            if (auto docTemplate = (*maker)(*this)) {
                 mainFrame_->AddDocTemplate(std::move(docTemplate));
             }
         }
@@ -436,6 +436,12 @@ void CCorvaneApp::AddCommLogLine(std::string_view label, std::string_view text)
     while (commLog_.size() > kCommLogLines) {
         commLog_.pop_front();
     }
+}
+
+void CCorvaneApp::ClearCommLog()
+{
+    std::lock_guard lock(commLogMutex_);
+    commLog_.clear();
 }
 
 std::vector<std::string> CCorvaneApp::CommLogLines() const

@@ -6,6 +6,7 @@
 #include "app/ProgramSettings.h"
 #include "app/ShellNeighbours.h"
 #include "comms/CConnectionDetails.h"
+#include "shell/AdvisorySuppressions.h"
 #include "comms/CommLog.h"
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
@@ -81,6 +82,8 @@ public:
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     SettingsStore& Settings() { return settings_; }
     CConnectionDetails& Connection() { return connection_; }
+    // The advisory texts the user chose not to see again during this run.
+    AdvisorySuppressions& Advisories() { return advisories_; }
     const ProgramSettings& StartupSettings() const { return settings0_; }
     CFolderOptions* FolderOptions() const { return folderOptions_.get(); }
     ValueCache* Cache() const { return valueCache_.get(); }
@@ -104,6 +107,8 @@ public:
     // CommLog: any thread.
     void AddCommLogLine(std::string_view label, std::string_view text) override;
     std::vector<std::string> CommLogLines() const;
+    // Empties the communication log (a new hardware query starts afresh).
+    void ClearCommLog();
 
     // CommsSettings.
     std::uint32_t LoggerRetryTime() const override { return settings0_.loggerRetryTime; }
@@ -137,6 +142,7 @@ private:
     std::unique_ptr<CFolderOptions> folderOptions_;
     std::unique_ptr<ValueCache> valueCache_;
     CConnectionDetails connection_;
+    AdvisorySuppressions advisories_;
     CCmdLine commandLine_;
     DiagnosticsLog diagnostics_;
     std::array<CRecentFileList, 3> recent_;

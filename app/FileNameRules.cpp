@@ -1,6 +1,8 @@
 #include "app/FileNameRules.h"
 
 #include "app/CFolderOptions.h"
+#include "comms/CConnectionDetails.h"
+#include "comms/ProgramVersion.h"
 #include "comms/MainFrameMessages.h"
 #include "comms/MainFramePoster.h"
 
@@ -128,6 +130,16 @@ std::optional<std::string_view> CheckNetVersionCompatibility(std::uint32_t netFi
         && majorMinor(programVersion) == majorMinor(netSecond))
         return std::nullopt;
     return kIncompatibleNetText;
+}
+
+std::optional<std::string> CheckNetVersionForConnection(
+    const CConnectionDetails& connection, std::uint32_t netFirst, std::uint32_t netSecond)
+{
+    const std::optional<std::uint32_t> firmware
+        = connection.IsConnected() ? std::optional(connection.GetFirmwareVersion()) : std::nullopt;
+    if (auto warning = CheckNetVersionCompatibility(netFirst, netSecond, firmware, GetProgramVersion()))
+        return std::string(*warning);
+    return std::nullopt;
 }
 
 }  // namespace corvane

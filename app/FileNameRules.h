@@ -7,6 +7,7 @@
 
 namespace corvane {
 
+class CConnectionDetails;
 class CFolderOptions;
 class MainFramePoster;
 
@@ -49,5 +50,9 @@ inline constexpr std::string_view kVersionCompatibilityCaption = "Version Compat
 // the top byte; only a.b take part.
 std::optional<std::string_view> CheckNetVersionCompatibility(std::uint32_t netFirst, std::uint32_t netSecond,
     std::optional<std::uint32_t> loggerFirmware, std::uint32_t programVersion);
+
+// The same check for this program and the logger connected now.
+std::optional<std::string> CheckNetVersionForConnection(
+    const CConnectionDetails& connection, std::uint32_t netFirst, std::uint32_t netSecond);
 
 }  // namespace corvane

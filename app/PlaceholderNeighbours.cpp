@@ -73,7 +73,7 @@ template <class ViewType>
 ShellNeighbours::TemplateMaker Maker(const MenuTemplate& menu, std::string_view title, std::string_view filter,
     std::string_view extension)
 {
-    return [&menu, title, filter, extension] {
+    return [&menu, title, filter, extension](CCorvaneApp&) {
         DocTemplateResources resources;
         resources.id = menu.id;
         resources.menu = &menu;

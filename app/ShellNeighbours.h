@@ -9,6 +9,7 @@
 
 namespace corvane {
 
+class CCorvaneApp;
 class DocTemplate;
 class View;
 
@@ -57,9 +58,10 @@ public:
     virtual void ShowPalette(bool show) = 0;
 };
 
-// Makers of the four document kinds and of the two services.
+// Makers of the four document kinds and of the two services. A template
+// maker runs once the application object and its main frame exist.
 struct ShellNeighbours {
-    using TemplateMaker = std::function<std::unique_ptr<DocTemplate>()>;
+    using TemplateMaker = std::function<std::unique_ptr<DocTemplate>(CCorvaneApp& app)>;
     TemplateMaker commWindow;  // resource 129
     TemplateMaker net;         // resource 132
     TemplateMaker trending;    // resource 131

@@ -1,7 +1,8 @@
-// The corvane program: the shell with the stand-ins of the parts that are
-// still to come.
+// The corvane program: the shell with the net editor, and stand-ins of the
+// parts that are still to come.
 
 #include "app/CCorvaneApp.h"
+#include "app/NetEditorAssembly.h"
 #include "app/PlaceholderNeighbours.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -22,7 +24,9 @@ int main(int argc, char** argv)
     if (!error) {
         options.executable = self;
     }
-    corvane::CCorvaneApp corvaneApp(app, corvane::MakePlaceholderNeighbours(), options);
+    corvane::ShellNeighbours neighbours = corvane::MakePlaceholderNeighbours();
+    neighbours.net = corvane::MakeNetEditorTemplateMaker();
+    corvane::CCorvaneApp corvaneApp(app, std::move(neighbours), options);
     switch (corvaneApp.InitInstance()) {
     case corvane::CCorvaneApp::StartResult::Running:
         return corvaneApp.Run();

@@ -86,6 +86,10 @@ public:
     // of exactly 102 bytes; a value of any other length keeps 0.
     void StorePolledConfigWord(std::span<const std::uint8_t> itemValue);
     std::uint16_t GetPolledConfigWord() const { return polledConfigWord_; }
+    // The logger's capability (model) byte, stored by the handshake; its
+    // low three bits tell which network features the logger has.
+    void SetLoggerCapabilityByte(std::uint8_t value) { capabilityByte_ = value; }
+    std::uint8_t GetLoggerCapabilityByte() const { return capabilityByte_; }
 
     // The message time-out in ms: the "LoggerRetryTime" setting, read on
     // first use and kept.
@@ -114,6 +118,7 @@ private:
     bool connected_ = false;
     std::uint32_t firmwareVersion_ = 0;
     std::uint16_t polledConfigWord_ = 0;
+    std::uint8_t capabilityByte_ = 0;
     ConnectionKind connectionKind_ = ConnectionKind::Ethernet;
     bool messageTimeoutLoaded_ = false;
     std::uint32_t messageTimeout_ = CommsSettings::kDefaultLoggerRetryTime;

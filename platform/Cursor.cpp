@@ -1,5 +1,7 @@
 #include "platform/Cursor.h"
 
+#include <QCursor>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +75,12 @@ bool Cursor::IsOpaqueAt(int x, int y) const
     return picture_->opaque[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture_->image.Width())
                + static_cast<std::size_t>(x)]
         != 0;
+}
+
+Point CursorScreenPosition()
+{
+    const QPoint at = QCursor::pos();
+    return {at.x(), at.y()};
 }
 
 }  // namespace corvane

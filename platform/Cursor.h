@@ -65,4 +65,8 @@ private:
     std::shared_ptr<const Picture> picture_;
 };
 
+// Where the pointer is on the screen now, wherever it is (windows get its
+// moves only while it is over them or they hold the mouse).
+Point CursorScreenPosition();
+
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "platform/internal/FrameWidgets.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -238,6 +239,13 @@ bool SendMouse(CanvasWindow& window, MouseAction action, MouseButton button, Poi
     const QPointF global(canvas->mapToGlobal(QPoint(point.x, point.y)));
     QMouseEvent event(type, local, global, changed, held, ToolkitModifiers(modifiers));
     QApplication::sendEvent(canvas, &event);
+    return true;
+}
+
+bool MovePointer(Point screenPoint)
+{
+    QCursor::setPos(screenPoint.x, screenPoint.y);
+    QApplication::processEvents();
     return true;
 }
 

@@ -48,6 +48,10 @@ enum class MouseAction { Press, Release, Move, DoubleClick };
 // button is the button pressed, released or double-clicked, or for a move
 // the button held (None for none); modifiers are key_modifier bits.
 bool SendMouse(CanvasWindow& window, MouseAction action, MouseButton button, Point point, unsigned modifiers = 0);
+// Puts the pointer at a screen point, as the user moving the mouse does:
+// the window under it gets the move at once, and CursorScreenPosition
+// gives the point.
+bool MovePointer(Point screenPoint);
 // Turns the mouse wheel over the window by notches (positive: away from
 // the user, which scrolls up).
 bool TurnWheel(CanvasWindow& window, Point point, int notches);

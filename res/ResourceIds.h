@@ -53,6 +53,15 @@ inline constexpr int kIdcAdvisoryFirst = 1925;
 inline constexpr int kIdcAdvisorySecond = 1256;
 inline constexpr int kIdcAdvisoryDontShow = 1934;
 
+// Check net dialog: the report of the net checks.
+inline constexpr int kDialogCheckNet = 700;
+inline constexpr int kIdcCheckNetReport = 1977;
+
+// Net conversion dialog: the findings before a compiled file is written
+// ("Accept Warnings" is the OK button).
+inline constexpr int kDialogConvertNet = 694;
+inline constexpr int kIdcConvertNetReport = 1944;
+
 // Option controls of the file dialog with options.
 inline constexpr int kDialogFileOptions = 394;
 inline constexpr int kIdcFileAppendLabel = 1371;

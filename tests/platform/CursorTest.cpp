@@ -1,5 +1,6 @@
 #include "platform/Cursor.h"
 #include "platform/CursorCatalog.h"
+#include "platform/FrameAutomation.h"
 #include "platform/WaitCursor.h"
 #include "platform/internal/ToolkitCursor.h"
 
@@ -141,6 +142,14 @@ TEST_F(CursorTest, WaitCursorGuardsNest)
     }
     EXPECT_EQ(App().WaitCursorDepth(), 0);
     EXPECT_FALSE(internal::ToolkitShowsWaitCursor());
+}
+
+TEST_F(CursorTest, ScreenPositionFollowsThePointer)
+{
+    for (const Point at : {Point{120, 340}, Point{0, 0}, Point{777, 15}}) {
+        ASSERT_TRUE(frame_automation::MovePointer(at));
+        EXPECT_EQ(CursorScreenPosition(), at);
+    }
 }
 
 TEST(WaitCursorLifetimeTest, ApplicationMayEndWhileTheWaitCursorShows)

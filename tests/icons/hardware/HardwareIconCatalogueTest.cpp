@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(LoggerFunctions, HardwareIconRowTest,
         RowCase{"CEngAlarmIcon", 25, 615, 615, 612}, RowCase{"CExciteIcon", 26, 10047, 0, 697},
         RowCase{"CBattIcon", 17, 401, 401, 274}, RowCase{"CTempBaseIcon", 16, 403, 403, 289},
         RowCase{"CPowerManagementIcon", 6, 10098, 0, 542}, RowCase{"CGpdiIcon", 19, 12005, 402, 273},
-        RowCase{"CVHEngIcon", 22, 404, 404, 323}));
+        RowCase{"CVHEngIcon", 22, 404, 404, 323}),
+    [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.className); });
 
 }  // namespace
 }  // namespace corvane

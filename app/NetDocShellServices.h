@@ -1,0 +1,49 @@
+#pragma once
+
+#include "netdoc/NetDocServices.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace corvane {
+
+class CCorvaneApp;
+class HardwarePollReporter;
+
+// The net document's services as the application object gives them: the
+// connection state, the net folder and recent list, notices posted to the
+// main frame, the run's advisory boxes, the conversion dialog and the
+// hardware query.
+class NetDocShellServices final : public NetDocServices {
+public:
+    using Converter = std::function<void(const std::filesystem::path& path)>;
+
+    NetDocShellServices(CCorvaneApp& app, HardwarePollReporter& reporter);
+
+    // What saving under ".quv" runs (the conversion dialog over the open net).
+    void SetConverter(Converter converter) { converter_ = std::move(converter); }
+    // The option byte of the net opened last.
+    std::uint8_t NetOptionByte() const { return netOptionByte_; }
+
+    bool IsConnected() const override;
+    std::uint16_t PolledConfigWord() const override;
+    std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const override;
+    void SetNetOptionByte(std::uint8_t value) override { netOptionByte_ = value; }
+    std::filesystem::path NetFileFolder() const override;
+    void SetNetFileFolder(const std::filesystem::path& folder) override;
+    std::filesystem::path WorkingFolder() const override;
+    bool KeepRawDownloads() const override;
+    void AddRecentNet(const std::filesystem::path& path) override;
+    void ShowNotice(std::string_view text, NetNoticeCaption caption) override;
+    int ShowAdvisory(int boxType, std::string_view text) override;
+    void ConvertNet(const std::filesystem::path& path) override;
+    bool QueryHardware(CHardwarePoll& poll) override;
+
+private:
+    CCorvaneApp& app_;
+    HardwarePollReporter& reporter_;
+    Converter converter_;
+    std::uint8_t netOptionByte_ = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,22 @@
+#include "icons/reporting/RegisterReportingPalette.h"
+
+#include "icons/reporting/CBigMqttIcon.h"
+#include "icons/reporting/CBigProbeIcon.h"
+#include "icons/reporting/CBigRamIcon.h"
+#include "icons/reporting/CDataTagIcon.h"
+#include "netmodel/PaletteIconMakers.h"
+
+#include <memory>
+
+namespace corvane {
+
+void RegisterReportingPaletteIcons(PaletteIconMakers& makers, SettingsStore* mqttStore)
+{
+    makers.Register(1, [](const Rect& position, int) { return std::make_unique<CBigRamIcon>(position); });
+    makers.Register(2, [](const Rect& position, int) { return std::make_unique<CBigProbeIcon>(position); });
+    makers.Register(44, [](const Rect& position, int) { return std::make_unique<CDataTagIcon>(position); });
+    makers.Register(
+        45, [mqttStore](const Rect& position, int) { return std::make_unique<CBigMqttIcon>(position, mqttStore); });
+}
+
+}  // namespace corvane
