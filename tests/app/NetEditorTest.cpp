@@ -1,0 +1,224 @@
+// The net window as the program puts it together: the real icon classes
+// placed from the palette, linked with the mouse, copied and pasted,
+// checked, zoomed, printed and pictured.
+#include "AppTestSupport.h"
+
+#include "app/CMainFrame.h"
+#include "app/NetEditorAssembly.h"
+#include "app/ShellMessages.h"
+#include "netdoc/CNetDoc.h"
+#include "netdoc/CNetView.h"
+#include "netmodel/CConnector.h"
+#include "netmodel/CCorvaneIcon.h"
+#include "netmodel/CCorvaneView.h"
+#include "netmodel/CInput.h"
+#include "netmodel/COutput.h"
+#include "netmodel/PaletteMessages.h"
+#include "platform/FrameAutomation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+namespace corvane::test {
+namespace {
+
+// Palette cells of the icons the net is drawn with.
+constexpr int kClockCell = 0;
+constexpr int kMemoryCell = 1;
+constexpr int kMathCell = 3;
+constexpr int kComparatorCell = 4;
+constexpr int kConstantCell = 6;
+constexpr int kNotCell = 16;
+constexpr int kAndCell = 17;
+constexpr int kOrCell = 18;
+constexpr int kSumCell = 25;
+constexpr int kMinMaxCell = 27;
+constexpr int kDelayCell = 35;
+constexpr int kDataTagCell = 44;
+
+class NetEditorTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellNeighbours neighbours = MakePlaceholderNeighbours();
+        neighbours.net = MakeNetEditorTemplateMaker();
+        Start(std::move(neighbours));
+        ASSERT_TRUE(Shell().MainFrame()->PostMessage(
+            kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::ProgramDevelopment)));
+        App().ProcessPending();
+        doc_ = dynamic_cast<CNetDoc*>(Shell().NetDocument());
+        ASSERT_NE(doc_, nullptr);
+        view_ = dynamic_cast<CNetView*>(doc_->FirstView());
+        ASSERT_NE(view_, nullptr);
+        ASSERT_TRUE(view_->IsViewActivated());
+    }
+
+    CNetDoc& Doc() { return *doc_; }
+    CNetView& View() { return *view_; }
+
+    // Drops a palette cell at a point of the net (document units), as the
+    // palette does, and returns the icon it made.
+    CCorvaneIcon& Drop(int cell, Point docPoint)
+    {
+        const std::size_t before = Doc().Icons().size();
+        App().SendMessage(View().Handle(), kPaletteDropMessage, static_cast<std::uintptr_t>(cell), 0,
+            std::make_unique<PaletteDropPayload>(View().LogicalToClient(docPoint)));
+        const std::vector<CCorvaneIcon*> icons = Doc().Icons();
+        EXPECT_EQ(icons.size(), before + 1) << "cell " << cell;
+        return *icons.back();
+    }
+
+    // Drags from one connector to another with the left button, as a user links two icons.
+    void Link(const CConnector& from, const CConnector& to)
+    {
+        using frame_automation::MouseAction;
+        const Point start = View().LogicalToClient(from.HotRect().Centre());
+        const Point end = View().LogicalToClient(to.HotRect().Centre());
+        frame_automation::SendMouse(View(), MouseAction::Press, MouseButton::Left, start);
+        frame_automation::SendMouse(View(), MouseAction::Move, MouseButton::Left, Point{(start.x + end.x) / 2, (start.y + end.y) / 2});
+        frame_automation::SendMouse(View(), MouseAction::Move, MouseButton::Left, end);
+        frame_automation::SendMouse(View(), MouseAction::Release, MouseButton::Left, end);
+    }
+
+    static bool Feeds(const CCorvaneIcon& giver, int output, const CCorvaneIcon& receiver)
+    {
+        const std::vector<LinkedInput> fed = giver.FindLinkedInputs(output);
+        return std::any_of(fed.begin(), fed.end(), [&](const LinkedInput& l) { return l.icon == &receiver; });
+    }
+
+    static std::filesystem::path PicturePath(const std::string& name)
+    {
+        return std::filesystem::path(::testing::TempDir()) / name;
+    }
+
+private:
+    CNetDoc* doc_ = nullptr;
+    CNetView* view_ = nullptr;
+};
+
+TEST_F(NetEditorTest, ADozenIconsPlacedAndLinkedWithTheMouse)
+{
+    // Without a logger the query makes the Program icon alone, after telling
+    // the user; it is made for the firmware of the logger connected last.
+    Shell().Connection().SetFirmwareVersion(0x03010000);
+    View().OnQueryLoggerConfiguration();
+    ASSERT_EQ(Doc().Icons().size(), 1u);
+    ASSERT_FALSE(Prompts().messageBoxes.empty());
+    EXPECT_EQ(Prompts().messageBoxes.back().text, "Please connect to the logger prior to polling for hardware");
+
+    CCorvaneIcon& clock = Drop(kClockCell, {150, 30});
+    CCorvaneIcon& memory = Drop(kMemoryCell, {660, 60});
+    CCorvaneIcon& constant = Drop(kConstantCell, {110, 200});
+    CCorvaneIcon& math = Drop(kMathCell, {240, 200});
+    CCorvaneIcon& minMax = Drop(kMinMaxCell, {380, 130});
+    CCorvaneIcon& sum = Drop(kSumCell, {380, 270});
+    CCorvaneIcon& tag = Drop(kDataTagCell, {520, 130});
+    CCorvaneIcon& comparator = Drop(kComparatorCell, {240, 400});
+    CCorvaneIcon& inverter = Drop(kNotCell, {380, 400});
+    CCorvaneIcon& gate = Drop(kAndCell, {520, 430});
+    CCorvaneIcon& either = Drop(kOrCell, {620, 430});
+    CCorvaneIcon& delay = Drop(kDelayCell, {720, 430});
+    EXPECT_EQ(Doc().Icons().size(), 13u);
+
+    // Every icon has an id of its own.
+    std::set<std::uint16_t> ids;
+    for (const CCorvaneIcon* icon : Doc().Icons())
+        ids.insert(icon->UniqueId());
+    EXPECT_EQ(ids.size(), Doc().Icons().size());
+    EXPECT_EQ(ids.count(0), 0u);
+
+    Link(constant.Output(0), math.Input(0));
+    Link(math.Output(0), minMax.Input(0));
+    Link(math.Output(0), sum.Input(0));
+    Link(minMax.Output(0), tag.Input(0));
+    Link(math.Output(0), comparator.Input(0));
+    Link(comparator.Output(0), inverter.Input(0));
+    Link(inverter.Output(0), gate.Input(0));
+    Link(comparator.Output(0), gate.Input(1));
+    Link(gate.Output(0), either.Input(0));
+    Link(either.Output(0), delay.Input(0));
+
+    EXPECT_TRUE(Feeds(constant, 0, math));
+    EXPECT_TRUE(Feeds(math, 0, minMax));
+    EXPECT_TRUE(Feeds(math, 0, sum));
+    EXPECT_TRUE(Feeds(minMax, 0, tag));
+    EXPECT_TRUE(Feeds(math, 0, comparator));
+    EXPECT_TRUE(Feeds(comparator, 0, inverter));
+    EXPECT_TRUE(Feeds(inverter, 0, gate));
+    EXPECT_TRUE(Feeds(comparator, 0, gate));
+    EXPECT_TRUE(Feeds(gate, 0, either));
+    EXPECT_TRUE(Feeds(either, 0, delay));
+    EXPECT_TRUE(Doc().IsModified());
+    (void)clock;
+    (void)memory;
+
+    // The check runs over the real classes: the open ends of this net are found.
+    std::vector<std::string> findings;
+    EXPECT_FALSE(Doc().CompileNet(findings, {}, CompileMode::CheckOnly));
+    const auto found = [&findings](std::string_view line) {
+        return std::find(findings.begin(), findings.end(), line) != findings.end();
+    };
+    EXPECT_TRUE(found("'Sum' Icon Data Output is not connected."));
+    EXPECT_TRUE(found("'Delay' Icon Data Output is not connected."));
+    EXPECT_FALSE(found("'Math' Icon Data Output is not connected."));
+
+    const Bitmap picture = View().RenderToBitmap();
+    ASSERT_FALSE(picture.IsNull());
+    EXPECT_TRUE(picture.SavePng(PicturePath("net-window.png")));
+
+    PrintSettings settings;
+    settings.pdfPath = Scratch() / "net.pdf";
+    const PrintResult printed = View().PrintWindow(settings);
+    EXPECT_TRUE(printed.ok) << printed.error;
+    EXPECT_GT(std::filesystem::file_size(settings.pdfPath), 0u);
+}
+
+TEST_F(NetEditorTest, CopiedLinkedIconsPasteWithFreshIdsAndTheirLink)
+{
+    CCorvaneIcon& constant = Drop(kConstantCell, {150, 200});
+    CCorvaneIcon& math = Drop(kMathCell, {320, 200});
+    Link(constant.Output(0), math.Input(0));
+    ASSERT_TRUE(Feeds(constant, 0, math));
+
+    View().Select(&constant, false);
+    View().Select(&math, true);
+    ASSERT_TRUE(View().RouteCommand(view_command::kCopy));
+    ASSERT_TRUE(View().RouteCommand(view_command::kPaste));
+
+    const std::vector<CCorvaneIcon*> icons = Doc().Icons();
+    ASSERT_EQ(icons.size(), 4u);
+    CCorvaneIcon& pastedConstant = *icons[2];
+    CCorvaneIcon& pastedMath = *icons[3];
+    EXPECT_NE(pastedConstant.UniqueId(), constant.UniqueId());
+    EXPECT_NE(pastedMath.UniqueId(), math.UniqueId());
+    EXPECT_TRUE(Feeds(pastedConstant, 0, pastedMath));
+    EXPECT_FALSE(Feeds(constant, 0, pastedMath));
+    EXPECT_EQ(pastedMath.Position().TopLeft(), (math.Position().TopLeft() + Point{20, 20}));
+}
+
+TEST_F(NetEditorTest, ZoomKeysChangeTheScaleWithinTheirLimits)
+{
+    ASSERT_EQ(View().Zoom(), 100);
+    frame_automation::SendKey(View(), 'Z');
+    EXPECT_EQ(View().Zoom(), 90);
+    for (int press = 0; press < 40; ++press)
+        frame_automation::SendKey(View(), 'A');
+    EXPECT_EQ(View().Zoom(), CNetView::kMaxZoom);
+}
+
+TEST_F(NetEditorTest, SecondMemoryIconIsRefusedWithThePalettesMessage)
+{
+    (void)Drop(kMemoryCell, {300, 100});
+    Prompts().messageBoxes.clear();
+    App().SendMessage(View().Handle(), kPaletteDropMessage, kMemoryCell, 0,
+        std::make_unique<PaletteDropPayload>(View().LogicalToClient(Point{500, 100})));
+    EXPECT_EQ(Doc().Icons().size(), 1u);
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "A program net may contain only one\nLog memory icon.");
+}
+
+}  // namespace
+}  // namespace corvane::test
