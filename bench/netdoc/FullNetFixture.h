@@ -3,7 +3,9 @@
 // What the net benchmarks share: an offscreen application with quiet
 // prompts, net document services that reach nothing, and a net that fills
 // the net file's size limit (65532 bytes before the CRC) with a chain of
-// small icons, each feeding the next.
+// small icons, each feeding the next. Each benchmark makes its own and
+// ends it before returning: the application must not outlive the
+// toolkit's own objects, which end when the program exits.
 
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
@@ -11,6 +13,7 @@
 #include "netmodel/CHardwarePoll.h"
 #include "netmodel/RecordTransfer.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"  // completes the Application's clock for its destruction here
 #include "platform/PromptSink.h"
 
 #include <array>
@@ -96,7 +99,8 @@ struct FullNet {
         auto program = std::make_unique<CGlobalIcon>(Rect{20, 20, 52, 52}, poll, 0x03000000u, 0, std::uint8_t{0});
         auto& programIcon = static_cast<CCorvaneIcon&>(net.AddObject(std::move(program)));
         programIcon.Layout();
-        const auto programSize = std::get<std::vector<std::uint8_t>>(programIcon.StoreRecord(TransferMode::Save)).size();
+        const auto programSize
+            = std::get<std::vector<std::uint8_t>>(programIcon.StoreRecord(TransferMode::Save)).size();
         const auto chainSize = std::get<std::vector<std::uint8_t>>(ChainIcon().StoreRecord(TransferMode::Save)).size();
         std::size_t size = 4 + programSize;
         CCorvaneIcon* previous = nullptr;
@@ -121,12 +125,5 @@ struct FullNet {
     std::vector<std::uint8_t> image;  // the net's file image
     std::filesystem::path path;       // where the benchmarks may save it
 };
-
-// The one application and full net of the benchmark program, made on first use.
-inline FullNet& SharedFullNet()
-{
-    static FullNet fullNet;
-    return fullNet;
-}
 
 }  // namespace corvane::bench

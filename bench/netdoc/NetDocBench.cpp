@@ -14,7 +14,7 @@ namespace {
 
 void BM_OpenFullNet(benchmark::State& state)
 {
-    FullNet& f = SharedFullNet();
+    FullNet f;
     for (auto _ : state) {
         CNetDoc opened(f.services, f.factory);
         benchmark::DoNotOptimize(opened.LoadNetImage(f.image, false));
@@ -25,7 +25,7 @@ BENCHMARK(BM_OpenFullNet)->Unit(benchmark::kMillisecond);
 
 void BM_CheckAndCompileFullNet(benchmark::State& state)
 {
-    FullNet& f = SharedFullNet();
+    FullNet f;
     const auto out = f.path.parent_path() / (f.path.stem().string() + ".quv");
     for (auto _ : state) {
         std::vector<std::string> messages;
@@ -37,7 +37,7 @@ BENCHMARK(BM_CheckAndCompileFullNet)->Unit(benchmark::kMillisecond);
 
 void BM_SaveFullNet(benchmark::State& state)
 {
-    FullNet& f = SharedFullNet();
+    FullNet f;
     for (auto _ : state)
         benchmark::DoNotOptimize(f.net.SaveNetFile(true, f.path));
 }

@@ -75,7 +75,6 @@ private:
 // main frame grown until the view's window shows the whole net at 100 %.
 struct NetOnScreen {
     NetOnScreen()
-        : full(SharedFullNet())
     {
         frame.Create("Corvane", kMainMenu);
         auto& docTemplate = frame.AddDocTemplate(std::make_unique<DocTemplate>(
@@ -96,7 +95,7 @@ struct NetOnScreen {
         docTemplate.Frame()->ShowMaximized();
         full.app->ProcessPending();
 
-        // Every chain icon after the first is drawn with its link.
+        // Every chain icon after the first must show its link.
         const std::vector<CCorvaneIcon*> icons = document->Icons();
         iconCount = icons.size();
         linkCount = static_cast<std::size_t>(std::count_if(icons.begin(), icons.end(), [](CCorvaneIcon* icon) {
@@ -116,8 +115,8 @@ struct NetOnScreen {
         }
         const Point corner = view->LogicalToClient(Point{farthest.x + kNetMargin, farthest.y + kNetMargin});
         for (int attempt = 0; attempt < 3 && !ShowsWholeNet(corner); ++attempt) {
-            const Size lack{std::max(0, corner.x - view->ClientSize().width),
-                std::max(0, corner.y - view->ClientSize().height)};
+            const Size lack{
+                std::max(0, corner.x - view->ClientSize().width), std::max(0, corner.y - view->ClientSize().height)};
             const Rect now = frame.WindowRect();
             frame.MoveTo({now.left, now.top, now.right + lack.width, now.bottom + lack.height});
             full.app->ProcessPending();
@@ -132,7 +131,7 @@ struct NetOnScreen {
             && view->ClientSize().height >= corner.y;
     }
 
-    FullNet& full;
+    FullNet full;
     SnappingEnvironment environment;
     IdleViewServices viewServices;
     MdiFrame frame;
@@ -142,17 +141,11 @@ struct NetOnScreen {
     std::size_t linkCount = 0;
 };
 
-NetOnScreen& SharedNetOnScreen()
-{
-    static NetOnScreen netOnScreen;
-    return netOnScreen;
-}
-
 // One full repaint of the view's window, through the view's own paint
 // path (erase, prepare the context, draw into a buffer, copy it out).
 void BM_RedrawFullNet(benchmark::State& state)
 {
-    NetOnScreen& f = SharedNetOnScreen();
+    NetOnScreen f;
     Size drawn;
     for (auto _ : state) {
         Bitmap picture = f.view->RenderToBitmap();

@@ -7,10 +7,12 @@
 #include "app/NetEditorAssembly.h"
 #include "app/ShellMessages.h"
 #include "netdoc/CNetDoc.h"
+#include "netdoc/CNetFrm.h"
 #include "netdoc/CNetView.h"
 #include "netmodel/CConnector.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/CCorvaneView.h"
+#include "netmodel/CIconBar.h"
 #include "netmodel/CInput.h"
 #include "netmodel/COutput.h"
 #include "netmodel/PaletteMessages.h"
@@ -56,6 +58,12 @@ protected:
         ASSERT_TRUE(view_->IsViewActivated());
     }
 
+    CIconBar* Palette() const
+    {
+        auto* frame = dynamic_cast<CNetFrm*>(view_->ParentFrame());
+        return frame != nullptr ? frame->IconBar() : nullptr;
+    }
+
     CNetDoc& Doc() { return *doc_; }
     CNetView& View() { return *view_; }
 
@@ -98,6 +106,21 @@ private:
     CNetDoc* doc_ = nullptr;
     CNetView* view_ = nullptr;
 };
+
+TEST_F(NetEditorTest, ThePaletteShowsWithTheNetWindowAndDropsOnItsView)
+{
+    ASSERT_NE(Palette(), nullptr);
+    EXPECT_TRUE(Palette()->IsShown());
+    EXPECT_EQ(Palette()->TargetView(), &View());
+    // Cells whose icon classes are still to come cannot be dragged.
+    for (const int cell : {11, 12, 40, 47})
+        EXPECT_FALSE(Palette()->IsCellEnabled(cell)) << cell;
+    EXPECT_TRUE(Palette()->IsCellEnabled(kMathCell));
+    ASSERT_TRUE(Shell().MainFrame()->PostMessage(
+        kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::Trending)));
+    App().ProcessPending();
+    EXPECT_FALSE(Palette()->IsShown());
+}
 
 TEST_F(NetEditorTest, ADozenIconsPlacedAndLinkedWithTheMouse)
 {

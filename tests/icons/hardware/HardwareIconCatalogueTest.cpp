@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(LoggerFunctions, HardwareIconRowTest,
         RowCase{"CBattIcon", 17, 401, 401, 274}, RowCase{"CTempBaseIcon", 16, 403, 403, 289},
         RowCase{"CPowerManagementIcon", 6, 10098, 0, 542}, RowCase{"CGpdiIcon", 19, 12005, 402, 273},
         RowCase{"CVHEngIcon", 22, 404, 404, 323}),
-    [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.className); });
+    [](const testing::TestParamInfo<RowCase>& row) { return std::string(row.param.className); });
 
 }  // namespace
 }  // namespace corvane
