@@ -1,5 +1,7 @@
 #pragma once
 
+#include "comms/window/CommWindowLink.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -35,19 +37,6 @@ public:
     virtual ~DisplayControlsBinding() = default;
     virtual void AttachTo(View* view) = 0;
     virtual void DetachAllWindows() = 0;
-};
-
-// What the main frame tells the Communication Window view; the view
-// implements it (the frame finds it on the window's view).
-class CommWindowLink {
-public:
-    virtual ~CommWindowLink() = default;
-    // 1: the logger's net runs; 2: it stopped.
-    virtual void SetRunState(std::uintptr_t state) = 0;
-    virtual void SetCardState(std::uintptr_t state) = 0;
-    virtual void ConnectionLost() = 0;
-    // The window came to the front.
-    virtual void Refresh() = 0;
 };
 
 // A frame that carries an icon palette bar (the net, trending and web

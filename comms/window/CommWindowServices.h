@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace corvane {
+
+class CConnectionDetails;
+class CNetDoc;
+class LoggerTimeZone;
+class SettingsStore;
+class StatusSink;
+class Window;
+
+// What connecting to a logger and the Communication Window need of the
+// program around them: the connection state, the settings, the main
+// window (its title text, status bar and messages), the values the
+// handshake keeps in the application, where the saved connections and
+// the USB devices are found, and the program's net. The shell fills it;
+// tests fake it. It outlives the dialogs and views that use it.
+class CommWindowServices {
+public:
+    virtual ~CommWindowServices() = default;
+
+    virtual CConnectionDetails& Connection() = 0;
+    // LastCommType, IgnoreVersion, CommTrace, SocketTimeout, ShowProduction
+    // live here (the program's settings key).
+    virtual SettingsStore& Settings() = 0;
+    virtual StatusSink& Status() = 0;
+    // The main window, owner of boxes and dialogs; null in some tests.
+    virtual Window* MainWindow() = 0;
+    // The text the main window's title shows after the program's name
+    // ("Logger Name: ... - ID: ..."); empty clears it.
+    virtual void SetTitleText(std::string_view text) = 0;
+    // Posts a message without parameters to the main window (0x8196: the
+    // status progress bar goes).
+    virtual void PostToMainWindow(std::uint32_t messageId) = 0;
+
+    // What the handshake keeps for the rest of the program.
+    virtual void SetNetworkPasswordWarningAccepted(bool accepted) = 0;
+    virtual void SetLoggerInfoText(std::string_view text) = 0;
+    virtual void SetLoggerStateWords(std::uint32_t status, std::uint32_t memoryKb, std::uint32_t memoryUsedKb) = 0;
+    virtual LoggerTimeZone& TimeZone() = 0;
+    // The palette's network cells follow the connected logger.
+    virtual void UpdateNetIconBar() = 0;
+
+    // "dir.bin" in the folder that was the working folder at start-up.
+    virtual std::filesystem::path DirectoryFile() const = 0;
+    // The root under which USB serial devices are looked for ("/sys").
+    virtual std::filesystem::path UsbDeviceRoot() const = 0;
+    // The folder of the serial device nodes ("/dev").
+    virtual std::filesystem::path DeviceFolder() const = 0;
+
+    // The program's net document, or null.
+    virtual CNetDoc* NetDocument() = 0;
+};
+
+}  // namespace corvane
