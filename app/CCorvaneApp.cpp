@@ -455,6 +455,25 @@ bool CCorvaneApp::PostToMainFrame(MessageId id, std::uintptr_t wParam, std::uniq
     return app_.PostMessage(WindowHandle{mainFrameHandle_.load()}, id, wParam, 0, std::move(payload));
 }
 
+void CCorvaneApp::SetLoggerStateWords(std::uint32_t status, std::uint32_t memoryKb, std::uint32_t memoryUsedKb)
+{
+    loggerStatus_ = status;
+    loggerMemoryKb_ = memoryKb;
+    loggerMemoryUsedKb_ = memoryUsedKb;
+}
+
+void CCorvaneApp::SetTitleText(std::string_view text)
+{
+    if (!mainFrame_)
+        return;
+    std::string title(kFrameTitle);
+    if (!text.empty()) {
+        title.append(" - ");
+        title.append(text);
+    }
+    mainFrame_->SetTitle(title);
+}
+
 void CCorvaneApp::SetLoggerInfoText(std::string_view text)
 {
     loggerInfoText_ = std::string(text.substr(0, std::min<std::size_t>(text.size(), 1023)));

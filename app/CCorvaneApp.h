@@ -5,14 +5,15 @@
 #include "app/DiagnosticsLog.h"
 #include "app/ProgramSettings.h"
 #include "app/ShellNeighbours.h"
+#include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
-#include "shell/AdvisorySuppressions.h"
 #include "comms/CommLog.h"
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
 #include "platform/CommandTarget.h"
 #include "platform/SettingsStore.h"
 #include "platform/Window.h"
+#include "shell/AdvisorySuppressions.h"
 
 #include <atomic>
 #include <deque>
@@ -119,6 +120,18 @@ public:
     void SetNetworkPasswordWarningAccepted(bool flag) { passwordWarningAccepted_ = flag; }
     bool GetNetworkPasswordWarningAccepted() const { return passwordWarningAccepted_; }
     void SetLoggerInfoText(std::string_view text);
+    // The connected logger's status word and its internal memory (size and
+    // part in use, in KB), kept from its state block.
+    void SetLoggerStateWords(std::uint32_t status, std::uint32_t memoryKb, std::uint32_t memoryUsedKb);
+    std::uint32_t LoggerStatusWord() const { return loggerStatus_; }
+    std::uint32_t LoggerMemoryKb() const { return loggerMemoryKb_; }
+    std::uint32_t LoggerMemoryUsedKb() const { return loggerMemoryUsedKb_; }
+    // The connected logger's time zone.
+    LoggerTimeZone& TimeZone() { return timeZone_; }
+    // The text the main window's title shows after the program's name; empty clears it.
+    void SetTitleText(std::string_view text);
+    // The folder that was the working folder at start-up.
+    std::filesystem::path StartFolder() const { return WorkingFolder(); }
     const std::string& GetLoggerInfoText() const { return loggerInfoText_; }
 
     std::intptr_t OnMessage(Message& message) override;
@@ -143,6 +156,10 @@ private:
     std::unique_ptr<ValueCache> valueCache_;
     CConnectionDetails connection_;
     AdvisorySuppressions advisories_;
+    LoggerTimeZone timeZone_;
+    std::uint32_t loggerStatus_ = 0;
+    std::uint32_t loggerMemoryKb_ = 0;
+    std::uint32_t loggerMemoryUsedKb_ = 0;
     CCmdLine commandLine_;
     DiagnosticsLog diagnostics_;
     std::array<CRecentFileList, 3> recent_;

@@ -2,6 +2,7 @@
 
 #include "app/CCorvaneApp.h"
 #include "app/CMainFrame.h"
+#include "app/CommWindowAssembly.h"
 #include "app/NetPaletteFrame.h"
 #include "app/ShellMessages.h"
 #include "icons/function/RegisterFunctionIcons.h"
@@ -14,15 +15,18 @@
 #include "icons/reporting/RegisterReportingIcons.h"
 #include "icons/reporting/RegisterReportingPalette.h"
 #include "netdoc/CNetDoc.h"
+#include "netdoc/CNetFrm.h"
 #include "netdoc/CNetView.h"
 #include "netdoc/CQuvNetDlg.h"
 #include "netmodel/CCorvaneView.h"
+#include "netmodel/CIconBar.h"
 #include "platform/AcceleratorTable.h"
 #include "platform/DocTemplate.h"
 #include "platform/KeyCodes.h"
 #include "platform/MenuTemplate.h"
 
 #include <array>
+#include <cstdlib>
 
 namespace corvane {
 namespace {
@@ -109,6 +113,15 @@ std::unique_ptr<DocTemplate> NetEditorAssembly::MakeTemplate()
         [this] { return std::make_unique<CNetView>(environment_, viewServices_); });
 }
 
+void NetEditorAssembly::UpdateIconBar()
+{
+    CMainFrame* frame = app_.MainFrame();
+    DocTemplate* net = frame != nullptr ? frame->FindTemplate(kNetTemplate) : nullptr;
+    auto* netFrame = net != nullptr ? dynamic_cast<CNetFrm*>(net->Frame()) : nullptr;
+    if (netFrame != nullptr && netFrame->IconBar() != nullptr)
+        netFrame->IconBar()->LoadModelImages();
+}
+
 void NetEditorAssembly::ConvertNet(const std::filesystem::path& path)
 {
     CNetDoc* document = Document();
@@ -118,12 +131,35 @@ void NetEditorAssembly::ConvertNet(const std::filesystem::path& path)
     (void)dialog.DoModal();
 }
 
-ShellNeighbours::TemplateMaker MakeNetEditorTemplateMaker()
+CommWindowShellServices::Places ProgramDevicePlaces()
 {
-    auto assembly = std::make_shared<std::unique_ptr<NetEditorAssembly>>();
-    return [assembly](CCorvaneApp& app) {
-        *assembly = std::make_unique<NetEditorAssembly>(app);
-        return (*assembly)->MakeTemplate();
+    CommWindowShellServices::Places places;
+    if (const char* root = std::getenv("CORVANE_USB_ROOT"); root != nullptr && *root != '\0') {
+        places.usbDeviceRoot = std::filesystem::path(root) / "sys";
+        places.deviceFolder = std::filesystem::path(root) / "dev";
+    }
+    return places;
+}
+
+void InstallProgramWindows(ShellNeighbours& neighbours, CommWindowShellServices::Places places)
+{
+    struct Windows {
+        std::unique_ptr<NetEditorAssembly> editor;
+        std::unique_ptr<CommWindowAssembly> comm;
+        NetEditorAssembly& Editor(CCorvaneApp& app)
+        {
+            if (!editor)
+                editor = std::make_unique<NetEditorAssembly>(app);
+            return *editor;
+        }
+    };
+    auto windows = std::make_shared<Windows>();
+    neighbours.net = [windows](CCorvaneApp& app) { return windows->Editor(app).MakeTemplate(); };
+    neighbours.commWindow = [windows, places](CCorvaneApp& app) {
+        NetEditorAssembly& editor = windows->Editor(app);
+        windows->comm = std::make_unique<CommWindowAssembly>(
+            app, editor.Environment(), places, [&editor] { editor.UpdateIconBar(); });
+        return windows->comm->MakeTemplate();
     };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommWindowShellServices.h"
 #include "app/EditorShellEnvironment.h"
 #include "app/NetDocShellServices.h"
 #include "app/NetViewShellServices.h"
@@ -38,6 +39,8 @@ public:
     NetDocShellServices& DocServices() { return docServices_; }
     // The net document of the template, or null while there is none.
     CNetDoc* Document() const;
+    // The palette's network cells follow the logger connected now.
+    void UpdateIconBar();
 
 private:
     void ConvertNet(const std::filesystem::path& path);
@@ -54,8 +57,14 @@ private:
     NetViewShellServices viewServices_;
 };
 
-// The maker of the net window's template for the shell's neighbours; the
-// assembly it makes lives as long as the maker.
-ShellNeighbours::TemplateMaker MakeNetEditorTemplateMaker();
+// Where the Communication Window looks for loggers on USB and serial
+// devices: "/sys" and "/dev", or CORVANE_USB_ROOT's "sys" and "dev"
+// folders when that is set (a simulated logger's USB tree).
+CommWindowShellServices::Places ProgramDevicePlaces();
+
+// Puts the program's own windows in place of the shell's stand-ins: the
+// Communication Window and the net editor, sharing the one set of mouse
+// tools. What they make lives as long as the neighbours.
+void InstallProgramWindows(ShellNeighbours& neighbours, CommWindowShellServices::Places places);
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
-// The corvane program: the shell with the net editor, and stand-ins of the
-// parts that are still to come.
+// The corvane program: the shell with the Communication Window and the net
+// editor, and stand-ins of the parts that are still to come.
 
 #include "app/CCorvaneApp.h"
 #include "app/NetEditorAssembly.h"
@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         options.executable = self;
     }
     corvane::ShellNeighbours neighbours = corvane::MakePlaceholderNeighbours();
-    neighbours.net = corvane::MakeNetEditorTemplateMaker();
+    corvane::InstallProgramWindows(neighbours, corvane::ProgramDevicePlaces());
     corvane::CCorvaneApp corvaneApp(app, std::move(neighbours), options);
     switch (corvaneApp.InitInstance()) {
     case corvane::CCorvaneApp::StartResult::Running:

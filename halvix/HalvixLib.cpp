@@ -146,5 +146,9 @@ int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, st
 {
     return Forward([&](HalvixLibrary& l) { return l.TlTran(window, address, command, data); });
 }
+int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer)
+{
+    return Forward([&](HalvixLibrary& l) { return l.UserAuth(window, buffer); });
+}
 
 }  // namespace corvane

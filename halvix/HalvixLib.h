@@ -71,5 +71,7 @@ int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
 int CxBaseCfg(WindowHandle window);
 int CxTLEnum(WindowHandle window);
 int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+// The login exchange; buffer is the 35-byte stage 0 or stage 1 buffer.
+int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);
 
 }  // namespace corvane

@@ -1,11 +1,13 @@
 #include "halvix/HalvixLibrary.h"
 
+#include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 #include "halvix/internal/LinkOpener.h"
 #include "halvix/internal/LinkSession.h"
 #include "halvix/protocol/Frame.h"
+#include "halvix/protocol/UserAuthLayout.h"
 
 #include <algorithm>
 #include <atomic>
@@ -395,6 +397,20 @@ int HalvixLibrary::TlTran(
     payload.push_back(command);
     payload.insert(payload.end(), data.begin(), data.end());
     return SendRequest(window, kRequestTlTran, payload);
+}
+
+int HalvixLibrary::UserAuth(WindowHandle window, std::span<const std::uint8_t> buffer)
+{
+    if (buffer.size() != kUserAuthBufferSize)
+        return kCxBadArgument;
+    ByteReader reader(buffer);
+    reader.Seek(kUserAuthStageOffset);
+    const std::uint16_t stage = reader.U16LE("stage");
+    if (stage == kUserAuthStageChallenge)
+        return SendRequest(window, kRequestUserAuth, buffer);
+    if (stage == kUserAuthStageResponse)
+        return SendRequest(window, kRequestPassWd, buffer);
+    return kCxBadArgument;
 }
 
 }  // namespace corvane

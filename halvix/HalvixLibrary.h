@@ -102,6 +102,9 @@ public:
     int TLEnum(WindowHandle window);
     // One transaction with the bus module at address: the command, then data.
     int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+    // The login exchange: a kUserAuthBufferSize buffer whose stage word
+    // (0 or 1) chooses the request type (halvix/protocol/UserAuthLayout.h).
+    int UserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);
     int Disco(WindowHandle window);
 
 private:

@@ -4,6 +4,7 @@
 #include "base/ByteWriter.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "loggersim/LoginRequests.h"
 
 #include <algorithm>
 #include <string>
@@ -209,6 +210,8 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestOobS: return Reply(MakeReply(request, U32Data(state.StatusWordNow())));
     case kRequestMsgTimeout: return Reply(MakeReply(request, U32Data(state.messageTimeoutMs)));
     case kRequestPwStatus: return Reply(MakeReply(request, {state.passwordsOn, state.fullAccess}));
+    case kRequestUserAuth: return AnswerLoginChallenge(state, request);
+    case kRequestPassWd: return AnswerLoginResponse(state, request);
     case kRequestRtStreamReq: {
         ByteReader reader(request.payload);
         const std::uint16_t on = reader.U16LE("on");

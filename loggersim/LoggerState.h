@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loggersim/BusModule.h"
+#include "loggersim/LoggerUser.h"
 
 #include <cstdint>
 #include <map>
@@ -50,6 +51,18 @@ struct LoggerState {
     std::uint8_t passwordsOn = 0;
     std::uint8_t fullAccess = 1;
     std::uint32_t messageTimeoutMs = 5000;
+
+    // The users of the password system by name. A fresh logger has "admin"
+    // with password "admin" and every right.
+    std::map<std::string, LoggerUser> users;
+    // The login under way between CxUserAuth's two stages; not kept in the
+    // state file.
+    struct PendingLogin {
+        std::string userName;
+        std::string nonce;
+        std::string clientNonce;
+    };
+    std::optional<PendingLogin> pendingLogin;
 
     // The other configuration items the logger has, by key.
     std::map<std::uint8_t, std::vector<std::uint8_t>> items;

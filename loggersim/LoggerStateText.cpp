@@ -261,6 +261,42 @@ bool ParseModuleLine(LoggerState& state, std::string_view name, std::string_view
     return false;
 }
 
+constexpr std::string_view kUserPrefix = "user.";
+
+// One "user.<name>.<field> = <value>" line, name without the prefix; false
+// for a name that does not fit the login buffers, an unknown field or a bad
+// value. The user's name may itself hold dots: the field follows the last.
+bool ParseUserLine(LoggerState& state, std::string_view name, std::string_view value)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    const std::string_view userName = name.substr(0, dot);
+    if (Cp1252Length(userName) > kMaxLoggerUserName || userName.find('\0') != std::string_view::npos)
+        return false;
+    const std::string_view field = name.substr(dot + 1);
+    LoggerUser& user = state.users[Utf8ToCp1252(userName)];
+    if (field == "password") {
+        if (Cp1252Length(value) > kMaxLoggerPassword || value.find('\0') != std::string_view::npos)
+            return false;
+        user.password = Utf8ToCp1252(value);
+        return true;
+    }
+    if (field == "rights") {
+        const auto rights = ParseWholeInteger<std::uint64_t>(value);
+        if (rights)
+            user.rights = *rights;
+        return rights.has_value();
+    }
+    if (field == "challenge") {
+        if (value != "yes" && value != "no")
+            return false;
+        user.challenge = value == "yes";
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string FormatLoggerState(const LoggerState& state)
@@ -278,6 +314,14 @@ std::string FormatLoggerState(const LoggerState& state)
         text += prefix + "name = " + Cp1252ToUtf8(module.name) + "\n";
         text += prefix + "switches = " + HexNumber(module.switchWord, 4) + "\n";
     }
+    for (const auto& [name, user] : state.users) {
+        const std::string prefix = std::string(kUserPrefix) + Cp1252ToUtf8(name) + ".";
+        char rights[24] = {};
+        std::snprintf(rights, sizeof rights, "0x%016llX", static_cast<unsigned long long>(user.rights));
+        text += prefix + "password = " + Cp1252ToUtf8(user.password) + "\n";
+        text += prefix + "rights = " + rights + "\n";
+        text += prefix + "challenge = " + (user.challenge ? "yes" : "no") + "\n";
+    }
     return text;
 }
 
@@ -288,6 +332,7 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
     state.items.clear();
     state.modules.clear();
     std::set<std::string, std::less<>> seen;
+    bool usersListed = false;
     int lineNumber = 0;
     auto fail = [&](const std::string& why) {
         result.error = "line " + std::to_string(lineNumber) + ": " + why;
@@ -314,6 +359,15 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
                 return fail(std::string(name) + " is not a configuration item");
             if (!bytes || !state.SetItem(*key, *bytes))
                 return fail(std::string(name) + " has a bad value");
+            continue;
+        }
+        if (name.substr(0, kUserPrefix.size()) == kUserPrefix) {
+            // Users listed in the file replace the fresh logger's.
+            if (!usersListed)
+                state.users.clear();
+            usersListed = true;
+            if (!ParseUserLine(state, name.substr(kUserPrefix.size()), value))
+                return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
             continue;
         }
         if (name.substr(0, kModulePrefix.size()) == kModulePrefix) {

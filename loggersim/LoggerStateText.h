@@ -11,7 +11,8 @@ namespace corvane {
 // The state file's text: one "name = value" line per field, then one
 // "item.<key> = <hex>" line per configuration item the logger has, then
 // "module.<address>.<field>" lines (type, firmware, serial, name,
-// switches) per module on the bus.
+// switches) per module on the bus, then "user.<name>.<field>" lines
+// (password, rights, challenge) per user of the password system.
 std::string FormatLoggerState(const LoggerState& state);
 
 struct ParsedLoggerState {
@@ -20,7 +21,8 @@ struct ParsedLoggerState {
 };
 // Fields that are missing keep their fresh values; items and modules that
 // are missing are items and modules the logger does not have (a module's
-// missing fields take the defaults of BusModule).
+// missing fields take the defaults of BusModule). Users listed replace the
+// fresh logger's; without user lines the fresh logger's user stays.
 ParsedLoggerState ParseLoggerState(std::string_view text);
 
 }  // namespace corvane

@@ -167,6 +167,8 @@ bool SimulatedLogger::Start()
     if (folderError || !std::filesystem::is_directory(options_.stateFolder))
         return fail("cannot use the state folder " + options_.stateFolder.string());
     LoadedLoggerState loaded = LoadLoggerState(options_.stateFolder);
+    if (options_.passwordsOn)
+        loaded.state.passwordsOn = *options_.passwordsOn ? 1 : 0;
     const FileError saved = SaveLoggerState(options_.stateFolder, loaded.state);
     {
         std::lock_guard lock(shared_->mutex);

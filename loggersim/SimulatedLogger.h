@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -24,6 +25,9 @@ struct SimulatorOptions {
     std::uint16_t listenPort = 0;  // 0: any free port (see Port())
     bool pty = false;              // offer a serial link on a pseudo-terminal
     std::uint32_t realTimeIntervalMs = 1000;
+    // When given, switches the logger's passwords on or off at start (and
+    // keeps it in the state).
+    std::optional<bool> passwordsOn;
     // Called with the pseudo-terminal's device path whenever one is made: at
     // start (on the thread that starts) and after a dropped serial link (on
     // the simulator's thread).

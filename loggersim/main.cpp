@@ -8,6 +8,7 @@
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/SimFault.h"
 #include "loggersim/SimulatedLogger.h"
+#include "loggersim/UsbDeviceTree.h"
 
 #include <poll.h>
 #include <signal.h>
@@ -32,16 +33,19 @@ using corvane::SimulatorOptions;
 
 constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
-      "                         [--realtime-interval MS] [--fault FAULT]...\n"
+      "                         [--realtime-interval MS] [--passwords on|off] [--fault FAULT]...\n"
       "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
       "                         [--write-card DIR]\n"
       "\n"
       "  --listen HOST:PORT      take network links there (default 127.0.0.1:4660; port 0: any)\n"
       "  --no-listen             take no network links\n"
       "  --pty                   offer a serial link on a pseudo-terminal; prints its path\n"
+      "  --usb-tree DIR          with --pty: show the link as a USB logger under DIR/sys and\n"
+      "                          DIR/dev, for the program's USB discovery\n"
       "  --state DIR             the logger's state folder\n"
       "                          (default $XDG_STATE_HOME/corvane/loggersim)\n"
       "  --realtime-interval MS  time between real-time messages while streaming (1000)\n"
+      "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
       "  --add-session SCANS,... add a logged session to the state folder and end\n"
@@ -213,6 +217,7 @@ int main(int argc, char** argv)
     std::vector<SimFault> faults;
     std::vector<std::string_view> sessionAdditions;
     std::optional<std::filesystem::path> cardFolder;
+    std::optional<std::filesystem::path> usbTree;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -222,6 +227,8 @@ int main(int argc, char** argv)
             return 0;
         } else if (argument == "--pty") {
             options.pty = true;
+        } else if (argument == "--usb-tree" && hasValue) {
+            usbTree = std::string(arguments[++i]);
         } else if (argument == "--no-listen") {
             options.listen = false;
         } else if (argument == "--listen" && hasValue) {
@@ -240,6 +247,13 @@ int main(int argc, char** argv)
                 Complain("--realtime-interval needs milliseconds");
                 return 2;
             }
+        } else if (argument == "--passwords" && hasValue) {
+            const std::string_view value = arguments[++i];
+            if (value != "on" && value != "off") {
+                Complain("--passwords needs on or off");
+                return 2;
+            }
+            options.passwordsOn = value == "on";
         } else if (argument == "--add-session" && hasValue) {
             sessionAdditions.push_back(arguments[++i]);
         } else if (argument == "--write-card" && hasValue) {
@@ -274,7 +288,20 @@ int main(int argc, char** argv)
     signal(SIGPIPE, SIG_IGN);
     const int signalFd = signalfd(-1, &signals, SFD_CLOEXEC);
 
-    options.onPtyPath = [](const std::string& path) { Say("pty " + path); };
+    if (usbTree && !options.pty) {
+        Complain("--usb-tree needs --pty");
+        return 2;
+    }
+    options.onPtyPath = [&usbTree](const std::string& path) {
+        Say("pty " + path);
+        if (!usbTree)
+            return;
+        const corvane::UsbDeviceTree tree{*usbTree, "LOGGERSIM"};
+        if (const std::string error = tree.Write(path); !error.empty())
+            Complain(error);
+        else
+            Say("usb-tree " + usbTree->string());
+    };
     SimulatedLogger logger(options);
     for (SimFault& fault : faults)
         logger.InjectFault(std::move(fault));

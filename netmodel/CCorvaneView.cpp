@@ -305,6 +305,15 @@ void CCorvaneView::OnUpdate(View* /*sender*/, int hint, const std::any& object)
 void CCorvaneView::OnActivateView(bool activate, View* activated, View* deactivated)
 {
     ScrollView::OnActivateView(activate, activated, deactivated);
+    // The tool kind is shared by every view: the picture's control tool
+    // belongs to the view that asked for it, and editing views take the
+    // select tool back when they come to the front.
+    if (activate) {
+        if (usesCtrlTool_)
+            Tools().SetCurrentKind(tool_kind::kControl);
+        else if (Tools().CurrentKind() == tool_kind::kControl)
+            Tools().SetCurrentKind(tool_kind::kSelect);
+    }
     if (activate == activeFlag_)
         return;
     activeFlag_ = activate;
@@ -387,7 +396,11 @@ void CCorvaneView::StartSelectPress(unsigned flags, Point point)
     OnMouseDown({MouseButton::Left, point, flags});
 }
 
-void CCorvaneView::UseCtrlTool() { Tools().SetCurrentKind(tool_kind::kControl); }
+void CCorvaneView::UseCtrlTool()
+{
+    usesCtrlTool_ = true;
+    Tools().SetCurrentKind(tool_kind::kControl);
+}
 
 void CCorvaneView::OnTimer(std::uint32_t id)
 {

@@ -111,7 +111,9 @@ public:
     // returns it, or null when nothing was created.
     CCorvaneIcon* CreatePaletteIcon(int cell, Point docPoint);
 
-    // The control-picture tool drives this view (the Communication Window).
+    // The control-picture tool drives this view (the Communication Window):
+    // it is current now and whenever this view comes to the front, while
+    // the other views take the select tool back when they do.
     void UseCtrlTool();
 
     // Prints the window's picture (as the print command does) to the settings' printer or PDF file.
@@ -187,6 +189,7 @@ private:
     std::vector<CCorvaneObj*> selection_;
     bool snapToGrid_ = false;
     bool activeFlag_ = false;
+    bool usesCtrlTool_ = false;
     Point currentMousePoint_;
 };
 

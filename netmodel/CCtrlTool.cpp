@@ -179,7 +179,10 @@ void CCtrlTool::DoPictureAction(CCorvaneView& view, int sourceId, int targetId, 
 {
     if (view.HasCapture())
         view.ReleaseCapture();
+    // The program's commands when it names them, else the picture view's own.
     PictureActions* actions = view.Environment().GetPictureActions();
+    if (actions == nullptr)
+        actions = dynamic_cast<PictureActions*>(&view);
     if (actions == nullptr)
         return;
     const bool click = targetId == kClick;

@@ -826,6 +826,38 @@ inline constexpr int kIdcVexaFrequencySlider = 1578;
 inline constexpr int kIdcVexaFrequencyValue = 1579;
 inline constexpr int kIdcVexaPeriodValue = 1581;
 
+// User Login.
+inline constexpr int kDialogUserLogin = 484;
+inline constexpr int kIdcLoginUserName = 1179;
+inline constexpr int kIdcLoginPassword = 1443;
+
+// Logger Connection.
+inline constexpr int kDialogConnect = 378;
+inline constexpr int kIdcConnectList = 1262;
+inline constexpr int kIdcConnectAdd = 1257;
+inline constexpr int kIdcConnectEdit = 1256;
+inline constexpr int kIdcConnectDelete = 1258;
+inline constexpr int kIdcConnectNow = 1278;
+inline constexpr int kIdcConnectDisconnect = 1279;
+inline constexpr int kIdcConnectShowAll = 1931;
+
+// Connection Settings (the USB logger list shares the connect list's id).
+inline constexpr int kDialogConnectionSettings = 382;
+inline constexpr int kIdcSettingsName = 1001;
+inline constexpr int kIdcSettingsEthernet = 1285;
+inline constexpr int kIdcSettingsWiFi = 1887;
+inline constexpr int kIdcSettingsCellular = 1888;
+inline constexpr int kIdcSettingsUsb = 1286;
+inline constexpr int kIdcSettingsRs232 = 1287;
+inline constexpr int kIdcSettingsAddress = 1273;
+inline constexpr int kIdcSettingsAddressLabel = 1291;
+inline constexpr int kIdcSettingsIpPort = 1002;
+inline constexpr int kIdcSettingsIpPortLabel = 1292;
+inline constexpr int kIdcSettingsComPort = 1288;
+inline constexpr int kIdcSettingsComPortLabel = 1289;
+inline constexpr int kIdcSettingsUsbList = 1262;
+inline constexpr int kIdcSettingsOk = 1274;
+
 // Cursors (their own numbering: 579 is also a picture).
 inline constexpr int kCursorTrigger = 137;
 inline constexpr int kCursorMove = 154;

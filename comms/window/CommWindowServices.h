@@ -7,8 +7,10 @@
 namespace corvane {
 
 class CConnectionDetails;
+class CardSettings;
 class CNetDoc;
 class LoggerTimeZone;
+class RemovableMediaProbe;
 class SettingsStore;
 class StatusSink;
 class Window;
@@ -41,6 +43,10 @@ public:
     virtual void SetNetworkPasswordWarningAccepted(bool accepted) = 0;
     virtual void SetLoggerInfoText(std::string_view text) = 0;
     virtual void SetLoggerStateWords(std::uint32_t status, std::uint32_t memoryKb, std::uint32_t memoryUsedKb) = 0;
+    // The logger-state word kept above (bit 0x800000: a memory card is in
+    // the logger); the Communication Window reads it and sets its card bit.
+    virtual std::uint32_t LoggerStatusWord() const = 0;
+    virtual void SetLoggerStatusWord(std::uint32_t status) = 0;
     virtual LoggerTimeZone& TimeZone() = 0;
     // The palette's network cells follow the connected logger.
     virtual void UpdateNetIconBar() = 0;
@@ -54,6 +60,11 @@ public:
 
     // The program's net document, or null.
     virtual CNetDoc* NetDocument() = 0;
+
+    // The memory card read in the PC: its settings and the probe that says
+    // whether its mount point is removable and holds a card.
+    virtual const CardSettings& CardSettingsSource() = 0;
+    virtual const RemovableMediaProbe& MediaProbe() = 0;
 };
 
 }  // namespace corvane

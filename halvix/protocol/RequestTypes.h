@@ -17,6 +17,7 @@ constexpr std::uint16_t kRequestTLEnum = 10;
 constexpr std::uint16_t kRequestCfGet = 11;
 constexpr std::uint16_t kRequestCfSet = 12;
 constexpr std::uint16_t kRequestCfEnum = 13;
+constexpr std::uint16_t kRequestUserAuth = 16;  // CxUserAuth's first stage; its second is type 4
 constexpr std::uint16_t kRequestPwStatus = 17;
 constexpr std::uint16_t kRequestReset = 27;
 constexpr std::uint16_t kRequestOobS = 29;

@@ -46,7 +46,7 @@ protected:
     void SetUp() override
     {
         ShellNeighbours neighbours = MakePlaceholderNeighbours();
-        neighbours.net = MakeNetEditorTemplateMaker();
+        InstallProgramWindows(neighbours, {Scratch() / "sys", Scratch() / "dev"});
         Start(std::move(neighbours));
         ASSERT_TRUE(Shell().MainFrame()->PostMessage(
             kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::ProgramDevelopment)));

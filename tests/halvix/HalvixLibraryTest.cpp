@@ -1,6 +1,8 @@
 #include "halvix/HalvixLib.h"
 
 #include "HalvixTestSupport.h"
+#include "halvix/protocol/LoginDigest.h"
+#include "halvix/protocol/UserAuthLayout.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/SimulatedLogger.h"
 #include "tests/platform/ScratchFolder.h"
@@ -331,6 +333,36 @@ TEST_P(HalvixLinkTest, TracingLogsTheTrafficOnlyWhileSwitchedOn)
     EXPECT_EQ(flags, kLogAll);
 }
 
+// A CxUserAuth buffer of the given stage with text at the stage's field.
+std::array<std::uint8_t, kUserAuthBufferSize> UserAuthBuffer(
+    std::uint16_t stage, std::string_view text, std::string_view clientNonce = {})
+{
+    std::array<std::uint8_t, kUserAuthBufferSize> buffer{};
+    buffer[0] = static_cast<std::uint8_t>(stage);
+    std::copy(text.begin(), text.end(), buffer.begin() + kUserAuthUserNameOffset);
+    std::copy(clientNonce.begin(), clientNonce.end(), buffer.begin() + kUserAuthClientNonceOffset);
+    return buffer;
+}
+
+TEST_P(HalvixLinkTest, TheLoginStagesTravelAsTheirReplyTypes)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    const auto first = UserAuthBuffer(kUserAuthStageChallenge, "admin", "89abcdef");
+    auto challenge = Reply([&] { return CxUserAuth(kWindow, first); }, kRequestUserAuth);
+    ASSERT_FALSE(challenge->ErrorFlag());
+    EXPECT_EQ(challenge->U16At(0), 0);
+    const std::string nonce(challenge->TextAt(2));
+    const std::string realm(challenge->TextAt(2 + nonce.size() + 1));
+    EXPECT_EQ(realm, "Simulated Logger");
+
+    const auto second
+        = UserAuthBuffer(kUserAuthStageResponse, LoginDigestResponse("admin", realm, "admin", nonce, "89abcdef"));
+    auto result = Reply([&] { return CxUserAuth(kWindow, second); }, kRequestPassWd);
+    EXPECT_FALSE(result->ErrorFlag());
+    EXPECT_EQ(result->U32At(0), 0xFFFFFFFFu);
+    EXPECT_EQ(result->U32At(4), 0xFFFFFFFFu);
+}
+
 class HalvixSetUpTest : public ::testing::Test {
 protected:
     std::shared_ptr<PostLog> posts_ = std::make_shared<PostLog>();
@@ -400,6 +432,21 @@ TEST_F(HalvixSetUpTest, SetUpArgumentsAreChecked)
     odd.baudRate = 12345;
     EXPECT_EQ(library_.SetSerialSettings(odd), kCxBadArgument);
     EXPECT_EQ(library_.SetSerialSettings(SerialSettings{}), kCxOk);
+}
+
+TEST_F(HalvixSetUpTest, LoginBuffersOfAnotherSizeOrStageAreRefused)
+{
+    const WindowHandle window{3};
+    const auto good = UserAuthBuffer(kUserAuthStageChallenge, "admin", "01234567");
+    EXPECT_EQ(library_.UserAuth(window, good), kCxUninitialized);
+    EXPECT_EQ(library_.Init(), kCxOk);
+    EXPECT_EQ(library_.UserAuth(window, std::span(good).first(kUserAuthBufferSize - 1)), kCxBadArgument);
+    std::vector<std::uint8_t> longer(good.begin(), good.end());
+    longer.push_back(0);
+    EXPECT_EQ(library_.UserAuth(window, longer), kCxBadArgument);
+    EXPECT_EQ(library_.UserAuth(window, UserAuthBuffer(2, "admin")), kCxBadArgument);
+    EXPECT_EQ(library_.UserAuth(window, good), kCxCommError);
+    EXPECT_TRUE(posts_->Snapshot().empty());
 }
 
 TEST_F(HalvixSetUpTest, PortsMapToDevicesAndDefaultToTheSerialPorts)

@@ -109,5 +109,43 @@ TEST(LoggerStateFileTest, MissingFieldsKeepFreshValuesAndCommentsAreSkipped)
     EXPECT_EQ(parsed.state->PresentKeys(), (std::vector<std::uint8_t>{16, 17, 76, 91}));
 }
 
+TEST(LoggerStateFileTest, UsersSurviveSaveAndLoadAndReplaceTheFreshAdmin)
+{
+    ScratchFolder folder;
+    LoggerState state = LoggerState::Fresh();
+    ASSERT_EQ(state.users.count("admin"), 1u);
+    EXPECT_EQ(state.users["admin"].password, "admin");
+    EXPECT_EQ(state.users["admin"].rights, ~std::uint64_t{0});
+    state.users.clear();
+    state.users["op.night"] = LoggerUser{"p\xE4ss", 0x8000000000010000ull, true};  // Windows-1252 a-umlaut
+    state.users["kiosk"] = LoggerUser{"", 0x2000, false};
+    state.pendingLogin = LoggerState::PendingLogin{"kiosk", "00", "11"};
+    ASSERT_FALSE(SaveLoggerState(folder.Path(), state));
+
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_TRUE(loaded.notice.empty()) << loaded.notice;
+    ExpectSameState(loaded.state, state);
+    ASSERT_EQ(loaded.state.users.size(), 2u);
+    EXPECT_EQ(loaded.state.users.at("op.night").password, "p\xE4ss");
+    EXPECT_EQ(loaded.state.users.at("op.night").rights, 0x8000000000010000ull);
+    EXPECT_FALSE(loaded.state.users.at("kiosk").challenge);
+    EXPECT_FALSE(loaded.state.pendingLogin.has_value());
+}
+
+TEST(LoggerStateFileTest, UserLinesThatDoNotFitTheLoginAreRefused)
+{
+    const char* const lines[] = {
+        "user.abcdefghijklmnopqrstuvwx.password = x",  // 24-byte name
+        "user.op.password = abcdefghijklmnopqrst",     // 20-byte password
+        "user.op.rights = 0x1FFFFFFFFFFFFFFFF",
+        "user.op.challenge = maybe",
+        "user.op.colour = red",
+        "user..password = x",
+        "user.password = x",
+    };
+    for (const char* line : lines)
+        EXPECT_FALSE(ParseLoggerState(std::string(line) + "\n").state.has_value()) << line;
+}
+
 }  // namespace
 }  // namespace corvane

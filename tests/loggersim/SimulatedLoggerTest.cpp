@@ -15,6 +15,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <optional>
+
 namespace corvane {
 namespace {
 
@@ -76,10 +78,11 @@ private:
 
 class SimulatedLoggerTest : public ::testing::Test {
 protected:
-    std::unique_ptr<SimulatedLogger> StartLogger()
+    std::unique_ptr<SimulatedLogger> StartLogger(std::optional<bool> passwordsOn = std::nullopt)
     {
         SimulatorOptions options;
         options.stateFolder = folder_.Path();
+        options.passwordsOn = passwordsOn;
         auto logger = std::make_unique<SimulatedLogger>(options);
         EXPECT_TRUE(logger->Start()) << logger->StartError();
         return logger;
@@ -138,6 +141,23 @@ TEST_F(SimulatedLoggerTest, StateChangesAreKeptAcrossARestart)
     auto logger = StartLogger();
     EXPECT_EQ(logger->State().unitId, "WELL-9");
     EXPECT_TRUE(logger->StateNotice().empty());
+}
+
+TEST_F(SimulatedLoggerTest, PasswordsSwitchedAtStartAreReportedAndKept)
+{
+    for (const bool on : {true, false}) {
+        {
+            auto logger = StartLogger(on);
+            WireClient client(logger->Port());
+            client.Send(kRequestPwStatus, 1, {});
+            const auto frames = client.Receive(1);
+            ASSERT_EQ(frames.size(), 1u);
+            EXPECT_EQ(frames[0].payload.at(0), on ? 1 : 0);
+        }
+        EXPECT_EQ(LoadLoggerState(folder_.Path()).state.passwordsOn, on ? 1 : 0);
+        // Without the option the kept setting stays.
+        EXPECT_EQ(StartLogger()->State().passwordsOn, on ? 1 : 0);
+    }
 }
 
 TEST_F(SimulatedLoggerTest, ADamagedStateFileIsReportedAtStart)

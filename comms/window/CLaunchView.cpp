@@ -1,0 +1,554 @@
+#include "comms/window/CLaunchView.h"
+
+#include "base/ByteReader.h"
+#include "base/LoggerTimeZone.h"
+#include "comms/CConnectionDetails.h"
+#include "comms/window/CConnectDialog.h"
+#include "comms/window/CLaunchDoc.h"
+#include "comms/window/CommWindowServices.h"
+#include "halvix/CReplyMessage.h"
+#include "halvix/HalvixLib.h"
+#include "halvix/HalvixMessages.h"
+#include "icons/hardware/CTevlinkNode.h"
+#include "netdoc/CNetDoc.h"
+#include "netmodel/CCorvaneCtrl.h"
+#include "platform/Application.h"
+#include "platform/DialogTemplate.h"
+#include "platform/MdiFrame.h"
+#include "platform/PromptSink.h"
+#include "platform/SettingsStore.h"
+#include "res/ResourceIds.h"
+#include "shell/ErrorBoxes.h"
+#include "shell/StatusHelpers.h"
+#include "shell/Waits.h"
+
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kSettingsKey = "Software\\Tarnwick\\Corvane";
+// Posted to the main window after the connect dialog: the progress bar goes.
+constexpr std::uint32_t kRemoveProgressMessage = 0x8196;
+constexpr std::uint32_t kDisconnectWaitMs = 200;
+constexpr Size kInitialScrollSize{800, 600};
+
+// State block (little-endian):
+//   44 u32 firmware version   48 u32 status word (bit 31: logging enabled)
+//   56 u16 daylight-saving flags   58 i16 time-zone offset in minutes
+//   108 u32 internal memory (KB)   112 u32 memory in use (KB)
+constexpr std::size_t kFirmwareOffset = 44;
+constexpr std::size_t kStatusOffset = 48;
+constexpr std::size_t kDaylightFlagsOffset = 56;
+constexpr std::size_t kZoneOffsetOffset = 58;
+constexpr std::size_t kMemorySizeOffset = 108;
+constexpr std::size_t kMemoryUsedOffset = 112;
+constexpr std::uint32_t kLoggingEnabledBit = 0x80000000;
+
+// Request types the view answers.
+constexpr std::uint16_t kStateRequest = 0;
+constexpr std::uint16_t kLoginRequest = 4;
+constexpr std::uint16_t kRunRequest = 8;
+constexpr std::uint16_t kPasswordSetRequest = 12;
+constexpr std::uint16_t kRunStateRequest = 31;
+constexpr std::uint16_t kNetInitRequest = 35;
+constexpr std::uint16_t kSessionListRequest = 96;
+constexpr std::uint16_t kEraseAllRequest = 102;
+constexpr std::uint16_t kEraseSessionRequest = 103;
+constexpr std::uint16_t kPingRequest = 4064;
+
+// The library version's minor number (bits 16..23) a logger needs; the
+// library's word is taken as 1.2 when it cannot be asked.
+constexpr std::uint32_t kAssumedLibraryVersion = 0x102;
+
+// The picture's items: kind, picture, place, and how the tool treats them.
+struct Item {
+    int kind;
+    int picture;
+    Rect place;
+    bool passive = false;
+    bool draggable = false;
+    bool dropTarget = false;
+    int alternate = 0;
+};
+
+constexpr Rect At(int x, int y, int width, int height) { return Rect::FromPointAndSize({x, y}, {width, height}); }
+
+constexpr Rect kLinkPlace = At(242, 0, 582, 527);
+constexpr Rect kNetworkSymbol = At(371, 248, 65, 73);
+constexpr Rect kUsbSymbol = At(349, 257, 53, 70);
+
+// The link picture and link symbol of each connection kind.
+struct LinkPictures {
+    int picture;
+    Rect place;
+    int symbol;
+    Rect symbolPlace;
+};
+constexpr std::array<LinkPictures, 5> kConnectedLinks = {{
+    {res::kBitmapLinkEthernet, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkWifi, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkCellular, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkUsb, kLinkPlace, res::kBitmapLinkSymbolUsb, kUsbSymbol},
+    {res::kBitmapLinkSerial, kLinkPlace, res::kBitmapLinkSymbolSerial, At(349, 244, 110, 77)},
+}};
+constexpr std::array<LinkPictures, 5> kIdleLinks = {{
+    {res::kBitmapLinkEthernetOff, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkWifiOff, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkCellularOff, kLinkPlace, res::kBitmapLinkSymbolNetwork, kNetworkSymbol},
+    {res::kBitmapLinkUsbOff, kLinkPlace, res::kBitmapLinkSymbolUsb, kUsbSymbol},
+    {res::kBitmapLinkSerialOff, At(0, 0, 1024, 768), res::kBitmapLinkSymbolSerialOff, At(349, 272, 52, 43)},
+}};
+
+using K = CLaunchView::Kind;
+
+// The logger, the PC, the panel and its buttons, in the order they are added.
+const std::array kLoggerAndPc = {
+    Item{K::kLogger, res::kBitmapLogger, At(507, 204, 370, 235), false, false, true},
+    Item{K::kPc, res::kBitmapPc, At(49, 151, 235, 162), false, false, true},
+    Item{K::kBusStrip, res::kBitmapBusStripEnabled, At(674, 197, 330, 119), true, false, false,
+        res::kBitmapBusStripStopped},
+    Item{K::kEnableButton, res::kBitmapEnableButton, At(908, 208, 78, 20), false, false, false,
+        res::kBitmapEnableButtonLit},
+    Item{K::kStopButton, res::kBitmapStopButton, At(908, 239, 78, 20), false, false, false, res::kBitmapStopButtonLit},
+    Item{K::kEraseButton, res::kBitmapEraseButton, At(930, 268, 54, 24)},
+};
+// The logger's items and the PC's, after the bus and the card slot.
+const std::array kLoggerItems = {
+    Item{K::kLoggerNet, res::kBitmapCommProgramNet, At(545, 245, 32, 32), false, true},
+    Item{K::kLoggerData, res::kBitmapMemory, At(545, 280, 32, 32), false, true},
+    Item{K::kLoggerConfiguration, res::kBitmapCommLoggerConfig, At(545, 210, 32, 32), false, true},
+    Item{K::kProbePoints, res::kBitmapProbePoint, At(580, 210, 32, 32), false, true},
+    Item{K::kLoggerStatus, res::kBitmapCommLoggerStatus, At(580, 245, 32, 32), false, true},
+    Item{K::kLoggerClock, res::kBitmapCommDateTime, At(580, 280, 32, 32), false, true},
+    Item{K::kPassword, res::kBitmapPassword, At(516, 166, 34, 35)},
+    Item{K::kLastDownload, res::kBitmapMemory, At(70, 175, 32, 32)},
+    Item{K::kPcClock, res::kBitmapCommDateTime, At(105, 175, 32, 32), false, true},
+    Item{K::kPcNet, res::kBitmapCommProgramNet, At(140, 175, 32, 32), false, true},
+};
+
+// The module bus: head and end once, then per module j (right to left, 62
+// apart, alternately high and low) a segment before each but the last.
+constexpr Rect kBusHead = At(823, 438, 201, 90);
+constexpr Rect kBusEnd = At(990, 528, 34, 161);
+constexpr int kModuleStep = 62;
+constexpr int kModuleRight = 945;
+constexpr int kSegmentRight = 926;
+constexpr int kModuleHighTop = 532;
+constexpr int kModuleLowTop = 589;
+constexpr int kSegmentTop = 636;
+constexpr Size kModuleSize{61, 124};
+
+constexpr Rect kLoggerCardPlace = At(675, 433, 48, 49);
+constexpr Rect kNoLoggerPlace = At(674, 197, 330, 119);
+constexpr Rect kCardMountedPlace = At(242, 387, 160, 70);
+
+struct Tip {
+    int kind;
+    std::string_view text;
+};
+constexpr std::array kTips = {
+    Tip{K::kLoggerNet, "Logger Program Net\nDrag to the PC image to download the Logger Net"},
+    Tip{K::kLoggerData, "Logger Data Memory\nDrag to the PC image to download data"},
+    Tip{K::kLoggerConfiguration, "Logger Configuration/Settings\nLogger Configuration/Settings"},
+    Tip{K::kProbePoints, "Probe Point Values\nProbe Point Values"},
+    Tip{K::kLoggerClock, "Logger Date/Time\nSet Logger Date/Time"},
+    Tip{K::kLoggerStatus, "Logger Status\nDisplay Logger Status"},
+    Tip{K::kPcNet, "Program Net Open in Corvane\nDrag to the logger image to upload the Net in the PC"},
+    Tip{K::kPcClock, "PC Time/Date\nDrag to the Logger image to set the time"},
+    Tip{K::kLastDownload, "Last downloaded file\nDouble-click to launch the last downloaded file"},
+    Tip{K::kEnableButton, "Enable Net Execution\nBegin a new Logging Session"},
+    Tip{K::kStopButton, "Stop Net Execution\nTerminate the current Data Session"},
+    Tip{K::kEraseButton, "Erase Logged Data\nClear All Data From Logger Memory"},
+    Tip{K::kLinkSymbol, "Establish Connection\nEstablish Connection"},
+    Tip{K::kBus, "Tevlink Module\nDouble click to display Tevlink module information"},
+    Tip{K::kCardData, "SD Memory\nDrag to the PC to download SD data"},
+    Tip{K::kCardMounted, "SD Card mounted\nSelect menu item \"SD Card | Scan Card\" to list logging sessions"},
+    Tip{K::kPassword, "Password Management\nDisplay Password Management Options"},
+};
+
+std::uint32_t ReadDword(const SettingsStore& store, std::string_view name)
+{
+    const std::optional<SettingsValue> value = store.GetValue(kSettingsKey, name);
+    const std::uint32_t* number = value ? value->AsDword() : nullptr;
+    return number != nullptr ? *number : 0;
+}
+
+void AddItem(CLaunchDoc& doc, const Item& item)
+{
+    auto object = std::make_unique<CCorvaneCtrl>(
+        false, item.passive, item.draggable, item.dropTarget, item.picture, item.kind, item.place);
+    if (item.alternate != 0) {
+        object->SetAlternateBitmap(item.alternate);
+        // The bus strip shows its stopped picture until the state says otherwise.
+        object->SetUseAlternateBitmap(item.kind == K::kBusStrip);
+    }
+    doc.AddObject(std::move(object));
+}
+
+// The error text of a failed reply: one that starts with "%s: " (any case)
+// stands for the text the reply's data holds from byte 6.
+std::string ReplyErrorText(const CReplyMessage& reply)
+{
+    constexpr std::string_view kPlaceholder = "%s: ";
+    constexpr std::size_t kSubstituteOffset = 6;
+    const std::string& text = reply.ErrorText();
+    bool placeholder = text.size() >= kPlaceholder.size();
+    for (std::size_t i = 0; placeholder && i < kPlaceholder.size(); ++i)
+        placeholder = std::tolower(static_cast<unsigned char>(text[i])) == kPlaceholder[i];
+    return placeholder ? std::string(reply.TextAt(kSubstituteOffset)) : text;
+}
+
+}  // namespace
+
+CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& services)
+    : CCorvaneView(environment), services_(services)
+{
+    const std::uint32_t lastKind = ReadDword(services_.Settings(), "LastCommType");
+    commType_ = lastKind <= static_cast<std::uint32_t>(kRs232) ? static_cast<int>(lastKind) : kEthernet;
+    AddCommand(kLoggerConnectionCommand, [this](int) { ShowConnectDialog(); });
+}
+
+CLaunchView::~CLaunchView()
+{
+    // A query still running must not call back into a view that is gone.
+    closing_ = true;
+    if (CLaunchDoc* doc = GetLaunchDoc(); doc != nullptr && doc->GetHardwarePoll().IsRunning())
+        doc->GetHardwarePoll().Finish(CHardwarePoll::kFailed);
+}
+
+CLaunchDoc* CLaunchView::GetLaunchDoc() const { return dynamic_cast<CLaunchDoc*>(GetDocument()); }
+
+std::string CLaunchView::TipText(int kind)
+{
+    for (const Tip& tip : kTips) {
+        if (tip.kind == kind)
+            return std::string(tip.text);
+    }
+    return {};
+}
+
+void CLaunchView::RebuildHardwarePicture()
+{
+    CLaunchDoc* doc = GetLaunchDoc();
+    if (doc == nullptr)
+        return;
+    doc->DeleteAllObjects();
+    AddItem(*doc, {K::kLogger, res::kBitmapCommBackground, At(0, 0, 1024, 768), true});
+    const bool knownLink = commType_ >= 0 && commType_ <= kRs232;
+    const auto& links = connected_ ? kConnectedLinks : kIdleLinks;
+    if (knownLink) {
+        const LinkPictures& link = links[static_cast<std::size_t>(commType_)];
+        AddItem(*doc, {K::kPc, link.picture, link.place, connected_});
+        AddItem(*doc, {K::kLinkSymbol, link.symbol, link.symbolPlace});
+    }
+    if (connected_) {
+        for (const Item& item : kLoggerAndPc)
+            AddItem(*doc, item);
+        std::vector<std::span<const std::uint8_t, CHardwarePoll::kModuleRecordSize>> modules;
+        const CHardwarePoll& poll = doc->GetHardwarePoll();
+        for (int slot = 0; slot < CHardwarePoll::kSlotCount; ++slot) {
+            if ((poll.GetModuleMask() & (1u << slot)) == 0)
+                continue;
+            if (modules.empty()) {
+                AddItem(*doc, {K::kBus, res::kBitmapBusHead, kBusHead});
+                AddItem(*doc, {K::kBus, res::kBitmapBusEnd, kBusEnd});
+            }
+            modules.push_back(poll.GetModuleRecord(slot));
+        }
+        for (std::size_t j = 0; j < modules.size(); ++j) {
+            const int step = kModuleStep * static_cast<int>(j);
+            const bool odd = j % 2 == 1;
+            if (j + 1 < modules.size()) {
+                AddItem(*doc,
+                    {K::kBus, odd ? res::kBitmapBusSegmentOdd : res::kBitmapBusSegmentEven,
+                        At(kSegmentRight - step, kSegmentTop, odd ? 62 : 60, 121)});
+            }
+            const std::uint8_t type = modules[j][CTevlinkNode::kModuleTypeOffset];
+            const Rect place
+                = Rect::FromPointAndSize({kModuleRight - step, odd ? kModuleLowTop : kModuleHighTop}, kModuleSize);
+            doc->AddObject(std::make_unique<CTevlinkNode>(
+                CTevlinkNode::PictureForModuleType(type), CTevlinkNode::kCtrlId, place, modules[j]));
+        }
+        const bool cardInLogger = (services_.LoggerStatusWord() & kCardInstalledBit) != 0;
+        AddItem(*doc,
+            {K::kLoggerCard, cardInLogger ? res::kBitmapLoggerCardPresent : res::kBitmapLoggerCardEmpty,
+                kLoggerCardPlace});
+        for (const Item& item : kLoggerItems)
+            AddItem(*doc, item);
+    } else {
+        AddItem(*doc, {K::kPc, res::kBitmapNoLogger, kNoLoggerPlace});
+    }
+    CFlashCardManager& cards = doc->CardManager();
+    cards.ReadDriveSetting();
+    if (cards.IsCardPresent())
+        AddItem(*doc, {K::kCardMounted, res::kBitmapPcCardMounted, kCardMountedPlace, true});
+    doc->SetModified(false);
+    RegisterTips();
+    UpdatePictureStates();
+}
+
+void CLaunchView::RegisterTips()
+{
+    ClearToolTips();
+    const CLaunchDoc* doc = GetLaunchDoc();
+    for (int index = 0; index < doc->GetObjectCount(); ++index) {
+        const auto* item = dynamic_cast<const CCorvaneCtrl*>(doc->GetObjectAt(index));
+        if (item != nullptr && !TipText(item->GetCtrlId()).empty())
+            AddToolTip(index + 1, item->HomeRect());
+    }
+}
+
+std::string CLaunchView::OnToolTipText(int toolId)
+{
+    const CLaunchDoc* doc = GetLaunchDoc();
+    const auto* item = doc != nullptr ? dynamic_cast<const CCorvaneCtrl*>(doc->GetObjectAt(toolId - 1)) : nullptr;
+    return item != nullptr ? TipText(item->GetCtrlId()) : std::string();
+}
+
+void CLaunchView::UpdatePictureStates()
+{
+    CLaunchDoc* doc = GetLaunchDoc();
+    if (doc == nullptr || doc->GetObjectCount() == 0)
+        return;
+    const bool enabled = services_.Connection().IsLoggerEnabled();
+    for (const auto& object : doc->GetObjects()) {
+        auto* item = dynamic_cast<CCorvaneCtrl*>(object.get());
+        if (item == nullptr)
+            continue;
+        if (item->GetCtrlId() == K::kEnableButton)
+            item->SetUseAlternateBitmap(enabled);
+        else if (item->GetCtrlId() == K::kStopButton || item->GetCtrlId() == K::kBusStrip)
+            item->SetUseAlternateBitmap(!enabled);
+    }
+    Invalidate();
+}
+
+void CLaunchView::SetLoggerRunState(bool enabled)
+{
+    runState_ = enabled ? kRunEnabled : kRunStopped;
+    SetStatusMessage(services_.Status(), enabled ? "Logger Enabled" : "Logger Stopped");
+    UpdatePictureStates();
+}
+
+void CLaunchView::SetCardInstalled(bool present)
+{
+    const std::uint32_t status = services_.LoggerStatusWord();
+    services_.SetLoggerStatusWord(present ? status | kCardInstalledBit : status & ~kCardInstalledBit);
+    RebuildHardwarePicture();
+}
+
+void CLaunchView::SetCommType(int kind) { commType_ = kind; }
+
+void CLaunchView::CheckCommLibVersion(std::span<const std::uint8_t> stateBlock)
+{
+    ByteReader reader(stateBlock);
+    reader.Seek(kFirmwareOffset, "firmware version");
+    const std::uint32_t firmware = reader.U32LE("firmware version");
+    const std::uint32_t status = reader.U32LE("status word");
+    CConnectionDetails& connection = services_.Connection();
+    connected_ = true;
+    connection.SetConnected(true);
+    connection.SetFirmwareVersion(firmware);
+
+    std::uint32_t library = kAssumedLibraryVersion;
+    if (CxGetCommLibVersion(library) != kCxOk)
+        library = kAssumedLibraryVersion;
+    const std::uint32_t needed = connection.GetFirmwareVersion();
+    if (((needed >> 16) & 0xFF) > ((library >> 16) & 0xFF)) {
+        char text[64];
+        std::snprintf(text, sizeof text, "HalvixLib.dll needs to be updated to at least %u.%u",
+            static_cast<unsigned>(needed >> 24), static_cast<unsigned>((needed >> 16) & 0xFF));
+        ShowBox(text, "Interface Version", true);
+    }
+    connection.SetLoggerEnabled((status & kLoggingEnabledBit) != 0);
+
+    SetStatusMessage(services_.Status(), "Reading Hardware Configuration...");
+    if (CLaunchDoc* doc = GetLaunchDoc())
+        doc->GetHardwarePoll().Start(*this);
+}
+
+void CLaunchView::OnHardwarePollDone()
+{
+    if (closing_)
+        return;
+    RebuildHardwarePicture();
+    if (CLaunchDoc* doc = GetLaunchDoc())
+        doc->UpdateAllViews(nullptr);
+    ShowProgress(services_.Status(), 0);
+    SetProgressRange(services_.Status(), 100);
+    RunProgressAnimation(services_.Status(), false);
+    if (connectDialog_ != nullptr)
+        connectDialog_->EndDialog(kIdOk);
+}
+
+void CLaunchView::Reconnect(int send)
+{
+    connected_ = false;
+    RebuildHardwarePicture();
+    CConnectionDetails& connection = services_.Connection();
+    connection.SetConnected(false);
+    connection.SetConnectionName("");
+    if (send != 0) {
+        CxDisco(Handle());
+        WaitMilliseconds(kDisconnectWaitMs);
+        CxLoggerConnect(0);
+    }
+}
+
+void CLaunchView::SetRunState(std::uintptr_t state) { SetLoggerRunState(state != 0); }
+
+void CLaunchView::SetCardState(std::uintptr_t state) { SetCardInstalled(state != 0); }
+
+void CLaunchView::ConnectionLost() { Reconnect(1); }
+
+void CLaunchView::Refresh() { Invalidate(); }
+
+void CLaunchView::ShowConnectDialog()
+{
+    runState_ = kRunUnknown;
+    {
+        CConnectDialog dialog(services_, this, connected_, nullptr);
+        connectDialog_ = &dialog;
+        dialog.DoModal();
+        connectDialog_ = nullptr;
+    }
+    services_.PostToMainWindow(kRemoveProgressMessage);
+}
+
+bool CLaunchView::NetHasObjects() const
+{
+    const CNetDoc* net = services_.NetDocument();
+    return net != nullptr && net->GetObjectCount() > 0;
+}
+
+void CLaunchView::PostMainCommand(int commandId)
+{
+    if (auto* frame = dynamic_cast<MdiFrame*>(services_.MainWindow()))
+        frame->RouteCommand(commandId);
+}
+
+void CLaunchView::OnInitialUpdate()
+{
+    CCorvaneView::OnInitialUpdate();
+    SetScrollSizes(kInitialScrollSize);
+    UseCtrlTool();
+    RebuildHardwarePicture();
+    CxSetLoggingFlags(ReadDword(services_.Settings(), "CommTrace") != 0 ? -1 : 0);
+}
+
+void CLaunchView::OnActivateView(bool activate, View* activated, View* deactivated)
+{
+    UseCtrlTool();
+    CCorvaneView::OnActivateView(activate, activated, deactivated);
+}
+
+void CLaunchView::OnSize(Size clientSize)
+{
+    CCorvaneView::OnSize(clientSize);
+    // The picture never scrolls.
+    SetScrollSizes(clientSize);
+}
+
+std::intptr_t CLaunchView::OnMessage(Message& message)
+{
+    if (message.id == kReplyMessage) {
+        if (auto reply = message.TakePayload<CReplyMessage>(); reply != nullptr && reply->HasData())
+            OnCommReply(*reply);
+        return 0;
+    }
+    if (message.id == kTimeoutMessage) {
+        OnCommTimeout(static_cast<std::uint16_t>(message.wParam));
+        return 0;
+    }
+    return CCorvaneView::OnMessage(message);
+}
+
+void CLaunchView::OnCommReply(const CReplyMessage& reply)
+{
+    const bool failed = reply.ErrorFlag();
+    switch (reply.RequestType()) {
+    case kStateRequest:
+        if (failed)
+            ShowCommError(Handle(), reply.Code(), ReplyErrorText(reply));
+        else
+            OnStateReply(reply);
+        break;
+    case kLoginRequest:
+        if (failed)
+            ShowCommError(Handle(), reply.Code(), ReplyErrorText(reply));
+        break;
+    case kNetInitRequest:
+        if (failed) {
+            char head[48];
+            std::snprintf(
+                head, sizeof head, "Error (0x%04X) while Initializing Net.\n\n", static_cast<unsigned>(reply.Code()));
+            ShowBox(head + ReplyErrorText(reply), "Net Initialization Failed");
+            SetStatusProgress(services_.Status(), "Logger not enabled", false);
+        }
+        break;
+    case kPingRequest:
+        if (failed)
+            ShowBox("Error while processing ping request.", "Unable to process ping request");
+        break;
+    default: break;
+    }
+}
+
+void CLaunchView::OnStateReply(const CReplyMessage& reply)
+{
+    if (reply.DataLength() < kStateBlockSize)
+        return;
+    ByteReader reader(reply.Data());
+    reader.Seek(kStatusOffset, "status word");
+    const std::uint32_t status = reader.U32LE("status word");
+    reader.Seek(kDaylightFlagsOffset, "daylight-saving flags");
+    const std::uint16_t daylight = reader.U16LE("daylight-saving flags");
+    const std::uint16_t zone = reader.U16LE("time-zone offset");
+    reader.Seek(kMemorySizeOffset, "memory size");
+    const std::uint32_t memoryKb = reader.U32LE("memory size");
+    reader.Seek(kMemoryUsedOffset, "memory in use");
+    const std::uint32_t memoryUsedKb = reader.U32LE("memory in use");
+    services_.TimeZone().SetLoggerTimeZone(ZoneOffsetFromField(zone), daylight);
+    services_.SetLoggerStateWords(status, memoryKb, memoryUsedKb);
+    const bool enabled = (status & kLoggingEnabledBit) != 0;
+    runState_ = enabled ? kRunEnabled : kRunStopped;
+    services_.Connection().SetLoggerEnabled(enabled);
+}
+
+void CLaunchView::OnCommTimeout(std::uint16_t requestType)
+{
+    switch (requestType) {
+    case kLoginRequest: ShowBox("Unable to complete login request", "Communication error", true); break;
+    case kRunRequest:
+    case kNetInitRequest: SetStatusProgress(services_.Status(), "Timeout: Logger not enabled", false); break;
+    case kPasswordSetRequest: ShowBox("A timeout was encountered while enabling passwords", "Enable Passwords"); break;
+    case kRunStateRequest: break;
+    case kSessionListRequest: ShowBox("Unable to complete data download", "Communication error", true); break;
+    case kEraseAllRequest:
+    case kEraseSessionRequest: ShowBox("Unable to complete requested command", "Communication error", true); break;
+    default:
+        SetStatusProgress(services_.Status(), "Timeout", false);
+        ShowBox("*** Timeout ***\n\nMessageType : " + std::to_string(requestType), "Communication Timeout", true);
+        break;
+    }
+    ShowProgress(services_.Status(), 0);
+    runState_ = kRunUnknown;
+}
+
+void CLaunchView::ShowBox(std::string text, std::string caption, bool stopIcon)
+{
+    MessageBoxRequest request;
+    request.owner = Handle();
+    request.text = std::move(text);
+    request.caption = std::move(caption);
+    request.icon = stopIcon ? MessageBoxIcon::Error : MessageBoxIcon::None;
+    (void)Application::Instance().Prompts().ShowMessageBox(request);
+}
+
+}  // namespace corvane

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "comms/window/CommWindowHooks.h"
+#include "comms/window/CommWindowLink.h"
+#include "netmodel/CCorvaneView.h"
+#include "netmodel/HardwarePollOwner.h"
+#include "netmodel/PictureActions.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace corvane {
+
+class CConnectDialog;
+class CLaunchDoc;
+class CReplyMessage;
+class CommWindowServices;
+
+// The Communication Window's view: a fixed 1024 x 768 picture of the PC,
+// the link, the logger with its memory card, front-panel buttons and
+// module bus, and a card in the PC's reader, rebuilt from scratch whenever
+// the connection, the run state, the card or the bus changes. The control
+// picture tool turns double-clicks and drops on the picture into the
+// commands of PictureActions. The view is also the reply window of its
+// own logger requests, the connect dialog's hooks (it marks the connection
+// and starts the hardware query) and the main frame's link.
+class CLaunchView final : public CCorvaneView,
+                          public CommWindowHooks,
+                          public CommWindowLink,
+                          public PictureActions,
+                          public HardwarePollOwner {
+public:
+    // The picture's object kinds (each object's control id).
+    enum Kind : int {
+        kLoggerCard = 0,
+        kLogger = 1,  // also the background
+        kLoggerNet = 2,
+        kLoggerData = 3,
+        kLoggerConfiguration = 4,
+        kProbePoints = 5,
+        kLoggerClock = 6,
+        kLoggerStatus = 7,
+        kPc = 9,  // also the link pictures
+        kPcNet = 10,
+        kPcClock = 12,
+        kLastDownload = 13,
+        kEnableButton = 14,
+        kStopButton = 15,
+        kEraseButton = 16,
+        kBusStrip = 17,
+        kLinkSymbol = 18,
+        kBus = 19,  // bus head, segments and modules
+        kCardData = 21,
+        kCardMounted = 23,
+        kPassword = 24,
+    };
+    // Connection kinds, as "LastCommType" stores them.
+    static constexpr int kEthernet = 0;
+    static constexpr int kRs232 = 4;
+    // Run states.
+    static constexpr int kRunUnknown = 0;
+    static constexpr int kRunEnabled = 1;
+    static constexpr int kRunStopped = 2;
+    // Bit of the logger-state word: a memory card is in the logger.
+    static constexpr std::uint32_t kCardInstalledBit = 0x800000;
+    // The state block must hold this much for the view to read it.
+    static constexpr std::size_t kStateBlockSize = 136;
+    static constexpr Size kPictureSize{1024, 768};
+    // The "Logger Connection" command (menu and toolbar).
+    static constexpr int kLoggerConnectionCommand = 40016;
+
+    CLaunchView(EditorEnvironment& environment, CommWindowServices& services);
+    ~CLaunchView() override;
+
+    CLaunchDoc* GetLaunchDoc() const;
+
+    // The picture from the connection, the run state, the cards and the
+    // last hardware query; clears the document's modified flag.
+    void RebuildHardwarePicture();
+    // Enable button, Stop button and bus strip follow the logger's run state.
+    void UpdatePictureStates();
+    void SetLoggerRunState(bool enabled);
+    // Sets or clears the card bit of the logger-state word and rebuilds.
+    void SetCardInstalled(bool present);
+    int GetCommType() const { return commType_; }
+    bool IsConnected() const { return connected_; }
+    int RunState() const { return runState_; }
+    // The connect dialog while ShowConnectDialog runs it, else null.
+    CConnectDialog* OpenConnectDialog() const { return connectDialog_; }
+    // The tip of a kind ("title\ntext"); empty for kinds without one.
+    static std::string TipText(int kind);
+
+    // CommWindowHooks.
+    void SetCommType(int kind) override;
+    void CheckCommLibVersion(std::span<const std::uint8_t> stateBlock) override;
+    void Reconnect(int send) override;
+
+    // CommWindowLink.
+    void SetRunState(std::uintptr_t state) override;
+    void SetCardState(std::uintptr_t state) override;
+    void ConnectionLost() override;
+    void Refresh() override;
+
+    // PictureActions. The commands whose dialogs are not part of the
+    // program yet do nothing.
+    void OnDownloadNet() override {}
+    void OnDownloadData() override {}
+    void ShowLoggerConfiguration() override {}
+    void OnViewProbePoints() override {}
+    void OnSetLoggerTime() override {}
+    void OnViewLoggerStatus() override {}
+    void OnUploadNet() override {}
+    void OnEnableLogging() override {}
+    void OnStopLogging() override {}
+    void OnClearMemory() override {}
+    void ShowConnectDialog() override;
+    void OnScanCard() override {}
+    void OnDownloadCardData() override {}
+    void IgnorePictureAction() override {}
+    bool NetHasObjects() const override;
+    void PostMainCommand(int commandId) override;
+    void PostViewCommand(int /*commandId*/) override {}
+    void OpenLastDownloadFile() override {}
+
+    // HardwarePollOwner: the query's end rebuilds the picture and closes
+    // an open connect dialog.
+    void OnHardwarePollDone() override;
+
+    // View.
+    void OnInitialUpdate() override;
+    void OnActivateView(bool activate, View* activated, View* deactivated) override;
+    std::intptr_t OnMessage(Message& message) override;
+
+protected:
+    void OnSize(Size clientSize) override;
+    std::string OnToolTipText(int toolId) override;
+
+private:
+    void OnCommReply(const CReplyMessage& reply);
+    void OnCommTimeout(std::uint16_t requestType);
+    void OnStateReply(const CReplyMessage& reply);
+    void ShowBox(std::string text, std::string caption, bool stopIcon = false);
+    // Tips for the objects of the picture just built.
+    void RegisterTips();
+
+    CommWindowServices& services_;
+    bool connected_ = false;
+    int commType_ = kEthernet;
+    int runState_ = kRunUnknown;
+    CConnectDialog* connectDialog_ = nullptr;
+    bool closing_ = false;
+};
+
+}  // namespace corvane

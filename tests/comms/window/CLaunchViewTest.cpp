@@ -1,0 +1,419 @@
+#include "EditorTestSupport.h"
+#include "LaunchTestServices.h"
+
+#include "comms/window/CConnectDialog.h"
+#include "comms/window/CLaunchDoc.h"
+#include "comms/window/CLaunchView.h"
+#include "halvix/CReplyMessage.h"
+#include "halvix/HalvixLib.h"
+#include "halvix/HalvixLibrary.h"
+#include "halvix/HalvixMessages.h"
+#include "halvix/MessagePoster.h"
+#include "icons/hardware/CTevlinkNode.h"
+#include "netmodel/CCorvaneCtrl.h"
+#include "netmodel/PictureActions.h"
+#include "res/Pictures.h"
+#include "res/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+namespace {
+
+using K = CLaunchView::Kind;
+
+// Notes the commands that reach it.
+class RecordingActions final : public PictureActions {
+public:
+    std::vector<std::string> calls;
+
+    void OnDownloadNet() override { calls.emplace_back("DownloadNet"); }
+    void OnDownloadData() override { calls.emplace_back("DownloadData"); }
+    void ShowLoggerConfiguration() override { calls.emplace_back("LoggerConfiguration"); }
+    void OnViewProbePoints() override { calls.emplace_back("ProbePoints"); }
+    void OnSetLoggerTime() override { calls.emplace_back("SetLoggerTime"); }
+    void OnViewLoggerStatus() override { calls.emplace_back("LoggerStatus"); }
+    void OnUploadNet() override { calls.emplace_back("UploadNet"); }
+    void OnEnableLogging() override { calls.emplace_back("EnableLogging"); }
+    void OnStopLogging() override { calls.emplace_back("StopLogging"); }
+    void OnClearMemory() override { calls.emplace_back("ClearMemory"); }
+    void ShowConnectDialog() override { calls.emplace_back("ConnectDialog"); }
+    void OnScanCard() override { calls.emplace_back("ScanCard"); }
+    void OnDownloadCardData() override { calls.emplace_back("DownloadCardData"); }
+    void IgnorePictureAction() override { calls.emplace_back("Ignore"); }
+    bool NetHasObjects() const override { return true; }
+    void PostMainCommand(int) override { calls.emplace_back("Main"); }
+    void PostViewCommand(int) override { calls.emplace_back("View"); }
+    void OpenLastDownloadFile() override { calls.emplace_back("OpenLastDownload"); }
+};
+
+// One object of the picture as the test compares it.
+struct Shown {
+    int kind;
+    int picture;
+    Rect place;
+    bool operator==(const Shown&) const = default;
+};
+
+std::vector<std::uint8_t> StateBlock(std::uint32_t firmware, std::uint32_t status)
+{
+    std::vector<std::uint8_t> block(CLaunchView::kStateBlockSize);
+    for (std::size_t i = 0; i < 4; ++i) {
+        block[44 + i] = static_cast<std::uint8_t>(firmware >> (8 * i));
+        block[48 + i] = static_cast<std::uint8_t>(status >> (8 * i));
+    }
+    return block;
+}
+
+CHardwarePoll::ModuleRecord ModuleOfType(std::uint8_t type)
+{
+    CHardwarePoll::ModuleRecord record{};
+    record[1] = 1;
+    record[CTevlinkNode::kModuleTypeOffset] = type;
+    return record;
+}
+
+class LaunchView : public EditorTest {
+protected:
+    // This library's version word is 1.1.
+    static constexpr std::uint32_t kMatchingFirmware = 0x01010000;
+
+    LaunchView()
+    {
+        res::RegisterPictures(App().Bitmaps());
+        frame_.MoveTo({0, 0, 1300, 1000});
+        SetSetting("LastCommType", 4);
+        SetSetting("CommTrace", 5);
+        makeDocument = [this] { return std::make_unique<CLaunchDoc>(services); };
+        makeView
+            = [this](EditorEnvironment& environment) { return std::make_unique<CLaunchView>(environment, services); };
+    }
+
+    void SetSetting(std::string_view name, std::uint32_t value)
+    {
+        constexpr std::string_view kKey = "Software\\Tarnwick\\Corvane";
+        ASSERT_FALSE(services.settings.CreateKey(kKey));
+        ASSERT_FALSE(services.settings.SetValue(kKey, name, SettingsValue::Dword(value)));
+    }
+
+    CLaunchView& Launch() { return static_cast<CLaunchView&>(View()); }
+
+    std::vector<Shown> Picture()
+    {
+        std::vector<Shown> shown;
+        for (const auto& object : Doc().GetObjects()) {
+            const auto& item = dynamic_cast<const CCorvaneCtrl&>(*object);
+            shown.push_back({item.GetCtrlId(), item.DrawnBitmapId(), item.Position()});
+        }
+        return shown;
+    }
+    const CCorvaneCtrl* Find(int kind, int picture)
+    {
+        for (const auto& object : Doc().GetObjects()) {
+            const auto* item = dynamic_cast<const CCorvaneCtrl*>(object.get());
+            if (item->GetCtrlId() == kind && item->BitmapId() == picture)
+                return item;
+        }
+        return nullptr;
+    }
+
+    // Connects with a logger of two modules (bus slots 2 and 9: analog and
+    // digital) and a memory card; the hardware query ends at once, as the
+    // library has no link.
+    void ConnectWithModules(std::uint32_t firmware = kMatchingFirmware)
+    {
+        CHardwarePoll& poll = Doc().GetHardwarePoll();
+        poll.SetModuleMask((1u << 2) | (1u << 9));
+        poll.SetModuleRecord(2, ModuleOfType(0));
+        poll.SetModuleRecord(9, ModuleOfType(1));
+        services.statusWord = CLaunchView::kCardInstalledBit;
+        Launch().SetCommType(0);
+        Launch().CheckCommLibVersion(StateBlock(firmware, 0));
+        App().ProcessPending();
+    }
+
+    bool SavePicture(const std::string& name)
+    {
+        const Bitmap picture = View().RenderToBitmap();
+        return picture.SavePng(PicturePath(name));
+    }
+
+    LaunchTestServices services;
+    HalvixLibrary library_{MakeApplicationPoster(App())};
+    HalvixInstallation installation_{library_};
+};
+
+TEST_F(LaunchView, NotConnectedPictureShowsTheLastLinkAndTracesWhenAsked)
+{
+    constexpr Rect kWhole{0, 0, 1024, 768};
+    const std::vector<Shown> expected = {
+        {K::kLogger, res::kBitmapCommBackground, kWhole},
+        {K::kPc, res::kBitmapLinkSerialOff, kWhole},
+        {K::kLinkSymbol, res::kBitmapLinkSymbolSerialOff, Rect::FromPointAndSize({349, 272}, {52, 43})},
+        {K::kPc, res::kBitmapNoLogger, Rect::FromPointAndSize({674, 197}, {330, 119})},
+    };
+    EXPECT_EQ(Picture(), expected);
+    EXPECT_EQ(Launch().GetCommType(), CLaunchView::kRs232);
+    EXPECT_EQ(Environment().tools.CurrentKind(), tool_kind::kControl);
+    std::int32_t flags = 0;
+    ASSERT_EQ(CxGetLoggingFlags(flags), kCxOk);
+    EXPECT_EQ(flags, -1);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_TRUE(SavePicture("comm-window-not-connected.png"));
+}
+
+TEST_F(LaunchView, EachLinkKindHasItsPicturesAndAStoredKindBeyondTheListReadsAsEthernet)
+{
+    struct Case {
+        int kind;
+        int link;
+        int symbol;
+        Point symbolAt;
+    };
+    const Case cases[] = {
+        {0, res::kBitmapLinkEthernetOff, res::kBitmapLinkSymbolNetwork, {371, 248}},
+        {1, res::kBitmapLinkWifiOff, res::kBitmapLinkSymbolNetwork, {371, 248}},
+        {2, res::kBitmapLinkCellularOff, res::kBitmapLinkSymbolNetwork, {371, 248}},
+        {3, res::kBitmapLinkUsbOff, res::kBitmapLinkSymbolUsb, {349, 257}},
+    };
+    for (const Case& c : cases) {
+        Launch().SetCommType(c.kind);
+        Launch().RebuildHardwarePicture();
+        const std::vector<Shown> shown = Picture();
+        ASSERT_EQ(shown.size(), 4u) << c.kind;
+        EXPECT_EQ(shown[1], (Shown{K::kPc, c.link, Rect::FromPointAndSize({242, 0}, {582, 527})})) << c.kind;
+        EXPECT_EQ(shown[2].picture, c.symbol) << c.kind;
+        EXPECT_EQ(shown[2].place.TopLeft(), c.symbolAt) << c.kind;
+    }
+    SetSetting("LastCommType", 7);
+    EXPECT_EQ(CLaunchView(Environment(), services).GetCommType(), CLaunchView::kEthernet);
+}
+
+TEST_F(LaunchView, ACardInThePcsReaderIsShownWhateverTheConnection)
+{
+    services.card.drive = ::testing::TempDir();
+    services.probe.present = true;
+    const Shown mounted{K::kCardMounted, res::kBitmapPcCardMounted, Rect::FromPointAndSize({242, 387}, {160, 70})};
+    Launch().RebuildHardwarePicture();
+    EXPECT_EQ(Picture().back(), mounted);
+    ConnectWithModules();
+    EXPECT_EQ(Picture().back(), mounted);
+    services.probe.present = false;
+    Launch().RebuildHardwarePicture();
+    EXPECT_NE(Picture().back(), mounted);
+}
+
+TEST_F(LaunchView, ConnectedPictureShowsTheLoggerWithBothModulesAndItsCard)
+{
+    ConnectWithModules();
+    EXPECT_TRUE(Launch().IsConnected());
+    EXPECT_TRUE(services.connection.IsConnected());
+    EXPECT_EQ(services.connection.GetFirmwareVersion(), kMatchingFirmware);
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    EXPECT_NE(std::ranges::find(services.status.messages, "Reading Hardware Configuration..."),
+        services.status.messages.end());
+
+    const auto at = [](int x, int y, int w, int h) { return Rect::FromPointAndSize({x, y}, {w, h}); };
+    const std::vector<Shown> expected = {
+        {K::kLogger, res::kBitmapCommBackground, at(0, 0, 1024, 768)},
+        {K::kPc, res::kBitmapLinkEthernet, at(242, 0, 582, 527)},
+        {K::kLinkSymbol, res::kBitmapLinkSymbolNetwork, at(371, 248, 65, 73)},
+        {K::kLogger, res::kBitmapLogger, at(507, 204, 370, 235)},
+        {K::kPc, res::kBitmapPc, at(49, 151, 235, 162)},
+        {K::kBusStrip, res::kBitmapBusStripStopped, at(674, 197, 330, 119)},
+        {K::kEnableButton, res::kBitmapEnableButton, at(908, 208, 78, 20)},
+        {K::kStopButton, res::kBitmapStopButtonLit, at(908, 239, 78, 20)},
+        {K::kEraseButton, res::kBitmapEraseButton, at(930, 268, 54, 24)},
+        {K::kBus, res::kBitmapBusHead, at(823, 438, 201, 90)},
+        {K::kBus, res::kBitmapBusEnd, at(990, 528, 34, 161)},
+        {K::kBus, res::kBitmapBusSegmentEven, at(926, 636, 60, 121)},
+        {K::kBus, res::kBitmapModuleAnalog, at(945, 532, 61, 124)},
+        {K::kBus, res::kBitmapModuleDigital, at(883, 589, 61, 124)},
+        {K::kLoggerCard, res::kBitmapLoggerCardPresent, at(675, 433, 48, 49)},
+        {K::kLoggerNet, res::kBitmapCommProgramNet, at(545, 245, 32, 32)},
+        {K::kLoggerData, res::kBitmapMemory, at(545, 280, 32, 32)},
+        {K::kLoggerConfiguration, res::kBitmapCommLoggerConfig, at(545, 210, 32, 32)},
+        {K::kProbePoints, res::kBitmapProbePoint, at(580, 210, 32, 32)},
+        {K::kLoggerStatus, res::kBitmapCommLoggerStatus, at(580, 245, 32, 32)},
+        {K::kLoggerClock, res::kBitmapCommDateTime, at(580, 280, 32, 32)},
+        {K::kPassword, res::kBitmapPassword, at(516, 166, 34, 35)},
+        {K::kLastDownload, res::kBitmapMemory, at(70, 175, 32, 32)},
+        {K::kPcClock, res::kBitmapCommDateTime, at(105, 175, 32, 32)},
+        {K::kPcNet, res::kBitmapCommProgramNet, at(140, 175, 32, 32)},
+    };
+    EXPECT_EQ(Picture(), expected);
+    const auto* second = dynamic_cast<const CTevlinkNode*>(Doc().GetObjects()[13].get());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->ModuleType(), 1);
+    EXPECT_TRUE(SavePicture("comm-window-connected.png"));
+
+    Launch().Reconnect(0);
+    EXPECT_FALSE(Launch().IsConnected());
+    EXPECT_FALSE(services.connection.IsConnected());
+    EXPECT_EQ(Picture().size(), 4u);
+}
+
+TEST_F(LaunchView, RunStateShadesTheButtonsAndTheBusStrip)
+{
+    ConnectWithModules();
+    struct Case {
+        bool enabled;
+        int enable;
+        int stop;
+        int strip;
+        const char* status;
+    };
+    const Case cases[] = {
+        {true, res::kBitmapEnableButtonLit, res::kBitmapStopButton, res::kBitmapBusStripEnabled, "Logger Enabled"},
+        {false, res::kBitmapEnableButton, res::kBitmapStopButtonLit, res::kBitmapBusStripStopped, "Logger Stopped"},
+    };
+    for (const Case& c : cases) {
+        services.connection.SetLoggerEnabled(c.enabled);
+        Launch().SetRunState(c.enabled ? 1 : 0);
+        EXPECT_EQ(Launch().RunState(), c.enabled ? CLaunchView::kRunEnabled : CLaunchView::kRunStopped);
+        EXPECT_EQ(services.status.messages.back(), c.status);
+        EXPECT_EQ(Find(K::kEnableButton, res::kBitmapEnableButton)->DrawnBitmapId(), c.enable);
+        EXPECT_EQ(Find(K::kStopButton, res::kBitmapStopButton)->DrawnBitmapId(), c.stop);
+        EXPECT_EQ(Find(K::kBusStrip, res::kBitmapBusStripEnabled)->DrawnBitmapId(), c.strip);
+    }
+}
+
+TEST_F(LaunchView, CardStateSwapsTheLoggersCardPicture)
+{
+    ConnectWithModules();
+    Launch().SetCardState(0);
+    EXPECT_EQ(services.statusWord & CLaunchView::kCardInstalledBit, 0u);
+    EXPECT_NE(Find(K::kLoggerCard, res::kBitmapLoggerCardEmpty), nullptr);
+    Launch().SetCardState(1);
+    EXPECT_NE(Find(K::kLoggerCard, res::kBitmapLoggerCardPresent), nullptr);
+}
+
+TEST_F(LaunchView, LibraryOlderThanTheLoggerNeedsIsReportedAndTheConnectionStays)
+{
+    struct Case {
+        std::uint32_t firmware;
+        std::optional<std::string> box;
+    };
+    const Case cases[] = {
+        {0x01030000, "HalvixLib.dll needs to be updated to at least 1.3"},
+        {kMatchingFirmware, std::nullopt},
+        {0x02000000, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        Prompts().messageBoxes.clear();
+        ConnectWithModules(c.firmware);
+        EXPECT_TRUE(Launch().IsConnected());
+        ASSERT_EQ(Prompts().messageBoxes.size(), c.box ? 1u : 0u) << std::hex << c.firmware;
+        if (c.box) {
+            EXPECT_EQ(Prompts().messageBoxes[0].text, *c.box);
+            EXPECT_EQ(Prompts().messageBoxes[0].caption, "Interface Version");
+            EXPECT_EQ(Prompts().messageBoxes[0].icon, MessageBoxIcon::Error);
+        }
+    }
+}
+
+TEST_F(LaunchView, DoubleClicksAndDropsReachThePictureActions)
+{
+    RecordingActions actions;
+    Environment().pictureActions = &actions;
+    ConnectWithModules();
+    DoubleClick({950, 275});  // the Erase button
+    DoubleClick({970, 600});  // a module: nothing yet
+    Press({560, 295});        // the logger's data memory, onto the PC
+    DragTo({300, 250});
+    DragTo({150, 250});
+    Release({150, 250});
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"ClearMemory", "DownloadData"}));
+    EXPECT_EQ(Find(K::kLoggerData, res::kBitmapMemory)->Position(), Rect::FromPointAndSize({545, 280}, {32, 32}));
+}
+
+TEST_F(LaunchView, LinkSymbolOpensTheConnectDialogWhichTheQuerysEndCloses)
+{
+    Environment().pictureActions = &Launch();
+    int endCode = -1;
+    RecordingWindow duringDialog;
+    duringDialog.onMessage = [&](Message&) {
+        CConnectDialog* dialog = Launch().OpenConnectDialog();
+        if (dialog == nullptr)
+            return std::intptr_t{0};
+        Launch().OnHardwarePollDone();
+        endCode = dialog->IsOpen() ? -1 : dialog->EndCode();
+        if (dialog->IsOpen())
+            dialog->EndDialog(kIdAbort);
+        return std::intptr_t{0};
+    };
+    duringDialog.PostMessage(kUserMessage);
+    DoubleClick({380, 300});  // the RS-232 link symbol
+    EXPECT_EQ(endCode, kIdOk);
+    EXPECT_EQ(Launch().OpenConnectDialog(), nullptr);
+    EXPECT_EQ(services.postedToMain, (std::vector<std::uint32_t>{0x8196}));
+}
+
+TEST_F(LaunchView, TimeOutsAndFailedRepliesAreReportedAndTheRunStateForgotten)
+{
+    struct Case {
+        std::uint16_t type;
+        const char* text;  // empty: no box
+        const char* caption;
+    };
+    const Case cases[] = {
+        {4, "Unable to complete login request", "Communication error"},
+        {8, "", ""},
+        {31, "", ""},
+        {102, "Unable to complete requested command", "Communication error"},
+        {4064, "*** Timeout ***\n\nMessageType : 4064", "Communication Timeout"},
+    };
+    for (const Case& c : cases) {
+        Prompts().messageBoxes.clear();
+        Launch().SetRunState(1);
+        App().SendMessage(View().Handle(), kTimeoutMessage, c.type, c.type);
+        EXPECT_EQ(Launch().RunState(), CLaunchView::kRunUnknown) << c.type;
+        ASSERT_EQ(Prompts().messageBoxes.size(), std::string(c.text).empty() ? 0u : 1u) << c.type;
+        if (!std::string(c.text).empty()) {
+            EXPECT_EQ(Prompts().messageBoxes[0].text, c.text);
+            EXPECT_EQ(Prompts().messageBoxes[0].caption, c.caption);
+        }
+    }
+
+    // A failed reply whose text is the "%s: " placeholder shows the text
+    // the reply's data holds from byte 6.
+    Prompts().messageBoxes.clear();
+    std::vector<std::uint8_t> data = {0x12, 0x00, 0, 0, 0, 0, 'B', 'u', 's', 'y', 0};
+    App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+        std::make_unique<CReplyMessage>(0, 0x12, true, "%S: whatever", std::move(data)));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_NE(Prompts().messageBoxes[0].text.find("Busy"), std::string::npos);
+    EXPECT_EQ(Prompts().messageBoxes[0].text.find("whatever"), std::string::npos);
+}
+
+TEST_F(LaunchView, StateReplyOfFullLengthSetsTheLoggerStateAndAShortOneNothing)
+{
+    std::vector<std::uint8_t> block = StateBlock(kMatchingFirmware, 0x80800000);
+    block[56] = 1;     // daylight saving
+    block[58] = 0x88;  // -120 minutes
+    block[59] = 0xFF;
+    block[108] = 64;  // 64 KB, 16 in use
+    block[112] = 16;
+    std::vector<std::uint8_t> shortBlock(block.begin(), block.end() - 1);
+    App().SendMessage(
+        View().Handle(), kReplyMessage, 0, 0, std::make_unique<CReplyMessage>(0, 0, false, "", std::move(shortBlock)));
+    EXPECT_EQ(services.statusWord, 0u);
+    EXPECT_EQ(Launch().RunState(), CLaunchView::kRunUnknown);
+
+    App().SendMessage(
+        View().Handle(), kReplyMessage, 0, 0, std::make_unique<CReplyMessage>(0, 0, false, "", std::move(block)));
+    EXPECT_EQ(services.statusWord, 0x80800000u);
+    EXPECT_EQ(services.memoryKb, 64u);
+    EXPECT_EQ(services.memoryUsedKb, 16u);
+    EXPECT_EQ(services.timeZone.OffsetMinutes(), -120);
+    EXPECT_EQ(services.timeZone.Flags(), 1u);
+    EXPECT_EQ(Launch().RunState(), CLaunchView::kRunEnabled);
+    EXPECT_TRUE(services.connection.IsLoggerEnabled());
+}
+
+}  // namespace
+}  // namespace corvane::test

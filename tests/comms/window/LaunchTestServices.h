@@ -1,0 +1,94 @@
+#pragma once
+
+// What the Communication Window's document and view tests share: the
+// program's services as plain fields, with a status bar, card settings and
+// a media probe that note or answer what the test says.
+
+#include "base/LoggerTimeZone.h"
+#include "card/CardSettings.h"
+#include "card/RemovableMediaProbe.h"
+#include "comms/CConnectionDetails.h"
+#include "comms/CommsSettings.h"
+#include "comms/MainFramePoster.h"
+#include "comms/window/CommWindowServices.h"
+#include "platform/SettingsStore.h"
+#include "shell/StatusSink.h"
+
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+class LaunchTestServices final : public CommWindowServices {
+public:
+    struct Poster final : MainFramePoster {
+        bool PostToMainFrame(MessageId, std::uintptr_t, std::unique_ptr<Payload>) override { return true; }
+    };
+    struct RetrySettings final : CommsSettings {
+        std::uint32_t LoggerRetryTime() const override { return 5000; }
+    };
+    // Notes the texts of both panes.
+    struct Status final : StatusSink {
+        std::vector<std::string> messages;
+        bool progress = false;
+        void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
+        void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
+        bool HasProgress() const override { return progress; }
+        void CreateProgress() override { progress = true; }
+        void SetProgressPos(int) override {}
+        void SetProgressRange(std::uint16_t) override {}
+        void StartProgressAnimation() override {}
+        void StopProgressAnimation() override { progress = false; }
+    };
+    struct Card final : CardSettings {
+        std::string drive;
+        std::string Drive() const override { return drive; }
+        std::uint32_t OutputSplitLimit() const override { return 0; }
+    };
+    struct Probe final : RemovableMediaProbe {
+        bool present = false;
+        bool IsRemovable(const std::filesystem::path&) const override { return true; }
+        bool IsMediumPresent(const std::filesystem::path&) const override { return present; }
+    };
+
+    Poster poster;
+    RetrySettings retry;
+    CConnectionDetails connection{poster, retry};
+    SettingsStore settings;
+    Status status;
+    Card card;
+    Probe probe;
+    LoggerTimeZone timeZone;
+    std::uint32_t statusWord = 0;
+    std::uint32_t memoryKb = 0;
+    std::uint32_t memoryUsedKb = 0;
+    std::vector<std::uint32_t> postedToMain;
+    CNetDoc* net = nullptr;
+
+    CConnectionDetails& Connection() override { return connection; }
+    SettingsStore& Settings() override { return settings; }
+    StatusSink& Status() override { return status; }
+    Window* MainWindow() override { return nullptr; }
+    void SetTitleText(std::string_view) override {}
+    void PostToMainWindow(std::uint32_t messageId) override { postedToMain.push_back(messageId); }
+    void SetNetworkPasswordWarningAccepted(bool) override {}
+    void SetLoggerInfoText(std::string_view) override {}
+    void SetLoggerStateWords(std::uint32_t word, std::uint32_t memory, std::uint32_t used) override
+    {
+        statusWord = word;
+        memoryKb = memory;
+        memoryUsedKb = used;
+    }
+    std::uint32_t LoggerStatusWord() const override { return statusWord; }
+    void SetLoggerStatusWord(std::uint32_t word) override { statusWord = word; }
+    LoggerTimeZone& TimeZone() override { return timeZone; }
+    void UpdateNetIconBar() override {}
+    std::filesystem::path DirectoryFile() const override { return {}; }
+    std::filesystem::path UsbDeviceRoot() const override { return {}; }
+    std::filesystem::path DeviceFolder() const override { return {}; }
+    CNetDoc* NetDocument() override { return net; }
+    const CardSettings& CardSettingsSource() override { return card; }
+    const RemovableMediaProbe& MediaProbe() override { return probe; }
+};
+
+}  // namespace corvane::test

@@ -1,0 +1,67 @@
+#include "icons/hardware/CTevlinkNode.h"
+
+#include "netmodel/CCorvaneDoc.h"
+#include "res/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+namespace corvane {
+namespace {
+
+CHardwarePoll::ModuleRecord RecordOfType(std::uint8_t moduleType)
+{
+    CHardwarePoll::ModuleRecord record{};
+    std::iota(record.begin(), record.end(), std::uint8_t{0x40});
+    record[CTevlinkNode::kModuleTypeOffset] = moduleType;
+    return record;
+}
+
+TEST(TevlinkNode, KeepsTheWholeModuleRecordAndItsPlace)
+{
+    const CHardwarePoll::ModuleRecord record = RecordOfType(1);
+    const Rect place = Rect::FromPointAndSize({945, 532}, {61, 124});
+    CTevlinkNode node(res::kBitmapModuleDigital, CTevlinkNode::kCtrlId, place, record);
+    EXPECT_TRUE(std::ranges::equal(node.Record(), record));
+    EXPECT_EQ(node.ModuleType(), 1);
+    EXPECT_EQ(node.GetCtrlId(), 19);
+    EXPECT_EQ(node.BitmapId(), res::kBitmapModuleDigital);
+    EXPECT_EQ(node.Position(), place);
+    EXPECT_EQ(node.HomeRect(), place);
+    EXPECT_EQ(node.ClassName(), "CTevlinkNode");
+}
+
+TEST(TevlinkNode, IsNeitherDraggedNorADropTargetAndOpeningChangesNothing)
+{
+    CCorvaneDoc doc;
+    auto& node = static_cast<CTevlinkNode&>(doc.AddObject(std::make_unique<CTevlinkNode>(
+        res::kBitmapModuleAnalog, CTevlinkNode::kCtrlId, Rect{10, 10, 71, 134}, RecordOfType(0))));
+    EXPECT_FALSE(node.IsClickable());
+    EXPECT_FALSE(node.DrawsOutline());
+    EXPECT_FALSE(node.IsFixed());
+    node.OnOpen();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(node.Position(), node.HomeRect());
+}
+
+TEST(TevlinkNode, PictureFollowsTheModuleType)
+{
+    struct Case {
+        std::uint8_t type;
+        int picture;
+    };
+    const Case cases[] = {
+        {0, res::kBitmapModuleAnalog},
+        {1, res::kBitmapModuleDigital},
+        {2, res::kBitmapModuleOther},
+        {3, res::kBitmapModuleOther},
+        {0xFF, res::kBitmapModuleOther},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CTevlinkNode::PictureForModuleType(c.type), c.picture) << int{c.type};
+}
+
+}  // namespace
+}  // namespace corvane
