@@ -74,6 +74,7 @@ struct SimulatedLogger::Shared {
     std::string saveError;
     std::string ptyPath;
     std::size_t linkCount = 0;
+    std::vector<std::uint16_t> requestTypes;  // every request taken, in order
     WakePipe wake;
     UniqueFd listener;
 };
@@ -112,6 +113,12 @@ std::size_t SimulatedLogger::LinkCount() const
 {
     std::lock_guard lock(shared_->mutex);
     return shared_->linkCount;
+}
+
+std::vector<std::uint16_t> SimulatedLogger::RequestTypes() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->requestTypes;
 }
 
 LoggerState SimulatedLogger::State() const
@@ -355,6 +362,7 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
     RequestOutcome outcome;
     {
         std::lock_guard lock(shared_->mutex);
+        shared_->requestTypes.push_back(frame.requestType);
         auto& faults = shared_->faults;
         const auto found = std::find_if(faults.begin(), faults.end(), [&](const SimFault& candidate) {
             return !candidate.requestType || *candidate.requestType == frame.requestType;

@@ -59,6 +59,9 @@ public:
     std::string PtyPath() const;
     std::size_t LinkCount() const;
     LoggerState State() const;
+    // The type of every request taken so far (repeats of a request whose
+    // reply was lost are not counted again), in order.
+    std::vector<std::uint16_t> RequestTypes() const;
 
     void InjectFault(SimFault fault);
     void ClearFaults();

@@ -154,6 +154,9 @@ struct Application::Impl {
             tick.window = fired.window;
             tick.id = kTimerMessage;
             tick.wParam = fired.id;
+            // A handler may run a nested loop (a modal dialog): the timers
+            // due meanwhile must still fire there.
+            ArmTimerTrigger();
             Dispatch(tick);
         }
         ArmTimerTrigger();

@@ -558,7 +558,9 @@ void CConnectDialog::CheckPasswords()
 void CConnectDialog::RunLoginDialog()
 {
     CUserLoginDialog login(Connection(), services_.Status(), this);
+    loginDialog_ = &login;
     login.DoModal();
+    loginDialog_ = nullptr;
 }
 
 void CConnectDialog::OnCommReply(std::unique_ptr<CReplyMessage> reply)

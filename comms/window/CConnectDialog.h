@@ -15,6 +15,7 @@ namespace corvane {
 
 class CommWindowHooks;
 class CommWindowServices;
+class CUserLoginDialog;
 class ListViewControl;
 
 // "Logger Connection": the saved connections of "dir.bin" with their
@@ -45,6 +46,8 @@ public:
 
     // 0 in progress or idle, 1 connected, -1 failed.
     int ConnectResult() const { return handshake_.Result(); }
+    // The login dialog while the handshake runs it, else null.
+    CUserLoginDialog* OpenLoginDialog() const { return loginDialog_; }
     int HandshakeState() const { return handshake_.State(); }
     // The port number of the USB link in use (0: none).
     int UsbComPort() const { return usb_.GetComPort(); }
@@ -107,6 +110,7 @@ private:
     bool timerRunning_ = false;
     std::array<std::uint8_t, 2> passwordStatus_{};
     int kind_ = 0;
+    CUserLoginDialog* loginDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -16,7 +16,7 @@ namespace corvane::test {
 // instance socket, working folder, desktop files and temporary folders.
 class ShellTest : public PlatformTest {
 protected:
-    ShellTest()
+    explicit ShellTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
             oldRuntimeDir_ = old;

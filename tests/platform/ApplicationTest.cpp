@@ -128,6 +128,36 @@ TEST_F(ApplicationTest, TimersFireOnTheTestClockUntilKilled)
     EXPECT_EQ(b.received.size(), 3u);
 }
 
+// On real time: a timer handler that runs a nested loop (as a modal dialog
+// opened from a timer does) still sees other timers fire inside it.
+class SteadyApplicationTest : public PlatformTest {
+protected:
+    SteadyApplicationTest() : PlatformTest(true) {}
+};
+
+TEST_F(SteadyApplicationTest, TimersFireInsideALoopNestedInATimerHandler)
+{
+    RecordingWindow ticking;
+    RecordingWindow opener;
+    std::size_t ticksInside = 0;
+    bool opened = false;
+    opener.onMessage = [&](Message& message) {
+        if (message.id != kTimerMessage || opened)
+            return std::intptr_t{0};
+        opened = true;
+        opener.KillTimer(1);
+        const std::size_t before = ticking.received.size();
+        App().WaitMilliseconds(300);
+        ticksInside = ticking.received.size() - before;
+        return std::intptr_t{0};
+    };
+    ASSERT_TRUE(opener.SetTimer(1, 10));
+    ASSERT_TRUE(ticking.SetTimer(2, 20));
+    App().WaitMilliseconds(500);
+    ASSERT_TRUE(opened);
+    EXPECT_GT(ticksInside, 0u);
+}
+
 TEST_F(ApplicationTest, TimersEndWithTheirWindow)
 {
     auto window = std::make_unique<RecordingWindow>();

@@ -94,12 +94,18 @@ public:
 // An application on a manual clock, with recorded prompts, for each test.
 class PlatformTest : public ::testing::Test {
 protected:
-    PlatformTest()
+    // With steadyClock the application runs on real time (tests that talk
+    // to a simulated logger through the communications library); TestClock
+    // is then not to be used.
+    explicit PlatformTest(bool steadyClock = false)
     {
         // Tests draw offscreen unless told otherwise.
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        auto clock = std::make_unique<ManualClock>(1000);
-        clock_ = clock.get();
+        std::unique_ptr<ManualClock> clock;
+        if (!steadyClock) {
+            clock = std::make_unique<ManualClock>(1000);
+            clock_ = clock.get();
+        }
         app_ = std::make_unique<Application>(std::vector<std::string>{"corvane-test"}, std::move(clock));
         app_->SetPromptSink(&prompts_);
     }
