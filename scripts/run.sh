@@ -18,7 +18,10 @@ if [ ! -x "$program" ]; then
 fi
 
 # The simulated logger keeps its state between runs and stops with the program.
+# It takes network links on 127.0.0.1:4660 and a serial link that the program
+# finds as a logger on USB (through the device tree it writes).
 state="${XDG_STATE_HOME:-$HOME/.local/state}/corvane/loggersim"
+usb_tree="${XDG_RUNTIME_DIR:-/tmp}/corvane-loggersim-usb-$(id -u)"
 simulator_pid=""
 stop_simulator() {
     if [ -n "$simulator_pid" ]; then
@@ -27,11 +30,11 @@ stop_simulator() {
     fi
 }
 trap stop_simulator EXIT
-"$simulator" --listen 127.0.0.1:4660 --state "$state" </dev/null &
+"$simulator" --listen 127.0.0.1:4660 --pty --usb-tree "$usb_tree" --state "$state" </dev/null &
 simulator_pid=$!
 sleep 0.2
 if ! kill -0 "$simulator_pid" 2>/dev/null; then
     echo "The simulated logger did not start (see above); the program runs without it."
     simulator_pid=""
 fi
-"$program" "$@"
+CORVANE_USB_ROOT="$usb_tree" "$program" "$@"
