@@ -1,5 +1,6 @@
 #include "comms/CUSBManager.h"
 
+#include "CommsFakes.h"
 #include "ScratchFolder.h"
 #include "halvix/HalvixLibrary.h"
 #include "halvix/MessagePoster.h"
@@ -14,18 +15,6 @@ namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-class DroppingPoster final : public MessagePoster {
-public:
-    bool PostToWindow(WindowHandle, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
-    {
-        return false;
-    }
-    bool PostToThread(std::uint32_t, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
-    {
-        return false;
-    }
-};
 
 // A fake sysfs tree and device folder:
 //   ttyACM0  our logger, plugged in, a serial number longer than the field
@@ -76,7 +65,7 @@ protected:
     }
 
     test::ScratchFolder scratch_;
-    HalvixLibrary library_{std::make_unique<DroppingPoster>()};
+    HalvixLibrary library_{std::make_unique<test::DroppingPoster>()};
 };
 
 TEST_F(CUSBManagerTest, ListsOurLoggersOnlyWithTheirStateAndPorts)

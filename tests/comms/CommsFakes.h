@@ -3,6 +3,7 @@
 #include "comms/CommLog.h"
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
+#include "halvix/MessagePoster.h"
 
 #include <memory>
 #include <mutex>
@@ -62,6 +63,19 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<std::string> lines_;
+};
+
+// A communications library poster that delivers nothing.
+class DroppingPoster final : public MessagePoster {
+public:
+    bool PostToWindow(WindowHandle, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
+    {
+        return false;
+    }
+    bool PostToThread(std::uint32_t, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
+    {
+        return false;
+    }
 };
 
 }  // namespace corvane::test

@@ -1,5 +1,6 @@
 #include "comms/SerialPortNames.h"
 
+#include "CommsFakes.h"
 #include "ScratchFolder.h"
 #include "halvix/HalvixLibrary.h"
 #include "halvix/MessagePoster.h"
@@ -15,18 +16,6 @@ namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-class DroppingPoster final : public MessagePoster {
-public:
-    bool PostToWindow(WindowHandle, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
-    {
-        return false;
-    }
-    bool PostToThread(std::uint32_t, MessageId, std::uintptr_t, std::intptr_t, std::unique_ptr<Payload>) override
-    {
-        return false;
-    }
-};
 
 TEST(SerialPortNamesTest, PortNumberFollowsFromTheName)
 {
@@ -86,7 +75,7 @@ TEST_F(SerialPortNamesFolderTest, ComIndexIsThePortLessOne)
 
 TEST_F(SerialPortNamesFolderTest, RegistersDevicePathsWithTheLibrary)
 {
-    HalvixLibrary library(std::make_unique<DroppingPoster>());
+    HalvixLibrary library(std::make_unique<test::DroppingPoster>());
     SerialPortNames ports(scratch_.Path());
     ports.Scan();
     EXPECT_TRUE(ports.Register(7, library));

@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 #include "LaunchTestServices.h"
+#include "RecordingPictureActions.h"
 
 #include "comms/window/CConnectDialog.h"
 #include "comms/window/CLaunchDoc.h"
@@ -25,31 +26,6 @@ namespace corvane::test {
 namespace {
 
 using K = CLaunchView::Kind;
-
-// Notes the commands that reach it.
-class RecordingActions final : public PictureActions {
-public:
-    std::vector<std::string> calls;
-
-    void OnDownloadNet() override { calls.emplace_back("DownloadNet"); }
-    void OnDownloadData() override { calls.emplace_back("DownloadData"); }
-    void ShowLoggerConfiguration() override { calls.emplace_back("LoggerConfiguration"); }
-    void OnViewProbePoints() override { calls.emplace_back("ProbePoints"); }
-    void OnSetLoggerTime() override { calls.emplace_back("SetLoggerTime"); }
-    void OnViewLoggerStatus() override { calls.emplace_back("LoggerStatus"); }
-    void OnUploadNet() override { calls.emplace_back("UploadNet"); }
-    void OnEnableLogging() override { calls.emplace_back("EnableLogging"); }
-    void OnStopLogging() override { calls.emplace_back("StopLogging"); }
-    void OnClearMemory() override { calls.emplace_back("ClearMemory"); }
-    void ShowConnectDialog() override { calls.emplace_back("ConnectDialog"); }
-    void OnScanCard() override { calls.emplace_back("ScanCard"); }
-    void OnDownloadCardData() override { calls.emplace_back("DownloadCardData"); }
-    void IgnorePictureAction() override { calls.emplace_back("Ignore"); }
-    bool NetHasObjects() const override { return true; }
-    void PostMainCommand(int) override { calls.emplace_back("Main"); }
-    void PostViewCommand(int) override { calls.emplace_back("View"); }
-    void OpenLastDownloadFile() override { calls.emplace_back("OpenLastDownload"); }
-};
 
 // One object of the picture as the test compares it.
 struct Shown {
@@ -318,7 +294,7 @@ TEST_F(LaunchView, LibraryOlderThanTheLoggerNeedsIsReportedAndTheConnectionStays
 
 TEST_F(LaunchView, DoubleClicksAndDropsReachThePictureActions)
 {
-    RecordingActions actions;
+    RecordingPictureActions actions;
     Environment().pictureActions = &actions;
     ConnectWithModules();
     DoubleClick({950, 275});  // the Erase button
