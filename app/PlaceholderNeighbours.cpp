@@ -98,9 +98,10 @@ ShellNeighbours MakePlaceholderNeighbours()
     neighbours.valueCache = [] { return std::make_unique<PlaceholderValueCache>(); };
     neighbours.displayControls = [] { return std::make_unique<PlaceholderDisplayControls>(); };
     neighbours.usbDevice = [] {
-        // Until USB loggers are found, the device the library uses for port 1.
+        // The device behind the port the serial link was opened on.
         HalvixLibrary* library = InstalledHalvixLibrary();
-        return library != nullptr ? std::filesystem::path(library->SerialDevice(1)) : std::filesystem::path{};
+        return library != nullptr ? std::filesystem::path(library->SerialDevice(library->ComPort()))
+                                  : std::filesystem::path{};
     };
     return neighbours;
 }

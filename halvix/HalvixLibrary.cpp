@@ -174,6 +174,12 @@ int HalvixLibrary::SetComPort(int port)
     return kCxOk;
 }
 
+int HalvixLibrary::ComPort() const
+{
+    std::lock_guard lock(mutex_);
+    return settings_->comPort;
+}
+
 int HalvixLibrary::SetCommunicationType(int type)
 {
     if (type != kCommTypeSerial && type != kCommTypeNetwork)

@@ -62,6 +62,8 @@ public:
 
     // Link set-up; 0 = success.
     int SetComPort(int port);
+    // The port the serial link opens (1 until one is set).
+    int ComPort() const;
     int SetCommunicationType(int type);  // kCommTypeSerial or kCommTypeNetwork
     int SetSerialSettings(const SerialSettings& settings);
     int SetNetworkServer(std::string_view host, std::uint16_t port);
