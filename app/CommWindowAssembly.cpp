@@ -14,8 +14,9 @@ namespace corvane {
 namespace {
 
 constexpr std::array kCommFileMenu = {MenuCommand(kCmdExit, "E&xit")};
-constexpr std::array kCommLoggerMenu
-    = {MenuCommand(CLaunchView::kLoggerConnectionCommand, "Logger &Connection...")};
+constexpr std::array kCommLoggerMenu = {MenuCommand(CLaunchView::kLoggerConnectionCommand, "Logger &Connection..."),
+    MenuSeparator(), MenuCommand(CLaunchView::kDownloadNetCommand, "&Download Net from Logger"),
+    MenuCommand(CLaunchView::kUploadNetCommand, "&Upload Net to Logger")};
 constexpr std::array kCommViewMenu = {MenuCommand(kCmdCommunications, "&Communications"),
     MenuCommand(kCmdProgramDevelopment, "&Program Development"),
     MenuCommand(kCmdTrending, "&Real-Time Trending")};

@@ -150,5 +150,25 @@ int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer)
 {
     return Forward([&](HalvixLibrary& l) { return l.UserAuth(window, buffer); });
 }
+int CxEraseAll(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.EraseAll(window); });
+}
+int CxNetSet(WindowHandle window, std::uint32_t value, std::span<const std::uint8_t> block)
+{
+    return Forward([&](HalvixLibrary& l) { return l.NetSet(window, value, block); });
+}
+int CxNetInit(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.NetInit(window); });
+}
+int CxNetParm(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.NetParm(window); });
+}
+int CxNetGet(WindowHandle window, std::uint32_t request)
+{
+    return Forward([&](HalvixLibrary& l) { return l.NetGet(window, request); });
+}
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include "halvix/HalvixLibrary.h"
 #include "halvix/HalvixMessages.h"
 #include "halvix/SerialSettings.h"
+#include "halvix/protocol/NetTransferLayout.h"
 #include "platform/Message.h"
 
 #include <cstdint>
@@ -73,5 +74,21 @@ int CxTLEnum(WindowHandle window);
 int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
 // The login exchange; buffer is the 35-byte stage 0 or stage 1 buffer.
 int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);
+
+// Net transfer (layout in halvix/protocol/NetTransferLayout.h). CxNetSet
+// sends one block of the image (at most kNetBlockSize bytes, else
+// kCxBadArgument) with the 4-byte value the previous reply gave (0 for the
+// first block); the final call sends the kept value with an empty block.
+// CxNetGet asks for the block that request names (0 the first); its reply
+// holds u32 the next value (0 after the last block), then the block.
+// CxNetParm's reply: u16 status (kNetStatusPresent when the logger holds a
+// net), u32 the net's size, then a NUL-terminated text. CxNetInit has the
+// logger verify the image sent and make it its net (reply code 0);
+// CxEraseAll erases the logged data.
+int CxEraseAll(WindowHandle window);
+int CxNetSet(WindowHandle window, std::uint32_t value, std::span<const std::uint8_t> block);
+int CxNetInit(WindowHandle window);
+int CxNetParm(WindowHandle window);
+int CxNetGet(WindowHandle window, std::uint32_t request);
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "halvix/internal/LinkOpener.h"
 #include "halvix/internal/LinkSession.h"
 #include "halvix/protocol/Frame.h"
+#include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
 
 #include <algorithm>
@@ -417,6 +418,31 @@ int HalvixLibrary::UserAuth(WindowHandle window, std::span<const std::uint8_t> b
     if (stage == kUserAuthStageResponse)
         return SendRequest(window, kRequestPassWd, buffer);
     return kCxBadArgument;
+}
+
+int HalvixLibrary::EraseAll(WindowHandle window) { return SendRequest(window, kRequestEraseAll, {}); }
+
+int HalvixLibrary::NetSet(WindowHandle window, std::uint32_t value, std::span<const std::uint8_t> block)
+{
+    if (block.size() > kNetBlockSize)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(kNetBlockOffset + block.size());
+    ByteWriter writer(payload);
+    writer.U32LE(value);
+    writer.Bytes(block);
+    return SendRequest(window, kRequestNetSet, payload);
+}
+
+int HalvixLibrary::NetInit(WindowHandle window) { return SendRequest(window, kRequestNetInit, {}); }
+
+int HalvixLibrary::NetParm(WindowHandle window) { return SendRequest(window, kRequestNetParm, {}); }
+
+int HalvixLibrary::NetGet(WindowHandle window, std::uint32_t request)
+{
+    std::vector<std::uint8_t> payload(kNetValueSize);
+    ByteWriter writer(payload);
+    writer.U32LE(request);
+    return SendRequest(window, kRequestNetGet, payload);
 }
 
 }  // namespace corvane

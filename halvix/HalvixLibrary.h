@@ -107,6 +107,13 @@ public:
     // The login exchange: a kUserAuthBufferSize buffer whose stage word
     // (0 or 1) chooses the request type (halvix/protocol/UserAuthLayout.h).
     int UserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);
+    // Net transfer (halvix/protocol/NetTransferLayout.h). NetSet refuses a
+    // block longer than kNetBlockSize with kCxBadArgument.
+    int EraseAll(WindowHandle window);
+    int NetSet(WindowHandle window, std::uint32_t value, std::span<const std::uint8_t> block);
+    int NetInit(WindowHandle window);
+    int NetParm(WindowHandle window);
+    int NetGet(WindowHandle window, std::uint32_t request);
     int Disco(WindowHandle window);
 
 private:

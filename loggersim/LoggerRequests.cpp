@@ -5,6 +5,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoginRequests.h"
+#include "loggersim/NetRequests.h"
 
 #include <algorithm>
 #include <string>
@@ -229,6 +230,11 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);
+    case kRequestNetSet: return AnswerNetSet(state, request);
+    case kRequestNetInit: return AnswerNetInit(state, request);
+    case kRequestNetParm: return AnswerNetParm(state, request);
+    case kRequestNetGet: return AnswerNetGet(state, request);
+    case kRequestEraseAll: return AnswerEraseAll(state, request);
     case kRequestDisco: {
         RequestOutcome outcome = Reply(MakeReply(request, {}));
         outcome.streaming = false;

@@ -19,6 +19,13 @@ constexpr std::uint16_t kSimErrorItemLength = 0x4104;
 constexpr std::uint16_t kSimErrorLoggerEnabled = 0x4105;
 constexpr std::uint16_t kSimErrorNoModule = 0x4106;
 constexpr std::uint16_t kSimErrorModuleCommand = 0x4107;
+constexpr std::uint16_t kSimErrorNetSequence = 0x4108;  // a net block's value is not the one expected
+constexpr std::uint16_t kSimErrorNetTooLarge = 0x4109;
+constexpr std::uint16_t kSimErrorNoNetSent = 0x410A;  // no ended image to initialise
+constexpr std::uint16_t kSimErrorNetLength = 0x410B;
+constexpr std::uint16_t kSimErrorNetCrc = 0x410C;
+constexpr std::uint16_t kSimErrorNoNet = 0x410D;    // no net to read back
+constexpr std::uint16_t kSimErrorStorage = 0x410E;  // the state folder could not be written
 
 // What a logger does about one request.
 struct RequestOutcome {
@@ -26,6 +33,8 @@ struct RequestOutcome {
     std::optional<Frame> reply;
     std::optional<bool> streaming;  // the link's real-time stream turns on or off
     bool stateChanged = false;      // the state must be saved
+    bool netChanged = false;        // the net image must be saved
+    bool sessionsErased = false;    // the logged sessions must be erased
 };
 
 // Answers request (a request frame) from the logger's state at the host

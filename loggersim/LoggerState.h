@@ -38,6 +38,16 @@ struct LoggerState {
     std::uint32_t logMemoryKb = 8192;
     std::uint32_t logUsedKb = 0;
     std::int32_t netMemoryBytes = 0;
+    // The logger's program net image (empty: no net), kept in its own file
+    // of the state folder (NetImageFile.h), not in the state file.
+    std::vector<std::uint8_t> netImage;
+    // The image CxNetSet is receiving; ended by the final, empty block and
+    // taken by CxNetInit. Not kept between runs.
+    struct PendingNet {
+        std::vector<std::uint8_t> bytes;
+        bool ended = false;
+    };
+    std::optional<PendingNet> pendingNet;
 
     // Power and radio.
     float supplyVolts = 12.0f;

@@ -6,7 +6,9 @@
 #include "base/UniqueFd.h"
 #include "halvix/protocol/WakePipe.h"
 #include "loggersim/LoggerRequests.h"
+#include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerStateFile.h"
+#include "loggersim/NetImageFile.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -177,6 +179,10 @@ bool SimulatedLogger::Start()
     if (options_.passwordsOn)
         loaded.state.passwordsOn = *options_.passwordsOn ? 1 : 0;
     const FileError saved = SaveLoggerState(options_.stateFolder, loaded.state);
+    LoadedNetImage net = LoadNetImage(options_.stateFolder);
+    loaded.state.netImage = std::move(net.image);
+    if (!net.notice.empty())
+        loaded.notice += (loaded.notice.empty() ? "" : " ") + net.notice;
     {
         std::lock_guard lock(shared_->mutex);
         shared_->state = std::move(loaded.state);
@@ -377,6 +383,17 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
             if (outcome.stateChanged) {
                 const FileError saved = SaveLoggerState(options_.stateFolder, shared_->state);
                 shared_->saveError = saved ? saved.message : std::string();
+            }
+            // A net or an erase the logger could not keep is not reported
+            // as done.
+            FileError stored;
+            if (outcome.netChanged)
+                stored = SaveNetImage(options_.stateFolder, shared_->state.netImage);
+            if (outcome.sessionsErased)
+                stored = SaveLoggedSessions(options_.stateFolder, {});
+            if (stored) {
+                shared_->saveError = stored.message;
+                outcome.reply = MakeErrorReply(frame, kSimErrorStorage, "The logger could not store its memory");
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "netmodel/CCorvaneDoc.h"
 #include "netmodel/NetContext.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -47,6 +49,8 @@ class CNetDoc : public CCorvaneDoc, public NetContext {
 public:
     static constexpr std::string_view kDefaultTitle = "ProgramNet";
     static constexpr std::string_view kDownloadFileName = "quvBinDownload.bin";
+    // The largest net file read or downloaded; far above any net the logger takes.
+    static constexpr std::size_t kMaxNetFileBytes = std::size_t{1} << 20;
 
     CNetDoc(NetDocServices& services, const IconFactory& factory);
     ~CNetDoc() override;
@@ -102,6 +106,12 @@ public:
     // The question before a clock's resolution changes between seconds
     // (unit index non-zero) and milliseconds (0); empty when none is due.
     void ConfirmSampleRateChange(int oldUnit, int newUnit, std::string& text, const CCorvaneIcon* icon);
+    // The program around the net (the transfer dialogs reach it through the document).
+    NetDocServices& Services() const { return services_; }
+    // The text the logger gave with its net's status when the net was last
+    // read back from it.
+    const std::string& LoggerNetText() const { return loggerNetText_; }
+    void SetLoggerNetText(std::string text) { loggerNetText_ = std::move(text); }
     // The advisory box of the program around the net (icon dialogs' battery questions).
     int ShowAdvisory(int boxType, std::string_view text) { return services_.ShowAdvisory(boxType, text); }
 
@@ -139,6 +149,7 @@ private:
     int millisecondClock_ = 0;
     bool quiet_ = false;  // findings are dropped (numbering for a forced conversion)
     bool memoryIconPresent_ = false;
+    std::string loggerNetText_;
 };
 
 }  // namespace corvane

@@ -27,7 +27,6 @@ constexpr std::size_t kNetOptionByteOffset = 105;
 constexpr std::size_t kModuleAddressOffset = 72;
 constexpr std::size_t kModuleChannelOffset = 73;
 constexpr std::size_t kModuleRangeOffset = 74;
-constexpr std::size_t kMaxNetFileBytes = 1 << 20;  // far above any net the logger takes
 constexpr std::string_view kSaveFilter = "CV3 Files (*.nt3)|*.nt3|QUV Files (*.quv)|*.quv||";
 constexpr std::string_view kOpenFilter = "Net Files (*.nt3)|*.nt3||";
 

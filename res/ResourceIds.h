@@ -62,6 +62,20 @@ inline constexpr int kIdcCheckNetReport = 1977;
 inline constexpr int kDialogConvertNet = 694;
 inline constexpr int kIdcConvertNetReport = 1944;
 
+// Net upload dialog: the findings (1001) and the progress line (1412);
+// "Upload and Enable" is the OK button.
+inline constexpr int kDialogNetUpload = 509;
+inline constexpr int kIdcNetUploadErrors = 1001;
+inline constexpr int kIdcNetUploadProgress = 1412;
+inline constexpr int kIdcNetUploadButton = 1877;
+
+// Net download dialog: the exclamation icon shown after a failure (1480),
+// the progress bar (1350) and the status text (1412); the one button is 1.
+inline constexpr int kDialogNetDownload = 518;
+inline constexpr int kIdcNetDownloadIcon = 1480;
+inline constexpr int kIdcNetDownloadProgress = 1350;
+inline constexpr int kIdcNetDownloadStatus = 1412;
+
 // Option controls of the file dialog with options.
 inline constexpr int kDialogFileOptions = 394;
 inline constexpr int kIdcFileAppendLabel = 1371;

@@ -3,6 +3,7 @@
 #include "base/ByteReader.h"
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
+#include "comms/window/CCommDialog.h"
 #include "comms/window/CConnectDialog.h"
 #include "comms/window/CLaunchDoc.h"
 #include "comms/window/CommWindowServices.h"
@@ -11,6 +12,8 @@
 #include "halvix/HalvixMessages.h"
 #include "icons/hardware/CTevlinkNode.h"
 #include "netdoc/CNetDoc.h"
+#include "netdoc/CNetDownloadDialog.h"
+#include "netdoc/CNetUploadDialog.h"
 #include "netmodel/CCorvaneCtrl.h"
 #include "platform/Application.h"
 #include "platform/DialogTemplate.h"
@@ -212,6 +215,10 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     const std::uint32_t lastKind = ReadDword(services_.Settings(), "LastCommType");
     commType_ = lastKind <= static_cast<std::uint32_t>(kRs232) ? static_cast<int>(lastKind) : kEthernet;
     AddCommand(kLoggerConnectionCommand, [this](int) { ShowConnectDialog(); });
+    AddCommand(kDownloadNetCommand, [this](int) { OnDownloadNet(); });
+    AddUpdate(kDownloadNetCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kUploadNetCommand, [this](int) { OnUploadNet(); });
+    AddUpdate(kUploadNetCommand, [this](CommandState& state) { state.Enable(connected_); });
 }
 
 CLaunchView::~CLaunchView()
@@ -419,6 +426,46 @@ void CLaunchView::ShowConnectDialog()
         connectDialog_ = nullptr;
     }
     services_.PostToMainWindow(kRemoveProgressMessage);
+}
+
+bool CLaunchView::MayRequest(std::uint16_t requestCode, std::string_view caption)
+{
+    if (services_.Connection().IsRequestAllowed(requestCode))
+        return true;
+    MessageBoxRequest request;
+    request.owner = Handle();
+    request.text = std::string(CCommDialog::kNoRightsText);
+    request.caption = std::string(caption);
+    request.icon = MessageBoxIcon::Warning;
+    (void)Application::Instance().Prompts().ShowMessageBox(request);
+    return false;
+}
+
+void CLaunchView::OnDownloadNet()
+{
+    constexpr std::uint16_t kNetDownloadRequest = 32;
+    CNetDoc* net = services_.NetDocument();
+    if (!connected_ || net == nullptr || !MayRequest(kNetDownloadRequest, "Download Net"))
+        return;
+    {
+        CNetDownloadDialog dialog(*net, this);
+        (void)dialog.DoModal();
+    }
+    RebuildHardwarePicture();
+}
+
+void CLaunchView::OnUploadNet()
+{
+    constexpr std::uint16_t kNetUploadRequest = 33;
+    if (!connected_) {
+        ShowBox("Please connect to the logger before\nuploading the net", "Upload Net");
+        return;
+    }
+    CNetDoc* net = services_.NetDocument();
+    if (net == nullptr || !MayRequest(kNetUploadRequest, "Upload Net"))
+        return;
+    CNetUploadDialog dialog(*net, services_.Connection(), this);
+    (void)dialog.DoModal();
 }
 
 bool CLaunchView::NetHasObjects() const

@@ -70,6 +70,9 @@ public:
     static constexpr Size kPictureSize{1024, 768};
     // The "Logger Connection" command (menu and toolbar).
     static constexpr int kLoggerConnectionCommand = 40016;
+    // "Download Net from Logger" and "Upload Net to Logger".
+    static constexpr int kDownloadNetCommand = 32798;
+    static constexpr int kUploadNetCommand = 32799;
 
     CLaunchView(EditorEnvironment& environment, CommWindowServices& services);
     ~CLaunchView() override;
@@ -105,13 +108,13 @@ public:
 
     // PictureActions. The commands whose dialogs are not part of the
     // program yet do nothing.
-    void OnDownloadNet() override {}
+    void OnDownloadNet() override;
     void OnDownloadData() override {}
     void ShowLoggerConfiguration() override {}
     void OnViewProbePoints() override {}
     void OnSetLoggerTime() override {}
     void OnViewLoggerStatus() override {}
-    void OnUploadNet() override {}
+    void OnUploadNet() override;
     void OnEnableLogging() override {}
     void OnStopLogging() override {}
     void OnClearMemory() override {}
@@ -142,6 +145,8 @@ private:
     void OnCommTimeout(std::uint16_t requestType);
     void OnStateReply(const CReplyMessage& reply);
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
+    // The rights test of a command's request; false after the refusal box.
+    bool MayRequest(std::uint16_t requestCode, std::string_view caption);
     // Tips for the objects of the picture just built.
     void RegisterTips();
 

@@ -2,9 +2,11 @@
 
 #include "HalvixTestSupport.h"
 #include "halvix/protocol/LoginDigest.h"
+#include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/SimulatedLogger.h"
+#include "tests/loggersim/TestNetImage.h"
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -363,6 +365,64 @@ TEST_P(HalvixLinkTest, TheLoginStagesTravelAsTheirReplyTypes)
     EXPECT_EQ(result->U32At(4), 0xFFFFFFFFu);
 }
 
+TEST_P(HalvixLinkTest, ANetSentInBlocksIsInitialisedAndReadBack)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    auto stop = Reply([] { return CxRun(kWindow, 0, 0); }, kRequestRun);
+    EXPECT_EQ(stop->Code(), kCodeAlreadyStopped);
+    auto erase = Reply([] { return CxEraseAll(kWindow); }, kRequestEraseAll);
+    EXPECT_FALSE(erase->ErrorFlag());
+
+    // Two whole blocks: the final call is the only call without data.
+    const auto image = test::MakeTestNetImage(2 * kNetBlockSize, "Intake");
+    const std::span<const std::uint8_t> bytes(image);
+    std::uint32_t value = 0;
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kNetBlockSize) {
+        auto block
+            = Reply([&] { return CxNetSet(kWindow, value, bytes.subspan(offset, kNetBlockSize)); }, kRequestNetSet);
+        ASSERT_FALSE(block->ErrorFlag()) << block->ErrorText();
+        value = block->U32At(0).value_or(0);
+    }
+    auto finalCall = Reply([&] { return CxNetSet(kWindow, value, {}); }, kRequestNetSet);
+    EXPECT_FALSE(finalCall->ErrorFlag());
+    auto init = Reply([] { return CxNetInit(kWindow); }, kRequestNetInit);
+    EXPECT_FALSE(init->ErrorFlag()) << init->ErrorText();
+    EXPECT_EQ(init->Code(), 0);
+
+    auto parm = Reply([] { return CxNetParm(kWindow); }, kRequestNetParm);
+    EXPECT_EQ(parm->U16At(kNetParmStatusOffset), kNetStatusPresent);
+    EXPECT_EQ(parm->U32At(kNetParmSizeOffset), image.size());
+    EXPECT_EQ(parm->TextAt(kNetParmNameOffset), "Intake");
+
+    std::vector<std::uint8_t> read;
+    std::uint32_t request = 0;
+    do {
+        auto block = Reply([&] { return CxNetGet(kWindow, request); }, kRequestNetGet);
+        ASSERT_FALSE(block->ErrorFlag()) << block->ErrorText();
+        const auto data = block->Data();
+        ASSERT_GE(data.size(), kNetBlockOffset);
+        read.insert(read.end(), data.begin() + kNetBlockOffset, data.end());
+        request = block->U32At(0).value_or(0);
+    } while (request != 0 && read.size() <= image.size());
+    EXPECT_EQ(read, image);
+}
+
+TEST_P(HalvixLinkTest, ANetWithABadCrcIsRefusedWithTheLoggersText)
+{
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    auto image = test::MakeTestNetImage(600);
+    image[300] ^= 0xFF;
+    auto block = Reply([&] { return CxNetSet(kWindow, 0, image); }, kRequestNetSet);
+    auto finalCall = Reply([&] { return CxNetSet(kWindow, block->U32At(0).value_or(0), {}); }, kRequestNetSet);
+    EXPECT_FALSE(finalCall->ErrorFlag());
+    auto init = Reply([] { return CxNetInit(kWindow); }, kRequestNetInit);
+    EXPECT_TRUE(init->ErrorFlag());
+    EXPECT_EQ(init->Code(), kSimErrorNetCrc);
+    EXPECT_FALSE(init->ErrorText().empty());
+    auto parm = Reply([] { return CxNetParm(kWindow); }, kRequestNetParm);
+    EXPECT_EQ(parm->U16At(kNetParmStatusOffset), kNetStatusAbsent);
+}
+
 class HalvixSetUpTest : public ::testing::Test {
 protected:
     std::shared_ptr<PostLog> posts_ = std::make_shared<PostLog>();
@@ -446,6 +506,34 @@ TEST_F(HalvixSetUpTest, LoginBuffersOfAnotherSizeOrStageAreRefused)
     EXPECT_EQ(library_.UserAuth(window, longer), kCxBadArgument);
     EXPECT_EQ(library_.UserAuth(window, UserAuthBuffer(2, "admin")), kCxBadArgument);
     EXPECT_EQ(library_.UserAuth(window, good), kCxCommError);
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
+TEST_F(HalvixSetUpTest, NetRequestsAreCheckedBeforeTheyAreQueued)
+{
+    const WindowHandle window{3};
+    const std::vector<std::uint8_t> whole(kNetBlockSize, 1);
+    const std::vector<std::uint8_t> tooLong(kNetBlockSize + 1, 1);
+    const struct {
+        const char* what;
+        std::function<int()> call;
+    } requests[] = {
+        {"erase", [&] { return CxEraseAll(window); }},
+        {"set", [&] { return CxNetSet(window, 0, whole); }},
+        {"final set", [&] { return CxNetSet(window, 1024, {}); }},
+        {"init", [&] { return CxNetInit(window); }},
+        {"parm", [&] { return CxNetParm(window); }},
+        {"get", [&] { return CxNetGet(window, 0); }},
+    };
+    for (const auto& r : requests)
+        EXPECT_EQ(r.call(), kCxUninitialized) << r.what;
+    HalvixInstallation installation(library_);
+    for (const auto& r : requests)
+        EXPECT_EQ(r.call(), kCxUninitialized) << r.what;
+    EXPECT_EQ(library_.Init(), kCxOk);
+    EXPECT_EQ(CxNetSet(window, 0, tooLong), kCxBadArgument);
+    for (const auto& r : requests)
+        EXPECT_EQ(r.call(), kCxCommError) << r.what;
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 

@@ -1,10 +1,17 @@
 #include "loggersim/SimulatedLogger.h"
 
+#include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "base/UniqueFd.h"
+#include "halvix/protocol/NetTransferLayout.h"
+#include "loggersim/LoggedSessionFile.h"
+#include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
+#include "loggersim/NetImageFile.h"
+#include "tests/loggersim/TestNetImage.h"
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +22,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace corvane {
@@ -212,6 +220,111 @@ TEST_F(SimulatedLoggerTest, MessagesGoToEveryLinkAndDropLinksClosesThem)
     logger->DropLinks();
     EXPECT_TRUE(first.Receive(1).empty());
     EXPECT_TRUE(first.Closed());
+}
+
+// The value of a net request or reply, in its first four bytes.
+std::vector<std::uint8_t> NetValue(std::uint32_t value, std::span<const std::uint8_t> block = {})
+{
+    std::vector<std::uint8_t> payload(kNetBlockOffset + block.size());
+    ByteWriter writer(payload);
+    writer.U32LE(value);
+    writer.Bytes(block);
+    return payload;
+}
+
+std::uint32_t NetValueOf(const Frame& reply)
+{
+    ByteReader reader(reply.payload);
+    const std::uint32_t value = reader.U32LE();
+    return reader.Failed() ? 0xFFFFFFFF : value;
+}
+
+// Sends image in blocks, the final call (an empty block) and the init;
+// the first error reply, or the init's reply.
+Frame UploadNet(WireClient& client, std::span<const std::uint8_t> image)
+{
+    std::uint32_t value = 0;
+    std::uint32_t id = 100;
+    for (std::size_t offset = 0;; offset += kNetBlockSize) {
+        const std::size_t count = offset < image.size() ? std::min(kNetBlockSize, image.size() - offset) : 0;
+        client.Send(kRequestNetSet, ++id, NetValue(value, image.subspan(std::min(offset, image.size()), count)));
+        const auto frames = client.Receive(1);
+        if (frames.size() != 1 || frames[0].error)
+            return frames.empty() ? Frame{} : frames[0];
+        value = NetValueOf(frames[0]);
+        if (count == 0)
+            break;
+    }
+    client.Send(kRequestNetInit, ++id, {});
+    const auto frames = client.Receive(1);
+    return frames.empty() ? Frame{} : frames[0];
+}
+
+TEST_F(SimulatedLoggerTest, TheNetIsKeptAcrossARestart)
+{
+    const auto image = test::MakeTestNetImage(2600, "Lift Station");
+    {
+        auto logger = StartLogger();
+        WireClient client(logger->Port());
+        const Frame init = UploadNet(client, image);
+        EXPECT_EQ(init.requestType, kRequestNetInit);
+        EXPECT_FALSE(init.error);
+        EXPECT_TRUE(logger->SaveError().empty()) << logger->SaveError();
+    }
+    EXPECT_EQ(LoadNetImage(folder_.Path()).image, image);
+    auto logger = StartLogger();
+    EXPECT_TRUE(logger->StateNotice().empty()) << logger->StateNotice();
+    EXPECT_EQ(logger->State().netName, "Lift Station");
+    WireClient client(logger->Port());
+    client.Send(kRequestNetParm, 1, {});
+    auto frames = client.Receive(1);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].payload.at(0), kNetStatusPresent);
+    std::vector<std::uint8_t> read;
+    std::uint32_t value = 0;
+    for (std::uint32_t id = 2; id < 10; ++id) {
+        client.Send(kRequestNetGet, id, NetValue(value));
+        frames = client.Receive(1);
+        ASSERT_EQ(frames.size(), 1u);
+        ASSERT_FALSE(frames[0].error);
+        read.insert(read.end(), frames[0].payload.begin() + 4, frames[0].payload.end());
+        value = NetValueOf(frames[0]);
+        if (value == 0)
+            break;
+    }
+    EXPECT_EQ(read, image);
+}
+
+TEST_F(SimulatedLoggerTest, EraseAllErasesTheKeptSessions)
+{
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {LoggedSessionPlan{}, LoggedSessionPlan{}}));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestEraseAll, 1, {});
+    const auto frames = client.Receive(1);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_FALSE(frames[0].error);
+    const LoadedLoggedSessions left = LoadLoggedSessions(folder_.Path());
+    EXPECT_TRUE(left.error.empty()) << left.error;
+    EXPECT_TRUE(left.sessions.empty());
+}
+
+TEST_F(SimulatedLoggerTest, ANetOrEraseThatCannotBeStoredIsReportedAsAnError)
+{
+    // A folder where the file belongs makes its atomic write fail.
+    std::filesystem::create_directory(folder_.Path() / kNetImageFileName);
+    std::filesystem::create_directory(folder_.Path() / kLoggedSessionsFileName);
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    const Frame init = UploadNet(client, test::MakeTestNetImage(500));
+    EXPECT_TRUE(init.error);
+    EXPECT_EQ(init.code, kSimErrorStorage);
+    client.Send(kRequestEraseAll, 1, {});
+    const auto frames = client.Receive(1);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_TRUE(frames[0].error);
+    EXPECT_EQ(frames[0].code, kSimErrorStorage);
+    EXPECT_FALSE(logger->SaveError().empty());
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ inline IconFactory TestFactory()
 
 class NetDocTest : public PlatformTest {
 protected:
-    NetDocTest()
+    // steadyClock: real time, for tests that talk to a simulated logger.
+    explicit NetDocTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
         folder_ = std::filesystem::temp_directory_path() / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
                       + ::testing::UnitTest::GetInstance()->current_test_info()->name());

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+namespace corvane::res {
+
+// Net upload dialog.
+extern const DialogTemplate kNetUploadDialog;
+
+}  // namespace corvane::res
