@@ -449,7 +449,9 @@ void CLaunchView::OnDownloadNet()
         return;
     {
         CNetDownloadDialog dialog(*net, this);
+        transferDialog_ = &dialog;
         (void)dialog.DoModal();
+        transferDialog_ = nullptr;
     }
     RebuildHardwarePicture();
 }
@@ -465,7 +467,9 @@ void CLaunchView::OnUploadNet()
     if (net == nullptr || !MayRequest(kNetUploadRequest, "Upload Net"))
         return;
     CNetUploadDialog dialog(*net, services_.Connection(), this);
+    transferDialog_ = &dialog;
     (void)dialog.DoModal();
+    transferDialog_ = nullptr;
 }
 
 bool CLaunchView::NetHasObjects() const

@@ -14,6 +14,7 @@
 namespace corvane {
 
 class CConnectDialog;
+class Dialog;
 class CLaunchDoc;
 class CReplyMessage;
 class CommWindowServices;
@@ -92,6 +93,8 @@ public:
     int RunState() const { return runState_; }
     // The connect dialog while ShowConnectDialog runs it, else null.
     CConnectDialog* OpenConnectDialog() const { return connectDialog_; }
+    // The net upload or download dialog while a command runs it, else null.
+    Dialog* OpenTransferDialog() const { return transferDialog_; }
     // The tip of a kind ("title\ntext"); empty for kinds without one.
     static std::string TipText(int kind);
 
@@ -155,6 +158,7 @@ private:
     int commType_ = kEthernet;
     int runState_ = kRunUnknown;
     CConnectDialog* connectDialog_ = nullptr;
+    Dialog* transferDialog_ = nullptr;
     bool closing_ = false;
 };
 

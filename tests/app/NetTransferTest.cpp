@@ -1,0 +1,146 @@
+// Sending the net to the simulated logger from the Communication Window and
+// reading it back, through the whole program.
+#include "LoggerConnectionTest.h"
+
+#include "halvix/protocol/RequestTypes.h"
+#include "netdoc/CNetDoc.h"
+#include "netdoc/CNetDownloadDialog.h"
+#include "netdoc/CNetUploadDialog.h"
+#include "netdoc/CNetView.h"
+#include "netdoc/NetImage.h"
+#include "netmodel/CCorvaneIcon.h"
+#include "netmodel/PaletteMessages.h"
+#include "res/ResourceIds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace corvane::test {
+namespace {
+
+constexpr int kSampleClockCell = 0;
+constexpr int kMemoryCell = 1;
+
+class NetTransferTest : public LoggerConnectionTest {
+protected:
+    CNetDoc& Net() { return *dynamic_cast<CNetDoc*>(Shell().NetDocument()); }
+    CNetView& NetView() { return *dynamic_cast<CNetView*>(Net().FirstView()); }
+
+    void ShowWindow(WindowKind kind)
+    {
+        ASSERT_TRUE(Shell().MainFrame()->PostMessage(kActivateKindMessage, 0, static_cast<std::intptr_t>(kind)));
+        App().ProcessPending();
+    }
+
+    // A net for the connected logger: its hardware from the query, a
+    // sample-rate clock and the Memory icon.
+    void BuildNet()
+    {
+        ShowWindow(WindowKind::ProgramDevelopment);
+        NetView().OnQueryLoggerConfiguration();
+        for (int i = 0; i < 500 && Net().GetHardwarePoll().IsRunning(); ++i)
+            App().WaitMilliseconds(20);
+        App().ProcessPending();
+        for (const auto& [cell, point] : {std::pair{kSampleClockCell, Point{300, 100}}, std::pair{kMemoryCell, Point{400, 300}}})
+            App().SendMessage(
+                NetView().Handle(), kPaletteDropMessage, static_cast<std::uintptr_t>(cell), 0,
+                std::make_unique<PaletteDropPayload>(point));
+        ShowWindow(WindowKind::CommWindow);
+    }
+
+    // Runs a Communication Window command whose dialog drive() answers
+    // (called while the dialog is open, until it closes); a dialog still
+    // open after the bound is ended.
+    void RunTransferCommand(int command, const std::function<void(Dialog&)>& drive)
+    {
+        RecordingWindow driver;
+        int rounds = 0;
+        driver.onMessage = [&](Message&) {
+            Dialog* dialog = view_->OpenTransferDialog();
+            if (dialog == nullptr)
+                return std::intptr_t{0};
+            drive(*dialog);
+            // A bound that only keeps a broken build from hanging.
+            if (++rounds > 600 && view_->OpenTransferDialog() != nullptr) {
+                ADD_FAILURE() << "the transfer dialog did not close";
+                dialog->EndDialog(kIdAbort);
+            }
+            return std::intptr_t{0};
+        };
+        driver.SetTimer(1, 50);
+        EXPECT_TRUE(view_->RouteCommand(command));
+        driver.KillTimer(1);
+        App().ProcessPending();
+    }
+
+    // Each record's icon id and type code, sorted.
+    using IconKey = std::pair<std::uint16_t, std::uint16_t>;
+    static std::vector<IconKey> KeysOf(std::span<const std::uint8_t> image)
+    {
+        auto parsed = ParseNetImage(image);
+        EXPECT_TRUE(std::holds_alternative<NetImageRecords>(parsed));
+        std::vector<IconKey> keys;
+        if (auto* good = std::get_if<NetImageRecords>(&parsed)) {
+            for (const auto& record : good->records) {
+                // Record offsets: 2 the icon id, 4 the type word (low 12 bits the code).
+                keys.emplace_back(static_cast<std::uint16_t>(record[2] | record[3] << 8),
+                    static_cast<std::uint16_t>((record[4] | record[5] << 8) & 0x0FFF));
+            }
+        }
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    }
+    std::vector<IconKey> KeysOfNet()
+    {
+        std::vector<IconKey> keys;
+        for (const CCorvaneIcon* icon : Net().Icons())
+            keys.emplace_back(icon->UniqueId(), icon->TypeCode());
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    }
+};
+
+TEST_F(NetTransferTest, UploadsTheNetFromTheCommunicationWindowAndReadsItBack)
+{
+    StartLogger(false, false);
+    StartProgram();
+    SaveConnections();
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    BuildNet();
+    const std::size_t icons = Net().Icons().size();
+    ASSERT_GT(icons, 2u);
+
+    bool pressed = false;
+    RunTransferCommand(CLaunchView::kUploadNetCommand, [&](Dialog& dialog) {
+        if (!pressed) {
+            pressed = true;
+            dialog.GetControlAs<ButtonControl>(res::kIdcNetUploadButton)->Click();
+        }
+    });
+    const std::vector<std::uint16_t> seen = logger_->RequestTypes();
+    const auto first = std::find(seen.begin(), seen.end(), kRequestEraseAll);
+    ASSERT_NE(first, seen.end());
+    EXPECT_EQ(*(first - 1), kRequestRun);  // stopped first
+    EXPECT_NE(std::find(first, seen.end(), kRequestNetSet), seen.end());
+    EXPECT_NE(std::find(first, seen.end(), kRequestNetInit), seen.end());
+    const std::vector<std::uint8_t> uploaded = logger_->State().netImage;
+    ASSERT_FALSE(uploaded.empty());
+    EXPECT_FALSE(logger_->State().running);
+
+    // Read back into the program net (saved first, so nothing asks): the
+    // records the logger runs, those of the icons the compilation took.
+    Net().SetModified(false);
+    RunTransferCommand(CLaunchView::kDownloadNetCommand, [&](Dialog& dialog) {
+        auto& download = dynamic_cast<CNetDownloadDialog&>(dialog);
+        if (download.CurrentState() == CNetDownloadDialog::kDone || download.CurrentState() == CNetDownloadDialog::kFailed)
+            dialog.EndDialog(kIdOk);
+    });
+    EXPECT_EQ(KeysOfNet(), KeysOf(uploaded));
+    EXPECT_LT(Net().Icons().size(), icons);
+}
+
+}  // namespace
+}  // namespace corvane::test
