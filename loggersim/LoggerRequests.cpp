@@ -246,4 +246,18 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     }
 }
 
+RequestOutcome AnswerRequest(const Frame& request, std::vector<std::uint8_t> data)
+{
+    RequestOutcome outcome;
+    outcome.reply = MakeReply(request, std::move(data));
+    return outcome;
+}
+
+RequestOutcome RefuseRequest(const Frame& request, std::uint16_t code, std::string_view text)
+{
+    RequestOutcome outcome;
+    outcome.reply = MakeErrorReply(request, code, text);
+    return outcome;
+}
+
 }  // namespace corvane

@@ -43,6 +43,10 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
 
 // An error reply to request.
 Frame MakeErrorReply(const Frame& request, std::uint16_t code, std::string_view text);
+// The outcome of answering a request with data (no error), or refusing it
+// with an error code and text.
+RequestOutcome AnswerRequest(const Frame& request, std::vector<std::uint8_t> data);
+RequestOutcome RefuseRequest(const Frame& request, std::uint16_t code, std::string_view text);
 
 // A status or error message: u16 0, u16 code, u32 logger time, u16 0, then
 // the NUL-terminated text from byte 10.

@@ -19,28 +19,9 @@ constexpr std::size_t kNonceBytes = 16;  // 32 hexadecimal digits
 constexpr std::size_t kClientNonceLength = 8;
 constexpr std::size_t kResponseLength = 32;
 
-RequestOutcome Answer(const Frame& request, std::vector<std::uint8_t> data)
-{
-    Frame reply;
-    reply.kind = FrameKind::Reply;
-    reply.requestType = request.requestType;
-    reply.requestId = request.requestId;
-    reply.payload = std::move(data);
-    RequestOutcome outcome;
-    outcome.reply = std::move(reply);
-    return outcome;
-}
-
-RequestOutcome Refuse(const Frame& request, std::uint16_t code, std::string_view text)
-{
-    RequestOutcome outcome;
-    outcome.reply = MakeErrorReply(request, code, text);
-    return outcome;
-}
-
 RequestOutcome BadLoginData(const Frame& request)
 {
-    return Refuse(
+    return RefuseRequest(
         request, kSimErrorBadRequestData, "Login request " + std::to_string(request.requestType) + " carries bad data");
 }
 
@@ -83,13 +64,13 @@ RequestOutcome AnswerLoginChallenge(LoggerState& state, const Frame& request)
     if (user != state.users.end() && !user->second.challenge) {
         std::vector<std::uint8_t> data = RightsData(user->second.rights, kChallengeRightsOffset);
         ByteWriter(data).U16LE(1);
-        return Answer(request, std::move(data));
+        return AnswerRequest(request, std::move(data));
     }
     // An unknown user is challenged like any other and refused at the
     // response, so the challenge does not tell which names exist.
     std::array<std::uint8_t, kNonceBytes> random{};
     if (!FillSystemRandom(random))
-        return Refuse(request, kSimErrorBadRequestData, "No random source for the login challenge");
+        return RefuseRequest(request, kSimErrorBadRequestData, "No random source for the login challenge");
     state.pendingLogin = LoggerState::PendingLogin{*userName, HexEncode(random), *clientNonce};
 
     std::vector<std::uint8_t> data(kChallengeTextOffset);
@@ -97,7 +78,7 @@ RequestOutcome AnswerLoginChallenge(LoggerState& state, const Frame& request)
     data.push_back(0);
     data.insert(data.end(), state.unitName.begin(), state.unitName.end());
     data.push_back(0);
-    return Answer(request, std::move(data));
+    return AnswerRequest(request, std::move(data));
 }
 
 RequestOutcome AnswerLoginResponse(LoggerState& state, const Frame& request)
@@ -112,14 +93,14 @@ RequestOutcome AnswerLoginResponse(LoggerState& state, const Frame& request)
     const std::optional<LoggerState::PendingLogin> pending = std::move(state.pendingLogin);
     state.pendingLogin.reset();
     if (!pending)
-        return Refuse(request, kCodeLoginRefused, "No login challenge was given");
+        return RefuseRequest(request, kCodeLoginRefused, "No login challenge was given");
     const auto user = state.users.find(pending->userName);
     if (user == state.users.end()
         || LoginDigestResponse(
                pending->userName, state.unitName, user->second.password, pending->nonce, pending->clientNonce)
             != *response)
-        return Refuse(request, kCodeLoginRefused, "User name or password refused");
-    return Answer(request, RightsData(user->second.rights, 0));
+        return RefuseRequest(request, kCodeLoginRefused, "User name or password refused");
+    return AnswerRequest(request, RightsData(user->second.rights, 0));
 }
 
 }  // namespace corvane

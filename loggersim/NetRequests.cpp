@@ -12,34 +12,15 @@ namespace corvane {
 
 namespace {
 
-RequestOutcome Answer(const Frame& request, std::vector<std::uint8_t> data)
-{
-    Frame reply;
-    reply.kind = FrameKind::Reply;
-    reply.requestType = request.requestType;
-    reply.requestId = request.requestId;
-    reply.payload = std::move(data);
-    RequestOutcome outcome;
-    outcome.reply = std::move(reply);
-    return outcome;
-}
-
-RequestOutcome Refuse(const Frame& request, std::uint16_t code, std::string_view text)
-{
-    RequestOutcome outcome;
-    outcome.reply = MakeErrorReply(request, code, text);
-    return outcome;
-}
-
 RequestOutcome BadData(const Frame& request)
 {
-    return Refuse(
+    return RefuseRequest(
         request, kSimErrorBadRequestData, "Request " + std::to_string(request.requestType) + " carries bad data");
 }
 
 RequestOutcome RefuseWhileEnabled(const Frame& request)
 {
-    return Refuse(request, kSimErrorLoggerEnabled, "The logger must be stopped first");
+    return RefuseRequest(request, kSimErrorLoggerEnabled, "The logger must be stopped first");
 }
 
 std::vector<std::uint8_t> ValueData(std::uint32_t value)
@@ -62,16 +43,16 @@ RequestOutcome AnswerNetSet(LoggerState& state, const Frame& request)
         state.pendingNet = LoggerState::PendingNet{};
     auto& pending = state.pendingNet;
     if (!pending || pending->ended || value != pending->bytes.size())
-        return Refuse(request, kSimErrorNetSequence,
+        return RefuseRequest(request, kSimErrorNetSequence,
             "Net block " + std::to_string(value) + " does not follow the blocks received");
     if (block.size() > kSimNetMaxSize - pending->bytes.size()) {
         pending.reset();
-        return Refuse(
+        return RefuseRequest(
             request, kSimErrorNetTooLarge, "The net is larger than " + std::to_string(kSimNetMaxSize) + " bytes");
     }
     pending->bytes.insert(pending->bytes.end(), block.begin(), block.end());
     pending->ended = block.empty();
-    return Answer(request, ValueData(static_cast<std::uint32_t>(pending->bytes.size())));
+    return AnswerRequest(request, ValueData(static_cast<std::uint32_t>(pending->bytes.size())));
 }
 
 RequestOutcome AnswerNetInit(LoggerState& state, const Frame& request)
@@ -79,20 +60,20 @@ RequestOutcome AnswerNetInit(LoggerState& state, const Frame& request)
     if (state.running)
         return RefuseWhileEnabled(request);
     if (!state.pendingNet || !state.pendingNet->ended)
-        return Refuse(request, kSimErrorNoNetSent, "No net has been sent");
+        return RefuseRequest(request, kSimErrorNoNetSent, "No net has been sent");
     std::vector<std::uint8_t> image = std::move(state.pendingNet->bytes);
     state.pendingNet.reset();
     switch (CheckNetImage(image)) {
     case NetImageCheck::BadLength:
-        return Refuse(request, kSimErrorNetLength, "The net's length does not match the bytes received");
-    case NetImageCheck::BadCrc: return Refuse(request, kSimErrorNetCrc, "The net's CRC does not match");
+        return RefuseRequest(request, kSimErrorNetLength, "The net's length does not match the bytes received");
+    case NetImageCheck::BadCrc: return RefuseRequest(request, kSimErrorNetCrc, "The net's CRC does not match");
     case NetImageCheck::Good: break;
     }
     state.netName = NetImageName(image);
     state.netDescription = NetImageDescription(image);
     state.netMemoryBytes = static_cast<std::int32_t>(image.size());
     state.netImage = std::move(image);
-    RequestOutcome outcome = Answer(request, {});
+    RequestOutcome outcome = AnswerRequest(request, {});
     outcome.stateChanged = true;
     outcome.netChanged = true;
     return outcome;
@@ -107,7 +88,7 @@ RequestOutcome AnswerNetParm(const LoggerState& state, const Frame& request)
     writer.U16LE(present ? kNetStatusPresent : kNetStatusAbsent, "status");
     writer.U32LE(static_cast<std::uint32_t>(state.netImage.size()), "size");
     writer.FixedText(name, name.size() + 1, "name");
-    return Answer(request, std::move(data));
+    return AnswerRequest(request, std::move(data));
 }
 
 RequestOutcome AnswerNetGet(const LoggerState& state, const Frame& request)
@@ -117,15 +98,15 @@ RequestOutcome AnswerNetGet(const LoggerState& state, const Frame& request)
     if (reader.Failed() || reader.Remaining() != 0)
         return BadData(request);
     if (state.netImage.empty())
-        return Refuse(request, kSimErrorNoNet, "The logger has no net");
+        return RefuseRequest(request, kSimErrorNoNet, "The logger has no net");
     if (offset >= state.netImage.size())
-        return Refuse(request, kSimErrorNetSequence, "Net block " + std::to_string(offset) + " is past the net's end");
+        return RefuseRequest(request, kSimErrorNetSequence, "Net block " + std::to_string(offset) + " is past the net's end");
     const std::size_t count = std::min(kNetBlockSize, state.netImage.size() - offset);
     const std::size_t next = offset + count == state.netImage.size() ? 0 : offset + count;
     std::vector<std::uint8_t> data = ValueData(static_cast<std::uint32_t>(next));
     const auto block = std::span(state.netImage).subspan(offset, count);
     data.insert(data.end(), block.begin(), block.end());
-    return Answer(request, std::move(data));
+    return AnswerRequest(request, std::move(data));
 }
 
 RequestOutcome AnswerEraseAll(LoggerState& state, const Frame& request)
@@ -133,7 +114,7 @@ RequestOutcome AnswerEraseAll(LoggerState& state, const Frame& request)
     if (state.running)
         return RefuseWhileEnabled(request);
     state.logUsedKb = 0;
-    RequestOutcome outcome = Answer(request, {});
+    RequestOutcome outcome = AnswerRequest(request, {});
     outcome.stateChanged = true;
     outcome.sessionsErased = true;
     return outcome;
