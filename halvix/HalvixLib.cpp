@@ -170,5 +170,21 @@ int CxNetGet(WindowHandle window, std::uint32_t request)
 {
     return Forward([&](HalvixLibrary& l) { return l.NetGet(window, request); });
 }
+int CxListSessions(WindowHandle window, std::span<const std::uint8_t> data)
+{
+    return Forward([&](HalvixLibrary& l) { return l.ListSessions(window, data); });
+}
+int CxSdlStart(WindowHandle window, std::uint16_t mode, std::string_view sessionName)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SdlStart(window, mode, sessionName); });
+}
+int CxSdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SdlError(window, total, offset); });
+}
+int CxEraseSession(WindowHandle window, std::string_view sessionName)
+{
+    return Forward([&](HalvixLibrary& l) { return l.EraseSession(window, sessionName); });
+}
 
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/SerialSettings.h"
 #include "halvix/protocol/NetTransferLayout.h"
+#include "halvix/protocol/SessionTransferLayout.h"
 #include "platform/Message.h"
 
 #include <cstdint>
@@ -90,5 +91,20 @@ int CxNetSet(WindowHandle window, std::uint32_t value, std::span<const std::uint
 int CxNetInit(WindowHandle window);
 int CxNetParm(WindowHandle window);
 int CxNetGet(WindowHandle window, std::uint32_t request);
+
+// Logged sessions (layout in halvix/protocol/SessionTransferLayout.h).
+// CxListSessions sends the continuation header: 8 zero bytes for the first
+// block, else the previous reply's data (only its header is sent); its reply
+// (96) lists the sessions. CxSdlStart downloads the named session (mode 1
+// the whole record stream, 0 the head records): kReplySdlStarted answers
+// it, then the logger's further replies to it (kReplySdlStream,
+// kReplySdlData, kReplySdlOther) go to the same window until an empty
+// kReplySdlData, an error reply, CxSdlError or the next CxSdlStart.
+// CxSdlError tells the logger a download went wrong (the running total and
+// the offset received) and stops it. CxEraseSession (103) erases one session.
+int CxListSessions(WindowHandle window, std::span<const std::uint8_t> data);
+int CxSdlStart(WindowHandle window, std::uint16_t mode, std::string_view sessionName);
+int CxSdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset);
+int CxEraseSession(WindowHandle window, std::string_view sessionName);
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "halvix/internal/LinkSession.h"
 #include "halvix/protocol/Frame.h"
 #include "halvix/protocol/NetTransferLayout.h"
+#include "halvix/protocol/SessionTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
 
 #include <algorithm>
@@ -50,6 +51,11 @@ std::vector<std::uint8_t> U16Payload(std::uint16_t value)
     std::vector<std::uint8_t> payload(2);
     ByteWriter(payload).U16LE(value);
     return payload;
+}
+
+bool IsSessionName(std::string_view name)
+{
+    return name.size() == kSessionNameSize && name.find('\0') == std::string_view::npos;
 }
 
 }  // namespace
@@ -443,6 +449,40 @@ int HalvixLibrary::NetGet(WindowHandle window, std::uint32_t request)
     ByteWriter writer(payload);
     writer.U32LE(request);
     return SendRequest(window, kRequestNetGet, payload);
+}
+
+int HalvixLibrary::ListSessions(WindowHandle window, std::span<const std::uint8_t> data)
+{
+    if (data.size() < kSessionListHeaderSize)
+        return kCxBadArgument;
+    return SendRequest(window, kRequestListSessions, data.first(kSessionListHeaderSize));
+}
+
+int HalvixLibrary::SdlStart(WindowHandle window, std::uint16_t mode, std::string_view sessionName)
+{
+    if (!IsSessionName(sessionName))
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(kSdlModeSize + kSessionNameSize);
+    ByteWriter writer(payload);
+    writer.U16LE(mode);
+    writer.FixedText(sessionName, kSessionNameSize);
+    return SendRequest(window, kRequestSdlStart, payload);
+}
+
+int HalvixLibrary::SdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset)
+{
+    std::vector<std::uint8_t> payload(kSdlErrorSize);
+    ByteWriter writer(payload);
+    writer.U32LE(total);
+    writer.U32LE(offset);
+    return SendRequest(window, kRequestSdlError, payload);
+}
+
+int HalvixLibrary::EraseSession(WindowHandle window, std::string_view sessionName)
+{
+    if (!IsSessionName(sessionName))
+        return kCxBadArgument;
+    return SendRequest(window, kRequestEraseSession, std::vector<std::uint8_t>(sessionName.begin(), sessionName.end()));
 }
 
 }  // namespace corvane

@@ -115,6 +115,15 @@ public:
     int NetParm(WindowHandle window);
     int NetGet(WindowHandle window, std::uint32_t request);
     int Disco(WindowHandle window);
+    // Logged sessions (halvix/protocol/SessionTransferLayout.h). ListSessions
+    // sends the first kSessionListHeaderSize bytes of data (8 zero bytes
+    // for the first block, else the previous reply's data); names are
+    // kSessionNameSize bytes without a NUL. Shorter data, or a name of
+    // another length or holding a NUL, is kCxBadArgument.
+    int ListSessions(WindowHandle window, std::span<const std::uint8_t> data);
+    int SdlStart(WindowHandle window, std::uint16_t mode, std::string_view sessionName);
+    int SdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset);
+    int EraseSession(WindowHandle window, std::string_view sessionName);
 
 private:
     struct Settings;

@@ -3,12 +3,15 @@
 #include "halvix/protocol/FdWrite.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/RequestTypes.h"
 #include "base/UniqueFd.h"
 #include "halvix/protocol/WakePipe.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/NetImageFile.h"
+#include "loggersim/SessionDownload.h"
+#include "loggersim/SessionRequests.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -63,6 +66,9 @@ struct SimulatedLogger::Link {
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Output> outputs;
+    // The session download under way and the id of the request that began it.
+    std::unique_ptr<SessionDownload> download;
+    std::uint32_t downloadRequestId = 0;
 };
 
 struct SimulatedLogger::Shared {
@@ -379,7 +385,8 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
                 faults.erase(found);
         }
         if (!fault || fault->kind == SimFault::Kind::Delay) {
-            outcome = HandleRequest(shared_->state, frame, HostSeconds());
+            outcome = IsSessionRequest(frame.requestType) ? AnswerSessionRequest(link, frame)
+                                                           : HandleRequest(shared_->state, frame, HostSeconds());
             if (outcome.stateChanged) {
                 const FileError saved = SaveLoggerState(options_.stateFolder, shared_->state);
                 shared_->saveError = saved ? saved.message : std::string();
@@ -422,6 +429,61 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
     }
 }
 
+bool SimulatedLogger::IsSessionRequest(std::uint16_t requestType)
+{
+    return requestType == kRequestListSessions || requestType == kRequestEraseSession
+        || requestType == kRequestSdlStart || requestType == kRequestSdlError;
+}
+
+RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& request)
+{
+    if (request.requestType == kRequestSdlError)
+        return AnswerSdlError(request, link.download);
+    LoadedLoggedSessions loaded = LoadLoggedSessions(options_.stateFolder);
+    if (!loaded.error.empty()) {
+        shared_->saveError = loaded.error;
+        return RefuseRequest(request, kSimErrorStorage, "The logger could not read its sessions");
+    }
+    if (request.requestType == kRequestListSessions)
+        return AnswerListSessions(shared_->state, loaded.sessions, request);
+    if (request.requestType == kRequestSdlStart) {
+        RequestOutcome outcome = AnswerSdlStart(shared_->state, loaded.sessions, request, link.download);
+        if (!outcome.reply->error)
+            link.downloadRequestId = request.requestId;
+        return outcome;
+    }
+    RequestOutcome outcome = AnswerEraseSession(loaded.sessions, request);
+    if (!outcome.reply->error) {
+        if (const FileError saved = SaveLoggedSessions(options_.stateFolder, loaded.sessions)) {
+            shared_->saveError = saved.message;
+            return RefuseRequest(request, kSimErrorStorage, "The logger could not store its memory");
+        }
+    }
+    return outcome;
+}
+
+void SimulatedLogger::PumpDownload(Link& link)
+{
+    // A few blocks at a time, and only once what was queued has gone, so a
+    // session of any size streams without piling up.
+    constexpr int kBlocksPerTurn = 8;
+    if (!link.download || link.closed || !link.outputs.empty())
+        return;
+    for (int i = 0; i < kBlocksPerTurn; ++i) {
+        std::optional<SessionDownload::Block> block = link.download->Next();
+        if (!block) {
+            link.download.reset();
+            return;
+        }
+        Frame reply;
+        reply.kind = FrameKind::Reply;
+        reply.requestType = block->replyType;
+        reply.requestId = link.downloadRequestId;
+        reply.payload = std::move(block->data);
+        Queue(link, reply);
+    }
+}
+
 void SimulatedLogger::ReadLink(Link& link)
 {
     std::uint8_t chunk[4096];
@@ -452,6 +514,8 @@ int SimulatedLogger::NextTimeoutMs() const
             next = next ? std::min(*next, output.due) : output.due;
         if (link->streaming)
             next = next ? std::min(*next, link->nextTick) : link->nextTick;
+        if (link->download && link->outputs.empty())
+            return 0;
     }
     if (!next)
         return -1;
@@ -476,6 +540,7 @@ void SimulatedLogger::Serve()
                 Queue(*link, message);
             FlushOutputs(*link);
             TickRealTime(*link);
+            PumpDownload(*link);
             FlushOutputs(*link);
         }
         std::erase_if(links_, [](const auto& link) { return link->closed; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "halvix/protocol/Frame.h"
+#include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerState.h"
 #include "loggersim/SimFault.h"
 
@@ -82,6 +83,11 @@ private:
     void Queue(Link& link, const Frame& frame, std::uint32_t delayMs = 0);
     void FlushOutputs(Link& link);
     void TickRealTime(Link& link);
+    static bool IsSessionRequest(std::uint16_t requestType);
+    // The requests over the logged sessions, kept in the state folder.
+    RequestOutcome AnswerSessionRequest(Link& link, const Frame& request);
+    // Queues the next blocks of the link's session download.
+    void PumpDownload(Link& link);
     void CloseLink(Link& link);
     int NextTimeoutMs() const;
 

@@ -120,6 +120,7 @@ void LinkSession::AnswerAllWithTimeouts(Posts& posts)
     if (inFlight_)
         answer(*inFlight_);
     inFlight_.reset();
+    download_.reset();
     for (const Request& request : queue_)
         answer(request);
     queue_.clear();
@@ -168,6 +169,10 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
             id = nextRequestId_.fetch_add(1);
         inFlight_->requestId = id;
         inFlight_->attempts = 1;
+        // The logger stops a download when told of an error or asked for
+        // another one.
+        if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
+            download_.reset();
         inFlight_->deadline = now + retryTime;
         send = true;
         AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
@@ -187,11 +192,33 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
     return EncodeFrame(frame);
 }
 
+bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
+{
+    const bool followUp = frame.requestType == kReplySdlStream || frame.requestType == kReplySdlData
+        || frame.requestType == kReplySdlOther;
+    if (!download_ || frame.requestId != download_->requestId || !followUp)
+        return false;
+    AddTrace(posts,
+        Describe(frame.error ? "download error reply" : "download reply", frame.requestId, frame.requestType,
+            frame.payload.size()));
+    Post post;
+    post.kind = Post::Kind::Reply;
+    post.window = download_->window;
+    post.requestType = frame.requestType;
+    if (frame.error || (frame.requestType == kReplySdlData && frame.payload.empty()))
+        download_.reset();
+    post.reply = MakeReply(frame);
+    posts.push_back(std::move(post));
+    return true;
+}
+
 void LinkSession::HandleFrame(Frame frame, Posts& posts)
 {
     switch (frame.kind) {
     case FrameKind::Reply: {
         std::lock_guard lock(mutex_);
+        if (HandleDownloadReply(frame, posts))
+            return;
         if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
             AddTrace(posts,
                 Describe(
@@ -204,6 +231,8 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         post.kind = Post::Kind::Reply;
         post.window = inFlight_->window;
         post.requestType = frame.requestType;
+        if (inFlight_->requestType == kRequestSdlStart && !frame.error)
+            download_ = Download{inFlight_->window, inFlight_->requestId};
         post.reply = MakeReply(frame);
         posts.push_back(std::move(post));
         inFlight_.reset();

@@ -34,6 +34,9 @@ struct LinkEvents {
 // at a time, waits for each reply within the retry time, sends again up to
 // the retry count, and reads unsolicited messages. When the link goes away
 // it answers everything waiting with time-outs and marks itself lost.
+// A session download is the one request answered more than once: after its
+// start reply, the logger's further download replies to it go to the same
+// window until the stream ends (see CxSdlStart in halvix/HalvixLib.h).
 class LinkSession {
 public:
     static constexpr std::size_t kMaxQueued = 256;
@@ -77,6 +80,9 @@ private:
     // Decides what to send now; fills posts with answers due.
     std::optional<std::vector<std::uint8_t>> NextTransmission(Posts& posts, int& pollTimeoutMs);
     void HandleFrame(Frame frame, Posts& posts);
+    // Passes on a further reply of the download under way; false when the
+    // frame is not one.
+    bool HandleDownloadReply(Frame& frame, Posts& posts);
     void MarkLost(std::string_view why);
     void AnswerAllWithTimeouts(Posts& posts);
     void AddTrace(Posts& posts, std::string text) const;
@@ -96,6 +102,12 @@ private:
     mutable std::mutex mutex_;
     std::deque<Request> queue_;
     std::optional<Request> inFlight_;
+    // The session download whose further replies are passed on.
+    struct Download {
+        WindowHandle window;
+        std::uint32_t requestId = 0;
+    };
+    std::optional<Download> download_;
     std::uint32_t retryTimeMs_ = 5000;
     int maxRetries_ = 2;
 };

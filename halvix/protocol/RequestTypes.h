@@ -42,6 +42,17 @@ constexpr std::uint16_t kRequestDbFGet = 4079;
 constexpr std::uint16_t kRequestQuvDbFCtl = 4080;
 constexpr std::uint16_t kRequestTlTran = 4081;
 constexpr std::uint16_t kRequestTlFlash = 4082;
+// A session download: CxSdlStart is answered by kReplySdlStarted (its own
+// type) and then by further replies of the same request id (below) until
+// an empty kReplySdlData block; CxSdlError tells the logger to stop one.
+constexpr std::uint16_t kRequestSdlStart = 0x8000;
+constexpr std::uint16_t kRequestSdlError = 0x8004;
+
+// Reply types of a session download.
+constexpr std::uint16_t kReplySdlStarted = 0x8000;
+constexpr std::uint16_t kReplySdlStream = 0x8001;  // a block of the stream, without offset
+constexpr std::uint16_t kReplySdlData = 0x8002;    // u32 byte offset, then the block; empty: the end
+constexpr std::uint16_t kReplySdlOther = 0x8003;   // passed on to the window, nothing more
 
 // Kinds of unsolicited logger messages (their request type). The status
 // and error kinds carry a u16 status code at data bytes 2-3 and a

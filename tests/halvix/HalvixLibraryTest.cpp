@@ -4,9 +4,13 @@
 #include "halvix/protocol/LoginDigest.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
+#include "halvix/protocol/SessionTransferLayout.h"
+#include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
+#include "loggersim/SessionRequests.h"
 #include "loggersim/SimulatedLogger.h"
 #include "tests/loggersim/TestNetImage.h"
+#include "tests/loggersim/TestSessionStream.h"
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -423,6 +427,73 @@ TEST_P(HalvixLinkTest, ANetWithABadCrcIsRefusedWithTheLoggersText)
     EXPECT_EQ(parm->U16At(kNetParmStatusOffset), kNetStatusAbsent);
 }
 
+std::vector<std::string> ListAllSessions(const std::function<std::shared_ptr<CReplyMessage>(std::vector<std::uint8_t>)>& list)
+{
+    std::vector<std::string> names;
+    std::vector<std::uint8_t> data(kSessionListHeaderSize, 0);
+    for (int block = 0; block < 20; ++block) {
+        const auto reply = list(data);
+        EXPECT_FALSE(reply->ErrorFlag()) << reply->ErrorText();
+        data.assign(reply->Data().begin(), reply->Data().end());
+        if (data.size() < kSessionListHeaderSize)
+            break;
+        for (std::size_t at = kSessionListHeaderSize; at + kSessionRecordSize <= data.size(); at += kSessionRecordSize)
+            names.emplace_back(data.begin() + static_cast<std::ptrdiff_t>(at),
+                data.begin() + static_cast<std::ptrdiff_t>(at + kSessionNameSize));
+        if (data[kSessionListMoreOffset] == 0)
+            break;
+    }
+    return names;
+}
+
+TEST_P(HalvixLinkTest, SessionsAreListedDownloadedAndErased)
+{
+    std::vector<LoggedSessionPlan> sessions;
+    for (std::uint32_t i = 0; i < 6; ++i)
+        sessions.push_back(test::SessionAt(0x67000000 + i * 0x10000, 20 + 100 * i));
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path() / "logger", sessions));
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    const auto list = [this](std::vector<std::uint8_t> data) {
+        return Reply([&] { return CxListSessions(kWindow, data); }, kRequestListSessions);
+    };
+    std::vector<std::string> expected;
+    for (const LoggedSessionPlan& plan : sessions)
+        expected.push_back(SessionName(plan));
+    EXPECT_EQ(ListAllSessions(list), expected);
+
+    // The download's replies after the start reply reach the same window.
+    const std::size_t before = PostLog::WindowPosts(posts_->Snapshot()).size();
+    ASSERT_EQ(CxSdlStart(kWindow, kSdlModeWhole, expected[4]), kCxOk);
+    const auto isEnd = [](const Posted& posted) {
+        return posted.wParam == kReplySdlData && posted.reply != nullptr && posted.reply->Data().empty();
+    };
+    const auto posts = PostLog::WindowPosts(posts_->WaitUntil([&](const std::vector<Posted>& all) {
+        const auto windowPosts = PostLog::WindowPosts(all);
+        return std::any_of(windowPosts.begin() + static_cast<std::ptrdiff_t>(std::min(before, windowPosts.size())),
+            windowPosts.end(), isEnd);
+    }));
+    ASSERT_GT(posts.size(), before + 1);
+    EXPECT_EQ(posts[before].wParam, kReplySdlStarted);
+    std::vector<std::uint8_t> received;
+    for (std::size_t i = before + 1; i < posts.size() && !isEnd(posts[i]); ++i) {
+        ASSERT_EQ(posts[i].window, kWindow);
+        ASSERT_EQ(posts[i].wParam, kReplySdlData);
+        ASSERT_NE(posts[i].reply, nullptr);
+        ASSERT_EQ(posts[i].reply->U32At(0), received.size());
+        const auto data = posts[i].reply->Data();
+        received.insert(received.end(), data.begin() + kSdlOffsetSize, data.end());
+    }
+    EXPECT_EQ(received, test::GeneratedStream(sim_->State(), sessions[4]));
+
+    auto erase = Reply([&] { return CxEraseSession(kWindow, expected[1]); }, kRequestEraseSession);
+    EXPECT_FALSE(erase->ErrorFlag()) << erase->ErrorText();
+    expected.erase(expected.begin() + 1);
+    EXPECT_EQ(ListAllSessions(list), expected);
+    auto again = Reply([&] { return CxEraseSession(kWindow, SessionName(sessions[1])); }, kRequestEraseSession);
+    EXPECT_TRUE(again->ErrorFlag());
+    EXPECT_EQ(again->Code(), kSimErrorNoSuchSession);
+}
+
 class HalvixSetUpTest : public ::testing::Test {
 protected:
     std::shared_ptr<PostLog> posts_ = std::make_shared<PostLog>();
@@ -534,6 +605,32 @@ TEST_F(HalvixSetUpTest, NetRequestsAreCheckedBeforeTheyAreQueued)
     EXPECT_EQ(CxNetSet(window, 0, tooLong), kCxBadArgument);
     for (const auto& r : requests)
         EXPECT_EQ(r.call(), kCxCommError) << r.what;
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
+TEST_F(HalvixSetUpTest, SessionRequestsAreCheckedBeforeTheyAreQueued)
+{
+    const WindowHandle window{3};
+    const std::vector<std::uint8_t> header(kSessionListHeaderSize, 0);
+    const std::vector<std::uint8_t> shortHeader(kSessionListHeaderSize - 1, 0);
+    const struct {
+        const char* what;
+        std::function<int()> call;
+        bool wellFormed;
+    } requests[] = {
+        {"list", [&] { return CxListSessions(window, header); }, true},
+        {"list with a short header", [&] { return CxListSessions(window, shortHeader); }, false},
+        {"download", [&] { return CxSdlStart(window, kSdlModeWhole, "67000000"); }, true},
+        {"download of a short name", [&] { return CxSdlStart(window, kSdlModeWhole, "6700000"); }, false},
+        {"download of a name with a NUL", [&] { return CxSdlStart(window, 1, std::string_view("6700\0000", 8)); }, false},
+        {"download error", [&] { return CxSdlError(window, 1000, 1024); }, true},
+        {"erase", [&] { return CxEraseSession(window, "67000000"); }, true},
+        {"erase of a long name", [&] { return CxEraseSession(window, "670000000"); }, false},
+    };
+    EXPECT_EQ(library_.Init(), kCxOk);
+    HalvixInstallation installation(library_);
+    for (const auto& r : requests)
+        EXPECT_EQ(r.call(), r.wellFormed ? kCxCommError : kCxBadArgument) << r.what;
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 

@@ -11,7 +11,10 @@
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/NetImageFile.h"
+#include "loggersim/SessionDownload.h"
+#include "loggersim/SessionRequests.h"
 #include "tests/loggersim/TestNetImage.h"
+#include "tests/loggersim/TestSessionStream.h"
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -325,6 +328,86 @@ TEST_F(SimulatedLoggerTest, ANetOrEraseThatCannotBeStoredIsReportedAsAnError)
     EXPECT_TRUE(frames[0].error);
     EXPECT_EQ(frames[0].code, kSimErrorStorage);
     EXPECT_FALSE(logger->SaveError().empty());
+}
+
+std::vector<std::uint8_t> SdlStartData(std::string_view name)
+{
+    std::vector<std::uint8_t> data(2 + name.size());
+    ByteWriter writer(data);
+    writer.U16LE(kSdlModeWhole);
+    writer.FixedText(name, name.size());
+    return data;
+}
+
+TEST_F(SimulatedLoggerTest, ADownloadStreamsTheSessionAfterItsStartReply)
+{
+    const LoggedSessionPlan plan = test::SessionAt(0x6720A000, 300);
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {test::SessionAt(0x67000000), plan}));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
+    const auto started = client.Receive(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].requestType, kReplySdlStarted);
+    EXPECT_FALSE(started[0].error);
+
+    std::vector<std::uint8_t> received;
+    for (;;) {
+        const auto frames = client.Receive(1);
+        ASSERT_EQ(frames.size(), 1u);
+        EXPECT_EQ(frames[0].kind, FrameKind::Reply);
+        EXPECT_EQ(frames[0].requestId, 5u);
+        ASSERT_EQ(frames[0].requestType, kReplySdlData);
+        if (frames[0].payload.empty())
+            break;
+        ByteReader reader(frames[0].payload);
+        ASSERT_EQ(reader.U32LE(), received.size());
+        received.insert(received.end(), frames[0].payload.begin() + kSdlOffsetSize, frames[0].payload.end());
+    }
+    EXPECT_EQ(received, test::GeneratedStream(logger->State(), plan));
+}
+
+TEST_F(SimulatedLoggerTest, ADownloadErrorEndsTheDownload)
+{
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {test::SessionAt(0x6720A000, 100000)}));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestSdlStart, 5, SdlStartData("6720A000"));
+    ASSERT_EQ(client.Receive(3).size(), 3u);  // the start reply and two blocks
+    client.Send(kRequestSdlError, 6, std::vector<std::uint8_t>(8, 0));
+    std::optional<Frame> errorReply;
+    while (!errorReply) {
+        auto frames = client.Receive(1);
+        ASSERT_EQ(frames.size(), 1u);
+        if (frames[0].requestId == 6)
+            errorReply = std::move(frames[0]);
+        else
+            ASSERT_FALSE(frames[0].payload.empty()) << "the download ran to its end";
+    }
+    EXPECT_FALSE(errorReply->error);
+    // Nothing of the download follows the answer to the error.
+    client.Send(kRequestStateGet, 7, {});
+    const auto next = client.Receive(1);
+    ASSERT_EQ(next.size(), 1u);
+    EXPECT_EQ(next[0].requestId, 7u);
+}
+
+TEST_F(SimulatedLoggerTest, EraseSessionRemovesItFromTheKeptSessions)
+{
+    const std::vector<LoggedSessionPlan> sessions = {test::SessionAt(0x67000000), test::SessionAt(0x67001000)};
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), sessions));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestEraseSession, 1, {'6', '7', '0', '0', '0', '0', '0', '0'});
+    client.Send(kRequestEraseSession, 2, {'6', '7', '0', '0', '0', '0', '0', '0'});
+    const auto frames = client.Receive(2);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_FALSE(frames[0].error);
+    EXPECT_TRUE(frames[1].error);
+    EXPECT_EQ(frames[1].code, kSimErrorNoSuchSession);
+    const LoadedLoggedSessions left = LoadLoggedSessions(folder_.Path());
+    EXPECT_TRUE(left.error.empty()) << left.error;
+    EXPECT_EQ(left.sessions, (std::vector<LoggedSessionPlan>{sessions[1]}));
 }
 
 }  // namespace
