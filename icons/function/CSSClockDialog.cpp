@@ -174,11 +174,8 @@ void CSSClockDialog::DeriveAmPm()
         const auto* time = Picker(timeId);
         auto* am = GetControlAs<ButtonControl>(amId);
         auto* pm = GetControlAs<ButtonControl>(pmId);
-        if (time == nullptr || am == nullptr || pm == nullptr)
-            continue;
-        const bool afternoon = IsAfternoon(*time);
-        am->SetCheck(afternoon ? 0 : 1);
-        pm->SetCheck(afternoon ? 1 : 0);
+        if (time != nullptr && am != nullptr && pm != nullptr)
+            ShowHalfOfDay(*time, *am, *pm);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "icons/function/LocalDateTime.h"
 
+#include "platform/ButtonControl.h"
 #include "platform/DateTimeControl.h"
 
 #include <ctime>
@@ -36,6 +37,13 @@ void ShowLocalSeconds(DateTimeControl& date, DateTimeControl& time, std::int64_t
 bool IsAfternoon(const DateTimeControl& time)
 {
     return time.GetTime().hour >= kNoon;
+}
+
+void ShowHalfOfDay(const DateTimeControl& time, ButtonControl& am, ButtonControl& pm)
+{
+    const bool afternoon = IsAfternoon(time);
+    am.SetCheck(afternoon ? 0 : 1);
+    pm.SetCheck(afternoon ? 1 : 0);
 }
 
 void MoveToHalfOfDay(DateTimeControl& time, bool afternoon)

@@ -4,6 +4,7 @@
 
 namespace corvane {
 
+class ButtonControl;
 class DateTimeControl;
 
 // Moments edited as a date picker and a time picker in local time, as the
@@ -19,6 +20,9 @@ void ShowLocalSeconds(DateTimeControl& date, DateTimeControl& time, std::int64_t
 
 // True when the time picker shows 12:00 or later.
 bool IsAfternoon(const DateTimeControl& time);
+
+// Checks the AM or the PM button to match the time picker.
+void ShowHalfOfDay(const DateTimeControl& time, ButtonControl& am, ButtonControl& pm);
 
 // Moves the time picker's hour into the morning (afternoon false) or the
 // afternoon, by 12 hours, when it is not there yet.
