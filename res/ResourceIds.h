@@ -872,6 +872,48 @@ inline constexpr int kIdcSettingsComPortLabel = 1289;
 inline constexpr int kIdcSettingsUsbList = 1262;
 inline constexpr int kIdcSettingsOk = 1274;
 
+// Logged-data listing: the logger's sessions downloaded over the link.
+inline constexpr int kDialogDataDownload = 390;
+inline constexpr int kIdcDownloadSessionList = 1033;
+inline constexpr int kIdcDownloadEraseSelected = 1036;
+inline constexpr int kIdcDownloadSelectAll = 1037;
+inline constexpr int kIdcDownloadDeselectAll = 1038;
+inline constexpr int kIdcDownloadSelected = 1039;
+inline constexpr int kIdcDownloadFilter = 1040;
+inline constexpr int kIdcDownloadLoggerTime = 1797;
+inline constexpr int kIdcDownloadUtcTime = 1798;
+inline constexpr int kIdcDownloadBothTimes = 1799;
+
+// Filtered download of one session by points and time window.
+inline constexpr int kDialogFilterDownload = 392;
+inline constexpr int kIdcFilterPointList = 1016;
+inline constexpr int kIdcFilterGetLogData = 1376;
+inline constexpr int kIdcFilterSelectAll = 1037;
+inline constexpr int kIdcFilterDeselectAll = 1038;
+inline constexpr int kIdcFilterResetTimeRange = 1039;
+inline constexpr int kIdcFilterStartDate = 11013;
+inline constexpr int kIdcFilterStopDate = 11014;
+inline constexpr int kIdcFilterStartTime = 11015;
+inline constexpr int kIdcFilterStopTime = 11016;
+inline constexpr int kIdcFilterStartAm = 1295;
+inline constexpr int kIdcFilterStartPm = 1296;
+inline constexpr int kIdcFilterStopAm = 1297;
+inline constexpr int kIdcFilterStopPm = 1298;
+inline constexpr int kIdcFilterStopUnknownNotice = 1411;
+inline constexpr int kIdcFilterStillLoggingNotice = 1415;
+
+// Memory-card sessions read in the PC's card reader.
+inline constexpr int kDialogCardDownload = 471;
+inline constexpr int kIdcCardSessionList = 1011;
+inline constexpr int kIdcCardDownload = 1036;
+inline constexpr int kIdcCardCancelDownload = 1256;
+inline constexpr int kIdcCardEraseSelected = 1257;
+inline constexpr int kIdcCardProgress = 1425;
+inline constexpr int kIdcCardStatus = 1427;
+inline constexpr int kIdcCardLocalTime = 1889;
+inline constexpr int kIdcCardUtcTime = 1890;
+inline constexpr int kIdcCardBothTimes = 1891;
+
 // Cursors (their own numbering: 579 is also a picture).
 inline constexpr int kCursorTrigger = 137;
 inline constexpr int kCursorMove = 154;

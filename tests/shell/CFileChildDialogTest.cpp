@@ -1,4 +1,4 @@
-#include "app/CFileChildDialog.h"
+#include "shell/CFileChildDialog.h"
 
 #include "PlatformTestSupport.h"
 #include "res/ResourceIds.h"

@@ -1,4 +1,4 @@
-#include "app/CFileChildDialog.h"
+#include "shell/CFileChildDialog.h"
 
 #include "platform/Application.h"
 #include "platform/Window.h"
