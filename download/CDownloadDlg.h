@@ -1,14 +1,21 @@
 #pragma once
 
+#include "download/DownloadBlockCheck.h"
+#include "download/SessionTable.h"
 #include "platform/Dialog.h"
 
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
 class CReplyMessage;
 class DownloadServices;
+class ListBoxControl;
+enum class TimeColumns : int;
 
 // "Logged Data Listing": the logging sessions stored in the connected
 // logger, downloaded one after another into "quvBinDownload.bin" and
@@ -22,6 +29,12 @@ public:
     static constexpr MessageId kSessionCompleteMessage = 0x4CB;
     static constexpr MessageId kDownloadErrorMessage = 0x4CC;  // wParam: running total, lParam: offset
     static constexpr MessageId kNextSessionMessage = 0x4D2;
+
+    // The watchdog: a download that stays silent this long is given up.
+    static constexpr std::uint32_t kWatchdogTimer = 1;
+    static constexpr std::uint32_t kWatchdogMs = 5000;
+    // The raw download, in the working folder.
+    static constexpr const char* kRawFileName = "quvBinDownload.bin";
 
     CDownloadDlg(DownloadServices& services, WindowHandle owner, Window* parent = nullptr);
     ~CDownloadDlg() override;
@@ -42,11 +55,60 @@ public:
     // Lines in the session list.
     int SessionLineCount() const;
 
+    // The listed sessions; whether a session is being received; whether a
+    // run of chosen sessions is under way.
+    const SessionTable& Sessions() const { return table_; }
+    bool IsTransferring() const { return transferring_; }
+    bool IsDownloading() const { return !selection_.empty(); }
+
     std::intptr_t OnMessage(Message& message) override;
 
 protected:
     bool OnInitDialog() override;
     void OnCancel() override;
+
+private:
+    ListBoxControl* List() const;
+    void EnableControl(int id, bool enable);
+    void UpdateSelectionButtons();
+    void SelectAllLines(bool select);
+    TimeColumns CheckedTimeColumns() const;
+
+    // The selected lines that name sessions; a box when there is none.
+    std::vector<int> GetSelectedSessions();
+    bool SelectOutputFile(bool filtered);
+    void OnDownloadSelected();
+    void OnFilterDownload();
+    void OnEraseSelected();
+    bool WaitForErase();
+    void RemoveErasedEntries();
+
+    void OnNextSession();
+    void OnCommReply(const CReplyMessage& reply);
+    void OnDataBlock(const CReplyMessage& reply);
+    void OnWatchdog();
+    void OnDownloadError(std::uint32_t total, std::uint32_t offset);
+    void OnSessionComplete();
+    // Stops the transfer under way: watchdog, raw file, and the logger
+    // told with CxSdlError.
+    void StopTransfer(std::uint32_t total, std::uint32_t offset);
+    void RestartWatchdog();
+
+    DownloadServices& services_;
+    WindowHandle owner_;
+    SessionTable table_;
+    std::vector<int> selection_;
+    std::size_t position_ = 0;
+    int current_ = -1;
+    std::string chosenPath_;
+    std::ofstream raw_;
+    DownloadBlockCheck blocks_;
+    std::uint32_t expectedSize_ = 0;
+    bool transferring_ = false;
+    bool sequenceError_ = false;
+    bool timedOut_ = false;
+    bool erasePending_ = false;
+    Dialog* filterDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -21,6 +21,7 @@ FileDialogRequest CFileChildDialog::MakeRequest() const
     if (parent_ != nullptr)
         request.owner = parent_->Handle();
     request.open = options_.open;
+    request.title = options_.title;
     request.fileName = options_.fileName;
     request.filter = options_.filter;
     request.defaultExtension = options_.defaultExtension;

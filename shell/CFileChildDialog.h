@@ -20,6 +20,7 @@ public:
         bool showErase = true;  // offer the erase check box
         int eraseFlag = 0;      // the caller's erase setting, shown checked when non-zero
         bool open = false;      // false: a save dialog
+        std::string title;      // empty: the dialog's usual title
         std::string defaultExtension;
         std::string fileName;   // proposed name, may carry a folder
         std::string filter;     // "Description|*.ext||"
