@@ -117,6 +117,11 @@ public:
     // MainFramePoster: any thread.
     bool PostToMainFrame(MessageId id, std::uintptr_t wParam, std::unique_ptr<Payload> payload = {}) override;
 
+    // The time columns of converted logged data (0 local, 1 UTC, 2 both):
+    // every download dialog starts with it and writes the user's choice back.
+    int TimeColumnChoice() const { return timeColumnChoice_; }
+    void SetTimeColumnChoice(int choice) { timeColumnChoice_ = choice; }
+
     void SetNetworkPasswordWarningAccepted(bool flag) { passwordWarningAccepted_ = flag; }
     bool GetNetworkPasswordWarningAccepted() const { return passwordWarningAccepted_; }
     void SetLoggerInfoText(std::string_view text);
@@ -171,6 +176,7 @@ private:
     mutable std::mutex commLogMutex_;
     std::deque<std::string> commLog_;
     std::string loggerInfoText_;
+    int timeColumnChoice_ = 0;
     bool passwordWarningAccepted_ = false;
     bool secondInstance_ = false;
     bool started_ = false;

@@ -16,13 +16,17 @@ namespace {
 constexpr std::array kCommFileMenu = {MenuCommand(kCmdExit, "E&xit")};
 constexpr std::array kCommLoggerMenu = {MenuCommand(CLaunchView::kLoggerConnectionCommand, "Logger &Connection..."),
     MenuSeparator(), MenuCommand(CLaunchView::kDownloadNetCommand, "&Download Net from Logger"),
-    MenuCommand(CLaunchView::kUploadNetCommand, "&Upload Net to Logger")};
+    MenuCommand(CLaunchView::kUploadNetCommand, "&Upload Net to Logger"), MenuSeparator(),
+    MenuCommand(CLaunchView::kDownloadDataCommand, "Download Data from &Logger")};
+// The memory card in the PC's reader (the picture's tip names "SD Card | Scan Card").
+constexpr std::array kCommCardMenu = {MenuCommand(CLaunchView::kScanCardCommand, "&Scan Card"),
+    MenuCommand(CLaunchView::kDownloadCardDataCommand, "&Download Data")};
 constexpr std::array kCommViewMenu = {MenuCommand(kCmdCommunications, "&Communications"),
     MenuCommand(kCmdProgramDevelopment, "&Program Development"),
     MenuCommand(kCmdTrending, "&Real-Time Trending")};
 constexpr std::array kCommHelpMenu = {MenuCommand(kCmdAbout, "&About Corvane...")};
 constexpr std::array kCommMenuBar = {MenuPopup("&File", kCommFileMenu), MenuPopup("&Logger", kCommLoggerMenu),
-    MenuPopup("&View", kCommViewMenu), MenuPopup("&Help", kCommHelpMenu)};
+    MenuPopup("&SD Card", kCommCardMenu), MenuPopup("&View", kCommViewMenu), MenuPopup("&Help", kCommHelpMenu)};
 constexpr MenuTemplate kCommMenu{kCommWindowTemplate, kCommMenuBar};
 
 }  // namespace

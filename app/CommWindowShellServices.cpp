@@ -13,7 +13,8 @@ CommWindowShellServices::CommWindowShellServices(
     : app_(app),
       places_(std::move(places)),
       updateNetIconBar_(std::move(updateNetIconBar)),
-      cardSettings_(app.Settings())
+      cardSettings_(app.Settings()),
+      downloads_(app)
 {
 }
 

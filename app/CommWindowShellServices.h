@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DownloadShellServices.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
 #include "comms/window/CommWindowServices.h"
@@ -40,6 +41,7 @@ public:
     void SetLoggerStatusWord(std::uint32_t status) override;
     const CardSettings& CardSettingsSource() override { return cardSettings_; }
     const RemovableMediaProbe& MediaProbe() override { return mediaProbe_; }
+    DownloadServices& Downloads() override { return downloads_; }
 
 private:
     CCorvaneApp& app_;
@@ -47,6 +49,7 @@ private:
     std::function<void()> updateNetIconBar_;
     StoreCardSettings cardSettings_;
     MountTableProbe mediaProbe_;
+    DownloadShellServices downloads_;
 };
 
 }  // namespace corvane

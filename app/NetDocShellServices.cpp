@@ -59,9 +59,9 @@ void NetDocShellServices::SetNetFileFolder(const std::filesystem::path& folder)
 
 std::filesystem::path NetDocShellServices::WorkingFolder() const
 {
-    std::error_code error;
-    std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::filesystem::path(".") : folder;
+    // The program's working folder: the current folder at start-up unless
+    // the program was started with another.
+    return app_.StartFolder();
 }
 
 bool NetDocShellServices::KeepRawDownloads() const

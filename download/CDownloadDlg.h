@@ -60,6 +60,8 @@ public:
     const SessionTable& Sessions() const { return table_; }
     bool IsTransferring() const { return transferring_; }
     bool IsDownloading() const { return !selection_.empty(); }
+    // The filtered download dialog while Filter Download runs it, else null.
+    Dialog* OpenFilterDialog() const { return filterDialog_; }
 
     std::intptr_t OnMessage(Message& message) override;
 

@@ -38,10 +38,18 @@ std::optional<SimFault> ParseSimFault(std::string_view text)
         if (!fault.requestType)
             return std::nullopt;
     }
-    if (kind == "no-reply" || kind == "drop") {
+    struct Plain {
+        std::string_view name;
+        SimFault::Kind kind;
+    };
+    constexpr Plain kPlainKinds[] = {{"no-reply", SimFault::Kind::NoReply}, {"drop", SimFault::Kind::DropLink},
+        {"sdl-skip-block", SimFault::Kind::SdlSkipBlock}, {"sdl-stall", SimFault::Kind::SdlStall}};
+    for (const Plain& plain : kPlainKinds) {
+        if (kind != plain.name)
+            continue;
         if (fields.size() != 2)
             return std::nullopt;
-        fault.kind = kind == "drop" ? SimFault::Kind::DropLink : SimFault::Kind::NoReply;
+        fault.kind = plain.kind;
         return fault;
     }
     if (kind == "delay") {

@@ -69,6 +69,10 @@ struct SimulatedLogger::Link {
     // The session download under way and the id of the request that began it.
     std::unique_ptr<SessionDownload> download;
     std::uint32_t downloadRequestId = 0;
+    // A fault of the download (SdlSkipBlock or SdlStall) and its data
+    // blocks taken so far.
+    std::optional<SimFault::Kind> downloadFault;
+    std::uint32_t downloadDataBlocks = 0;
 };
 
 struct SimulatedLogger::Shared {
@@ -384,9 +388,14 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
             if (found->count > 0 && --found->count == 0)
                 faults.erase(found);
         }
-        if (!fault || fault->kind == SimFault::Kind::Delay) {
+        const bool answers = !fault || fault->kind == SimFault::Kind::Delay
+            || fault->kind == SimFault::Kind::SdlSkipBlock || fault->kind == SimFault::Kind::SdlStall;
+        if (answers) {
             outcome = IsSessionRequest(frame.requestType) ? AnswerSessionRequest(link, frame)
                                                            : HandleRequest(shared_->state, frame, HostSeconds());
+            const bool started = frame.requestType == kRequestSdlStart && outcome.reply && !outcome.reply->error;
+            if (fault && fault->kind != SimFault::Kind::Delay && started)
+                link.downloadFault = fault->kind;
             if (outcome.stateChanged) {
                 const FileError saved = SaveLoggerState(options_.stateFolder, shared_->state);
                 shared_->saveError = saved ? saved.message : std::string();
@@ -448,8 +457,11 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
         return AnswerListSessions(shared_->state, loaded.sessions, request);
     if (request.requestType == kRequestSdlStart) {
         RequestOutcome outcome = AnswerSdlStart(shared_->state, loaded.sessions, request, link.download);
-        if (!outcome.reply->error)
+        if (!outcome.reply->error) {
             link.downloadRequestId = request.requestId;
+            link.downloadFault.reset();
+            link.downloadDataBlocks = 0;
+        }
         return outcome;
     }
     RequestOutcome outcome = AnswerEraseSession(loaded.sessions, request);
@@ -474,6 +486,15 @@ void SimulatedLogger::PumpDownload(Link& link)
         if (!block) {
             link.download.reset();
             return;
+        }
+        if (link.downloadFault && block->replyType == kReplySdlData && !block->data.empty()) {
+            const std::uint32_t index = link.downloadDataBlocks++;
+            if (*link.downloadFault == SimFault::Kind::SdlSkipBlock && index == 1)
+                continue;
+            if (*link.downloadFault == SimFault::Kind::SdlStall && index >= 1) {
+                link.download.reset();
+                return;
+            }
         }
         Frame reply;
         reply.kind = FrameKind::Reply;

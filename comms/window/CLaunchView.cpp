@@ -7,6 +7,8 @@
 #include "comms/window/CConnectDialog.h"
 #include "comms/window/CLaunchDoc.h"
 #include "comms/window/CommWindowServices.h"
+#include "download/CDownloadDlg.h"
+#include "download/CDownloadFromCardDialog.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixMessages.h"
@@ -150,6 +152,11 @@ constexpr Size kModuleSize{61, 124};
 constexpr Rect kLoggerCardPlace = At(675, 433, 48, 49);
 constexpr Rect kNoLoggerPlace = At(674, 197, 330, 119);
 constexpr Rect kCardMountedPlace = At(242, 387, 160, 70);
+constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
+
+// The download dialog's session list and erase requests may take long: the
+// library's retry time is raised by this much while the dialog runs.
+constexpr std::uint32_t kDownloadRetryAllowanceMs = 50000;
 
 struct Tip {
     int kind;
@@ -219,6 +226,11 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kDownloadNetCommand, [this](CommandState& state) { state.Enable(connected_); });
     AddCommand(kUploadNetCommand, [this](int) { OnUploadNet(); });
     AddUpdate(kUploadNetCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kDownloadDataCommand, [this](int) { OnDownloadData(); });
+    AddUpdate(kDownloadDataCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kScanCardCommand, [this](int) { OnScanCard(); });
+    AddCommand(kDownloadCardDataCommand, [this](int) { OnDownloadCardData(); });
+    AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
 }
 
 CLaunchView::~CLaunchView()
@@ -295,6 +307,8 @@ void CLaunchView::RebuildHardwarePicture()
     cards.ReadDriveSetting();
     if (cards.IsCardPresent())
         AddItem(*doc, {K::kCardMounted, res::kBitmapPcCardMounted, kCardMountedPlace, true});
+    if (cardPresent_ && cardAnalysed_)
+        AddItem(*doc, {K::kCardData, res::kBitmapMemory, kCardDataPlace, false, true});
     doc->SetModified(false);
     RegisterTips();
     UpdatePictureStates();
@@ -472,6 +486,77 @@ void CLaunchView::OnUploadNet()
     transferDialog_ = nullptr;
 }
 
+std::uint32_t CLaunchView::MessageTimeout()
+{
+    if (messageTimeout_ == kDefaultMessageTimeout)
+        messageTimeout_ = services_.Connection().GetMessageTimeout();
+    return messageTimeout_;
+}
+
+void CLaunchView::OnDownloadData()
+{
+    if (!MayRequest(kSessionListRequest, "Download Data"))
+        return;
+    if (downloadDialog_ != nullptr) {
+        ShowBox("Prior transfer not finished", "Download Data");
+        return;
+    }
+    if (CxSetRetryTime((MessageTimeout() + kDownloadRetryAllowanceMs) & 0x7FFFFFFF) != kCxOk) {
+        ShowBox("Unable to begin Data Download due to communication problem", "Data Download");
+        return;
+    }
+    {
+        // The dialog's session list and erase replies come to this view.
+        CDownloadDlg dialog(services_.Downloads(), Handle(), nullptr);
+        downloadDialog_ = &dialog;
+        downloadKind_ = 1;
+        (void)dialog.DoModal();
+        downloadDialog_ = nullptr;
+    }
+    (void)CxSetRetryTime(MessageTimeout() & 0xFFFF);
+}
+
+void CLaunchView::OnScanCard()
+{
+    CLaunchDoc* doc = GetLaunchDoc();
+    if (doc == nullptr)
+        return;
+    CFlashCardManager& cards = doc->CardManager();
+    cards.ReadDriveSetting();
+    cardPresent_ = false;
+    cardAnalysed_ = false;
+    if (!cards.CheckDrive()) {
+        // Without a mount point the card manager has said so already.
+        if (!cards.GetDrive().empty()) {
+            ShowBox("Drive " + cards.GetDrive()
+                    + " is not a removable drive.\n\nUse the \"File | Corvane Settings\" menu\nitem to select the SD "
+                      "card drive letter.",
+                "", true);
+        }
+        return;
+    }
+    if (!cards.IsCardPresent()) {
+        ShowBox("A card is not installed in " + cards.GetDrive(), "", true);
+        return;
+    }
+    cardPresent_ = true;
+    if (cards.AnalyzeCard()) {
+        cardAnalysed_ = true;
+        RebuildHardwarePicture();
+    }
+}
+
+void CLaunchView::OnDownloadCardData()
+{
+    CLaunchDoc* doc = GetLaunchDoc();
+    if (doc == nullptr || !cardPresent_ || !cardAnalysed_)
+        return;
+    CFlashCardManager& cards = doc->CardManager();
+    cards.ReadDriveSetting();
+    CDownloadFromCardDialog dialog(services_.Downloads(), cards, this);
+    (void)dialog.DoModal();
+}
+
 bool CLaunchView::NetHasObjects() const
 {
     const CNetDoc* net = services_.NetDocument();
@@ -509,7 +594,8 @@ void CLaunchView::OnSize(Size clientSize)
 std::intptr_t CLaunchView::OnMessage(Message& message)
 {
     if (message.id == kReplyMessage) {
-        if (auto reply = message.TakePayload<CReplyMessage>(); reply != nullptr && reply->HasData())
+        // A reply without data is still an answer (an erase reply has none).
+        if (auto reply = message.TakePayload<CReplyMessage>())
             OnCommReply(*reply);
         return 0;
     }
@@ -543,6 +629,16 @@ void CLaunchView::OnCommReply(const CReplyMessage& reply)
             SetStatusProgress(services_.Status(), "Logger not enabled", false);
         }
         break;
+    case kSessionListRequest:
+        if (failed) {
+            ShowCommError(Handle(), reply.Code(), ReplyErrorText(reply));
+            OnDownloadFinished();
+        } else {
+            OnSessionListReply(reply);
+        }
+        break;
+    case kEraseAllRequest:
+    case kEraseSessionRequest: OnEraseReply(reply); break;
     case kPingRequest:
         if (failed)
             ShowBox("Error while processing ping request.", "Unable to process ping request");
@@ -572,17 +668,70 @@ void CLaunchView::OnStateReply(const CReplyMessage& reply)
     services_.Connection().SetLoggerEnabled(enabled);
 }
 
+void CLaunchView::OnSessionListReply(const CReplyMessage& reply)
+{
+    if (downloadDialog_ == nullptr) {
+        OnDownloadFinished();
+        return;
+    }
+    // Non-zero: the next block of the list was asked for.
+    if (downloadDialog_->ParseSessionList(reply) != 0)
+        return;
+    if (downloadDialog_->SessionLineCount() == 0)
+        ShowBox("There is no data to download", "Data Download");
+    OnDownloadFinished();
+}
+
+void CLaunchView::OnEraseReply(const CReplyMessage& reply)
+{
+    if (reply.ErrorFlag()) {
+        ShowBox("Error while attempting to clear memory.", "Unable to clear memory");
+        if (downloadDialog_ != nullptr) {
+            downloadDialog_->ClearErasePending();
+            downloadDialog_->EndDownload(true);
+        }
+        return;
+    }
+    if (downloadDialog_ != nullptr)
+        downloadDialog_->ClearErasePending();
+}
+
+void CLaunchView::OnDownloadFinished()
+{
+    if (downloadDialog_ == nullptr) {
+        SetStatusProgress(services_.Status(), "", false);
+    } else {
+        downloadDialog_->CancelIfNoSessions(false);
+        downloadDialog_->SetBusy(false, "Session List Retrieved");
+    }
+    downloadKind_ = 0;
+}
+
 void CLaunchView::OnCommTimeout(std::uint16_t requestType)
 {
+    // A session download under way keeps its controls: it ends on its own
+    // watchdog, and a second run must not start beside it.
+    if (downloadDialog_ != nullptr && !downloadDialog_->IsTransferring())
+        downloadDialog_->SetBusy(false, "Data DL Timeout");
     switch (requestType) {
     case kLoginRequest: ShowBox("Unable to complete login request", "Communication error", true); break;
     case kRunRequest:
     case kNetInitRequest: SetStatusProgress(services_.Status(), "Timeout: Logger not enabled", false); break;
     case kPasswordSetRequest: ShowBox("A timeout was encountered while enabling passwords", "Enable Passwords"); break;
     case kRunStateRequest: break;
-    case kSessionListRequest: ShowBox("Unable to complete data download", "Communication error", true); break;
+    case kSessionListRequest:
+        ShowBox("Unable to complete data download", "Communication error", true);
+        if (downloadDialog_ != nullptr)
+            downloadDialog_->EndDownload(true);
+        break;
     case kEraseAllRequest:
-    case kEraseSessionRequest: ShowBox("Unable to complete requested command", "Communication error", true); break;
+    case kEraseSessionRequest:
+        ShowBox("Unable to complete requested command", "Communication error", true);
+        if (downloadDialog_ != nullptr) {
+            downloadDialog_->ClearErasePending();
+            downloadDialog_->EndDownload(true);
+        }
+        break;
     default:
         SetStatusProgress(services_.Status(), "Timeout", false);
         ShowBox("*** Timeout ***\n\nMessageType : " + std::to_string(requestType), "Communication Timeout", true);

@@ -14,6 +14,7 @@
 namespace corvane {
 
 class CConnectDialog;
+class CDownloadDlg;
 class Dialog;
 class CLaunchDoc;
 class CReplyMessage;
@@ -52,8 +53,8 @@ public:
         kEraseButton = 16,
         kBusStrip = 17,
         kLinkSymbol = 18,
-        kBus = 19,  // bus head, segments and modules
-        kCardData = 21,
+        kBus = 19,       // bus head, segments and modules
+        kCardData = 21,  // the card's memory, once scanned
         kCardMounted = 23,
         kPassword = 24,
     };
@@ -69,11 +70,17 @@ public:
     // The state block must hold this much for the view to read it.
     static constexpr std::size_t kStateBlockSize = 136;
     static constexpr Size kPictureSize{1024, 768};
+    // The message time-out until the connection state gives its own.
+    static constexpr std::uint32_t kDefaultMessageTimeout = 5000;
     // The "Logger Connection" command (menu and toolbar).
     static constexpr int kLoggerConnectionCommand = 40016;
     // "Download Net from Logger" and "Upload Net to Logger".
     static constexpr int kDownloadNetCommand = 32798;
     static constexpr int kUploadNetCommand = 32799;
+    // "Download Data from Logger", and the card's "Scan Card" and "Download Data".
+    static constexpr int kDownloadDataCommand = 32796;
+    static constexpr int kScanCardCommand = 32887;
+    static constexpr int kDownloadCardDataCommand = 32888;
 
     CLaunchView(EditorEnvironment& environment, CommWindowServices& services);
     ~CLaunchView() override;
@@ -95,6 +102,15 @@ public:
     CConnectDialog* OpenConnectDialog() const { return connectDialog_; }
     // The net upload or download dialog while a command runs it, else null.
     Dialog* OpenTransferDialog() const { return transferDialog_; }
+    // The data-download dialog while Download Data runs it, else null.
+    CDownloadDlg* OpenDownloadDialog() const { return downloadDialog_; }
+    // 1 from Download Data until its session list has been closed out,
+    // else 0.
+    int DownloadKind() const { return downloadKind_; }
+    // Set by Scan Card: a card is in the PC's reader, and its sessions
+    // were found.
+    bool IsCardPresent() const { return cardPresent_; }
+    bool IsCardAnalysed() const { return cardAnalysed_; }
     // The tip of a kind ("title\ntext"); empty for kinds without one.
     static std::string TipText(int kind);
 
@@ -112,7 +128,7 @@ public:
     // PictureActions. The commands whose dialogs are not part of the
     // program yet do nothing.
     void OnDownloadNet() override;
-    void OnDownloadData() override {}
+    void OnDownloadData() override;
     void ShowLoggerConfiguration() override {}
     void OnViewProbePoints() override {}
     void OnSetLoggerTime() override {}
@@ -122,8 +138,8 @@ public:
     void OnStopLogging() override {}
     void OnClearMemory() override {}
     void ShowConnectDialog() override;
-    void OnScanCard() override {}
-    void OnDownloadCardData() override {}
+    void OnScanCard() override;
+    void OnDownloadCardData() override;
     void IgnorePictureAction() override {}
     bool NetHasObjects() const override;
     void PostMainCommand(int commandId) override;
@@ -147,6 +163,13 @@ private:
     void OnCommReply(const CReplyMessage& reply);
     void OnCommTimeout(std::uint16_t requestType);
     void OnStateReply(const CReplyMessage& reply);
+    void OnSessionListReply(const CReplyMessage& reply);
+    void OnEraseReply(const CReplyMessage& reply);
+    // Closes out a session-list request for the open download dialog.
+    void OnDownloadFinished();
+    // The message time-out, taken from the connection state the first time
+    // it is needed.
+    std::uint32_t MessageTimeout();
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
     // The rights test of a command's request; false after the refusal box.
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
@@ -159,6 +182,11 @@ private:
     int runState_ = kRunUnknown;
     CConnectDialog* connectDialog_ = nullptr;
     Dialog* transferDialog_ = nullptr;
+    CDownloadDlg* downloadDialog_ = nullptr;
+    int downloadKind_ = 0;
+    std::uint32_t messageTimeout_ = kDefaultMessageTimeout;
+    bool cardPresent_ = false;
+    bool cardAnalysed_ = false;
     bool closing_ = false;
 };
 

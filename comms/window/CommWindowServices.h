@@ -9,6 +9,7 @@ namespace corvane {
 class CConnectionDetails;
 class CardSettings;
 class CNetDoc;
+class DownloadServices;
 class LoggerTimeZone;
 class RemovableMediaProbe;
 class SettingsStore;
@@ -65,6 +66,9 @@ public:
     // whether its mount point is removable and holds a card.
     virtual const CardSettings& CardSettingsSource() = 0;
     virtual const RemovableMediaProbe& MediaProbe() = 0;
+
+    // What the logged-data download dialogs need of the program.
+    virtual DownloadServices& Downloads() = 0;
 };
 
 }  // namespace corvane

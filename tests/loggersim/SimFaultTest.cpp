@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace corvane {
 namespace {
 
@@ -31,12 +33,22 @@ TEST(SimFaultTest, ReadsEveryKindOfFault)
     EXPECT_EQ(fault->code, 282);
     EXPECT_EQ(fault->text, "Scan: in progress");
     EXPECT_EQ(fault->count, 1);
+
+    const std::pair<const char*, SimFault::Kind> downloadFaults[]
+        = {{"sdl-skip-block:0x8000", SimFault::Kind::SdlSkipBlock}, {"sdl-stall:0x8000", SimFault::Kind::SdlStall}};
+    for (const auto& [text, kind] : downloadFaults) {
+        fault = ParseSimFault(text);
+        ASSERT_TRUE(fault.has_value()) << text;
+        EXPECT_EQ(fault->kind, kind) << text;
+        EXPECT_EQ(fault->requestType, 0x8000) << text;
+    }
 }
 
 TEST(SimFaultTest, RefusesMalformedFaults)
 {
-    for (const char* text : {"", "no-reply", "no-reply:x", "no-reply:29:5", "delay:1", "delay:1:soon", "error:1",
-             "error:1:code:text", "drop:1/0", "drop:1/-3", "explode:1", "no-reply:70000"})
+    for (const char* text :
+        {"", "no-reply", "no-reply:x", "no-reply:29:5", "delay:1", "delay:1:soon", "error:1", "error:1:code:text",
+            "drop:1/0", "drop:1/-3", "explode:1", "no-reply:70000", "sdl-stall:0x8000:1", "sdl-skip-block"})
         EXPECT_FALSE(ParseSimFault(text).has_value()) << text;
 }
 

@@ -1,5 +1,6 @@
 #include "comms/window/CConnectDialog.h"
 
+#include "DownloadTestServices.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 #include "base/AtomicFile.h"
@@ -79,7 +80,7 @@ struct NoCard final : CardSettings, RemovableMediaProbe {
 // The program around the dialog, recording what the handshake hands it.
 class FakeServices final : public CommWindowServices {
 public:
-    explicit FakeServices(const std::filesystem::path& folder) : folder_(folder) {}
+    explicit FakeServices(const std::filesystem::path& folder) : downloads(folder / "downloads"), folder_(folder) {}
 
     CConnectionDetails& Connection() override { return connection; }
     SettingsStore& Settings() override { return settings; }
@@ -100,6 +101,7 @@ public:
     CNetDoc* NetDocument() override { return nullptr; }
     const CardSettings& CardSettingsSource() override { return noCard; }
     const RemovableMediaProbe& MediaProbe() override { return noCard; }
+    DownloadServices& Downloads() override { return downloads; }
 
     QuietPoster poster;
     FixedSettings commsSettings;
@@ -108,6 +110,7 @@ public:
     QuietStatus status;
     LoggerTimeZone zone;
     NoCard noCard;
+    test::DownloadTestServices downloads;
     std::string title;
     std::string infoText;
     std::uint32_t stateWord = 0;

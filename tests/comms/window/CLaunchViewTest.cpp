@@ -1,10 +1,13 @@
 #include "EditorTestSupport.h"
 #include "LaunchTestServices.h"
 #include "RecordingPictureActions.h"
+#include "ScratchFolder.h"
 
+#include "comms/window/CCommDialog.h"
 #include "comms/window/CConnectDialog.h"
 #include "comms/window/CLaunchDoc.h"
 #include "comms/window/CLaunchView.h"
+#include "download/CDownloadDlg.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixLibrary.h"
@@ -13,6 +16,7 @@
 #include "icons/hardware/CTevlinkNode.h"
 #include "netmodel/CCorvaneCtrl.h"
 #include "netmodel/PictureActions.h"
+#include "platform/CommandState.h"
 #include "res/Pictures.h"
 #include "res/ResourceIds.h"
 
@@ -340,7 +344,9 @@ TEST_F(LaunchView, TimeOutsAndFailedRepliesAreReportedAndTheRunStateForgotten)
         {4, "Unable to complete login request", "Communication error"},
         {8, "", ""},
         {31, "", ""},
+        {96, "Unable to complete data download", "Communication error"},
         {102, "Unable to complete requested command", "Communication error"},
+        {103, "Unable to complete requested command", "Communication error"},
         {4064, "*** Timeout ***\n\nMessageType : 4064", "Communication Timeout"},
     };
     for (const Case& c : cases) {
@@ -389,6 +395,135 @@ TEST_F(LaunchView, StateReplyOfFullLengthSetsTheLoggerStateAndAShortOneNothing)
     EXPECT_EQ(services.timeZone.Flags(), 1u);
     EXPECT_EQ(Launch().RunState(), CLaunchView::kRunEnabled);
     EXPECT_TRUE(services.connection.IsLoggerEnabled());
+}
+
+TEST_F(LaunchView, DownloadDataIsRefusedWithoutTheRightAndOpensNoDialog)
+{
+    ConnectWithModules();
+    services.connection.SetRightsLoaded(true);  // passwords on, nobody logged in
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kDownloadDataCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, CCommDialog::kNoRightsText);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
+    EXPECT_EQ(Launch().OpenDownloadDialog(), nullptr);
+}
+
+TEST_F(LaunchView, SecondDownloadWhileTheDialogIsOpenIsRefusedAndTheRetryTimeComesBack)
+{
+    ConnectWithModules();
+    services.connection.SetRightsLoaded(false);  // passwords off: every right
+    std::uint32_t retryDuringDialog = 0;
+    bool triedAgain = false;
+    // Whichever comes first inside the dialog (its own box or the loop)
+    // starts a second download; the loop then ends the dialog.
+    const auto tryAgain = [&] {
+        if (triedAgain || Launch().OpenDownloadDialog() == nullptr)
+            return;
+        triedAgain = true;
+        EXPECT_EQ(CxGetRetryTime(retryDuringDialog), kCxOk);
+        Launch().OnDownloadData();
+    };
+    Prompts().whileMessageBoxOpen = tryAgain;
+    RecordingWindow driver;
+    driver.onMessage = [&](Message&) {
+        tryAgain();
+        if (CDownloadDlg* dialog = Launch().OpenDownloadDialog())
+            dialog->EndDialog(kIdCancel);
+        return std::intptr_t{0};
+    };
+    driver.PostMessage(kUserMessage);
+    Launch().OnDownloadData();
+    Prompts().whileMessageBoxOpen = nullptr;
+
+    EXPECT_TRUE(triedAgain);
+    EXPECT_EQ(retryDuringDialog, 55000u);
+    const auto refusal = std::ranges::find_if(
+        Prompts().messageBoxes, [](const MessageBoxRequest& box) { return box.text == "Prior transfer not finished"; });
+    ASSERT_NE(refusal, Prompts().messageBoxes.end());
+    EXPECT_EQ(refusal->caption, "Download Data");
+    EXPECT_EQ(Launch().OpenDownloadDialog(), nullptr);
+    std::uint32_t retry = 0;
+    ASSERT_EQ(CxGetRetryTime(retry), kCxOk);
+    EXPECT_EQ(retry, 5000u);
+}
+
+TEST_F(LaunchView, ScanCardReportsTheReaderAndShowsTheCardsMemoryOnceItsSessionsAreFound)
+{
+    test::ScratchFolder card;
+    const std::string drive = card.Path().string();
+    std::filesystem::create_directories(card.Path() / "Log");
+    struct Case {
+        std::string drive;
+        bool removable;
+        bool present;
+        bool session;
+        std::vector<std::string> boxes;
+        bool analysed;
+    };
+    const std::string notRemovable = "Drive " + drive
+        + " is not a removable drive.\n\nUse the \"File | Corvane Settings\" menu\nitem to select the SD card drive "
+          "letter.";
+    const Case cases[] = {
+        {"", true, true, true, {"Drive not Specified"}, false},
+        {drive, false, true, true, {notRemovable}, false},
+        {drive, true, false, true, {"A card is not installed in " + drive}, false},
+        {drive, true, true, false, {"SD Card Error"}, false},  // the card manager's box, by its caption
+        {drive, true, true, true, {}, true},
+    };
+    for (const Case& c : cases) {
+        services.card.drive = c.drive;
+        services.probe.removable = c.removable;
+        services.probe.present = c.present;
+        std::filesystem::remove_all(card.Path() / "Log" / "5F000000");
+        if (c.session)
+            std::filesystem::create_directories(card.Path() / "Log" / "5F000000");
+        Prompts().messageBoxes.clear();
+        EXPECT_TRUE(View().RouteCommand(CLaunchView::kScanCardCommand));
+
+        std::vector<std::string> shown;
+        for (const MessageBoxRequest& box : Prompts().messageBoxes)
+            shown.push_back(box.caption == "SD Card Error" ? box.caption : box.text);
+        EXPECT_EQ(shown, c.boxes) << c.drive << c.removable << c.present << c.session;
+        EXPECT_EQ(Launch().IsCardAnalysed(), c.analysed);
+        EXPECT_EQ(Launch().IsCardPresent(), c.drive == drive && c.removable && c.present);
+        CommandState download(CLaunchView::kDownloadCardDataCommand);
+        EXPECT_TRUE(View().HandleUpdate(download));
+        EXPECT_EQ(download.IsEnabled(), c.analysed);
+        EXPECT_EQ(Find(K::kCardData, res::kBitmapMemory) != nullptr, c.analysed);
+    }
+    EXPECT_EQ(Find(K::kCardData, res::kBitmapMemory)->Position(), Rect::FromPointAndSize({325, 445}, {32, 32}));
+}
+
+TEST_F(LaunchView, SessionListAndEraseRepliesWithoutADownloadDialogOnlyReport)
+{
+    struct Case {
+        std::uint16_t type;
+        bool failed;
+        const char* text;  // empty: no box
+        const char* caption;
+    };
+    const Case cases[] = {
+        {96, false, "", ""},
+        {96, true, "Error (0012) while processing request.\n\nBusy", "Communication Error"},
+        {103, true, "Error while attempting to clear memory.", "Unable to clear memory"},
+        {103, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        Prompts().messageBoxes.clear();
+        services.status.messages.clear();
+        App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+            std::make_unique<CReplyMessage>(
+                c.type, c.failed ? 0x12 : 0, c.failed, c.failed ? "Busy" : "", std::vector<std::uint8_t>{}));
+        ASSERT_EQ(Prompts().messageBoxes.size(), std::string(c.text).empty() ? 0u : 1u) << c.type << c.failed;
+        if (!std::string(c.text).empty()) {
+            EXPECT_EQ(Prompts().messageBoxes[0].text, c.text);
+            EXPECT_EQ(Prompts().messageBoxes[0].caption, c.caption);
+        }
+        // A finished list without a dialog clears the status text.
+        if (c.type == 96) {
+            EXPECT_EQ(services.status.messages, (std::vector<std::string>{""})) << c.failed;
+        }
+    }
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 // What the Communication Window's document and view tests share: the
 // program's services as plain fields, with a status bar, card settings and
-// a media probe that note or answer what the test says.
+// a media probe that note or answer what the test says, and the download
+// dialogs' services.
 
+#include "DownloadTestServices.h"
+#include "ScratchFolder.h"
 #include "base/LoggerTimeZone.h"
 #include "card/CardSettings.h"
 #include "card/RemovableMediaProbe.h"
@@ -46,8 +49,9 @@ public:
         std::uint32_t OutputSplitLimit() const override { return 0; }
     };
     struct Probe final : RemovableMediaProbe {
+        bool removable = true;
         bool present = false;
-        bool IsRemovable(const std::filesystem::path&) const override { return true; }
+        bool IsRemovable(const std::filesystem::path&) const override { return removable; }
         bool IsMediumPresent(const std::filesystem::path&) const override { return present; }
     };
 
@@ -64,6 +68,8 @@ public:
     std::uint32_t memoryUsedKb = 0;
     std::vector<std::uint32_t> postedToMain;
     CNetDoc* net = nullptr;
+    ScratchFolder downloadFolder;
+    DownloadTestServices downloads{downloadFolder.Path()};
 
     CConnectionDetails& Connection() override { return connection; }
     SettingsStore& Settings() override { return settings; }
@@ -89,6 +95,7 @@ public:
     CNetDoc* NetDocument() override { return net; }
     const CardSettings& CardSettingsSource() override { return card; }
     const RemovableMediaProbe& MediaProbe() override { return probe; }
+    DownloadServices& Downloads() override { return downloads; }
 };
 
 }  // namespace corvane::test
