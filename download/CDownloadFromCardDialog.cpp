@@ -48,7 +48,8 @@ constexpr const char* kDownloadAbortedText = "Data Download Aborted.";
 constexpr const char* kDeletionCompleteText = "Data Deletion Complete.";
 constexpr const char* kOutputErrorText = "Output file access error.";
 
-// The list's columns; the first (the mode) is the item's own text.
+// The list's columns; the first (the mode) is the item's own text. The
+// date columns are wide enough for the locale's whole date and time.
 struct Column {
     const char* heading;
     int width;
@@ -56,8 +57,8 @@ struct Column {
 constexpr std::array kColumns = {
     Column{"Rotary/Log To Full", 125},
     Column{"Data Type", 80},
-    Column{"Enabled Date/Time", 130},
-    Column{"Stopped Data/Time", 130},
+    Column{"Enabled Date/Time", 170},
+    Column{"Stopped Data/Time", 170},
     Column{"Size (KB)", 80},
     Column{"Session or Icon Name", 178},
 };

@@ -13,9 +13,9 @@ namespace s = control_style;
 
 // "Cancel Download" takes the place of "Download Data" while a download runs.
 constexpr std::array kControls = {
-    ControlTemplate{K::ListView, kIdcCardSessionList, "", {10, 10, 740, 240}, s::kExtendedSelection},
-    ControlTemplate{K::ProgressBar, kIdcCardProgress, "", {10, 260, 740, 18}},
-    ControlTemplate{K::Static, kIdcCardStatus, "", {10, 284, 740, 18}},
+    ControlTemplate{K::ListView, kIdcCardSessionList, "", {10, 10, 820, 240}, s::kExtendedSelection},
+    ControlTemplate{K::ProgressBar, kIdcCardProgress, "", {10, 260, 820, 18}},
+    ControlTemplate{K::Static, kIdcCardStatus, "", {10, 284, 820, 18}},
     ControlTemplate{K::GroupBox, -1, "Time Columns", {10, 308, 420, 44}},
     ControlTemplate{K::RadioButton, kIdcCardLocalTime, "Show Local Time", {20, 326, 130, 20}, s::kGroup},
     ControlTemplate{K::RadioButton, kIdcCardUtcTime, "Show UTC Time", {156, 326, 130, 20}},
@@ -23,12 +23,12 @@ constexpr std::array kControls = {
     ControlTemplate{K::PushButton, kIdcCardDownload, "Download Data", {10, 364, 130, 28}, s::kDefault},
     ControlTemplate{K::PushButton, kIdcCardCancelDownload, "Cancel Download", {10, 364, 130, 28}, s::kHidden},
     ControlTemplate{K::PushButton, kIdcCardEraseSelected, "Erase Selected", {150, 364, 130, 28}},
-    ControlTemplate{K::PushButton, kIdCancel, "Close", {580, 364, 80, 28}},
-    ControlTemplate{K::PushButton, kIdHelp, "Help", {670, 364, 80, 28}},
+    ControlTemplate{K::PushButton, kIdCancel, "Close", {660, 364, 80, 28}},
+    ControlTemplate{K::PushButton, kIdHelp, "Help", {750, 364, 80, 28}},
 };
 
 }  // namespace
 
-const DialogTemplate kCardDownloadDialog{kDialogCardDownload, "SD Card DownloadDialog", 760, 402, kControls};
+const DialogTemplate kCardDownloadDialog{kDialogCardDownload, "SD Card DownloadDialog", 840, 402, kControls};
 
 }  // namespace corvane::res

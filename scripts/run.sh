@@ -30,6 +30,12 @@ stop_simulator() {
     fi
 }
 trap stop_simulator EXIT
+# A new simulated logger starts with two logged sessions to download: an hour
+# of one scan a second, and a running one of five scans a second.
+if [ ! -e "$state/logged-sessions.txt" ]; then
+    "$simulator" --state "$state" --add-session 3600 --add-session 3000,interval=40,subsecond,running >/dev/null \
+        || echo "The simulated logger's sessions could not be added."
+fi
 "$simulator" --listen 127.0.0.1:4660 --pty --usb-tree "$usb_tree" --state "$state" </dev/null &
 simulator_pid=$!
 sleep 0.2
