@@ -1,6 +1,7 @@
 #include "download/CDownloadDlg.h"
 
 #include "DownloadTestServices.h"
+#include "SimulatorLink.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 #include "TimeZoneGuard.h"
@@ -8,16 +9,13 @@
 #include "data/ConvertLoggedDataFile.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
-#include "halvix/HalvixLibrary.h"
 #include "halvix/HalvixMessages.h"
-#include "halvix/MessagePoster.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggedSessionGenerator.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/SessionDownload.h"
 #include "loggersim/SessionRequests.h"
-#include "loggersim/SimulatedLogger.h"
 #include "platform/ButtonControl.h"
 #include "platform/ListBoxControl.h"
 #include "res/ResourceIds.h"
@@ -94,11 +92,6 @@ protected:
     ~DownloadDialog() override
     {
         dialog.reset();
-        CxLoggerConnect(0);
-        installation_.reset();
-        library_.reset();
-        if (sim)
-            sim->Stop();
     }
 
     static std::vector<LoggedSessionPlan> Plans(int count, std::uint32_t scans = 30)
@@ -118,17 +111,7 @@ protected:
         std::filesystem::create_directories(loggerFolder);
         ASSERT_FALSE(SaveLoggerState(loggerFolder, LoggerState::Fresh()));
         ASSERT_FALSE(SaveLoggedSessions(loggerFolder, plans));
-        SimulatorOptions options;
-        options.stateFolder = loggerFolder;
-        sim = std::make_unique<SimulatedLogger>(options);
-        ASSERT_TRUE(sim->Start()) << sim->StartError();
-        library_ = std::make_unique<HalvixLibrary>(MakeApplicationPoster(App()));
-        installation_ = std::make_unique<HalvixInstallation>(*library_);
-        ASSERT_EQ(CxInitHalvixLib(), kCxOk);
-        ASSERT_EQ(CxSetMaxRetries(0), kCxOk);
-        ASSERT_EQ(CxSetNetworkServer("127.0.0.1", sim->Port()), kCxOk);
-        ASSERT_EQ(CxSetCommunicationType(kCommTypeNetwork), kCxOk);
-        ASSERT_EQ(CxLoggerConnect(1), kCxOk) << library_->LastLinkError();
+        ASSERT_NO_FATAL_FAILURE(link.Connect(App(), loggerFolder));
     }
 
     // Opens the dialog and waits for the whole session list.
@@ -175,7 +158,7 @@ protected:
         SimFault silent;
         silent.kind = SimFault::Kind::NoReply;
         silent.requestType = kRequestSdlStart;
-        sim->InjectFault(silent);
+        link.Logger().InjectFault(silent);
         SelectOnly({0});
         AnswerFile(services.downloads / "silent.csv");
         Click(res::kIdcDownloadSelected);
@@ -185,7 +168,7 @@ protected:
 
     bool SimTook(std::uint16_t type) const
     {
-        const auto types = sim->RequestTypes();
+        const auto types = link.Logger().RequestTypes();
         return std::find(types.begin(), types.end(), type) != types.end();
     }
 
@@ -202,13 +185,9 @@ protected:
     test::ScratchFolder scratch;
     test::DownloadTestServices services;
     std::filesystem::path loggerFolder;
-    std::unique_ptr<SimulatedLogger> sim;
+    test::SimulatorLink link;
     CommWindow comm;
     std::unique_ptr<CDownloadDlg> dialog;
-
-private:
-    std::unique_ptr<HalvixLibrary> library_;
-    std::unique_ptr<HalvixInstallation> installation_;
 };
 
 TEST_F(DownloadDialog, ListsTheLoggersSessionsOverSeveralReplies)
@@ -409,7 +388,7 @@ TEST_F(DownloadDialog, EndsWhenTheLoggerRefusesTheErase)
     refuse.kind = SimFault::Kind::ErrorReply;
     refuse.requestType = kRequestEraseSession;
     refuse.code = 0x4110;
-    sim->InjectFault(refuse);
+    link.Logger().InjectFault(refuse);
     SelectOnly({0});
     Click(res::kIdcDownloadEraseSelected);
 
@@ -475,7 +454,7 @@ TEST_F(DownloadDialog, ShowsTheLoggersErrorAndEndsTheRun)
     refuse.requestType = kRequestSdlStart;
     refuse.code = 0x4321;
     refuse.text = "Session is busy";
-    sim->InjectFault(refuse);
+    link.Logger().InjectFault(refuse);
     AnswerFile(services.downloads / "log.csv");
     Click(res::kIdcDownloadSelected);
     RunUntil([&] { return !dialog->IsOpen(); });

@@ -1,6 +1,7 @@
 #include "download/CFilterDownloadDialog.h"
 
 #include "DownloadTestServices.h"
+#include "SimulatorLink.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 #include "TimeZoneGuard.h"
@@ -11,12 +12,10 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixMessages.h"
-#include "halvix/MessagePoster.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggedSessionGenerator.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/SessionRequests.h"
-#include "loggersim/SimulatedLogger.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
 #include "platform/DateTimeControl.h"
@@ -94,15 +93,7 @@ protected:
         services.timeColumns = TimeColumns::Utc;
     }
 
-    ~FilterDownload() override
-    {
-        dialog.reset();
-        CxLoggerConnect(0);
-        installation_.reset();
-        library_.reset();
-        if (sim_)
-            sim_->Stop();
-    }
+    ~FilterDownload() override { dialog.reset(); }
 
     // Starts the logger with one session and takes it as the entry.
     void Connect(bool stopped = true)
@@ -122,17 +113,7 @@ protected:
         entry.stop = generator.StopSeconds();
         entry.size = static_cast<std::uint32_t>(SessionStreamSize(state, plan));
 
-        SimulatorOptions options;
-        options.stateFolder = folder;
-        sim_ = std::make_unique<SimulatedLogger>(options);
-        ASSERT_TRUE(sim_->Start()) << sim_->StartError();
-        library_ = std::make_unique<HalvixLibrary>(MakeApplicationPoster(App()));
-        installation_ = std::make_unique<HalvixInstallation>(*library_);
-        ASSERT_EQ(CxInitHalvixLib(), kCxOk);
-        ASSERT_EQ(CxSetMaxRetries(0), kCxOk);
-        ASSERT_EQ(CxSetNetworkServer("127.0.0.1", sim_->Port()), kCxOk);
-        ASSERT_EQ(CxSetCommunicationType(kCommTypeNetwork), kCxOk);
-        ASSERT_EQ(CxLoggerConnect(1), kCxOk) << library_->LastLinkError();
+        ASSERT_NO_FATAL_FAILURE(link.Connect(App(), folder));
     }
 
     void Open()
@@ -166,7 +147,7 @@ protected:
         SimFault stall;
         stall.kind = SimFault::Kind::SdlStall;
         stall.requestType = kRequestSdlStart;
-        sim_->InjectFault(stall);
+        link.Logger().InjectFault(stall);
         Button(res::kIdcFilterGetLogData).Click();
         ASSERT_EQ(dialog->CurrentPhase(), CFilterDownloadDialog::Phase::Data);
         RunUntil([&] { return std::filesystem::file_size(RawPath()) > 0; });
@@ -175,7 +156,7 @@ protected:
 
     std::ptrdiff_t Requests(std::uint16_t requestType) const
     {
-        const auto types = sim_->RequestTypes();
+        const auto types = link.Logger().RequestTypes();
         return std::count(types.begin(), types.end(), requestType);
     }
     // Waits for the logger to take one more request of the type than before.
@@ -220,13 +201,8 @@ public:
     test::DownloadTestServices services;
     test::TimeZoneGuard zone;
     SessionEntry entry;
+    test::SimulatorLink link;
     std::unique_ptr<CFilterDownloadDialog> dialog;
-
-    std::unique_ptr<SimulatedLogger> sim_;
-
-private:
-    std::unique_ptr<HalvixLibrary> library_;
-    std::unique_ptr<HalvixInstallation> installation_;
 };
 
 TEST_F(FilterDownload, ListsThePointsOfTheSessionsHead)
@@ -271,7 +247,7 @@ TEST_F(FilterDownload, TheHeadEndsWithItsFirstShortBlock)
     SimFault silent;
     silent.kind = SimFault::Kind::NoReply;
     silent.requestType = kRequestSdlStart;
-    sim_->InjectFault(silent);
+    link.Logger().InjectFault(silent);
     Open();
     auto postHead = [&](std::size_t from, std::size_t to) {
         dialog->PostMessage(kReplyMessage, kReplySdlStream, 0,
@@ -453,7 +429,7 @@ TEST_F(FilterDownload, AFaultInTheDataPhaseStopsTheLoggerAndEndsTheDialog)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Prompts().messageBoxes.clear();
-        sim_->ClearFaults();
+        link.Logger().ClearFaults();
         OpenWithPoints();
         StartStalledDataPhase();
         const auto kept = std::filesystem::file_size(RawPath());
@@ -530,7 +506,7 @@ TEST_F(FilterDownload, RefusesOutputTypesThatCannotBeFiltered)
         EXPECT_TRUE(dialog->IsOpen());
         EXPECT_FALSE(std::filesystem::exists(entry.outputPath));
     }
-    const auto types = sim_->RequestTypes();
+    const auto types = link.Logger().RequestTypes();
     EXPECT_EQ(std::count(types.begin(), types.end(), kRequestSdlStart), 1) << "nothing was downloaded";
 }
 

@@ -1,15 +1,14 @@
 #include "netdoc/CNetDownloadDialog.h"
 
 #include "NetDocTestSupport.h"
+#include "SimulatorLink.h"
 
 #include "base/AtomicFile.h"
 #include "base/Cp1252.h"
 #include "halvix/HalvixLib.h"
-#include "halvix/MessagePoster.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/NetImageFile.h"
-#include "loggersim/SimulatedLogger.h"
 #include "platform/Control.h"
 #include "platform/ProgressControl.h"
 #include "res/ResourceIds.h"
@@ -72,11 +71,6 @@ protected:
     ~NetDownload() override
     {
         dialog.reset();
-        CxLoggerConnect(0);
-        installation_.reset();
-        library_.reset();
-        if (sim_)
-            sim_->Stop();
     }
 
     // A net of a dozen icons, more than one block long.
@@ -100,17 +94,7 @@ protected:
         if (netImage) {
             ASSERT_FALSE(SaveNetImage(folder, *netImage));
         }
-        SimulatorOptions options;
-        options.stateFolder = folder;
-        sim_ = std::make_unique<SimulatedLogger>(options);
-        ASSERT_TRUE(sim_->Start()) << sim_->StartError();
-        library_ = std::make_unique<HalvixLibrary>(MakeApplicationPoster(App()));
-        installation_ = std::make_unique<HalvixInstallation>(*library_);
-        ASSERT_EQ(CxInitHalvixLib(), kCxOk);
-        ASSERT_EQ(CxSetMaxRetries(0), kCxOk);
-        ASSERT_EQ(CxSetNetworkServer("127.0.0.1", sim_->Port()), kCxOk);
-        ASSERT_EQ(CxSetCommunicationType(kCommTypeNetwork), kCxOk);
-        ASSERT_EQ(CxLoggerConnect(1), kCxOk) << library_->LastLinkError();
+        ASSERT_NO_FATAL_FAILURE(link_.Connect(App(), folder));
     }
 
     // The logger answers nothing; the test posts the replies itself.
@@ -119,10 +103,10 @@ protected:
         Connect();
         SimFault silent;
         silent.kind = SimFault::Kind::NoReply;
-        sim_->InjectFault(silent);
+        link_.Logger().InjectFault(silent);
     }
 
-    void InjectFault(const SimFault& fault) { sim_->InjectFault(fault); }
+    void InjectFault(const SimFault& fault) { link_.Logger().InjectFault(fault); }
 
     void OpenDialog()
     {
@@ -181,9 +165,7 @@ protected:
     std::unique_ptr<CNetDownloadDialog> dialog;
 
 private:
-    std::unique_ptr<SimulatedLogger> sim_;
-    std::unique_ptr<HalvixLibrary> library_;
-    std::unique_ptr<HalvixInstallation> installation_;
+    test::SimulatorLink link_;
 };
 
 TEST_F(NetDownload, ReadsTheLoggersNetAndOpensItWithTheSameRecords)
