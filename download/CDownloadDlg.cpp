@@ -57,6 +57,7 @@ constexpr std::string_view kEraseConfirmText
 constexpr std::string_view kEraseNoAnswerText = "The logger did not answer the erase request.";
 constexpr std::string_view kSequenceErrorText = "Data sequence error during  data download.";
 constexpr std::string_view kTimeoutText = "Communication timeout during data download.";
+constexpr std::string_view kRawWriteFailedText = "Download bin file could not be written.";
 
 int ShowBox(WindowHandle owner, std::string_view text, std::string_view caption, MessageBoxIcon icon,
     MessageBoxButtons buttons = MessageBoxButtons::Ok)
@@ -387,9 +388,8 @@ void CDownloadDlg::OnCommReply(const CReplyMessage& reply)
     switch (reply.RequestType()) {
     case kReplySdlStarted: RestartWatchdog(); break;
     case kReplySdlStream:
-        raw_.write(
-            reinterpret_cast<const char*>(reply.Data().data()), static_cast<std::streamsize>(reply.DataLength()));
-        RestartWatchdog();
+        if (WriteRaw(reply.Data()))
+            RestartWatchdog();
         break;
     case kReplySdlData: OnDataBlock(reply); break;
     default: break;
@@ -412,7 +412,8 @@ void CDownloadDlg::OnDataBlock(const CReplyMessage& reply)
         PostMessage(kDownloadErrorMessage, blocks_.Total(), static_cast<std::intptr_t>(result.offset));
         return;
     }
-    raw_.write(reinterpret_cast<const char*>(result.bytes.data()), static_cast<std::streamsize>(result.bytes.size()));
+    if (!WriteRaw(result.bytes))
+        return;
     RestartWatchdog();
     if (blocks_.Blocks() % kBlocksPerReport != 0)
         return;
@@ -422,6 +423,21 @@ void CDownloadDlg::OnDataBlock(const CReplyMessage& reply)
         const std::uint64_t percent = std::uint64_t{blocks_.Total()} * kProgressMax / expectedSize_;
         ShowProgress(status, static_cast<int>(std::min<std::uint64_t>(percent, kProgressMax)));
     }
+}
+
+bool CDownloadDlg::WriteRaw(std::span<const std::uint8_t> bytes)
+{
+    // Flushed block by block, so a full disk is seen at the block that
+    // did not fit, not as a short file converted as if it were whole.
+    raw_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    raw_.flush();
+    if (raw_)
+        return true;
+    SetStatusMessage(services_.Status(), "Data Download Error");
+    StopTransfer(blocks_.Total(), blocks_.Total());
+    ShowBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
+    EndDownload(true);
+    return false;
 }
 
 void CDownloadDlg::OnWatchdog()
@@ -458,6 +474,12 @@ void CDownloadDlg::OnSessionComplete()
     KillTimer(kWatchdogTimer);
     raw_.close();
     transferring_ = false;
+    if (!raw_) {
+        SetStatusMessage(status, "Data Download Error");
+        ShowBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
+        EndDownload(true);
+        return;
+    }
     const SessionEntry& entry = table_.At(current_);
     FileConvertRequest request;
     request.input = services_.WorkingFolder() / kRawFileName;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +89,8 @@ private:
     void OnNextSession();
     void OnCommReply(const CReplyMessage& reply);
     void OnDataBlock(const CReplyMessage& reply);
+    // Appends to the raw file; a failed write ends the run with its message.
+    bool WriteRaw(std::span<const std::uint8_t> bytes);
     void OnWatchdog();
     void OnDownloadError(std::uint32_t total, std::uint32_t offset);
     void OnSessionComplete();

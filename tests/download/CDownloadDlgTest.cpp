@@ -312,6 +312,23 @@ TEST_F(DownloadDialog, ReportsAFailedConversionAndKeepsItsRawData)
     EXPECT_TRUE(dialog->IsOpen());
 }
 
+TEST_F(DownloadDialog, AFullDiskEndsTheRunInsteadOfConvertingAShortFile)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this machine";
+    Connect(Plans(1, 400));
+    OpenAndList();
+    std::filesystem::create_symlink("/dev/full", RawPath());
+    AnswerFile(services.downloads / "full.csv");
+    Click(res::kIdcDownloadSelected);
+    RunUntil([&] { return !dialog->IsOpen(); });
+
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Download bin file could not be written."});
+    EXPECT_FALSE(std::filesystem::exists(services.downloads / "full.csv"));
+    const auto types = link.Logger().RequestTypes();
+    EXPECT_NE(std::find(types.begin(), types.end(), kRequestSdlError), types.end()) << "the logger is told to stop";
+}
+
 TEST_F(DownloadDialog, CopiesOneSessionToARawFile)
 {
     const auto plans = Plans(3, 400);
