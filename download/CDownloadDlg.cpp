@@ -2,6 +2,7 @@
 
 #include "data/ConvertLoggedDataFile.h"
 #include "download/CFilterDownloadDialog.h"
+#include "download/DownloadBox.h"
 #include "download/DownloadServices.h"
 #include "download/SessionFileName.h"
 #include "download/SessionLineText.h"
@@ -59,18 +60,6 @@ constexpr std::string_view kSequenceErrorText = "Data sequence error during  dat
 constexpr std::string_view kTimeoutText = "Communication timeout during data download.";
 constexpr std::string_view kRawWriteFailedText = "Download bin file could not be written.";
 
-int ShowBox(WindowHandle owner, std::string_view text, std::string_view caption, MessageBoxIcon icon,
-    MessageBoxButtons buttons = MessageBoxButtons::Ok)
-{
-    MessageBoxRequest request;
-    request.owner = owner;
-    request.text = std::string(text);
-    request.caption = std::string(caption);
-    request.icon = icon;
-    request.buttons = buttons;
-    return Application::Instance().Prompts().ShowMessageBox(request);
-}
-
 template <class... Args> std::string Format(const char* format, Args... args)
 {
     char text[160] = "";
@@ -124,7 +113,7 @@ bool CDownloadDlg::OnInitDialog()
         const std::string text = result == kCxUninitialized
             ? std::string("Connect to Logger first")
             : Format("Communications Error %d when listing sessions", result);
-        ShowBox(Handle(), text, kCaption, MessageBoxIcon::Warning);
+        ShowDownloadBox(Handle(), text, kCaption, MessageBoxIcon::Warning);
         CancelIfNoSessions(false);
         return true;
     }
@@ -225,7 +214,7 @@ std::vector<int> CDownloadDlg::GetSelectedSessions()
     const std::vector<int> lines = list != nullptr ? list->GetSelItems() : std::vector<int>{};
     std::vector<int> sessions = table_.ValidIndexes(lines);
     if (sessions.empty())
-        ShowBox(Handle(), "Invalid Selection", "Download Data", MessageBoxIcon::None);
+        ShowDownloadBox(Handle(), "Invalid Selection", "Download Data", MessageBoxIcon::None);
     return sessions;
 }
 
@@ -250,12 +239,12 @@ bool CDownloadDlg::SelectOutputFile(bool filtered)
     // The type is settled before anything is downloaded.
     const std::optional<OutputType> type = OutputTypeFromPath(path);
     if (!type) {
-        ShowBox(Handle(), Format("Unknown output file type \"%s.\"", fileDialog.GetFileExt().c_str()), kCaption,
+        ShowDownloadBox(Handle(), Format("Unknown output file type \"%s.\"", fileDialog.GetFileExt().c_str()), kCaption,
             MessageBoxIcon::Error);
         return false;
     }
     if (filtered && *type == OutputType::Xid) {
-        ShowBox(Handle(), kFilteredRawText, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), kFilteredRawText, kCaption, MessageBoxIcon::Error);
         return false;
     }
     services_.SetDownloadFileFolder(path);
@@ -345,7 +334,7 @@ void CDownloadDlg::OnNextSession()
         = selection_.size() == 1 ? std::filesystem::path(chosenPath_) : MakeSessionFileName(chosenPath_, entry.start);
     raw_.open(services_.WorkingFolder() / kRawFileName, std::ios::binary | std::ios::out | std::ios::trunc);
     if (!raw_.is_open()) {
-        ShowBox(Handle(), "Download bin file could not be opened,", kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), "Download bin file could not be opened,", kCaption, MessageBoxIcon::Error);
         selection_.clear();
         SetBusy(false, "Data Download Error");
         return;
@@ -360,7 +349,7 @@ void CDownloadDlg::OnNextSession()
     const int result = CxSdlStart(Handle(), kSdlModeWhole, entry.name);
     if (result != kCxOk) {
         raw_.close();
-        ShowBox(Handle(), Format("Communications Error %d when starting the download", result), kCaption,
+        ShowDownloadBox(Handle(), Format("Communications Error %d when starting the download", result), kCaption,
             MessageBoxIcon::Warning);
         selection_.clear();
         SetBusy(false, "Data Download Error");
@@ -435,7 +424,7 @@ bool CDownloadDlg::WriteRaw(std::span<const std::uint8_t> bytes)
         return true;
     SetStatusMessage(services_.Status(), "Data Download Error");
     StopTransfer(blocks_.Total(), blocks_.Total());
-    ShowBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
+    ShowDownloadBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
     EndDownload(true);
     return false;
 }
@@ -463,7 +452,7 @@ void CDownloadDlg::OnDownloadError(std::uint32_t total, std::uint32_t offset)
     StopTransfer(total, offset);
     // The flag, not the total, tells the two apart: a bad first block
     // comes with a total of 0.
-    ShowBox(Handle(), sequenceError_ ? kSequenceErrorText : kTimeoutText, kCaption, MessageBoxIcon::Error);
+    ShowDownloadBox(Handle(), sequenceError_ ? kSequenceErrorText : kTimeoutText, kCaption, MessageBoxIcon::Error);
     EndDownload(true);
 }
 
@@ -476,7 +465,7 @@ void CDownloadDlg::OnSessionComplete()
     transferring_ = false;
     if (!raw_) {
         SetStatusMessage(status, "Data Download Error");
-        ShowBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
         EndDownload(true);
         return;
     }
@@ -490,7 +479,7 @@ void CDownloadDlg::OnSessionComplete()
     request.progress = [&status](int percent) { ShowProgress(status, std::clamp(percent, 0, kProgressMax)); };
     const ConvertResult result = ConvertLoggedDataFile(request);
     if (!result.ok)
-        ShowBox(Handle(), result.message, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), result.message, kCaption, MessageBoxIcon::Error);
     PostMessage(kNextSessionMessage);
 }
 
@@ -499,7 +488,7 @@ void CDownloadDlg::OnEraseSelected()
     const std::vector<int> sessions = GetSelectedSessions();
     if (sessions.empty())
         return;
-    if (ShowBox(Handle(), kEraseConfirmText, "WARNING:", MessageBoxIcon::Warning, MessageBoxButtons::OkCancel) != kIdOk)
+    if (ShowDownloadBox(Handle(), kEraseConfirmText, "WARNING:", MessageBoxIcon::Warning, MessageBoxButtons::OkCancel) != kIdOk)
         return;
     SetBusy(true, "Erasing Data");
     for (auto index = sessions.rbegin(); index != sessions.rend(); ++index) {
@@ -525,7 +514,7 @@ bool CDownloadDlg::WaitForErase()
         return false;
     if (erasePending_) {
         erasePending_ = false;
-        ShowBox(Handle(), kEraseNoAnswerText, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), kEraseNoAnswerText, kCaption, MessageBoxIcon::Error);
         EndDownload(true);
         return false;
     }

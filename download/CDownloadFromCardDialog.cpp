@@ -7,6 +7,7 @@
 #include "card/CardMessages.h"
 #include "data/ConvertLoggedDataFile.h"
 #include "download/CardSessionJoin.h"
+#include "download/DownloadBox.h"
 #include "download/DownloadServices.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
@@ -258,7 +259,7 @@ void CDownloadFromCardDialog::OnDownloadData()
     services_.SetTimeColumnChoice(timeColumns);
     auto* list = GetControlAs<ListViewControl>(res::kIdcCardSessionList);
     if (list == nullptr || list->GetSelectedCount() != 1) {
-        ShowMessage(kSelectOneText);
+        ShowDownloadBox(Handle(), kSelectOneText);
         return;
     }
     const int line = list->GetSelectedItem();
@@ -279,7 +280,7 @@ void CDownloadFromCardDialog::OnDownloadData()
     services_.SetDownloadFileFolder(outputPath);
     // The type is known before anything is read from the card.
     if (!OutputTypeFromPath(outputPath)) {
-        ShowMessage(kInvalidTypeText);
+        ShowDownloadBox(Handle(), kInvalidTypeText);
         return;
     }
     services_.NoteDownloadFile(outputPath);
@@ -305,11 +306,11 @@ void CDownloadFromCardDialog::DownloadSession(int line, const std::string& outpu
         joined = JoinCardSession(logFolder / name, rawFile);
     }
     if (!joined) {
-        ShowMessage(JoinFailureText(joined));
+        ShowDownloadBox(Handle(), JoinFailureText(joined));
         return;
     }
     if (!CanCreateIn(outputPath)) {
-        ShowMessage("Output file \"" + outputPath + "\" could not be opened.");
+        ShowDownloadBox(Handle(), "Output file \"" + outputPath + "\" could not be opened.");
         return;
     }
 
@@ -327,7 +328,7 @@ void CDownloadFromCardDialog::DownloadSession(int line, const std::string& outpu
     if (download != nullptr)
         download->Enable(true);
     if (!result.ok)
-        ShowMessage(result.message);
+        ShowDownloadBox(Handle(), result.message);
 }
 
 void CDownloadFromCardDialog::OnEraseSelected()
@@ -335,15 +336,11 @@ void CDownloadFromCardDialog::OnEraseSelected()
     auto* list = GetControlAs<ListViewControl>(res::kIdcCardSessionList);
     const std::vector<int> lines = list != nullptr ? list->GetSelectedItems() : std::vector<int>{};
     if (lines.empty()) {
-        ShowMessage(kSelectSomeText);
+        ShowDownloadBox(Handle(), kSelectSomeText);
         return;
     }
-    MessageBoxRequest confirm;
-    confirm.owner = Handle();
-    confirm.text = kEraseConfirmText;
-    confirm.caption = kEraseConfirmCaption;
-    confirm.buttons = MessageBoxButtons::YesNo;
-    if (Application::Instance().Prompts().ShowMessageBox(confirm) != kIdYes)
+    if (ShowDownloadBox(Handle(), kEraseConfirmText, kEraseConfirmCaption, MessageBoxIcon::None, MessageBoxButtons::YesNo)
+        != kIdYes)
         return;
     for (const int line : lines) {
         const std::string size = list->GetItemText(line, kSizeColumn);
@@ -385,14 +382,6 @@ void CDownloadFromCardDialog::SetProgress(int position)
 {
     if (auto* progress = GetControlAs<ProgressControl>(res::kIdcCardProgress))
         progress->SetPos(position);
-}
-
-void CDownloadFromCardDialog::ShowMessage(const std::string& text)
-{
-    MessageBoxRequest request;
-    request.owner = Handle();
-    request.text = text;
-    (void)Application::Instance().Prompts().ShowMessageBox(request);
 }
 
 }  // namespace corvane

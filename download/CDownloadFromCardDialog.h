@@ -46,7 +46,6 @@ private:
     TimeColumns ReadTimeColumns() const;
     void SetStatus(std::string_view text);
     void SetProgress(int position);
-    void ShowMessage(const std::string& text);
 
     DownloadServices& services_;
     CFlashCardManager& cards_;

@@ -3,6 +3,7 @@
 #include "base/AtomicFile.h"
 #include "data/ConvertLoggedDataFile.h"
 #include "download/DownloadBlockCheck.h"
+#include "download/DownloadBox.h"
 #include "download/DownloadServices.h"
 #include "download/FilterTimeWindow.h"
 #include "download/SessionEntry.h"
@@ -57,16 +58,6 @@ constexpr EndControls kStop{
     res::kIdcFilterStopDate, res::kIdcFilterStopTime, res::kIdcFilterStopAm, res::kIdcFilterStopPm};
 
 const EndControls& EndOf(int timeId) { return timeId == kStart.time ? kStart : kStop; }
-
-void ShowMessage(WindowHandle owner, std::string_view text, std::string_view caption, MessageBoxIcon icon)
-{
-    MessageBoxRequest request;
-    request.owner = owner;
-    request.text = std::string(text);
-    request.caption = std::string(caption);
-    request.icon = icon;
-    Application::Instance().Prompts().ShowMessageBox(request);
-}
 
 }  // namespace
 
@@ -182,14 +173,14 @@ bool CFilterDownloadDialog::CreateRawFile()
 bool CFilterDownloadDialog::StartPhase(Phase phase)
 {
     if (!CreateRawFile()) {
-        ShowMessage(Handle(), "Download bin file could not be opened,", kCaption, MessageBoxIcon::Warning);
+        ShowDownloadBox(Handle(), "Download bin file could not be opened,", kCaption, MessageBoxIcon::Warning);
         return false;
     }
     blocks_.Reset();
     const std::uint16_t mode = phase == Phase::Head ? kSdlModeHead : kSdlModeWhole;
     if (CxSdlStart(Handle(), mode, entry_.name) != kCxOk) {
         raw_.close();
-        ShowMessage(
+        ShowDownloadBox(
             Handle(), "Unable to begin Data Download due to communication problem", kCaption, MessageBoxIcon::Warning);
         return false;
     }
@@ -218,7 +209,7 @@ void CFilterDownloadDialog::AbortRun(std::string_view text, std::uint32_t offset
 {
     StopRun(offset);
     SetStatusMessage(services_.Status(), "Data Download Error");
-    ShowMessage(Handle(), text, kCaption, MessageBoxIcon::Error);
+    ShowDownloadBox(Handle(), text, kCaption, MessageBoxIcon::Error);
     EndDialog(kIdCancel);
 }
 
@@ -303,13 +294,13 @@ void CFilterDownloadDialog::LoadSessionFile()
 {
     const FileContents file = ReadWholeFile(rawPath_, kMaxHeadBytes);
     if (file.error) {
-        ShowMessage(Handle(), "Can't open session data file", kCaption, MessageBoxIcon::Warning);
+        ShowDownloadBox(Handle(), "Can't open session data file", kCaption, MessageBoxIcon::Warning);
         return;
     }
     const SessionHeadPointsResult head = SessionHeadPoints(file.bytes);
     // A head cut inside a point definition still lists the points before it.
     if (head.error && head.points.empty()) {
-        ShowMessage(Handle(), "Invalid session data file", kCaption, MessageBoxIcon::Warning);
+        ShowDownloadBox(Handle(), "Invalid session data file", kCaption, MessageBoxIcon::Warning);
         return;
     }
     auto* list = GetControlAs<ListBoxControl>(res::kIdcFilterPointList);
@@ -341,7 +332,7 @@ void CFilterDownloadDialog::OnGetLogData()
                 extension.empty() ? "" : extension.substr(1, 32).c_str());
             text = unknown;
         }
-        ShowMessage(Handle(), text, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), text, kCaption, MessageBoxIcon::Error);
         return;
     }
     auto& status = services_.Status();
@@ -369,7 +360,7 @@ void CFilterDownloadDialog::OnDownloadEnd()
     const ConvertResult result = ConvertLoggedDataFile(request);
     if (!result.ok) {
         // The raw download stays for another try.
-        ShowMessage(Handle(), result.message, kCaption, MessageBoxIcon::Error);
+        ShowDownloadBox(Handle(), result.message, kCaption, MessageBoxIcon::Error);
         EndDialog(kIdCancel);
         return;
     }
@@ -398,7 +389,7 @@ void CFilterDownloadDialog::BuildSelection()
     for (const int index : list->GetSelItems())
         entry_.pointIds.push_back(static_cast<std::int16_t>(list->GetItemData(index)));
     if (entry_.pointIds.empty())
-        ShowMessage(Handle(), "Nothing selected", "Download Data", MessageBoxIcon::Information);
+        ShowDownloadBox(Handle(), "Nothing selected", "Download Data", MessageBoxIcon::Information);
 }
 
 void CFilterDownloadDialog::OnCancel()

@@ -4,7 +4,7 @@
 #include "SimulatorLink.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 
 #include "data/ConvertLoggedDataFile.h"
 #include "halvix/CReplyMessage.h"
@@ -192,7 +192,7 @@ protected:
 
 TEST_F(DownloadDialog, ListsTheLoggersSessionsOverSeveralReplies)
 {
-    const test::TimeZoneGuard zone("UTC");
+    const test::PinnedTimeZone zone("UTC");
     const auto plans = Plans(6);
     ASSERT_GT(plans.size(), kSessionsPerListReply);
     Connect(plans);
@@ -253,7 +253,7 @@ TEST_F(DownloadDialog, RefusesToListWithoutALink)
 
 TEST_F(DownloadDialog, DownloadsEverySessionIntoItsOwnConvertedFile)
 {
-    const test::TimeZoneGuard zone("UTC");
+    const test::PinnedTimeZone zone("UTC");
     const auto plans = Plans(3);
     Connect(plans);
     OpenAndList();
@@ -296,7 +296,7 @@ TEST_F(DownloadDialog, DownloadsEverySessionIntoItsOwnConvertedFile)
 
 TEST_F(DownloadDialog, ReportsAFailedConversionAndKeepsItsRawData)
 {
-    const test::TimeZoneGuard zone("UTC");
+    const test::PinnedTimeZone zone("UTC");
     Connect(Plans(2));
     OpenAndList();
     // A folder where the second session's file would go.

@@ -2,7 +2,7 @@
 
 #include "CardTestSupport.h"
 #include "DownloadTestServices.h"
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 #include "base/AtomicFile.h"
 #include "card/CFlashCardManager.h"
 #include "data/ConvertLoggedDataFile.h"
@@ -153,7 +153,7 @@ protected:
         return texts;
     }
 
-    const test::TimeZoneGuard zone_{"XYZ-9"};
+    const test::PinnedTimeZone zone_{"XYZ-9"};
     const TimeLocaleGuard locale_;
     ScratchFolder card_;
     ScratchFolder folder_;

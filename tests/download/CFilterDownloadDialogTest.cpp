@@ -4,7 +4,7 @@
 #include "SimulatorLink.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 
 #include "base/ByteWriter.h"
 #include "data/LogRecords.h"
@@ -199,7 +199,7 @@ protected:
 public:
     test::ScratchFolder scratch;
     test::DownloadTestServices services;
-    test::TimeZoneGuard zone;
+    test::PinnedTimeZone zone;
     SessionEntry entry;
     test::SimulatorLink link;
     std::unique_ptr<CFilterDownloadDialog> dialog;

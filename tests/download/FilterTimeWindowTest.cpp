@@ -1,6 +1,6 @@
 #include "download/FilterTimeWindow.h"
 
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(FilterTimeWindow, MovesATimeIntoTheChosenHalfOfTheDay)
 TEST(FilterTimeWindow, TakesThePickersAsLocalTime)
 {
     // Eastern time: UTC-5 in winter, UTC-4 from the second Sunday of March.
-    const test::TimeZoneGuard zone("EST5EDT,M3.2.0,M11.1.0");
+    const test::PinnedTimeZone zone("EST5EDT,M3.2.0,M11.1.0");
     const DateTimeFields winterDay{2024, 1, 10, 0, 0, 0};
     const DateTimeFields summerDay{2024, 7, 1, 0, 0, 0};
     const DateTimeFields anyDay{1999, 12, 31, 0, 0, 0};
@@ -51,7 +51,7 @@ TEST(FilterTimeWindow, TakesThePickersAsLocalTime)
 
 TEST(FilterTimeWindow, HoldsMomentsToThirtyTwoBits)
 {
-    const test::TimeZoneGuard zone("UTC0");
+    const test::PinnedTimeZone zone("UTC0");
     EXPECT_EQ(PickedSeconds({{1965, 5, 1}, At(10, 0), std::nullopt}), 0u);
     EXPECT_EQ(PickedSeconds({{2200, 1, 1}, At(10, 0), std::nullopt}), std::numeric_limits<std::uint32_t>::max());
     EXPECT_EQ(PickedSeconds({{2038, 1, 19}, At(3, 14, 7), false}), 0x7FFFFFFFu);

@@ -1,6 +1,6 @@
 #include "download/SessionFileName.h"
 
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ constexpr std::uint32_t kStart = 1710465630;
 
 TEST(SessionFileName, StampsBeforeTheExtensionOfTheFileNameOnly)
 {
-    const test::TimeZoneGuard zone("XYZ-9");
+    const test::PinnedTimeZone zone("XYZ-9");
     struct Case {
         const char* chosen;
         const char* expected;

@@ -1,6 +1,6 @@
 #include "download/SessionLineText.h"
 
-#include "TimeZoneGuard.h"
+#include "PinnedTimeZone.h"
 #include "download/SessionEntry.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ SessionEntry Entry(std::uint32_t start, std::uint32_t stop, std::uint32_t size, 
 
 TEST(SessionLineText, ShowsModeTimesKilobytesAndName)
 {
-    const test::TimeZoneGuard zone("UTC");
+    const test::PinnedTimeZone zone("UTC");
     struct Case {
         SessionEntry entry;
         std::string line;
@@ -50,7 +50,7 @@ TEST(SessionLineText, ShowsModeTimesKilobytesAndName)
 
 TEST(SessionLineText, ShowsTimesInThePcsLocalTime)
 {
-    const test::TimeZoneGuard zone("EST5EDT,M3.2.0,M11.1.0");
+    const test::PinnedTimeZone zone("EST5EDT,M3.2.0,M11.1.0");
     EXPECT_EQ(SessionTimeText(kMarch15), "03/15/24 06:20:30");
 }
 

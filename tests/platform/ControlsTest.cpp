@@ -1,3 +1,4 @@
+#include "PinnedTimeZone.h"
 #include "ControlsTestSupport.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
@@ -42,31 +43,6 @@ using PictureControlTest = test::PlatformTest;
 using LogBoxControlTest = test::PlatformTest;
 using ImageListTest = test::PlatformTest;
 using AllControlsTest = test::PlatformTest;
-
-// Sets the process's time zone for the life of the guard.
-class TimeZoneGuard {
-public:
-    explicit TimeZoneGuard(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TimeZoneGuard()
-    {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    TimeZoneGuard(const TimeZoneGuard&) = delete;
-    TimeZoneGuard& operator=(const TimeZoneGuard&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
 
 std::span<const std::uint8_t> Bytes(const std::vector<std::uint8_t>& bytes) { return bytes; }
 
@@ -268,7 +244,7 @@ TEST_F(DateTimeControlTest, FieldsAndLocalSecondsRoundTrip)
         ASSERT_NE(picker, nullptr);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.seconds);
-            TimeZoneGuard zone(c.zone);
+            const test::PinnedTimeZone zone(c.zone);
             ASSERT_TRUE(picker->SetTime(c.fields));
             EXPECT_EQ(picker->GetTime(), c.fields);
             EXPECT_EQ(picker->GetTimeSeconds(), c.seconds);
