@@ -36,9 +36,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Writes to a network link may wait this long for room; a pseudo-terminal
-// nobody reads drops what does not fit at once.
+// Writes to a network link may wait this long for room. A pseudo-terminal
+// never blocks the simulator: what does not fit waits for room, and while
+// nobody reads, whole frames past this backlog are dropped.
 constexpr int kNetworkWriteTimeoutMs = 1000;
+constexpr std::size_t kPtyBacklogBytes = 256 * 1024;
 constexpr std::uint32_t kStreamId = 1;
 
 std::int64_t HostSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
@@ -66,6 +68,9 @@ struct SimulatedLogger::Link {
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Output> outputs;
+    // Bytes already taken from outputs that the pseudo-terminal had no room
+    // for yet; they go out before anything else.
+    std::vector<std::uint8_t> unsent;
     // The session download under way and the id of the request that began it.
     std::unique_ptr<SessionDownload> download;
     std::uint32_t downloadRequestId = 0;
@@ -316,8 +321,16 @@ void SimulatedLogger::Queue(Link& link, const Frame& frame, std::uint32_t delayM
     if (link.closed)
         return;
     std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
-    if (bytes)
-        link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
+    if (!bytes)
+        return;
+    if (link.pty && !link.unsent.empty()) {
+        std::size_t backlog = link.unsent.size();
+        for (const Link::Output& output : link.outputs)
+            backlog += output.bytes.size();
+        if (backlog + bytes->size() > kPtyBacklogBytes)
+            return;
+    }
+    link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
 }
 
 void SimulatedLogger::FlushOutputs(Link& link)
@@ -326,15 +339,46 @@ void SimulatedLogger::FlushOutputs(Link& link)
     // Due outputs go in the order they were queued; later ones wait.
     auto due = std::stable_partition(
         link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
+    if (link.pty) {
+        // Whole frames in order: a frame that does not fit waits in unsent,
+        // and the due ones after it stay queued until it has gone.
+        auto next = link.outputs.begin();
+        while (!link.closed && WriteUnsent(link) && link.unsent.empty() && next != due) {
+            link.unsent = std::move(next->bytes);
+            ++next;
+        }
+        if (!link.closed)
+            link.outputs.erase(link.outputs.begin(), next);
+        return;
+    }
     std::vector<Link::Output> sending(std::make_move_iterator(link.outputs.begin()), std::make_move_iterator(due));
     link.outputs.erase(link.outputs.begin(), due);
     for (const Link::Output& output : sending) {
         if (link.closed)
             return;
-        const WriteResult result = WriteAllBytes(link.fd.Get(), output.bytes, link.pty ? 0 : kNetworkWriteTimeoutMs);
-        if (result == WriteResult::Failed || (result == WriteResult::TimedOut && !link.pty))
+        if (WriteAllBytes(link.fd.Get(), output.bytes, kNetworkWriteTimeoutMs) != WriteResult::Done)
             CloseLink(link);
     }
+}
+
+bool SimulatedLogger::WriteUnsent(Link& link)
+{
+    std::size_t written = 0;
+    while (written < link.unsent.size()) {
+        const ssize_t count = ::write(link.fd.Get(), link.unsent.data() + written, link.unsent.size() - written);
+        if (count > 0) {
+            written += static_cast<std::size_t>(count);
+            continue;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        CloseLink(link);
+        return false;
+    }
+    link.unsent.erase(link.unsent.begin(), link.unsent.begin() + static_cast<std::ptrdiff_t>(written));
+    return true;
 }
 
 void SimulatedLogger::TickRealTime(Link& link)
@@ -479,7 +523,7 @@ void SimulatedLogger::PumpDownload(Link& link)
     // A few blocks at a time, and only once what was queued has gone, so a
     // session of any size streams without piling up.
     constexpr int kBlocksPerTurn = 8;
-    if (!link.download || link.closed || !link.outputs.empty())
+    if (!link.download || link.closed || !link.outputs.empty() || !link.unsent.empty())
         return;
     for (int i = 0; i < kBlocksPerTurn; ++i) {
         std::optional<SessionDownload::Block> block = link.download->Next();
@@ -531,11 +575,13 @@ int SimulatedLogger::NextTimeoutMs() const
 {
     std::optional<Clock::time_point> next;
     for (const auto& link : links_) {
-        for (const Link::Output& output : link->outputs)
-            next = next ? std::min(*next, output.due) : output.due;
+        // A link with bytes waiting for room is woken by poll, not by time.
+        if (link->unsent.empty())
+            for (const Link::Output& output : link->outputs)
+                next = next ? std::min(*next, output.due) : output.due;
         if (link->streaming)
             next = next ? std::min(*next, link->nextTick) : link->nextTick;
-        if (link->download && link->outputs.empty())
+        if (link->download && link->outputs.empty() && link->unsent.empty())
             return 0;
     }
     if (!next)
@@ -578,8 +624,10 @@ void SimulatedLogger::Serve()
         if (shared_->listener.Valid())
             entries.push_back({shared_->listener.Get(), POLLIN, 0});
         const std::size_t firstLink = entries.size();
-        for (const auto& link : links_)
-            entries.push_back({link->fd.Get(), POLLIN, 0});
+        for (const auto& link : links_) {
+            const auto events = static_cast<short>(link->unsent.empty() ? POLLIN : POLLIN | POLLOUT);
+            entries.push_back({link->fd.Get(), events, 0});
+        }
         const int ready = ::poll(entries.data(), entries.size(), NextTimeoutMs());
         if (ready < 0)
             continue;

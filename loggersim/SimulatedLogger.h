@@ -82,6 +82,9 @@ private:
     void HandleFrame(Link& link, const Frame& frame);
     void Queue(Link& link, const Frame& frame, std::uint32_t delayMs = 0);
     void FlushOutputs(Link& link);
+    // Writes what the pseudo-terminal has room for of link.unsent; false
+    // when the link failed and was closed.
+    bool WriteUnsent(Link& link);
     void TickRealTime(Link& link);
     static bool IsSessionRequest(std::uint16_t requestType);
     // The requests over the logged sessions, kept in the state folder.

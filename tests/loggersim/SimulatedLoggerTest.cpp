@@ -22,11 +22,15 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
+#include <thread>
 
 namespace corvane {
 namespace {
@@ -43,6 +47,15 @@ public:
         address.sin_port = htons(port);
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         EXPECT_EQ(::connect(fd_.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    }
+
+    // A client on the serial link: the pseudo-terminal's device, raw.
+    explicit WireClient(const std::string& ptyPath) : fd_(::open(ptyPath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC))
+    {
+        termios line{};
+        EXPECT_EQ(::tcgetattr(fd_.Get(), &line), 0);
+        ::cfmakeraw(&line);
+        EXPECT_EQ(::tcsetattr(fd_.Get(), TCSANOW, &line), 0);
     }
 
     void Send(std::uint16_t type, std::uint32_t id, std::vector<std::uint8_t> payload)
@@ -89,11 +102,12 @@ private:
 
 class SimulatedLoggerTest : public ::testing::Test {
 protected:
-    std::unique_ptr<SimulatedLogger> StartLogger(std::optional<bool> passwordsOn = std::nullopt)
+    std::unique_ptr<SimulatedLogger> StartLogger(std::optional<bool> passwordsOn = std::nullopt, bool pty = false)
     {
         SimulatorOptions options;
         options.stateFolder = folder_.Path();
         options.passwordsOn = passwordsOn;
+        options.pty = pty;
         auto logger = std::make_unique<SimulatedLogger>(options);
         EXPECT_TRUE(logger->Start()) << logger->StartError();
         return logger;
@@ -339,18 +353,9 @@ std::vector<std::uint8_t> SdlStartData(std::string_view name)
     return data;
 }
 
-TEST_F(SimulatedLoggerTest, ADownloadStreamsTheSessionAfterItsStartReply)
+// Reads a download to its end; the blocks must follow one another.
+void ExpectWholeDownload(WireClient& client, const std::vector<std::uint8_t>& expected)
 {
-    const LoggedSessionPlan plan = test::SessionAt(0x6720A000, 300);
-    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {test::SessionAt(0x67000000), plan}));
-    auto logger = StartLogger();
-    WireClient client(logger->Port());
-    client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
-    const auto started = client.Receive(1);
-    ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].requestType, kReplySdlStarted);
-    EXPECT_FALSE(started[0].error);
-
     std::vector<std::uint8_t> received;
     for (;;) {
         const auto frames = client.Receive(1);
@@ -364,7 +369,40 @@ TEST_F(SimulatedLoggerTest, ADownloadStreamsTheSessionAfterItsStartReply)
         ASSERT_EQ(reader.U32LE(), received.size());
         received.insert(received.end(), frames[0].payload.begin() + kSdlOffsetSize, frames[0].payload.end());
     }
-    EXPECT_EQ(received, test::GeneratedStream(logger->State(), plan));
+    EXPECT_EQ(received, expected);
+}
+
+TEST_F(SimulatedLoggerTest, ADownloadStreamsTheSessionAfterItsStartReply)
+{
+    const LoggedSessionPlan plan = test::SessionAt(0x6720A000, 300);
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {test::SessionAt(0x67000000), plan}));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
+    const auto started = client.Receive(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].requestType, kReplySdlStarted);
+    EXPECT_FALSE(started[0].error);
+
+    ExpectWholeDownload(client, test::GeneratedStream(logger->State(), plan));
+}
+
+// The serial link's buffer fills while the reader is away; what did not fit
+// waits for room instead of being cut off.
+TEST_F(SimulatedLoggerTest, ASerialReaderThatFallsBehindStillGetsEveryBlock)
+{
+    const LoggedSessionPlan plan = test::SessionAt(0x6720A000, 20000);
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {plan}));
+    auto logger = StartLogger(std::nullopt, true);
+    WireClient client(logger->PtyPath());
+    client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto started = client.Receive(1);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].requestType, kReplySdlStarted);
+    const std::vector<std::uint8_t> expected = test::GeneratedStream(logger->State(), plan);
+    ASSERT_GT(expected.size(), 256u * 1024u) << "the session must not fit the link's buffers";
+    ExpectWholeDownload(client, expected);
 }
 
 TEST_F(SimulatedLoggerTest, ADownloadErrorEndsTheDownload)
