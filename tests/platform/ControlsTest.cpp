@@ -1,5 +1,5 @@
-#include "PinnedTimeZone.h"
 #include "ControlsTestSupport.h"
+#include "PinnedTimeZone.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 #include "platform/ControlAutomation.h"
