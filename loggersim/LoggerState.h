@@ -23,7 +23,10 @@ struct LoggerState {
     std::uint32_t serialNumber = 100001;
     std::string revision = "A";  // at most 6 bytes
     std::uint8_t hardwareType = 1;
-    std::uint32_t firmwareVersion = 0x01010000;
+    // 3.1.0.0: a logger of type 3 (bits 24..27), the family the program's
+    // nets are for, whose minor version matches the program's and does not
+    // pass the communications library's.
+    std::uint32_t firmwareVersion = 0x03010000;
 
     // Status and clock.
     std::uint32_t statusWord = 0;  // flag bits; bit 31 follows the run state

@@ -31,13 +31,6 @@ namespace corvane::test {
 
 inline constexpr std::uint32_t kCardInstalled = 0x800000;
 
-// A logger of the family the program's nets are for (type 3 in bits 24..27)
-// whose firmware matches this program's version.
-inline std::uint32_t MatchingFirmware()
-{
-    return (GetProgramVersion() & 0x00FFFFFFu) | 0x03000000u;
-}
-
 // Real time: the link, the handshake's timer and its waits run on it.
 class LoggerConnectionTest : public ShellTest {
 protected:
@@ -62,7 +55,6 @@ protected:
     void StartLogger(bool passwordsOn, bool pty)
     {
         LoggerState state = LoggerState::Fresh();
-        state.firmwareVersion = MatchingFirmware();
         state.statusWord |= kCardInstalled;
         state.passwordsOn = passwordsOn ? 1 : 0;
         state.fullAccess = 0;
