@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -139,6 +140,23 @@ std::vector<std::string> MenuBarTitles(const MdiFrame& frame)
     return titles;
 }
 
+std::vector<std::string> MenuItemTexts(const MdiFrame& frame, std::string_view title)
+{
+    std::vector<std::string> texts;
+    const MdiFrameImpl& d = frame.Impl();
+    if (!d.window)
+        return texts;
+    for (const QAction* entry : d.window->menuBar()->actions()) {
+        const QMenu* menu = entry->menu();
+        if (menu == nullptr || ToText(entry->text()) != title)
+            continue;
+        for (const QAction* action : menu->actions())
+            texts.push_back(action->isSeparator() ? std::string() : ToText(action->text()));
+        break;
+    }
+    return texts;
+}
+
 MenuItemLook LookAtMenuItem(MdiFrame& frame, int commandId)
 {
     MenuItemLook look;
@@ -154,6 +172,7 @@ MenuItemLook LookAtMenuItem(MdiFrame& frame, int commandId)
     look.enabled = item->isEnabled();
     look.checked = item->isChecked();
     look.text = ToText(item->text());
+    look.prompt = ToText(item->statusTip());
     return look;
 }
 
@@ -196,6 +215,30 @@ bool ClickToolBarButton(MdiFrame& frame, int commandId)
             if (widget == nullptr || !button->isEnabled())
                 return false;
             widget->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HoverToolBarButton(MdiFrame& frame, int commandId, bool over)
+{
+    for (int index = 0; index < frame.ToolBarCount(); ++index) {
+        const ToolBarImpl& bar = frame.GetToolBar(index)->Impl();
+        for (QAction* button : bar.buttons) {
+            if (CommandIdOf(button) != commandId || bar.bar == nullptr)
+                continue;
+            QWidget* widget = bar.bar->widgetForAction(button);
+            if (widget == nullptr)
+                return false;
+            if (over) {
+                const QPointF inside(widget->width() / 2.0, widget->height() / 2.0);
+                QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
+                QApplication::sendEvent(widget, &enter);
+            } else {
+                QEvent leave(QEvent::Leave);
+                QApplication::sendEvent(widget, &leave);
+            }
             return true;
         }
     }

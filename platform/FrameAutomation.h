@@ -4,6 +4,7 @@
 #include "platform/MouseEvent.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -22,6 +23,9 @@ namespace frame_automation {
 
 // The texts of the menu bar's entries, as the bar shows them ("&File").
 std::vector<std::string> MenuBarTitles(const MdiFrame& frame);
+// The texts of the items of the bar's popup with that title ("&File"),
+// separators as empty texts; empty when there is no such popup.
+std::vector<std::string> MenuItemTexts(const MdiFrame& frame, std::string_view title);
 
 // A menu item as the user sees it once its popup opens (its update handler run).
 struct MenuItemLook {
@@ -29,6 +33,7 @@ struct MenuItemLook {
     bool enabled = false;
     bool checked = false;
     std::string text;
+    std::string prompt;  // what the status bar shows while it is highlighted
 };
 MenuItemLook LookAtMenuItem(MdiFrame& frame, int commandId);
 // Opens the item's popup and chooses the item.
@@ -39,6 +44,8 @@ bool ChooseMenuItem(MdiFrame& frame, int commandId);
 bool PressKey(MdiFrame& frame, int key, unsigned modifiers = 0);
 // Clicks a toolbar button.
 bool ClickToolBarButton(MdiFrame& frame, int commandId);
+// Moves the pointer onto a toolbar button (enabled or not), or off it again.
+bool HoverToolBarButton(MdiFrame& frame, int commandId, bool over = true);
 // Clicks a child frame's close button (the frame closes when the message
 // loop next runs).
 bool CloseChildFrame(ChildFrame& child);

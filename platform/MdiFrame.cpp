@@ -2,6 +2,7 @@
 
 #include "platform/Application.h"
 #include "platform/ChildFrame.h"
+#include "platform/CommandPrompts.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/View.h"
@@ -14,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMoveEvent>
+#include <QStatusTipEvent>
 
 #include <algorithm>
 
@@ -69,6 +71,17 @@ void MainFrameWidget::closeEvent(QCloseEvent* event)
     owner_.Close();
 }
 
+bool MainFrameWidget::event(QEvent* event)
+{
+    // Buttons and menu items tell the window their prompt as the pointer
+    // comes and goes; the frame's own status bar shows it.
+    if (event->type() == QEvent::StatusTip) {
+        MdiFrameImpl::CallShowPrompt(owner_, static_cast<QStatusTipEvent*>(event)->tip().toStdString());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void MainFrameWidget::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
@@ -91,9 +104,7 @@ bool AcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
     if (command == 0)
         return false;
     // A disabled command's key does nothing, as its menu item would.
-    const CommandState state = owner_.QueryCommand(command);
-    if (state.Answered() && state.IsEnabled())
-        owner_.RouteCommand(command);
+    owner_.RunEnabledCommand(command);
     return true;
 }
 
@@ -133,6 +144,7 @@ bool MdiFrame::Create(std::string_view title, const MenuTemplate& menu, const Ac
     d.title = std::string(title);
     d.mainMenu = &menu;
     d.mainAccelerators = accelerators;
+    RefreshCommandPrompts();
     UpdateMenuBar();
     RefreshCaption();
     d.accelerators = std::make_unique<AcceleratorFilter>(*this);
@@ -248,6 +260,7 @@ DocTemplate& MdiFrame::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate)
 {
     docTemplate->main_ = this;
     templates_.push_back(std::move(docTemplate));
+    RefreshCommandPrompts();
     return *templates_.back();
 }
 
@@ -357,6 +370,7 @@ void MdiFrame::UpdateMenuBar()
 ToolBar& MdiFrame::AddToolBar(const ToolBarTemplate& layout)
 {
     toolBars_.push_back(std::make_unique<ToolBar>(*this, layout));
+    RefreshCommandPrompts();
     return *toolBars_.back();
 }
 
@@ -426,6 +440,41 @@ CommandState MdiFrame::QueryCommand(int id)
         }
     }
     return state;
+}
+
+bool MdiFrame::RunEnabledCommand(int id)
+{
+    const CommandState state = QueryCommand(id);
+    return state.Answered() && state.IsEnabled() && RouteCommand(id);
+}
+
+std::string MdiFrame::CommandPrompt(int id) const
+{
+    const auto found = prompts_.find(id);
+    return found == prompts_.end() ? std::string() : found->second;
+}
+
+void MdiFrame::RefreshCommandPrompts()
+{
+    prompts_.clear();
+    if (impl_->mainMenu != nullptr)
+        CollectCommandPrompts(impl_->mainMenu->items, prompts_);
+    for (const auto& t : templates_)
+        if (const MenuTemplate* menu = t->Resources().menu)
+            CollectCommandPrompts(menu->items, prompts_);
+    for (const auto& bar : toolBars_) {
+        for (QAction* button : bar->Impl().buttons) {
+            const QString prompt = TextToToolkit(CommandPrompt(CommandIdOf(button)));
+            button->setToolTip(prompt);
+            button->setStatusTip(prompt);
+        }
+    }
+}
+
+void MdiFrame::ShowPrompt(std::string_view prompt)
+{
+    if (statusBar_)
+        statusBar_->ShowPrompt(prompt);
 }
 
 void MdiFrame::UpdateCommandUi()

@@ -9,6 +9,7 @@
 #include "platform/WindowPlacement.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -33,7 +34,12 @@ struct MdiFrameImpl;
 // the active view, its document, its child frame, this frame, then the
 // application's target. Update handlers along the same chain decide how
 // menu items look when a menu opens, and toolbar buttons and status panes
-// about ten times a second (and on UpdateCommandUi).
+// about ten times a second (and on UpdateCommandUi). A toolbar button or a
+// shortcut key runs its command only when the update handlers enable it at
+// that moment. Toolbar buttons show the prompt of their command as a
+// tooltip, and the status bar shows it while the pointer rests on a button
+// or a menu item: the command's text in the menus of the frame and of its
+// document templates (CommandPromptFromMenuText).
 //
 // The frame holds the document templates; closing it asks every modified
 // document to save, then closes them all.
@@ -93,6 +99,11 @@ public:
     void SetApplicationTarget(CommandTarget* target) { appTarget_ = target; }
     bool RouteCommand(int id);
     CommandState QueryCommand(int id);
+    // Runs the command when the update handlers enable it now; false when
+    // they do not, or when no target took it.
+    bool RunEnabledCommand(int id);
+    // The prompt of a command from the menus; empty when no menu has it.
+    std::string CommandPrompt(int id) const;
     // The chain a command of the view travels (the active view's when null).
     std::vector<CommandTarget*> ChainFrom(View* view) const;
     // Updates toolbar buttons and status panes now.
@@ -132,6 +143,10 @@ private:
     void ChildGone(ChildFrame& child);
     void UpdateMenuBar();
     void RefreshCaption();
+    // Collects the prompts of every menu again and gives the toolbar
+    // buttons theirs.
+    void RefreshCommandPrompts();
+    void ShowPrompt(std::string_view prompt);
 
     std::unique_ptr<MdiFrameImpl> impl_;
     std::vector<std::unique_ptr<DocTemplate>> templates_;
@@ -140,6 +155,7 @@ private:
     std::vector<ChildFrame*> children_;
     ChildFrame* active_ = nullptr;
     CommandTarget* appTarget_ = nullptr;
+    std::map<int, std::string> prompts_;
 };
 
 }  // namespace corvane

@@ -88,12 +88,16 @@ void StatusBarWidget::paintEvent(QPaintEvent*)
         const StatusPane& pane = impl_.panes[i];
         const QRect& r = rects[i];
         qDrawShadePanel(&painter, r, palette(), true, 1);
-        if (!pane.enabled)
+        const bool prompting = i == 0 && !impl_.prompt.empty();
+        if (!pane.enabled && !prompting)
             continue;
         const QRect inside = r.adjusted(kTextInset, 1, -kTextInset, -1);
         painter.save();
         painter.setClipRect(r.adjusted(1, 1, -1, -1));
-        if (!pane.picture.isNull()) {
+        if (prompting) {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, DisplayText(impl_.prompt));
+        } else if (!pane.picture.isNull()) {
             const QPoint at(r.left() + (r.width() - pane.picture.width()) / 2,
                 r.top() + (r.height() - pane.picture.height()) / 2);
             painter.drawImage(at, pane.picture);
@@ -213,6 +217,17 @@ void StatusBar::ClearPanePicture(int index)
     if (impl_->widget != nullptr)
         impl_->widget->update();
 }
+
+void StatusBar::ShowPrompt(std::string_view prompt)
+{
+    if (impl_->prompt == prompt)
+        return;
+    impl_->prompt = std::string(prompt);
+    if (impl_->widget != nullptr)
+        impl_->widget->update();
+}
+
+const std::string& StatusBar::Prompt() const { return impl_->prompt; }
 
 StatusProgress* StatusBar::ShowProgress(int index)
 {

@@ -50,6 +50,12 @@ public:
     void SetPanePicture(int index, const Bitmap& picture);
     void ClearPanePicture(int index);
 
+    // A command's prompt, shown over the first pane while the pointer rests
+    // on its button or menu item; the pane's own text comes back when the
+    // prompt is empty again.
+    void ShowPrompt(std::string_view prompt);
+    const std::string& Prompt() const;
+
     // Places a progress bar over the pane (clearing its text), replacing any
     // other; null for an unknown index.
     StatusProgress* ShowProgress(int index);

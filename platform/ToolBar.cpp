@@ -72,7 +72,9 @@ ToolBar::ToolBar(MdiFrame& frame, const ToolBarTemplate& layout)
         ++picture;
         auto* action = bar->addAction(QIcon(QPixmap::fromImage(part)), QString());
         SetCommandId(*action, id);
-        QObject::connect(action, &QAction::triggered, action, [this, id] { frame_.RouteCommand(id); });
+        // The button may still look enabled from the last update: the
+        // handlers are asked again before the command runs.
+        QObject::connect(action, &QAction::triggered, action, [this, id] { frame_.RunEnabledCommand(id); });
         impl_->buttons.push_back(action);
     }
     window->addToolBar(Qt::TopToolBarArea, bar);
@@ -139,6 +141,14 @@ bool ToolBar::IsButtonEnabled(int commandId) const
         if (CommandIdOf(button) == commandId)
             return button->isEnabled();
     return false;
+}
+
+std::string ToolBar::ButtonToolTip(int commandId) const
+{
+    for (const QAction* button : impl_->buttons)
+        if (CommandIdOf(button) == commandId)
+            return button->toolTip().toStdString();
+    return {};
 }
 
 bool ToolBar::IsButtonChecked(int commandId) const

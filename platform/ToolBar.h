@@ -4,6 +4,7 @@
 #include "platform/ToolBarTemplate.h"
 
 #include <memory>
+#include <string>
 
 namespace corvane {
 
@@ -13,8 +14,9 @@ struct ToolBarImpl;
 enum class DockSide { Top, Bottom, Left, Right };
 
 // A row of flat picture buttons made from a toolbar table; a click runs
-// the button's command through the main frame's command chain, and the
-// buttons are enabled and checked by the commands' update handlers. It is
+// the button's command through the main frame's command chain when its
+// update handlers enable it, and the buttons are enabled and checked by
+// those handlers. Each button's tooltip is its command's prompt. It is
 // docked at a side of the main frame or floats over it.
 class ToolBar {
 public:
@@ -39,6 +41,8 @@ public:
     // The button's state as the last update left it; false for unknown ids.
     bool IsButtonEnabled(int commandId) const;
     bool IsButtonChecked(int commandId) const;
+    // The tooltip the button shows (its command's prompt); empty for unknown ids.
+    std::string ButtonToolTip(int commandId) const;
 
     // For the platform's own code.
     ToolBarImpl& Impl() const { return *impl_; }

@@ -34,6 +34,7 @@ public:
     explicit MainFrameWidget(MdiFrame& owner) : owner_(owner) {}
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
@@ -74,6 +75,7 @@ struct MdiFrameImpl {
     int AcceleratorCommand(int key, unsigned modifiers) const;
     // Calls into the frame's protected handlers.
     static void CallOnMove(MdiFrame& f, Point oldTopLeft, Point newTopLeft) { f.OnMove(oldTopLeft, newTopLeft); }
+    static void CallShowPrompt(MdiFrame& f, std::string_view prompt) { f.ShowPrompt(prompt); }
 };
 
 class ChildFrameWidget final : public QMdiSubWindow {
@@ -134,6 +136,7 @@ private:
 struct StatusBarImpl {
     QPointer<StatusBarWidget> widget;
     std::vector<StatusPane> panes;
+    std::string prompt;  // shown over the first pane while set
     StatusBar* owner = nullptr;
 
     // Where each pane lies in a bar of that width.

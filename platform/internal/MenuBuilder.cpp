@@ -1,5 +1,6 @@
 #include "platform/internal/MenuBuilder.h"
 
+#include "platform/CommandPrompts.h"
 #include "platform/internal/CanvasWidget.h"
 
 #include <QMenuBar>
@@ -14,6 +15,8 @@ QAction* MakeCommandAction(const MenuItemTemplate& item, QObject* parent, const 
 {
     auto* action = new QAction(TextToToolkit(item.text), parent);
     SetCommandId(*action, item.id);
+    // The main window's status bar shows it while the item is highlighted.
+    action->setStatusTip(TextToToolkit(CommandPromptFromMenuText(item.text)));
     // Shortcut keys come from the accelerator tables only; the text after a
     // tab is what the menu shows at the right.
     if (run) {

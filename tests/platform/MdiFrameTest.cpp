@@ -3,11 +3,13 @@
 #include "FrameTestSupport.h"
 #include "base/ByteReader.h"
 #include "platform/BitmapCatalog.h"
+#include "platform/CommandPrompts.h"
 #include "platform/FrameAutomation.h"
 #include "platform/StatusProgress.h"
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
 namespace corvane {
 namespace {
@@ -221,6 +223,80 @@ TEST_F(FrameTest, ToolBarButtonsRunAndFollowTheirCommands)
     bar.Dock(DockSide::Top);
     EXPECT_FALSE(bar.IsFloating());
     EXPECT_TRUE(bar.IsShown());
+}
+
+TEST_F(FrameTest, ToolBarButtonRunsItsCommandOnlyWhenItsHandlerEnablesItAtTheClick)
+{
+    App().Bitmaps().Register(kStripId, [] { return ColouredStrip(3); });
+    frame_.AddToolBar(kToolBar);
+    frame_.ShowNormal();
+    TestDocument* net = OpenNet();
+    ASSERT_NE(net, nullptr);
+    // Enabled when the buttons are updated, disabled by the time of the click.
+    int queries = 0;
+    int runs = 0;
+    net->FirstView()->AddCommand(kViewGrid, [&](int) { ++runs; });
+    net->FirstView()->AddUpdate(kViewGrid, [&](CommandState& state) { state.Enable(++queries % 2 == 1); });
+    EXPECT_TRUE(fa::ClickToolBarButton(frame_, kViewGrid));
+    EXPECT_EQ(runs, 0);
+
+    net->FirstView()->AddUpdate(kViewGrid, [](CommandState& state) { state.Enable(); });
+    EXPECT_TRUE(fa::ClickToolBarButton(frame_, kViewGrid));
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(frame_.RunEnabledCommand(test::kNoHandler));
+}
+
+TEST_F(FrameTest, CommandPromptsComeFromTheMenuTexts)
+{
+    struct Case {
+        const char* menuText;
+        const char* prompt;
+    };
+    const Case cases[] = {
+        {"&Save\tCtrl+S", "Save"},
+        {"Cu&t", "Cut"},
+        {"Corvane Settings", "Corvane Settings"},
+        {"Fish && &Chips", "Fish & Chips"},
+        {"Logger &Connection...", "Logger Connection..."},
+        {"&", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CommandPromptFromMenuText(c.menuText), c.prompt) << c.menuText;
+
+    // The first menu that names a command gives its prompt.
+    constexpr std::array kInner = {MenuCommand(7, "&Inner"), MenuCommand(8, "&Again")};
+    constexpr std::array kItems
+        = {MenuPopup("&Outer", kInner), MenuSeparator(), MenuCommand(8, "&Later"), MenuCommand(0, "&None")};
+    std::map<int, std::string> prompts{{7, "Kept"}};
+    CollectCommandPrompts(kItems, prompts);
+    EXPECT_EQ(prompts, (std::map<int, std::string>{{7, "Kept"}, {8, "Again"}}));
+}
+
+TEST_F(FrameTest, ButtonsShowTheirCommandsPromptAsTooltipAndInTheStatusBar)
+{
+    App().Bitmaps().Register(kStripId, [] { return ColouredStrip(3); });
+    ToolBar& bar = frame_.AddToolBar(kToolBar);
+    StatusBar& status = frame_.CreateStatusBar(kPanes);
+    frame_.ShowNormal();
+    EXPECT_EQ(bar.ButtonToolTip(kFileNew), "New");
+    EXPECT_EQ(bar.ButtonToolTip(kEditCut), "Cut") << "from a document's menu";
+    EXPECT_EQ(frame_.CommandPrompt(kFileSave), "Save");
+    EXPECT_EQ(frame_.CommandPrompt(4242), "");
+
+    status.SetPaneText(0, "Ready");
+    frame_.UpdateCommandUi();
+    ASSERT_FALSE(bar.IsButtonEnabled(kEditCut));
+    ASSERT_TRUE(fa::HoverToolBarButton(frame_, kEditCut));
+    EXPECT_EQ(status.Prompt(), "Cut") << "a greyed button says what it is too";
+    EXPECT_EQ(status.PaneText(0), "Ready");
+    ASSERT_TRUE(fa::HoverToolBarButton(frame_, kEditCut, false));
+    EXPECT_EQ(status.Prompt(), "");
+
+    TestDocument* net = OpenNet();
+    ASSERT_NE(net, nullptr);
+    EXPECT_EQ(fa::LookAtMenuItem(frame_, kFileSave).prompt, "Save");
+    EXPECT_EQ(fa::MenuItemTexts(frame_, "&Edit"), (std::vector<std::string>{"Cu&t", "&Paste"}));
+    EXPECT_TRUE(fa::MenuItemTexts(frame_, "&Nowhere").empty());
 }
 
 TEST_F(FrameTest, StatusPanesTakeTextsFromTheirUpdateHandlers)
