@@ -50,7 +50,8 @@ Bitmap Greyed(const Bitmap& picture)
 
 }  // namespace
 
-CIconBar::CIconBar(MdiFrame& owner, EditorEnvironment& environment) : ToolWindow(owner), environment_(environment)
+CIconBar::CIconBar(MdiFrame& owner, EditorEnvironment& environment)
+    : ToolWindow(owner, kTitle), environment_(environment)
 {
     SetBackgroundColour(kBarColour);
     SetClientSize(state_.CurrentSize());

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -21,6 +22,9 @@ class MdiFrame;
 // has no maker is drawn greyed and cannot be dragged.
 class CIconBar : public ToolWindow {
 public:
+    // Its title bar's text; the bar has no button to close it.
+    static constexpr std::string_view kTitle = "Icon Palette";
+
     // Floating over the main frame, hidden and collapsed.
     CIconBar(MdiFrame& owner, EditorEnvironment& environment);
     ~CIconBar() override;

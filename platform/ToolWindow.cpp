@@ -39,6 +39,29 @@ void ToolWindow::SetClientSize(Size size)
         canvas->resize(std::max(1, size.width), std::max(1, size.height));
 }
 
+std::string ToolWindow::Title() const
+{
+    const CanvasWidget* canvas = Canvas().canvas;
+    return canvas != nullptr ? canvas->windowTitle().toStdString() : std::string();
+}
+
+bool ToolWindow::IsToolStyle() const
+{
+    const CanvasWidget* canvas = Canvas().canvas;
+    return canvas != nullptr && canvas->windowType() == Qt::Tool;
+}
+
+bool ToolWindow::HasCaptionButtons() const
+{
+    const CanvasWidget* canvas = Canvas().canvas;
+    if (canvas == nullptr)
+        return false;
+    const Qt::WindowFlags flags = canvas->windowFlags();
+    // Without the customise hint the window manager puts its usual buttons on.
+    return !flags.testFlag(Qt::CustomizeWindowHint)
+        || (flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)) != 0;
+}
+
 Rect ToolWindow::WindowRect() const
 {
     const CanvasWidget* canvas = Canvas().canvas;

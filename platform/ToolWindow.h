@@ -2,6 +2,7 @@
 
 #include "platform/CanvasWindow.h"
 
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -21,6 +22,11 @@ public:
     void Show(bool show);
     bool IsShown() const;
     void SetTitle(std::string_view title);
+    std::string Title() const;
+    // Whether the window manager is asked for a tool window's frame, and
+    // whether that frame offers any of the close, minimise and maximise buttons.
+    bool IsToolStyle() const;
+    bool HasCaptionButtons() const;
     // The size of the drawn area; the window's frame comes around it.
     void SetClientSize(Size size);
     // The whole window, title bar included, on the screen.

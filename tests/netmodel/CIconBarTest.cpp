@@ -173,6 +173,13 @@ TEST_F(CIconBarTest, PressesThatStartNoDrag)
     EXPECT_TRUE(bar_->IsCellEnabled(45));
 }
 
+TEST_F(CIconBarTest, FloatsAsANamedToolWindowThatTheUserCannotClose)
+{
+    EXPECT_EQ(bar_->Title(), "Icon Palette");
+    EXPECT_TRUE(bar_->IsToolStyle());
+    EXPECT_FALSE(bar_->HasCaptionButtons());
+}
+
 TEST_F(CIconBarTest, ToolTipsNameTheCellsOfTheExpandedBar)
 {
     EXPECT_EQ(fa::ToolTipAt(*bar_, {10, 10}), "") << "collapsed";

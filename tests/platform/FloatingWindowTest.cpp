@@ -58,6 +58,9 @@ TEST_F(FloatingWindowTest, ToolWindowFloatsAndMovesOnRequest)
     frame_.ShowNormal();
     Palette palette(frame_, "Icons");
     EXPECT_FALSE(palette.IsShown());
+    EXPECT_EQ(palette.Title(), "Icons");
+    EXPECT_TRUE(palette.IsToolStyle());
+    EXPECT_FALSE(palette.HasCaptionButtons());
     palette.SetClientSize({202, 301});
     palette.MoveTo({114, 159});
     palette.Show(true);
