@@ -1,6 +1,7 @@
 #include "app/CCorvaneApp.h"
 
 #include "app/CAboutDialog.h"
+#include "app/CCorvaneSettingsDialog.h"
 #include "app/CFolderOptions.h"
 #include "app/CMainFrame.h"
 #include "app/DesktopRegistration.h"
@@ -98,6 +99,14 @@ CCorvaneApp::CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAp
 CCorvaneApp::~CCorvaneApp()
 {
     ExitInstance();
+}
+
+void CCorvaneApp::ShowProgramSettings(Window* owner)
+{
+    CCorvaneSettingsDialog dialog({settings_, settings0_.loggerRetryTime, settings0_.socketTimeout, &connection_}, owner);
+    settingsDialog_ = &dialog;
+    (void)dialog.DoModal();
+    settingsDialog_ = nullptr;
 }
 
 void CCorvaneApp::ShowError(std::string_view text)

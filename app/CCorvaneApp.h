@@ -27,6 +27,7 @@
 namespace corvane {
 
 class Application;
+class Dialog;
 class CCommsThread;
 class CFolderOptions;
 class CMainFrame;
@@ -98,6 +99,11 @@ public:
     int GetSnapToGrid() const { return settings0_.snapToGrid; }
     void SetSnapToGrid(int value);
     std::uint32_t SocketTimeout() const { return settings0_.socketTimeout; }
+    // The program settings dialog over the window, modal; the time-outs it
+    // changes are kept here and count from the next connection.
+    void ShowProgramSettings(Window* owner);
+    // The program settings dialog while ShowProgramSettings runs it, else null.
+    Dialog* OpenSettingsDialog() const { return settingsDialog_; }
 
     // Recent files.
     void AddRecentFile(RecentList list, std::string_view path);
@@ -178,6 +184,7 @@ private:
     std::string loggerInfoText_;
     int timeColumnChoice_ = 0;
     bool passwordWarningAccepted_ = false;
+    Dialog* settingsDialog_ = nullptr;
     bool secondInstance_ = false;
     bool started_ = false;
     bool exited_ = false;

@@ -13,14 +13,30 @@
 namespace corvane {
 namespace {
 
-constexpr std::array kCommFileMenu = {MenuCommand(kCmdExit, "E&xit")};
-constexpr std::array kCommLoggerMenu = {MenuCommand(CLaunchView::kLoggerConnectionCommand, "Logger &Connection..."),
-    MenuSeparator(), MenuCommand(CLaunchView::kDownloadNetCommand, "&Download Net from Logger"),
-    MenuCommand(CLaunchView::kUploadNetCommand, "&Upload Net to Logger"), MenuSeparator(),
-    MenuCommand(CLaunchView::kDownloadDataCommand, "Download Data from &Logger")};
+using V = CLaunchView;
+
+constexpr std::array kCommFileMenu
+    = {MenuCommand(V::kProgramSettingsCommand, "Corvane &Settings"), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
+// Commands whose dialogs the program does not have yet are listed too; the
+// view keeps them greyed.
+constexpr std::array kCommLoggerMenu = {MenuCommand(V::kLoggerConnectionCommand, "Logger &Connection..."),
+    MenuCommand(V::kPasswordManagementCommand, "&Password Management"), MenuSeparator(),
+    MenuCommand(V::kViewLoggerStatusCommand, "View Logger &Status"),
+    MenuCommand(V::kViewProbePointsCommand, "View Probe Point &Values"),
+    MenuCommand(V::kRemoteControlsCommand, "&Access Remote Controls"),
+    MenuCommand(V::kSetLoggerTimeCommand, "Set Logger &Time"), MenuSeparator(),
+    MenuCommand(V::kDownloadDataCommand, "Download Data from &Logger"),
+    MenuCommand(V::kDownloadNetCommand, "&Download Net from Logger"),
+    MenuCommand(V::kUploadNetCommand, "&Upload Net to Logger"), MenuSeparator(),
+    MenuCommand(V::kEnableLoggingCommand, "&Enable Logging"), MenuCommand(V::kStopLoggingCommand, "St&op Logging"),
+    MenuCommand(V::kClearMemoryCommand, "Clear &Memory"), MenuSeparator(),
+    MenuCommand(V::kLoggerConfigurationCommand, "Logger Con&figuration"),
+    MenuCommand(V::kLoggerDiagnosticsCommand, "Logger Dia&gnostics"),
+    MenuCommand(V::kReflashFirmwareCommand, "&Reflash Firmware"),
+    MenuCommand(V::kResetLoggerCommand, "Rese&t Logger")};
 // The memory card in the PC's reader (the picture's tip names "SD Card | Scan Card").
-constexpr std::array kCommCardMenu = {MenuCommand(CLaunchView::kScanCardCommand, "&Scan Card"),
-    MenuCommand(CLaunchView::kDownloadCardDataCommand, "&Download Data")};
+constexpr std::array kCommCardMenu = {MenuCommand(V::kScanCardCommand, "&Scan Card"),
+    MenuCommand(V::kDownloadCardDataCommand, "&Download Data")};
 constexpr std::array kCommViewMenu = {MenuCommand(kCmdCommunications, "&Communications"),
     MenuCommand(kCmdProgramDevelopment, "&Program Development"),
     MenuCommand(kCmdTrending, "&Real-Time Trending")};

@@ -14,6 +14,7 @@ CommWindowShellServices::CommWindowShellServices(
       places_(std::move(places)),
       updateNetIconBar_(std::move(updateNetIconBar)),
       cardSettings_(app.Settings()),
+      mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app)
 {
 }
@@ -38,6 +39,11 @@ StatusSink& CommWindowShellServices::Status()
 Window* CommWindowShellServices::MainWindow()
 {
     return app_.MainFrame();
+}
+
+void CommWindowShellServices::ShowProgramSettings(Window* owner)
+{
+    app_.ShowProgramSettings(owner);
 }
 
 void CommWindowShellServices::SetTitleText(std::string_view text)

@@ -18,6 +18,9 @@ public:
     struct Places {
         std::filesystem::path usbDeviceRoot = "/sys";
         std::filesystem::path deviceFolder = "/dev";
+        // What tells whether the card reader's mount point holds a card.
+        std::filesystem::path mountTable = "/proc/self/mounts";
+        std::filesystem::path sysBlockRoot = "/sys/class/block";
     };
 
     CommWindowShellServices(CCorvaneApp& app, Places places, std::function<void()> updateNetIconBar);
@@ -42,6 +45,7 @@ public:
     const CardSettings& CardSettingsSource() override { return cardSettings_; }
     const RemovableMediaProbe& MediaProbe() override { return mediaProbe_; }
     DownloadServices& Downloads() override { return downloads_; }
+    void ShowProgramSettings(Window* owner) override;
 
 private:
     CCorvaneApp& app_;

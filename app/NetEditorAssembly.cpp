@@ -138,6 +138,10 @@ CommWindowShellServices::Places ProgramDevicePlaces()
         places.usbDeviceRoot = std::filesystem::path(root) / "sys";
         places.deviceFolder = std::filesystem::path(root) / "dev";
     }
+    if (const char* root = std::getenv("CORVANE_MEDIA_ROOT"); root != nullptr && *root != '\0') {
+        places.mountTable = std::filesystem::path(root) / "mounts";
+        places.sysBlockRoot = std::filesystem::path(root) / "block";
+    }
     return places;
 }
 

@@ -59,7 +59,10 @@ private:
 
 // Where the Communication Window looks for loggers on USB and serial
 // devices: "/sys" and "/dev", or CORVANE_USB_ROOT's "sys" and "dev"
-// folders when that is set (a simulated logger's USB tree).
+// folders when that is set (a simulated logger's USB tree); and where it
+// learns whether the card reader's mount point holds a removable card:
+// the mount table and "/sys/class/block", or CORVANE_MEDIA_ROOT's "mounts"
+// file and "block" folder when that is set (a simulated memory card).
 CommWindowShellServices::Places ProgramDevicePlaces();
 
 // Puts the program's own windows in place of the shell's stand-ins: the

@@ -94,6 +94,9 @@ public:
     // The message time-out in ms: the "LoggerRetryTime" setting, read on
     // first use and kept.
     std::uint32_t GetMessageTimeout();
+    // Reads the setting afresh; connecting does, so that a time-out the
+    // user changed counts from the next connection.
+    void LoadMessageTimeout();
 
     // Stores the flag and tells the main frame (wParam 0 or 1). Any thread.
     void SetLoggerEnabled(bool flag);
@@ -103,8 +106,6 @@ public:
     void NotifyCardPresent(bool flag);
 
 private:
-    void LoadMessageTimeout();
-
     MainFramePoster& mainFrame_;
     const CommsSettings& settings_;
     std::array<std::uint8_t, kLoggerIdSize> loggerId_{};

@@ -21,9 +21,6 @@ namespace {
 constexpr int kClick = 0;
 constexpr int kLoggerItem = 1;
 constexpr int kPcItem = 9;
-// Commands the dispatch posts: to the main window and to the view.
-constexpr int kShowProgramDevelopment = 32802;
-constexpr int kPasswordManagement = 32893;
 
 constexpr std::string_view kNoNetText = "No net loaded in the Program Development window.";
 
@@ -187,37 +184,40 @@ void CCtrlTool::DoPictureAction(CCorvaneView& view, int sourceId, int targetId, 
         return;
     const bool click = targetId == kClick;
     const bool clickOrPc = click || targetId == kPcItem;
+    // Each pairing runs its command only while the command is enabled.
+    const auto allowed = [actions](int commandId) { return actions->IsPictureCommandEnabled(commandId); };
+    using C = PictureActions;
     switch (sourceId) {
     case 2:
-        if (targetId == kPcItem)
+        if (targetId == kPcItem && allowed(C::kDownloadNetCommand))
             actions->OnDownloadNet();
         break;
     case 3:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kDownloadDataCommand))
             actions->OnDownloadData();
         break;
     case 4:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kLoggerConfigurationCommand))
             actions->ShowLoggerConfiguration();
         break;
     case 5:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kViewProbePointsCommand))
             actions->OnViewProbePoints();
         break;
     case 6:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kSetLoggerTimeCommand))
             actions->OnSetLoggerTime();
         break;
     case 7:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kViewLoggerStatusCommand))
             actions->OnViewLoggerStatus();
         break;
     case 8:
-        if (click)
+        if (click && allowed(C::kViewLoggerStatusCommand))
             actions->OnViewLoggerStatus();
         break;
     case 10:
-        if (targetId == kLoggerItem) {
+        if (targetId == kLoggerItem && allowed(C::kUploadNetCommand)) {
             if (actions->NetHasObjects()) {
                 actions->OnUploadNet();
             } else {
@@ -226,12 +226,12 @@ void CCtrlTool::DoPictureAction(CCorvaneView& view, int sourceId, int targetId, 
                 request.text = std::string(kNoNetText);
                 Application::Instance().Prompts().ShowMessageBox(request);
             }
-        } else if (click) {
-            actions->PostMainCommand(kShowProgramDevelopment);
+        } else if (click && allowed(C::kProgramDevelopmentCommand)) {
+            actions->PostMainCommand(C::kProgramDevelopmentCommand);
         }
         break;
     case 12:
-        if (targetId == kLoggerItem)
+        if (targetId == kLoggerItem && allowed(C::kSetLoggerTimeCommand))
             actions->OnSetLoggerTime();
         break;
     case 13:
@@ -239,19 +239,19 @@ void CCtrlTool::DoPictureAction(CCorvaneView& view, int sourceId, int targetId, 
             actions->OpenLastDownloadFile();
         break;
     case 14:
-        if (click)
+        if (click && allowed(C::kEnableLoggingCommand))
             actions->OnEnableLogging();
         break;
     case 15:
-        if (click)
+        if (click && allowed(C::kStopLoggingCommand))
             actions->OnStopLogging();
         break;
     case 16:
-        if (click)
+        if (click && allowed(C::kClearMemoryCommand))
             actions->OnClearMemory();
         break;
     case 18:
-        if (click)
+        if (click && allowed(C::kLoggerConnectionCommand))
             actions->ShowConnectDialog();
         break;
     case 19:
@@ -259,18 +259,21 @@ void CCtrlTool::DoPictureAction(CCorvaneView& view, int sourceId, int targetId, 
             object->OpenProperties();
         break;
     case 20:
-        if (click)
+        if (click && allowed(C::kScanCardCommand))
             actions->OnScanCard();
         break;
     case 21:
-        if (clickOrPc)
+        if (clickOrPc && allowed(C::kDownloadCardDataCommand))
             actions->OnDownloadCardData();
         break;
     case 22:
         if (click)
             actions->IgnorePictureAction();
         break;
-    case 24: actions->PostViewCommand(kPasswordManagement); break;
+    case 24:
+        if (allowed(C::kPasswordManagementCommand))
+            actions->PostViewCommand(C::kPasswordManagementCommand);
+        break;
     default: break;
     }
 }

@@ -4,10 +4,31 @@ namespace corvane {
 
 // The Communication Window's commands that clicks and drops on its
 // picture start (the control-picture tool dispatches to them). The
-// Communication Window fills it.
+// Communication Window fills it. A picture item runs its command only
+// while that command is enabled, as its menu item would be.
 class PictureActions {
 public:
+    // The command ids of the picture's actions (menu and toolbar share them).
+    static constexpr int kDownloadDataCommand = 32796;
+    static constexpr int kViewProbePointsCommand = 32797;
+    static constexpr int kDownloadNetCommand = 32798;
+    static constexpr int kUploadNetCommand = 32799;
+    static constexpr int kProgramDevelopmentCommand = 32802;
+    static constexpr int kEnableLoggingCommand = 32809;
+    static constexpr int kStopLoggingCommand = 32810;
+    static constexpr int kClearMemoryCommand = 32811;
+    static constexpr int kSetLoggerTimeCommand = 32812;
+    static constexpr int kViewLoggerStatusCommand = 32817;
+    static constexpr int kLoggerConfigurationCommand = 32839;
+    static constexpr int kScanCardCommand = 32887;
+    static constexpr int kDownloadCardDataCommand = 32888;
+    static constexpr int kPasswordManagementCommand = 32893;
+    static constexpr int kLoggerConnectionCommand = 40016;
+
     virtual ~PictureActions() = default;
+
+    // Whether the command may run now (its update handler enables it).
+    virtual bool IsPictureCommandEnabled(int commandId) = 0;
 
     virtual void OnDownloadNet() = 0;
     virtual void OnDownloadData() = 0;

@@ -400,6 +400,7 @@ void CConnectDialog::OnConnectNow(bool waitForLogger)
         hooks_->SetCommType(kind_);
     SetStatusProgress(services_.Status(), "Initializing Communications...", true);
     Connection().SetConnectionKind(static_cast<ConnectionKind>(kind_));
+    Connection().LoadMessageTimeout();
     handshake_.SetResult(0);
 
     if (!OpenLink(*entry, waitForLogger, startSeconds))

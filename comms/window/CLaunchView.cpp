@@ -154,6 +154,23 @@ constexpr Rect kNoLoggerPlace = At(674, 197, 330, 119);
 constexpr Rect kCardMountedPlace = At(242, 387, 160, 70);
 constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
 
+// The commands of the menu, the toolbar and the picture whose dialogs the
+// program does not have yet: they stay disabled.
+constexpr std::array kCommandsWithoutDialog = {
+    CLaunchView::kPasswordManagementCommand,
+    CLaunchView::kViewLoggerStatusCommand,
+    CLaunchView::kViewProbePointsCommand,
+    CLaunchView::kRemoteControlsCommand,
+    CLaunchView::kSetLoggerTimeCommand,
+    CLaunchView::kEnableLoggingCommand,
+    CLaunchView::kStopLoggingCommand,
+    CLaunchView::kClearMemoryCommand,
+    CLaunchView::kLoggerConfigurationCommand,
+    CLaunchView::kLoggerDiagnosticsCommand,
+    CLaunchView::kReflashFirmwareCommand,
+    CLaunchView::kResetLoggerCommand,
+};
+
 // The download dialog's session list and erase requests may take long: the
 // library's retry time is raised by this much while the dialog runs.
 constexpr std::uint32_t kDownloadRetryAllowanceMs = 50000;
@@ -221,6 +238,7 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
 {
     const std::uint32_t lastKind = ReadDword(services_.Settings(), "LastCommType");
     commType_ = lastKind <= static_cast<std::uint32_t>(kRs232) ? static_cast<int>(lastKind) : kEthernet;
+    AddCommand(kProgramSettingsCommand, [this](int) { OnProgramSettings(); });
     AddCommand(kLoggerConnectionCommand, [this](int) { ShowConnectDialog(); });
     AddCommand(kDownloadNetCommand, [this](int) { OnDownloadNet(); });
     AddUpdate(kDownloadNetCommand, [this](CommandState& state) { state.Enable(connected_); });
@@ -231,6 +249,8 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddCommand(kScanCardCommand, [this](int) { OnScanCard(); });
     AddCommand(kDownloadCardDataCommand, [this](int) { OnDownloadCardData(); });
     AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
+    for (const int command : kCommandsWithoutDialog)
+        AddUpdate(command, [](CommandState& state) { state.Enable(false); });
 }
 
 CLaunchView::~CLaunchView()
@@ -375,6 +395,8 @@ void CLaunchView::CheckCommLibVersion(std::span<const std::uint8_t> stateBlock)
     CConnectionDetails& connection = services_.Connection();
     connected_ = true;
     connection.SetConnected(true);
+    // The message time-out is taken afresh from this connection's.
+    messageTimeout_ = kDefaultMessageTimeout;
     connection.SetFirmwareVersion(firmware);
 
     std::uint32_t library = kAssumedLibraryVersion;
@@ -556,6 +578,14 @@ void CLaunchView::OnDownloadCardData()
     CDownloadFromCardDialog dialog(services_.Downloads(), cards, this);
     (void)dialog.DoModal();
 }
+
+bool CLaunchView::IsPictureCommandEnabled(int commandId)
+{
+    const CommandState state = QueryCommand(commandId);
+    return state.Answered() && state.IsEnabled();
+}
+
+void CLaunchView::OnProgramSettings() { services_.ShowProgramSettings(this); }
 
 bool CLaunchView::NetHasObjects() const
 {

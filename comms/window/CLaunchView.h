@@ -72,15 +72,13 @@ public:
     static constexpr Size kPictureSize{1024, 768};
     // The message time-out until the connection state gives its own.
     static constexpr std::uint32_t kDefaultMessageTimeout = 5000;
-    // The "Logger Connection" command (menu and toolbar).
-    static constexpr int kLoggerConnectionCommand = 40016;
-    // "Download Net from Logger" and "Upload Net to Logger".
-    static constexpr int kDownloadNetCommand = 32798;
-    static constexpr int kUploadNetCommand = 32799;
-    // "Download Data from Logger", and the card's "Scan Card" and "Download Data".
-    static constexpr int kDownloadDataCommand = 32796;
-    static constexpr int kScanCardCommand = 32887;
-    static constexpr int kDownloadCardDataCommand = 32888;
+    // The menu's and toolbar's commands besides those of the picture
+    // (PictureActions names those).
+    static constexpr int kProgramSettingsCommand = 32895;
+    static constexpr int kRemoteControlsCommand = 40045;
+    static constexpr int kLoggerDiagnosticsCommand = 40044;
+    static constexpr int kReflashFirmwareCommand = 32880;
+    static constexpr int kResetLoggerCommand = 40037;
 
     CLaunchView(EditorEnvironment& environment, CommWindowServices& services);
     ~CLaunchView() override;
@@ -126,7 +124,8 @@ public:
     void Refresh() override;
 
     // PictureActions. The commands whose dialogs are not part of the
-    // program yet do nothing.
+    // program yet are disabled, so these do not run.
+    bool IsPictureCommandEnabled(int commandId) override;
     void OnDownloadNet() override;
     void OnDownloadData() override;
     void ShowLoggerConfiguration() override {}
@@ -140,6 +139,8 @@ public:
     void ShowConnectDialog() override;
     void OnScanCard() override;
     void OnDownloadCardData() override;
+    // The program settings dialog, modal.
+    void OnProgramSettings();
     void IgnorePictureAction() override {}
     bool NetHasObjects() const override;
     void PostMainCommand(int commandId) override;

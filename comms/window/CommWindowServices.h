@@ -69,6 +69,10 @@ public:
 
     // What the logged-data download dialogs need of the program.
     virtual DownloadServices& Downloads() = 0;
+
+    // Runs the program settings dialog (card mount point, trace, time-outs)
+    // modally over the window.
+    virtual void ShowProgramSettings(Window* owner) = 0;
 };
 
 }  // namespace corvane

@@ -36,10 +36,17 @@ class LoggerConnectionTest : public ShellTest {
 protected:
     LoggerConnectionTest() : ShellTest(true) {}
 
-    void StartProgram()
+    // With a media root, its "mounts" file and "block" folder stand for the
+    // mount table and the block devices the card reader is judged by.
+    void StartProgram(const std::filesystem::path& mediaRoot = {})
     {
         ShellNeighbours neighbours = MakePlaceholderNeighbours();
-        InstallProgramWindows(neighbours, {UsbTree().SysRoot(), UsbTree().DeviceFolder()});
+        CommWindowShellServices::Places places{UsbTree().SysRoot(), UsbTree().DeviceFolder()};
+        if (!mediaRoot.empty()) {
+            places.mountTable = mediaRoot / "mounts";
+            places.sysBlockRoot = mediaRoot / "block";
+        }
+        InstallProgramWindows(neighbours, places);
         Start(std::move(neighbours));
         ASSERT_TRUE(Shell().MainFrame()->PostMessage(
             kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::CommWindow)));

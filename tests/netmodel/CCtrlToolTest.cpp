@@ -66,67 +66,78 @@ protected:
     OpeningItem* enable_ = nullptr;
 };
 
-TEST_F(CtrlTool, DispatchRunsTheCommandOfEachSourceAndTarget)
+TEST_F(CtrlTool, DispatchRunsTheCommandOfEachSourceAndTargetOnlyWhileItIsEnabled)
 {
     struct Case {
         int source;
         int target;
         const char* call;  // empty: nothing happens
+        int command;       // the command whose state decides; 0 for none
     };
+    using C = PictureActions;
     const Case cases[] = {
-        {2, 9, "DownloadNet"},
-        {2, 0, ""},
-        {2, 1, ""},
-        {3, 0, "DownloadData"},
-        {3, 9, "DownloadData"},
-        {3, 1, ""},
-        {4, 0, "LoggerConfiguration"},
-        {4, 9, "LoggerConfiguration"},
-        {4, 1, ""},
-        {5, 0, "ProbePoints"},
-        {5, 9, "ProbePoints"},
-        {6, 0, "SetLoggerTime"},
-        {6, 9, "SetLoggerTime"},
-        {7, 0, "LoggerStatus"},
-        {7, 9, "LoggerStatus"},
-        {8, 0, "LoggerStatus"},
-        {8, 9, ""},
-        {10, 1, "UploadNet"},
-        {10, 0, "Main 32802"},
-        {10, 9, ""},
-        {12, 1, "SetLoggerTime"},
-        {12, 0, ""},
-        {13, 0, "OpenLastDownload"},
-        {13, 9, ""},
-        {14, 0, "EnableLogging"},
-        {14, 1, ""},
-        {15, 0, "StopLogging"},
-        {16, 0, "ClearMemory"},
-        {18, 0, "ConnectDialog"},
-        {18, 9, ""},
-        {20, 0, "ScanCard"},
-        {20, 9, ""},
-        {21, 0, "DownloadCardData"},
-        {21, 9, "DownloadCardData"},
-        {21, 1, ""},
-        {22, 0, "Ignore"},
-        {22, 9, ""},
-        {24, 0, "View 32893"},
-        {24, 9, "View 32893"},
-        {1, 0, ""},
-        {9, 0, ""},
-        {11, 0, ""},
-        {17, 0, ""},
-        {19, 0, ""},
-        {23, 0, ""},
-        {25, 0, ""},
+        {2, 9, "DownloadNet", C::kDownloadNetCommand},
+        {2, 0, "", 0},
+        {2, 1, "", 0},
+        {3, 0, "DownloadData", C::kDownloadDataCommand},
+        {3, 9, "DownloadData", C::kDownloadDataCommand},
+        {3, 1, "", 0},
+        {4, 0, "LoggerConfiguration", C::kLoggerConfigurationCommand},
+        {4, 9, "LoggerConfiguration", C::kLoggerConfigurationCommand},
+        {4, 1, "", 0},
+        {5, 0, "ProbePoints", C::kViewProbePointsCommand},
+        {5, 9, "ProbePoints", C::kViewProbePointsCommand},
+        {6, 0, "SetLoggerTime", C::kSetLoggerTimeCommand},
+        {6, 9, "SetLoggerTime", C::kSetLoggerTimeCommand},
+        {7, 0, "LoggerStatus", C::kViewLoggerStatusCommand},
+        {7, 9, "LoggerStatus", C::kViewLoggerStatusCommand},
+        {8, 0, "LoggerStatus", C::kViewLoggerStatusCommand},
+        {8, 9, "", 0},
+        {10, 1, "UploadNet", C::kUploadNetCommand},
+        {10, 0, "Main 32802", C::kProgramDevelopmentCommand},
+        {10, 9, "", 0},
+        {12, 1, "SetLoggerTime", C::kSetLoggerTimeCommand},
+        {12, 0, "", 0},
+        {13, 0, "OpenLastDownload", 0},
+        {13, 9, "", 0},
+        {14, 0, "EnableLogging", C::kEnableLoggingCommand},
+        {14, 1, "", 0},
+        {15, 0, "StopLogging", C::kStopLoggingCommand},
+        {16, 0, "ClearMemory", C::kClearMemoryCommand},
+        {18, 0, "ConnectDialog", C::kLoggerConnectionCommand},
+        {18, 9, "", 0},
+        {20, 0, "ScanCard", C::kScanCardCommand},
+        {20, 9, "", 0},
+        {21, 0, "DownloadCardData", C::kDownloadCardDataCommand},
+        {21, 9, "DownloadCardData", C::kDownloadCardDataCommand},
+        {21, 1, "", 0},
+        {22, 0, "Ignore", 0},
+        {22, 9, "", 0},
+        {24, 0, "View 32893", C::kPasswordManagementCommand},
+        {24, 9, "View 32893", C::kPasswordManagementCommand},
+        {1, 0, "", 0},
+        {9, 0, "", 0},
+        {11, 0, "", 0},
+        {17, 0, "", 0},
+        {19, 0, "", 0},
+        {23, 0, "", 0},
+        {25, 0, "", 0},
     };
     for (const Case& c : cases) {
+        actions_.disabled.clear();
         actions_.calls.clear();
         Tool().DoPictureAction(View(), c.source, c.target, nullptr);
         const std::vector<std::string> expected
             = std::string(c.call).empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call};
         EXPECT_EQ(actions_.calls, expected) << c.source << " onto " << c.target;
+
+        // With its command disabled the pairing does nothing at all.
+        if (c.command == 0)
+            continue;
+        actions_.disabled = {c.command};
+        actions_.calls.clear();
+        Tool().DoPictureAction(View(), c.source, c.target, nullptr);
+        EXPECT_TRUE(actions_.calls.empty()) << c.source << " onto " << c.target << " while disabled";
     }
     EXPECT_TRUE(Prompts().messageBoxes.empty());
 }
@@ -138,6 +149,11 @@ TEST_F(CtrlTool, UploadWithoutANetTellsTheUser)
     EXPECT_TRUE(actions_.calls.empty());
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_EQ(Prompts().messageBoxes[0].text, "No net loaded in the Program Development window.");
+
+    // While the upload is disabled there is nothing to tell.
+    actions_.disabled = {PictureActions::kUploadNetCommand};
+    Tool().DoPictureAction(View(), 10, 1, nullptr);
+    EXPECT_EQ(Prompts().messageBoxes.size(), 1u);
 }
 
 TEST_F(CtrlTool, NothingHappensWithoutTheCommunicationWindowsCommands)

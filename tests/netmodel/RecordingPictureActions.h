@@ -2,16 +2,20 @@
 
 #include "netmodel/PictureActions.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
 namespace corvane::test {
 
-// Notes each command by name.
+// Notes each command by name; the commands in disabled do not run.
 class RecordingPictureActions final : public PictureActions {
 public:
     std::vector<std::string> calls;
     bool netHasObjects = true;
+    std::set<int> disabled;
+
+    bool IsPictureCommandEnabled(int commandId) override { return !disabled.contains(commandId); }
 
     void OnDownloadNet() override { calls.emplace_back("DownloadNet"); }
     void OnDownloadData() override { calls.emplace_back("DownloadData"); }

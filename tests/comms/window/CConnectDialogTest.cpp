@@ -102,6 +102,7 @@ public:
     const CardSettings& CardSettingsSource() override { return noCard; }
     const RemovableMediaProbe& MediaProbe() override { return noCard; }
     DownloadServices& Downloads() override { return downloads; }
+    void ShowProgramSettings(Window*) override { ADD_FAILURE() << "the connect dialog opens no program settings"; }
 
     QuietPoster poster;
     FixedSettings commsSettings;

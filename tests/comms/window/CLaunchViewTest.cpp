@@ -15,6 +15,8 @@
 #include "halvix/MessagePoster.h"
 #include "icons/hardware/CTevlinkNode.h"
 #include "netmodel/CCorvaneCtrl.h"
+#include "netmodel/CCtrlTool.h"
+#include "netmodel/CToolSet.h"
 #include "netmodel/PictureActions.h"
 #include "platform/CommandState.h"
 #include "res/Pictures.h"
@@ -309,6 +311,37 @@ TEST_F(LaunchView, DoubleClicksAndDropsReachThePictureActions)
     Release({150, 250});
     EXPECT_EQ(actions.calls, (std::vector<std::string>{"ClearMemory", "DownloadData"}));
     EXPECT_EQ(Find(K::kLoggerData, res::kBitmapMemory)->Position(), Rect::FromPointAndSize({545, 280}, {32, 32}));
+}
+
+TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
+{
+    Environment().pictureActions = &Launch();
+    auto& tool = static_cast<CCtrlTool&>(*Environment().tools.FindTool(tool_kind::kControl));
+    // Passwords on and nobody logged in: a download that runs is refused with a box.
+    services.connection.SetRightsLoaded(true);
+    tool.DoPictureAction(View(), K::kLoggerData, 0, nullptr);
+    EXPECT_TRUE(Prompts().messageBoxes.empty()) << "not connected: Download Data is disabled";
+
+    ConnectWithModules();
+    DoubleClick({560, 295});  // the logger's data memory
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
+
+    // Commands whose dialogs the program lacks stay greyed even when connected.
+    for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kViewProbePointsCommand,
+             CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
+             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
+             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
+             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
+             CLaunchView::kResetLoggerCommand}) {
+        const CommandState state = View().QueryCommand(command);
+        EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
+    }
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+
+    // The program settings are always there.
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kProgramSettingsCommand));
+    EXPECT_EQ(services.settingsDialogOwners, std::vector<Window*>{&View()});
 }
 
 TEST_F(LaunchView, LinkSymbolOpensTheConnectDialogWhichTheQuerysEndCloses)

@@ -67,6 +67,7 @@ public:
     std::uint32_t memoryKb = 0;
     std::uint32_t memoryUsedKb = 0;
     std::vector<std::uint32_t> postedToMain;
+    std::vector<Window*> settingsDialogOwners;  // one per ShowProgramSettings
     CNetDoc* net = nullptr;
     ScratchFolder downloadFolder;
     DownloadTestServices downloads{downloadFolder.Path()};
@@ -96,6 +97,7 @@ public:
     const CardSettings& CardSettingsSource() override { return card; }
     const RemovableMediaProbe& MediaProbe() override { return probe; }
     DownloadServices& Downloads() override { return downloads; }
+    void ShowProgramSettings(Window* owner) override { settingsDialogOwners.push_back(owner); }
 };
 
 }  // namespace corvane::test
