@@ -103,7 +103,8 @@ CCorvaneApp::~CCorvaneApp()
 
 void CCorvaneApp::ShowProgramSettings(Window* owner)
 {
-    CCorvaneSettingsDialog dialog({settings_, settings0_.loggerRetryTime, settings0_.socketTimeout, &connection_}, owner);
+    CCorvaneSettingsDialog dialog(
+        {settings_, settings0_.loggerRetryTime, settings0_.socketTimeout, &connection_}, owner);
     settingsDialog_ = &dialog;
     (void)dialog.DoModal();
     settingsDialog_ = nullptr;

@@ -32,11 +32,10 @@ constexpr std::array kCommLoggerMenu = {MenuCommand(V::kLoggerConnectionCommand,
     MenuCommand(V::kClearMemoryCommand, "Clear &Memory"), MenuSeparator(),
     MenuCommand(V::kLoggerConfigurationCommand, "Logger Con&figuration"),
     MenuCommand(V::kLoggerDiagnosticsCommand, "Logger Dia&gnostics"),
-    MenuCommand(V::kReflashFirmwareCommand, "&Reflash Firmware"),
-    MenuCommand(V::kResetLoggerCommand, "Rese&t Logger")};
+    MenuCommand(V::kReflashFirmwareCommand, "&Reflash Firmware"), MenuCommand(V::kResetLoggerCommand, "Rese&t Logger")};
 // The memory card in the PC's reader (the picture's tip names "SD Card | Scan Card").
-constexpr std::array kCommCardMenu = {MenuCommand(V::kScanCardCommand, "&Scan Card"),
-    MenuCommand(V::kDownloadCardDataCommand, "&Download Data")};
+constexpr std::array kCommCardMenu
+    = {MenuCommand(V::kScanCardCommand, "&Scan Card"), MenuCommand(V::kDownloadCardDataCommand, "&Download Data")};
 constexpr std::array kCommViewMenu = {MenuCommand(kCmdCommunications, "&Communications"),
     MenuCommand(kCmdProgramDevelopment, "&Program Development"),
     MenuCommand(kCmdTrending, "&Real-Time Trending")};

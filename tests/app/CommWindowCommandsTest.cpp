@@ -85,8 +85,7 @@ TEST_F(CommWindowCommandsTest, SettingsCommandAboveExitSetsTheMountPointScanCard
     const std::filesystem::path media = Scratch() / "media";
     std::filesystem::create_directories(media / "block" / "mmcblk0");
     std::ofstream(media / "block" / "mmcblk0" / "size") << "62333952\n";
-    std::ofstream(media / "mounts") << "/dev/mmcblk0 " << std::filesystem::canonical(card).string()
-                                    << " vfat rw 0 0\n";
+    std::ofstream(media / "mounts") << "/dev/mmcblk0 " << std::filesystem::canonical(card).string() << " vfat rw 0 0\n";
     StartProgram(media);
     CMainFrame& frame = *Shell().MainFrame();
     EXPECT_EQ(fa::MenuItemTexts(frame, "&File"), (std::vector<std::string>{"Corvane &Settings", "", "E&xit"}));
