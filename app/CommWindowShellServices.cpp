@@ -2,8 +2,12 @@
 
 #include "app/CCorvaneApp.h"
 #include "app/CMainFrame.h"
+#include "icons/hardware/DesktopTextViewer.h"
 #include "netdoc/CNetDoc.h"
+#include "platform/SettingsStore.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace corvane {
@@ -44,6 +48,17 @@ Window* CommWindowShellServices::MainWindow()
 void CommWindowShellServices::ShowProgramSettings(Window* owner)
 {
     app_.ShowProgramSettings(owner);
+}
+
+void CommWindowShellServices::OpenLastDownloadFile()
+{
+    const std::string key
+        = std::string(CCorvaneApp::kRecentRoot) + "\\" + std::string(DownloadShellServices::kProfileSection);
+    const std::optional<SettingsValue> value
+        = app_.Settings().GetValue(key, DownloadShellServices::kLastDownloadFileValue);
+    const std::string* path = value ? value->AsString() : nullptr;
+    if (path != nullptr && !path->empty())
+        (void)DesktopTextViewer().Show(*path);
 }
 
 void CommWindowShellServices::SetTitleText(std::string_view text)

@@ -46,6 +46,7 @@ public:
     const RemovableMediaProbe& MediaProbe() override { return mediaProbe_; }
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
+    void OpenLastDownloadFile() override;
 
 private:
     CCorvaneApp& app_;

@@ -587,6 +587,8 @@ bool CLaunchView::IsPictureCommandEnabled(int commandId)
 
 void CLaunchView::OnProgramSettings() { services_.ShowProgramSettings(this); }
 
+void CLaunchView::OpenLastDownloadFile() { services_.OpenLastDownloadFile(); }
+
 bool CLaunchView::NetHasObjects() const
 {
     const CNetDoc* net = services_.NetDocument();

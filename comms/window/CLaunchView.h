@@ -145,7 +145,7 @@ public:
     bool NetHasObjects() const override;
     void PostMainCommand(int commandId) override;
     void PostViewCommand(int /*commandId*/) override {}
-    void OpenLastDownloadFile() override {}
+    void OpenLastDownloadFile() override;
 
     // HardwarePollOwner: the query's end rebuilds the picture and closes
     // an open connect dialog.

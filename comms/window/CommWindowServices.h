@@ -73,6 +73,9 @@ public:
     // Runs the program settings dialog (card mount point, trace, time-outs)
     // modally over the window.
     virtual void ShowProgramSettings(Window* owner) = 0;
+    // Opens the last downloaded data file with the desktop's program for it
+    // (nothing when no file was downloaded yet).
+    virtual void OpenLastDownloadFile() = 0;
 };
 
 }  // namespace corvane

@@ -103,6 +103,7 @@ public:
     const RemovableMediaProbe& MediaProbe() override { return noCard; }
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window*) override { ADD_FAILURE() << "the connect dialog opens no program settings"; }
+    void OpenLastDownloadFile() override { ADD_FAILURE() << "the connect dialog opens no data file"; }
 
     QuietPoster poster;
     FixedSettings commsSettings;

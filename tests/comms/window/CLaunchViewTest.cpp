@@ -339,9 +339,12 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
 
-    // The program settings are always there.
+    // The program settings are always there, and the PC's last downloaded
+    // file opens without a command of its own.
     EXPECT_TRUE(View().RouteCommand(CLaunchView::kProgramSettingsCommand));
     EXPECT_EQ(services.settingsDialogOwners, std::vector<Window*>{&View()});
+    DoubleClick({86, 191});
+    EXPECT_EQ(services.lastDownloadOpened, 1);
 }
 
 TEST_F(LaunchView, LinkSymbolOpensTheConnectDialogWhichTheQuerysEndCloses)

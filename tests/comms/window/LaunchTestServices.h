@@ -68,6 +68,7 @@ public:
     std::uint32_t memoryUsedKb = 0;
     std::vector<std::uint32_t> postedToMain;
     std::vector<Window*> settingsDialogOwners;  // one per ShowProgramSettings
+    int lastDownloadOpened = 0;
     CNetDoc* net = nullptr;
     ScratchFolder downloadFolder;
     DownloadTestServices downloads{downloadFolder.Path()};
@@ -98,6 +99,7 @@ public:
     const RemovableMediaProbe& MediaProbe() override { return probe; }
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window* owner) override { settingsDialogOwners.push_back(owner); }
+    void OpenLastDownloadFile() override { ++lastDownloadOpened; }
 };
 
 }  // namespace corvane::test
