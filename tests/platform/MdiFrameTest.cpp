@@ -264,7 +264,7 @@ TEST_F(FrameTest, CommandPromptsComeFromTheMenuTexts)
         EXPECT_EQ(CommandPromptFromMenuText(c.menuText), c.prompt) << c.menuText;
 
     // The first menu that names a command gives its prompt.
-    constexpr std::array kInner = {MenuCommand(7, "&Inner"), MenuCommand(8, "&Again")};
+    static constexpr std::array kInner = {MenuCommand(7, "&Inner"), MenuCommand(8, "&Again")};
     constexpr std::array kItems
         = {MenuPopup("&Outer", kInner), MenuSeparator(), MenuCommand(8, "&Later"), MenuCommand(0, "&None")};
     std::map<int, std::string> prompts{{7, "Kept"}};
