@@ -28,7 +28,8 @@ public:
     // Runs the command of a double click (target 0) or of a drop of one
     // picture item onto another (targets 1, the logger, and 9, the PC)
     // through the environment's picture actions (nothing while there are
-    // none). object is the item clicked or dropped, or null.
+    // none), and only while the actions say that command is enabled.
+    // object is the item clicked or dropped, or null.
     void DoPictureAction(CCorvaneView& view, int sourceId, int targetId, CCorvaneObj* object);
 
 protected:
