@@ -264,6 +264,7 @@ void CDownloadDlg::OnDownloadSelected()
     if (!SelectOutputFile(false))
         return;
     services_.SetTimeColumnChoice(CheckedTimeColumns());
+    runFailed_ = false;
     for (const int id : kBusyControls)
         EnableControl(id, id == kIdCancel);
     EnableControl(res::kIdcDownloadFilter, false);
@@ -286,6 +287,10 @@ void CDownloadDlg::OnFilterDownload()
     filter.DoModal();
     filterDialog_ = nullptr;
     selection_.clear();
+    // The filtered download is over: its bar goes, and the status keeps
+    // what it ended with (complete, error or cancelled).
+    RunProgressAnimation(status, false);
+    UpdateSelectionButtons();
 }
 
 std::intptr_t CDownloadDlg::OnMessage(Message& message)
@@ -323,7 +328,8 @@ void CDownloadDlg::OnNextSession()
     if (position_ >= selection_.size()) {
         selection_.clear();
         position_ = 0;
-        SetBusy(false, "Data Download Complete");
+        // A run is complete only when every session reached its file.
+        SetBusy(false, runFailed_ ? "Data Download Error" : "Data Download Complete");
         UpdateSelectionButtons();
         return;
     }
@@ -459,7 +465,6 @@ void CDownloadDlg::OnDownloadError(std::uint32_t total, std::uint32_t offset)
 void CDownloadDlg::OnSessionComplete()
 {
     StatusSink& status = services_.Status();
-    SetStatusMessage(status, "Data Download Complete");
     KillTimer(kWatchdogTimer);
     raw_.close();
     transferring_ = false;
@@ -478,8 +483,14 @@ void CDownloadDlg::OnSessionComplete()
     request.deleteInputAfterSuccess = services_.ShouldDeleteRawData();
     request.progress = [&status](int percent) { ShowProgress(status, std::clamp(percent, 0, kProgressMax)); };
     const ConvertResult result = ConvertLoggedDataFile(request);
-    if (!result.ok)
+    if (!result.ok) {
+        runFailed_ = true;
+        SetStatusMessage(status, "Data Download Error");
         ShowDownloadBox(Handle(), result.message, kCaption, MessageBoxIcon::Error);
+    } else {
+        // Complete once the session is in its file, not when its last block came.
+        SetStatusMessage(status, "Data Download Complete");
+    }
     PostMessage(kNextSessionMessage);
 }
 
@@ -488,7 +499,8 @@ void CDownloadDlg::OnEraseSelected()
     const std::vector<int> sessions = GetSelectedSessions();
     if (sessions.empty())
         return;
-    if (ShowDownloadBox(Handle(), kEraseConfirmText, "WARNING:", MessageBoxIcon::Warning, MessageBoxButtons::OkCancel) != kIdOk)
+    if (ShowDownloadBox(Handle(), kEraseConfirmText, "WARNING:", MessageBoxIcon::Warning, MessageBoxButtons::OkCancel)
+        != kIdOk)
         return;
     SetBusy(true, "Erasing Data");
     for (auto index = sessions.rbegin(); index != sessions.rend(); ++index) {

@@ -112,6 +112,7 @@ private:
     bool transferring_ = false;
     bool sequenceError_ = false;
     bool timedOut_ = false;
+    bool runFailed_ = false;  // a session of the run did not reach its file
     bool erasePending_ = false;
     Dialog* filterDialog_ = nullptr;
 };

@@ -180,6 +180,7 @@ bool CFilterDownloadDialog::StartPhase(Phase phase)
     const std::uint16_t mode = phase == Phase::Head ? kSdlModeHead : kSdlModeWhole;
     if (CxSdlStart(Handle(), mode, entry_.name) != kCxOk) {
         raw_.close();
+        SetStatusMessage(services_.Status(), "Data Download Error");
         ShowDownloadBox(
             Handle(), "Unable to begin Data Download due to communication problem", kCaption, MessageBoxIcon::Warning);
         return false;
@@ -220,6 +221,7 @@ void CFilterDownloadDialog::OnCommReply(const CReplyMessage& reply)
     if (reply.ErrorFlag()) {
         // The logger refused or broke off: its own error, then the dialog ends.
         StopRun(blocks_.Total());
+        SetStatusMessage(services_.Status(), "Data Download Error");
         ShowReplyError(Handle(), reply);
         EndDialog(kIdCancel);
         return;
@@ -238,6 +240,11 @@ void CFilterDownloadDialog::OnHeadBlock(const CReplyMessage& reply)
         return;  // head blocks answer only the opening request
     const auto data = reply.Data();
     raw_.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    raw_.flush();
+    if (!raw_) {
+        AbortRun(kWriteFailedText, blocks_.Total());
+        return;
+    }
     if (data.size() < kHeadBlockSize) {
         raw_.close();
         phase_ = Phase::Idle;
@@ -256,6 +263,11 @@ void CFilterDownloadDialog::OnDataBlock(const CReplyMessage& reply)
         KillTimer(kWatchdogTimer);
         phase_ = Phase::Idle;
         raw_.close();
+        if (!raw_) {
+            // The logger has sent everything; only the file fell short.
+            AbortRun(kWriteFailedText, blocks_.Total());
+            return;
+        }
         PostMessage(kDownloadEndMessage);
         return;
     }
@@ -346,7 +358,6 @@ void CFilterDownloadDialog::OnGetLogData()
 void CFilterDownloadDialog::OnDownloadEnd()
 {
     auto& status = services_.Status();
-    SetStatusMessage(status, "Download complete");
     BuildSelection();
 
     FileConvertRequest request;
@@ -360,10 +371,13 @@ void CFilterDownloadDialog::OnDownloadEnd()
     const ConvertResult result = ConvertLoggedDataFile(request);
     if (!result.ok) {
         // The raw download stays for another try.
+        SetStatusMessage(status, "Data Download Error");
         ShowDownloadBox(Handle(), result.message, kCaption, MessageBoxIcon::Error);
         EndDialog(kIdCancel);
         return;
     }
+    // Complete once the converted file is in place.
+    SetStatusMessage(status, "Download complete");
     EndDialog(kIdOk);
 }
 
@@ -395,6 +409,7 @@ void CFilterDownloadDialog::BuildSelection()
 void CFilterDownloadDialog::OnCancel()
 {
     StopRun(blocks_.Total());
+    SetStatusMessage(services_.Status(), "Data Download Cancelled");
     Dialog::OnCancel();
 }
 

@@ -104,18 +104,10 @@ std::uint32_t LoggedSessionGenerator::EndSeconds() const
     return static_cast<std::uint32_t>(ticks / kTicksPerSecond);
 }
 
-std::uint32_t LoggedSessionGenerator::IntervalTicks() const
-{
-    const std::uint32_t interval = plan_.intervalTicks == 0 ? 1 : plan_.intervalTicks;
-    if (plan_.subSecond)
-        return interval;
-    return (interval + kTicksPerSecond - 1) / kTicksPerSecond * kTicksPerSecond;
-}
-
 std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
 {
     return std::uint64_t{plan_.startSeconds} * kTicksPerSecond + plan_.startTicks
-        + std::uint64_t{scan} * IntervalTicks();
+        + std::uint64_t{scan} * ScanIntervalTicks(plan_);
 }
 
 LoggedSessionGenerator::Record LoggedSessionGenerator::MakeStamp(std::uint32_t scan) const

@@ -44,7 +44,6 @@ public:
     static bool BoolValue(std::size_t pointIndex, std::uint32_t scan);
 
 private:
-    std::uint32_t IntervalTicks() const;
     // Seconds and ticks of a scan's time stamp.
     std::uint64_t ScanTicks(std::uint32_t scan) const;
     Record MakeStamp(std::uint32_t scan) const;

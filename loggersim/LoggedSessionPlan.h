@@ -41,4 +41,20 @@ struct LoggedSessionPlan {
     bool operator==(const LoggedSessionPlan&) const = default;
 };
 
+// The time between a session's scans in 5 ms ticks: the plan's interval,
+// rounded up to whole seconds for a session without sub-second stamps.
+std::uint32_t ScanIntervalTicks(const LoggedSessionPlan& plan);
+
+// The session placed so that its scans end at endSeconds (by the logger's
+// clock): it starts its scans' span (scanCount intervals) earlier. A
+// stopped session then stops at endSeconds; a running one has taken its
+// scans by then and takes more as the clock goes on. False, and the plan
+// unchanged, when the start would fall before 1970 or after 2106.
+bool PlaceSessionEndingAt(LoggedSessionPlan& plan, std::int64_t endSeconds);
+
+// The session as the logger holds it at loggerSeconds: a running session
+// has taken every scan due before then (never fewer than its plan names);
+// a stopped one is as planned.
+LoggedSessionPlan SessionAsOf(const LoggedSessionPlan& plan, std::int64_t loggerSeconds);
+
 }  // namespace corvane

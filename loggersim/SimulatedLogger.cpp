@@ -1,13 +1,13 @@
 #include "loggersim/SimulatedLogger.h"
 
+#include "base/UniqueFd.h"
 #include "halvix/protocol/FdWrite.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
-#include "base/UniqueFd.h"
 #include "halvix/protocol/WakePipe.h"
-#include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggedSessionFile.h"
+#include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/NetImageFile.h"
 #include "loggersim/SessionDownload.h"
@@ -436,7 +436,7 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
             || fault->kind == SimFault::Kind::SdlSkipBlock || fault->kind == SimFault::Kind::SdlStall;
         if (answers) {
             outcome = IsSessionRequest(frame.requestType) ? AnswerSessionRequest(link, frame)
-                                                           : HandleRequest(shared_->state, frame, HostSeconds());
+                                                          : HandleRequest(shared_->state, frame, HostSeconds());
             const bool started = frame.requestType == kRequestSdlStart && outcome.reply && !outcome.reply->error;
             if (fault && fault->kind != SimFault::Kind::Delay && started)
                 link.downloadFault = fault->kind;
@@ -484,8 +484,8 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
 
 bool SimulatedLogger::IsSessionRequest(std::uint16_t requestType)
 {
-    return requestType == kRequestListSessions || requestType == kRequestEraseSession
-        || requestType == kRequestSdlStart || requestType == kRequestSdlError;
+    return requestType == kRequestListSessions || requestType == kRequestEraseSession || requestType == kRequestSdlStart
+        || requestType == kRequestSdlError;
 }
 
 RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& request)
@@ -496,6 +496,12 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
     if (!loaded.error.empty()) {
         shared_->saveError = loaded.error;
         return RefuseRequest(request, kSimErrorStorage, "The logger could not read its sessions");
+    }
+    if (request.requestType == kRequestListSessions || request.requestType == kRequestSdlStart) {
+        // A running session is listed and sent as far as the clock has gone.
+        const std::int64_t loggerSeconds = HostSeconds() + shared_->state.clockOffsetSeconds;
+        for (LoggedSessionPlan& plan : loaded.sessions)
+            plan = SessionAsOf(plan, loggerSeconds);
     }
     if (request.requestType == kRequestListSessions)
         return AnswerListSessions(shared_->state, loaded.sessions, request);

@@ -6,6 +6,7 @@
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggedSessionGenerator.h"
 #include "loggersim/LoggerStateFile.h"
+#include "loggersim/SessionAdditions.h"
 #include "loggersim/SimFault.h"
 #include "loggersim/SimulatedLogger.h"
 #include "loggersim/UsbDeviceTree.h"
@@ -48,9 +49,10 @@ constexpr const char* kUsage
       "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
-      "  --add-session SCANS,... add a logged session to the state folder and end\n"
+      "  --add-session SCANS,... add a logged session to the state folder and end; the\n"
+      "                          sessions added end at the logger's clock, a minute apart\n"
       "                          (interval in 5 ms ticks, default 200; subsecond: stamps carry\n"
-      "                          ticks; running: not stopped)\n"
+      "                          ticks; running: still logging)\n"
       "  --write-card DIR        write the state folder's logged sessions as a memory-card\n"
       "                          image into DIR (Log/<session>/...) and end\n"
       "\n"
@@ -131,38 +133,6 @@ bool RunCommand(SimulatedLogger& logger, std::string_view line)
     return true;
 }
 
-// "SCANS[,interval=TICKS][,subsecond][,running]" as a session that starts a
-// minute after the last one (now, by the logger's clock, for the first).
-std::optional<corvane::LoggedSessionPlan> ParseAddSession(
-    std::string_view text, const std::vector<corvane::LoggedSessionPlan>& existing, const corvane::LoggerState& unit)
-{
-    corvane::LoggedSessionPlan plan;
-    const std::size_t comma = text.find(',');
-    if (!ParseNumber(text.substr(0, comma), plan.scanCount))
-        return std::nullopt;
-    for (std::size_t position = comma; position != std::string_view::npos;) {
-        const std::size_t next = text.find(',', position + 1);
-        const std::string_view word
-            = text.substr(position + 1, next == std::string_view::npos ? next : next - position - 1);
-        position = next;
-        if (word == "subsecond")
-            plan.subSecond = true;
-        else if (word == "running")
-            plan.stopped = false;
-        else if (word.substr(0, 9) != "interval=" || !ParseNumber(word.substr(9), plan.intervalTicks)
-            || plan.intervalTicks == 0)
-            return std::nullopt;
-    }
-    std::int64_t start = static_cast<std::int64_t>(std::time(nullptr)) + unit.clockOffsetSeconds;
-    if (!existing.empty()) {
-        start = std::int64_t{corvane::LoggedSessionGenerator(unit, existing.back()).EndSeconds()} + 60;
-    }
-    if (start < 0 || start > std::int64_t{0xFFFFFFFF})
-        return std::nullopt;
-    plan.startSeconds = static_cast<std::uint32_t>(start);
-    return plan;
-}
-
 // Adds the sessions to the state folder, or writes its sessions as a card
 // image; 0 on success.
 int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vector<std::string_view>& additions,
@@ -176,15 +146,24 @@ int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vect
         Complain(loaded.error);
         return 1;
     }
+    // The logger's clock: the sessions added have just been logged, and a
+    // running session is taken as far as the clock has gone.
+    const std::int64_t loggerSeconds = static_cast<std::int64_t>(std::time(nullptr)) + unit.state.clockOffsetSeconds;
+    std::vector<corvane::LoggedSessionPlan> plans;
     for (std::string_view addition : additions) {
-        std::optional<corvane::LoggedSessionPlan> plan = ParseAddSession(addition, loaded.sessions, unit.state);
+        std::optional<corvane::LoggedSessionPlan> plan = corvane::ParseSessionAddition(addition);
         if (!plan) {
             Complain("bad session: " + std::string(addition));
             return 2;
         }
-        loaded.sessions.push_back(std::move(*plan));
+        plans.push_back(std::move(*plan));
     }
     if (!additions.empty()) {
+        if (const std::string refusal = corvane::AddSessionsEndingAt(loaded.sessions, plans, loggerSeconds);
+            !refusal.empty()) {
+            Complain(refusal);
+            return 2;
+        }
         std::error_code ignored;
         std::filesystem::create_directories(stateFolder, ignored);
         if (const corvane::FileError error = corvane::SaveLoggedSessions(stateFolder, loaded.sessions)) {
@@ -197,7 +176,7 @@ int RunSessionCommands(const std::filesystem::path& stateFolder, const std::vect
         return 0;
     const corvane::CardImageWriter writer(*cardFolder);
     for (const corvane::LoggedSessionPlan& plan : loaded.sessions) {
-        corvane::LoggedSessionGenerator session(unit.state, plan);
+        corvane::LoggedSessionGenerator session(unit.state, corvane::SessionAsOf(plan, loggerSeconds));
         if (const std::string error = writer.WriteSession(session); !error.empty()) {
             Complain(error);
             return 1;

@@ -535,6 +535,9 @@ void CLaunchView::OnDownloadData()
         (void)dialog.DoModal();
         downloadDialog_ = nullptr;
     }
+    // What the download left in the status bar ends with its dialog: the
+    // message is emptied and the progress bar goes.
+    SetStatusProgress(services_.Status(), "", false);
     (void)CxSetRetryTime(MessageTimeout() & 0xFFFF);
 }
 

@@ -11,17 +11,21 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoggedSessionFile.h"
+#include "loggersim/LoggedSessionGenerator.h"
+#include "loggersim/SessionAdditions.h"
 #include "loggersim/SessionRequests.h"
 #include "platform/ButtonControl.h"
 #include "platform/DateTimeControl.h"
 #include "platform/FrameAutomation.h"
 #include "platform/ListBoxControl.h"
 #include "platform/Notification.h"
+#include "platform/StatusBar.h"
 #include "res/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -294,6 +298,90 @@ TEST_F(DataDownloadTest, FilteredDownloadKeepsThePointsAndTheTimeWindowChosen)
     EXPECT_EQ(table.size() - 2, 10u);  // one row a second, both ends included
     for (std::size_t row = 2; row < table.size(); ++row)
         EXPECT_EQ(std::ranges::count(table[row], ','), 4) << table[row];
+}
+
+// The simulator's shipped pair of sessions, added just now: an hour of a
+// scan a second, then ten minutes of five scans a second, still logging.
+TEST_F(DataDownloadTest, FilterDownloadProposesTheSessionsOwnTimesAndTheStatusClearsAtTheEnd)
+{
+    std::vector<LoggedSessionPlan> plans;
+    ASSERT_EQ(
+        AddSessionsEndingAt(plans,
+            std::vector{*ParseSessionAddition("3600"), *ParseSessionAddition("3000,interval=40,subsecond,running")},
+            static_cast<std::int64_t>(std::time(nullptr))),
+        "");
+    Connect(plans);
+    struct Proposal {
+        std::int64_t start = 0;
+        std::int64_t stop = 0;
+        bool stillLogging = false;
+    };
+    Proposal proposed[2];
+    int done = 0;
+    RunDownload([&](CDownloadDlg& dialog) {
+        if (dialog.SessionLineCount() < 2 || done == 2)
+            return done == 2;
+        // Each session through Filter Download with every point and the
+        // window it proposes.
+        const int line = done;
+        Click(dialog, res::kIdcDownloadUtcTime);
+        SelectOnly(dialog, res::kIdcDownloadSessionList, {line});
+        AnswerFile(Output("session" + std::to_string(line) + ".csv"));
+        RecordingWindow driver;
+        bool asked = false;
+        driver.onMessage = [&](Message&) {
+            auto* filter = dynamic_cast<CFilterDownloadDialog*>(dialog.OpenFilterDialog());
+            if (filter == nullptr || !filter->IsOpen() || asked)
+                return std::intptr_t{0};
+            if (filter->GetControlAs<ListBoxControl>(res::kIdcFilterPointList)->GetCount() == 4
+                && filter->CurrentPhase() == CFilterDownloadDialog::Phase::Idle) {
+                asked = true;
+                Proposal& proposal = proposed[line];
+                proposal.start = filter->GetControlAs<DateTimeControl>(res::kIdcFilterStartTime)->GetTimeSeconds();
+                proposal.stop = filter->GetControlAs<DateTimeControl>(res::kIdcFilterStopTime)->GetTimeSeconds();
+                proposal.stillLogging = filter->GetControl(res::kIdcFilterStillLoggingNotice)->IsVisible();
+                Click(*filter, res::kIdcFilterGetLogData);
+            }
+            return std::intptr_t{0};
+        };
+        driver.SetTimer(1, 50);
+        Click(dialog, res::kIdcDownloadFilter);
+        driver.KillTimer(1);
+        EXPECT_TRUE(asked) << line;
+        ++done;
+        return false;
+    });
+    ASSERT_EQ(done, 2);
+
+    // The stopped hour: from its start to its stop, every scan converted.
+    const std::int64_t hourStop = LoggedSessionGenerator(LoggerState::Fresh(), plans[0]).StopSeconds();
+    EXPECT_EQ(proposed[0].start, plans[0].startSeconds);
+    EXPECT_EQ(proposed[0].stop, hourStop);
+    EXPECT_FALSE(proposed[0].stillLogging);
+    const std::vector<std::string> hour = TableOf(Output("session0.csv"));
+    ASSERT_GE(hour.size(), 2u);
+    EXPECT_EQ(hour[0], kUtcHeads);
+    EXPECT_EQ(hour.size() - 2, 3600u);
+
+    // The running session: from its start to now, said to be still logging,
+    // with the scans up to then (five a second).
+    EXPECT_EQ(proposed[1].start, plans[1].startSeconds);
+    EXPECT_GE(proposed[1].stop, plans[1].startSeconds + 600);
+    EXPECT_LE(proposed[1].stop, static_cast<std::int64_t>(std::time(nullptr)));
+    EXPECT_TRUE(proposed[1].stillLogging);
+    const std::vector<std::string> running = TableOf(Output("session1.csv"));
+    ASSERT_GE(running.size(), 2u);
+    const std::size_t rows = running.size() - 2;
+    EXPECT_GE(rows, 3000u);
+    EXPECT_LE(rows, static_cast<std::size_t>(5 * (proposed[1].stop - proposed[1].start + 1)));
+    EXPECT_EQ(Box("Nothing selected"), nullptr);
+
+    // The dialog gone, the status bar keeps neither a message nor a bar.
+    App().ProcessPending();
+    StatusBar* bar = Shell().MainFrame()->GetStatusBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->PaneText(bar->IndexOf(kPaneStatus2)), "");
+    EXPECT_EQ(bar->Progress(), nullptr);
 }
 
 TEST_F(DataDownloadTest, ErasesOneSessionInTheLogger)

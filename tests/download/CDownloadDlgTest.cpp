@@ -1,10 +1,10 @@
 #include "download/CDownloadDlg.h"
 
 #include "DownloadTestServices.h"
-#include "SimulatorLink.h"
+#include "PinnedTimeZone.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
-#include "PinnedTimeZone.h"
+#include "SimulatorLink.h"
 
 #include "data/ConvertLoggedDataFile.h"
 #include "halvix/CReplyMessage.h"
@@ -89,10 +89,7 @@ class DownloadDialog : public test::PlatformTest {
 protected:
     DownloadDialog() : PlatformTest(true), services(scratch.Path()) {}
 
-    ~DownloadDialog() override
-    {
-        dialog.reset();
-    }
+    ~DownloadDialog() override { dialog.reset(); }
 
     static std::vector<LoggedSessionPlan> Plans(int count, std::uint32_t scans = 30)
     {
@@ -291,6 +288,7 @@ TEST_F(DownloadDialog, DownloadsEverySessionIntoItsOwnConvertedFile)
     EXPECT_FALSE(std::filesystem::exists(RawPath()));
     EXPECT_FALSE(std::filesystem::exists(chosen)) << "several sessions never use the chosen name itself";
     EXPECT_EQ(services.status.Last(), "Data Download Complete");
+    EXPECT_FALSE(services.status.progress) << "the bar goes when the run ends";
     EXPECT_TRUE(dialog->IsOpen());
 }
 
@@ -310,6 +308,9 @@ TEST_F(DownloadDialog, ReportsAFailedConversionAndKeepsItsRawData)
     EXPECT_TRUE(std::filesystem::is_regular_file(services.downloads / "log_241029_084240.csv"));
     EXPECT_TRUE(std::filesystem::exists(RawPath()));
     EXPECT_TRUE(dialog->IsOpen());
+    // A run with a session that did not reach its file is not complete.
+    EXPECT_EQ(services.status.Last(), "Data Download Error");
+    EXPECT_FALSE(services.status.progress);
 }
 
 TEST_F(DownloadDialog, AFullDiskEndsTheRunInsteadOfConvertingAShortFile)
@@ -325,8 +326,9 @@ TEST_F(DownloadDialog, AFullDiskEndsTheRunInsteadOfConvertingAShortFile)
 
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Download bin file could not be written."});
     EXPECT_FALSE(std::filesystem::exists(services.downloads / "full.csv"));
-    const auto types = link.Logger().RequestTypes();
-    EXPECT_NE(std::find(types.begin(), types.end(), kRequestSdlError), types.end()) << "the logger is told to stop";
+    // The request reaches the logger through the library's own thread.
+    RunUntil([&] { return SimTook(kRequestSdlError); });
+    EXPECT_TRUE(SimTook(kRequestSdlError)) << "the logger is told to stop";
 }
 
 TEST_F(DownloadDialog, CopiesOneSessionToARawFile)

@@ -1,10 +1,10 @@
 #include "download/CFilterDownloadDialog.h"
 
 #include "DownloadTestServices.h"
-#include "SimulatorLink.h"
+#include "PinnedTimeZone.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
-#include "PinnedTimeZone.h"
+#include "SimulatorLink.h"
 
 #include "base/ByteWriter.h"
 #include "data/LogRecords.h"
@@ -305,19 +305,37 @@ TEST_F(FilterDownload, ConvertsTheChosenPointsInsideTheWindow)
     EXPECT_NE(std::find(messages.begin(), messages.end(), "Download complete"), messages.end());
 }
 
-TEST_F(FilterDownload, AWindowEndingBeforeItStartsGivesTheHeaderAndNoRows)
+TEST_F(FilterDownload, AnEmptyWindowGivesTheHeaderAndNoRows)
 {
+    struct Case {
+        const char* what;
+        std::uint32_t from;
+        std::uint32_t to;
+    };
+    const Case cases[] = {
+        {"a window ending before it starts", kSessionStart + 300, kSessionStart + 200},
+        {"a window after the last scan", kSessionStart + kScans + 10, kSessionStart + kScans + 100},
+        {"a window before the first scan", kSessionStart - 100, kSessionStart - 1},
+    };
     Connect();
-    OpenWithPoints();
-    Pick(res::kIdcFilterStartDate, res::kIdcFilterStartTime, kSessionStart + 300);
-    Pick(res::kIdcFilterStopDate, res::kIdcFilterStopTime, kSessionStart + 200);
-    DownloadAndConvert();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        services.status.messages.clear();
+        OpenWithPoints();
+        Pick(res::kIdcFilterStartDate, res::kIdcFilterStartTime, c.from);
+        Pick(res::kIdcFilterStopDate, res::kIdcFilterStopTime, c.to);
+        DownloadAndConvert();
 
-    const auto lines = Lines(entry.outputPath);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_TRUE(lines.front().starts_with("UNIT ID:"));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "mm/dd/yyyy,hh:mm:ss,Seconds,degC,kPa,pulses,,"), lines.end());
-    EXPECT_TRUE(DataRows(lines).empty());
+        const auto lines = Lines(entry.outputPath);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_TRUE(lines.front().starts_with("UNIT ID:"));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "mm/dd/yyyy,hh:mm:ss,Seconds,degC,kPa,pulses,,"), lines.end());
+        EXPECT_TRUE(DataRows(lines).empty());
+        EXPECT_TRUE(BoxTexts().empty());
+        EXPECT_EQ(services.status.Last(), "Download complete") << "the file is what the window asks for";
+        dialog.reset();
+        std::filesystem::remove(entry.outputPath);
+    }
 }
 
 TEST_F(FilterDownload, NoPointChosenConvertsTheTimesAloneAfterANotice)
@@ -348,6 +366,37 @@ TEST_F(FilterDownload, AFailedConversionIsReportedAndKeepsTheRawDownload)
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_FALSE(Prompts().messageBoxes[0].text.empty());
     EXPECT_EQ(std::filesystem::file_size(RawPath()), entry.size);
+    const auto& messages = services.status.messages;
+    EXPECT_EQ(std::find(messages.begin(), messages.end(), "Download complete"), messages.end());
+    EXPECT_EQ(services.status.Last(), "Data Download Error");
+}
+
+TEST_F(FilterDownload, ARawFileThatCannotBeWrittenEndsTheDialogWithoutCompleting)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this machine";
+    Connect();
+    for (const bool inHead : {true, false}) {
+        SCOPED_TRACE(inHead ? "the head" : "the data");
+        Prompts().messageBoxes.clear();
+        services.status.messages.clear();
+        std::filesystem::remove(RawPath());
+        if (inHead) {
+            std::filesystem::create_symlink("/dev/full", RawPath());
+            Open();
+        } else {
+            OpenWithPoints();
+            std::filesystem::remove(RawPath());
+            std::filesystem::create_symlink("/dev/full", RawPath());
+            Button(res::kIdcFilterGetLogData).Click();
+        }
+        RunUntil([&] { return !dialog->IsOpen(); });
+        EXPECT_FALSE(dialog->IsOpen());
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{std::string(CFilterDownloadDialog::kWriteFailedText)});
+        EXPECT_EQ(services.status.Last(), "Data Download Error");
+        EXPECT_FALSE(std::filesystem::exists(entry.outputPath));
+        dialog.reset();
+    }
 }
 
 TEST_F(FilterDownload, ShowsTheStopOfASessionWithoutOne)
@@ -442,6 +491,7 @@ TEST_F(FilterDownload, AFaultInTheDataPhaseStopsTheLoggerAndEndsTheDialog)
         ExpectLoggerTold(kRequestSdlError, told);
         EXPECT_EQ(std::filesystem::file_size(RawPath()), kept) << "the raw download stays as it was";
         EXPECT_FALSE(std::filesystem::exists(entry.outputPath));
+        EXPECT_EQ(services.status.Last(), "Data Download Error");
         dialog.reset();
     }
 }
@@ -482,6 +532,7 @@ TEST_F(FilterDownload, CancelDuringTheDownloadTellsTheLogger)
     EXPECT_EQ(dialog->EndCode(), kIdCancel);
     ExpectLoggerTold(kRequestSdlError, told);
     EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(services.status.Last(), "Data Download Cancelled");
 }
 
 TEST_F(FilterDownload, RefusesOutputTypesThatCannotBeFiltered)

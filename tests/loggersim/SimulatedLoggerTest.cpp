@@ -2,11 +2,11 @@
 
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
+#include "base/UniqueFd.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
-#include "halvix/protocol/RequestTypes.h"
-#include "base/UniqueFd.h"
 #include "halvix/protocol/NetTransferLayout.h"
+#include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -20,15 +20,16 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <optional>
 #include <thread>
 
@@ -354,9 +355,8 @@ std::vector<std::uint8_t> SdlStartData(std::string_view name)
 }
 
 // Reads a download to its end; the blocks must follow one another.
-void ExpectWholeDownload(WireClient& client, const std::vector<std::uint8_t>& expected)
+void ReceiveWholeDownload(WireClient& client, std::vector<std::uint8_t>& received)
 {
-    std::vector<std::uint8_t> received;
     for (;;) {
         const auto frames = client.Receive(1);
         ASSERT_EQ(frames.size(), 1u);
@@ -369,6 +369,12 @@ void ExpectWholeDownload(WireClient& client, const std::vector<std::uint8_t>& ex
         ASSERT_EQ(reader.U32LE(), received.size());
         received.insert(received.end(), frames[0].payload.begin() + kSdlOffsetSize, frames[0].payload.end());
     }
+}
+
+void ExpectWholeDownload(WireClient& client, const std::vector<std::uint8_t>& expected)
+{
+    std::vector<std::uint8_t> received;
+    ReceiveWholeDownload(client, received);
     EXPECT_EQ(received, expected);
 }
 
@@ -385,6 +391,54 @@ TEST_F(SimulatedLoggerTest, ADownloadStreamsTheSessionAfterItsStartReply)
     EXPECT_FALSE(started[0].error);
 
     ExpectWholeDownload(client, test::GeneratedStream(logger->State(), plan));
+}
+
+// A session still logging is listed without a stop and sent with the scans
+// due before the logger's clock, which runs on from the host's.
+TEST_F(SimulatedLoggerTest, ARunningSessionIsListedAndSentAsFarAsTheClock)
+{
+    LoggedSessionPlan plan;
+    plan.scanCount = 0;
+    plan.stopped = false;
+    const auto hostNow = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
+    // Began 100 s ago by the logger's clock, which is an hour ahead of the host's.
+    LoggerState state = LoggerState::Fresh();
+    state.clockOffsetSeconds = 3600;
+    ASSERT_FALSE(SaveLoggerState(folder_.Path(), state));
+    plan.startSeconds = static_cast<std::uint32_t>(hostNow() + 3600 - 100);
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {plan}));
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+
+    // Whatever second the answer falls in, it matches one second of the clock.
+    const auto matchesAClockSecond = [&](std::int64_t before, const auto& matches) {
+        for (std::int64_t clock = before + 3600; clock <= hostNow() + 3600; ++clock)
+            if (matches(SessionAsOf(plan, clock)))
+                return true;
+        return false;
+    };
+    const std::int64_t listedFrom = hostNow();
+    client.Send(kRequestListSessions, 4, std::vector<std::uint8_t>(kSessionListHeaderSize));
+    const auto list = client.Receive(1);
+    ASSERT_EQ(list.size(), 1u);
+    ASSERT_EQ(list[0].payload.size(), kSessionListHeaderSize + kSessionRecordSize);
+    ByteReader record(list[0].payload);
+    record.Seek(kSessionListHeaderSize + kSessionNameSize);
+    EXPECT_EQ(record.U32LE(), plan.startSeconds);
+    EXPECT_EQ(record.U32LE(), 0u) << "no stop while logging";
+    const std::uint32_t size = record.U32LE();
+    EXPECT_TRUE(matchesAClockSecond(listedFrom, [&](const LoggedSessionPlan& grown) {
+        return grown.scanCount >= 100 && SessionStreamSize(logger->State(), grown) == size;
+    })) << size;
+
+    const std::int64_t sentFrom = hostNow();
+    client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
+    ASSERT_EQ(client.Receive(1).size(), 1u);
+    std::vector<std::uint8_t> received;
+    ASSERT_NO_FATAL_FAILURE(ReceiveWholeDownload(client, received));
+    EXPECT_TRUE(matchesAClockSecond(sentFrom, [&](const LoggedSessionPlan& grown) {
+        return test::GeneratedStream(logger->State(), grown) == received;
+    })) << received.size();
 }
 
 // The serial link's buffer fills while the reader is away; what did not fit
