@@ -23,15 +23,17 @@ int BucketOf(int coordinate)
 }
 
 // Rectangles filed in square buckets of the plane, so that those near a
-// place are found without looking at all of them.
+// place are found without looking at all of them; each is marked as an
+// icon's or a caption's.
 class BucketGrid {
 public:
-    void Add(const Rect& rect)
+    void Add(const Rect& rect, bool icon)
     {
         if (rect.IsEmpty())
             return;
         const std::size_t index = rects_.size();
         rects_.push_back(rect);
+        icons_.push_back(icon);
         seen_.push_back(0);
         bounds_ = bounds_.United(rect);
         for (int by = BucketOf(rect.top); by <= BucketOf(rect.bottom - 1); ++by)
@@ -39,7 +41,8 @@ public:
                 buckets_[Key(bx, by)].push_back(index);
     }
 
-    // Calls visit with every filed rectangle that intersects the area, once each.
+    // Calls visit (rectangle, icon mark) for every filed rectangle that
+    // intersects the area, once each.
     template <class Visit> void ForEachIntersecting(const Rect& area, Visit&& visit)
     {
         const Rect searched = area.Intersect(bounds_);
@@ -56,7 +59,7 @@ public:
                         continue;
                     seen_[index] = stamp_;
                     if (rects_[index].Intersects(area))
-                        visit(rects_[index]);
+                        visit(rects_[index], icons_[index]);
                 }
             }
         }
@@ -71,6 +74,7 @@ private:
     }
 
     std::vector<Rect> rects_;
+    std::vector<bool> icons_;
     std::vector<std::uint64_t> seen_;
     std::uint64_t stamp_ = 0;
     std::unordered_map<std::int64_t, std::vector<std::size_t>> buckets_;
@@ -102,7 +106,8 @@ std::vector<std::string_view> SplitWords(std::string_view text)
 
 // The caption on one line, then broken between words into ever narrower
 // blocks: each breaks greedily below the widest line of the one before,
-// until no line can be made narrower.
+// until no line can be made narrower. Of the blocks with the same number
+// of lines only the narrowest is kept: it fits wherever the others do.
 std::vector<CaptionShape> ShapesOf(std::size_t caption, std::string_view text, const CaptionMeasure& measure)
 {
     const Size whole = measure(caption, text);
@@ -132,7 +137,10 @@ std::vector<CaptionShape> ShapesOf(std::size_t caption, std::string_view text, c
         if (shape.width >= shapes.back().width)
             break;
         limit = shape.width - 1;
-        shapes.push_back(std::move(shape));
+        if (shapes.size() > 1 && shapes.back().lines.size() == shape.lines.size())
+            shapes.back() = std::move(shape);
+        else
+            shapes.push_back(std::move(shape));
     }
     return shapes;
 }
@@ -170,7 +178,7 @@ public:
     explicit Placer(std::span<const CaptionRequest> requests)
     {
         for (const CaptionRequest& request : requests)
-            filed_.Add(request.icon.Normalized());
+            filed_.Add(request.icon.Normalized(), true);
     }
 
     PlacedCaption Place(std::size_t caption, const CaptionRequest& request, const CaptionMeasure& measure)
@@ -192,11 +200,13 @@ public:
                 const int downCost = (*top - firstTop) * CaptionLayout::kDownCostFactor;
                 if (shapeCost + downCost >= bestCost)
                     break;
-                const int reach = bestCost == INT_MAX ? kUnbounded : bestCost - shapeCost - downCost - 1;
+                const int reach = bestCost == INT_MAX
+                    ? kUnbounded
+                    : (bestCost - shapeCost - downCost - 1) / CaptionLayout::kSideCostFactor;
                 const std::optional<int> left = FindLeft(*top, shape, wanted, reach);
                 if (!left)
                     continue;
-                const int cost = shapeCost + downCost + std::abs(*left - wanted);
+                const int cost = shapeCost + downCost + std::abs(*left - wanted) * CaptionLayout::kSideCostFactor;
                 if (cost < bestCost) {
                     bestCost = cost;
                     bestShape = &shape;
@@ -208,7 +218,7 @@ public:
         }
         if (bestShape == nullptr)
             return {};
-        filed_.Add(bestRect);
+        filed_.Add(bestRect, false);
         return PlacedCaption{bestRect, bestShape->lines, bestShape->lineHeight};
     }
 
@@ -222,7 +232,7 @@ private:
             const Rect area{wanted - look - CaptionLayout::kSpacing, top - CaptionLayout::kLineSpacing,
                 wanted + shape.width + look + CaptionLayout::kSpacing, bottom + CaptionLayout::kLineSpacing};
             std::vector<std::pair<int, int>> spans;
-            filed_.ForEachIntersecting(area, [&](const Rect& rect) {
+            filed_.ForEachIntersecting(area, [&](const Rect& rect, bool /*icon*/) {
                 spans.emplace_back(rect.left - CaptionLayout::kSpacing, rect.right + CaptionLayout::kSpacing);
             });
             // Everything filed lies inside the look: the spans are all
@@ -236,17 +246,20 @@ private:
     }
 
     // The next top worth trying for a block that is in the way at rect:
-    // just below the highest of the things it meets, or none.
+    // just below the highest of the captions it meets. None when an icon
+    // is in the way: a caption below another icon would read as its.
     std::optional<int> NextTop(const Rect& rect)
     {
         std::optional<int> next;
+        bool iconInTheWay = false;
         filed_.ForEachIntersecting(
-            rect.Inflated(CaptionLayout::kSpacing, CaptionLayout::kLineSpacing), [&](const Rect& filed) {
+            rect.Inflated(CaptionLayout::kSpacing, CaptionLayout::kLineSpacing), [&](const Rect& filed, bool icon) {
+                iconInTheWay = iconInTheWay || icon;
                 const int below = filed.bottom + CaptionLayout::kLineSpacing;
                 if (below > rect.top && (!next || below < *next))
                     next = below;
             });
-        return next;
+        return iconInTheWay ? std::nullopt : next;
     }
 
     BucketGrid filed_;

@@ -37,18 +37,21 @@ using CaptionMeasure = std::function<Size(std::size_t caption, std::string_view 
 // above y 0 and none covers an icon or another caption (kept kSpacing
 // apart across and kLineSpacing apart up and down). A caption stays under
 // its icon where it can; otherwise it moves sideways to the nearest free
-// place, breaks between words into narrower lines, or, where neither is
-// enough, moves down. Each choice costs its distance (a move down twice
-// its length) and each extra line kExtraLineCost; the cheapest wins.
-// Icons never move. Captions are placed in the order given, each one
-// avoiding those placed before it. Nearby things are found through a grid
-// of buckets, so a net of hundreds of icons is placed in about linear time.
+// place, breaks between words into lines (for each number of lines the
+// narrowest breaking), or moves down below the captions in its way (never
+// below an icon, whose caption it would seem to be). A move sideways costs
+// kSideCostFactor a unit, a move down kDownCostFactor a unit and each
+// extra line kExtraLineCost; the cheapest place wins. Icons never move.
+// Captions are placed in the order given, each one avoiding those placed
+// before it. Nearby things are found through a grid of buckets, so a net
+// of hundreds of icons is placed in about linear time.
 class CaptionLayout {
 public:
-    static constexpr int kSpacing = 4;
+    static constexpr int kSpacing = 8;
     static constexpr int kLineSpacing = 1;
-    static constexpr int kExtraLineCost = 10;
+    static constexpr int kSideCostFactor = 1;
     static constexpr int kDownCostFactor = 2;
+    static constexpr int kExtraLineCost = 10;
 
     // One placed caption per request, in the same order.
     static std::vector<PlacedCaption> Place(std::span<const CaptionRequest> requests, const CaptionMeasure& measure);
