@@ -71,11 +71,6 @@ void COpaqueIcon::Draw(DeviceContext& dc, BitmapCatalog& /*pictures*/)
     dc.Rectangle(body);
     dc.SelectBrush(oldBrush);
     dc.SelectPen(oldPen);
-    const BackgroundMode oldMode = dc.SetBackgroundMode(BackgroundMode::Transparent);
-    const unsigned oldAlign = dc.SetTextAlign(text_align::kCenter | text_align::kTop);
-    dc.TextOut({body.left + body.Width() / 2, body.bottom + 2}, Caption());
-    dc.SetTextAlign(oldAlign);
-    dc.SetBackgroundMode(oldMode);
 }
 
 }  // namespace corvane

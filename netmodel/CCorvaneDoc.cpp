@@ -1,6 +1,7 @@
 #include "netmodel/CCorvaneDoc.h"
 
 #include "netmodel/CCorvaneIcon.h"
+#include "netmodel/IconCaptions.h"
 #include "netmodel/NetClassRegistry.h"
 #include "netmodel/NetObjectView.h"
 #include "netmodel/ObjectArchive.h"
@@ -82,10 +83,16 @@ CCorvaneIcon* CCorvaneDoc::FindIconById(std::uint16_t id) const
 void CCorvaneDoc::DrawAll(DeviceContext& dc, BitmapCatalog& pictures, const NetObjectView* view) const
 {
     const bool trackers = view != nullptr && view->IsViewActivated() && !dc.IsPrinting();
-    for (const auto& object : objects_) {
-        object->Draw(dc, pictures);
-        if (trackers && view->IsSelected(*object))
-            object->DrawTracker(dc, TrackerState::Selected);
+    // Each icon's caption goes where the net's caption layout puts it,
+    // drawn right after the icon so that stacking order holds.
+    const std::vector<PlacedCaption> captions = PlaceIconCaptions(*this, dc);
+    for (std::size_t n = 0; n < objects_.size(); ++n) {
+        CCorvaneObj& object = *objects_[n];
+        object.Draw(dc, pictures);
+        if (const auto* icon = dynamic_cast<const CCorvaneIcon*>(&object))
+            DrawIconCaption(*icon, dc, captions[n]);
+        if (trackers && view->IsSelected(object))
+            object.DrawTracker(dc, TrackerState::Selected);
     }
 }
 

@@ -16,8 +16,6 @@ namespace {
 constexpr std::uint16_t kNewIconWarningFlags = 0x000F;
 constexpr int kPlacingMargin = 8;
 constexpr int kPlacingLeft = 10;
-constexpr int kCaptionGap = 2;
-constexpr std::size_t kLongCaption = 12;  // captions longer than this use the smaller font
 
 std::uint16_t ClampCoordinate(int value)
 {
@@ -373,14 +371,8 @@ void CCorvaneIcon::Draw(DeviceContext& dc, BitmapCatalog& pictures)
         Rect inside = body;
         dc.DrawText(inside, text, text_format::kCenter | text_format::kVCenter | text_format::kSingleLine);
     }
-    if (!caption_.empty()) {
-        const FontSpec oldFont =
-            dc.SelectFont(FontSpec{"Arial", caption_.size() > kLongCaption ? 8.0 : 8.7});
-        const unsigned oldAlign = dc.SetTextAlign(text_align::kCenter | text_align::kTop);
-        dc.TextOut({body.left + body.Width() / 2, body.bottom + kCaptionGap}, caption_);
-        dc.SetTextAlign(oldAlign);
-        dc.SelectFont(oldFont);
-    }
+    // The caption is the document's to draw: where it goes depends on the
+    // icons and captions around it (IconCaptions.h).
     dc.SetTextColour(oldColour);
     dc.SetBackgroundMode(oldMode);
     dc.SelectBrush(oldBrush);

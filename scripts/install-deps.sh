@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev
     xvfb xauth
+    fonts-liberation2
 )
 
 missing=()

@@ -662,6 +662,20 @@ TEST_F(DrawingTest, OpaqueTextFillsItsBoxWithTheBackground)
     }
 }
 
+TEST_F(DrawingTest, ArialMeasuresLikeTheFaceWithItsMetrics)
+{
+    // Where Arial is missing, Liberation Sans (Arial's metrics) stands in
+    // for it rather than whatever face the toolkit would choose.
+    Bitmap probe(1, 1);
+    MemoryContext dc(probe);
+    for (const char* text : {"Global Settings", "Analog: CH A", "VEXA2 Freq/OC S", "iiiiWWWW mmm"}) {
+        dc.SelectFont(FontSpec{"Liberation Sans", 8.7});
+        const Size standIn = dc.TextExtent(text);
+        dc.SelectFont(FontSpec{"Arial", 8.7});
+        EXPECT_EQ(dc.TextExtent(text), standIn) << text;
+    }
+}
+
 TEST_F(DrawingTest, DrawTextMeasuresAndLaysOutLines)
 {
     Bitmap canvas(200, 200);
