@@ -14,6 +14,7 @@ CommWindowShellServices::CommWindowShellServices(
       places_(std::move(places)),
       updateNetIconBar_(std::move(updateNetIconBar)),
       cardSettings_(app.Settings()),
+      mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app)
 {
 }

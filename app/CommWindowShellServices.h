@@ -18,6 +18,9 @@ public:
     struct Places {
         std::filesystem::path usbDeviceRoot = "/sys";
         std::filesystem::path deviceFolder = "/dev";
+        // Where the card reader's medium is looked up (see MountTableProbe).
+        std::filesystem::path mountTable = "/proc/self/mounts";
+        std::filesystem::path sysBlockRoot = "/sys/class/block";
     };
 
     CommWindowShellServices(CCorvaneApp& app, Places places, std::function<void()> updateNetIconBar);
