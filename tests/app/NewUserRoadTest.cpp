@@ -19,6 +19,7 @@
 #include "download/SessionFileName.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerStateFile.h"
+#include "loggersim/NetImageFile.h"
 #include "loggersim/SessionRequests.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
@@ -490,24 +491,26 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
     EXPECT_TRUE(CommView().IsConnected());
     Snap("04-connected");
 
-    // The hardware query starts the net; a clock, the Memory icon and a data
-    // tag fed by the first analog input are added.
+    // The hardware query starts the net; the Memory icon, a clock that
+    // triggers the first analog input and a data tag that it feeds are added.
     Show(WindowKind::ProgramDevelopment);
     Choose(CNetView::kQueryCommand);
     ASSERT_TRUE(WaitFor([&] { return !Net().GetHardwarePoll().IsRunning(); }));
     App().ProcessPending();
     ASSERT_GT(Net().Icons().size(), 2u);
     Snap("05-queried");
-    (void)Drop(kClockCell, {300, 60});
-    (void)Drop(kMemoryCell, {420, 60});
+    CCorvaneIcon* clock = Drop(kClockCell, {250, 420});
+    ASSERT_NE(clock, nullptr);
+    (void)Drop(kMemoryCell, {450, 220});
     CCorvaneIcon* tag = Drop(kDataTagCell, {600, 300});
     ASSERT_NE(tag, nullptr);
     CCorvaneIcon* input = nullptr;
     for (CCorvaneIcon* icon : Net().Icons()) {
-        if (input == nullptr && icon->OutputCount() > 0 && icon->ClassName().find("EngIcon") != std::string::npos)
+        if (input == nullptr && icon->OutputCount() > 0 && icon->ClassName() == "CEngInputsIcon")
             input = icon;
     }
     ASSERT_NE(input, nullptr);
+    Link(clock->Output(0), input->TriggerInput());
     Link(input->Output(0), tag->Input(0));
     const std::vector<LinkedInput> fed = input->FindLinkedInputs(0);
     EXPECT_TRUE(std::ranges::any_of(fed, [&](const LinkedInput& linked) { return linked.icon == tag; }));
@@ -596,10 +599,13 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
     ExpectSessionTable(MakeSessionFileName(Output("logger.csv"), finished.startSeconds), kUtcHeads, finished.scanCount);
     ExpectSessionTable(MakeSessionFileName(Output("logger.csv"), running.startSeconds), kUtcHeads, running.scanCount);
     {
+        // The window proposed for a running session holds its rows.
         const std::vector<std::string> filtered = TableOf(Output("filtered.csv"));
-        ASSERT_GE(filtered.size(), 3u) << "the filtered download holds no rows";
-        EXPECT_EQ(filtered[0], kUtcHeads);
-        EXPECT_LE(filtered.size() - 2, running.scanCount);
+        EXPECT_GT(filtered.size(), 2u) << "the filtered download holds no rows";
+        if (!filtered.empty()) {
+            EXPECT_EQ(filtered[0], kUtcHeads);
+        }
+        EXPECT_LE(filtered.size(), running.scanCount + 2);
     }
     Snap("11-downloaded");
 
@@ -616,9 +622,9 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
         EXPECT_TRUE(pressed);
     }
     {
-        const LoadedLoggerState after = LoadLoggerState(StateFolder());
-        EXPECT_FALSE(after.state.netImage.empty());
-        EXPECT_TRUE(after.state.running);
+        const LoadedNetImage net = LoadNetImage(StateFolder());
+        EXPECT_FALSE(net.image.empty()) << net.notice;
+        EXPECT_TRUE(LoadLoggerState(StateFolder()).state.running);
     }
     EXPECT_EQ(CommView().RunState(), CLaunchView::kRunEnabled);
     Snap("13-uploaded");
