@@ -535,11 +535,13 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
     ASSERT_TRUE(std::filesystem::exists(netFile));
     EXPECT_FALSE(Net().IsModified());
     const std::size_t iconCount = Net().Icons().size();
+    const std::size_t boxesBeforeOpening = Prompts().messageBoxes.size();
     AnswerFile(netFile);
     Choose(CNetView::kOpenCommand);
     EXPECT_EQ(Net().PathName(), netFile);
     EXPECT_EQ(Net().Icons().size(), iconCount);
     EXPECT_FALSE(BoxShownWithCaption(kVersionWarningCaption));
+    EXPECT_EQ(Prompts().messageBoxes.size(), boxesBeforeOpening) << Prompts().messageBoxes.back().text;
     Snap("08-reopened");
 
     // Both sessions listed and downloaded to comma-separated files with UTC
@@ -630,6 +632,7 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
     Snap("13-uploaded");
 
     // Read back into the editor without a version warning.
+    const std::size_t boxesBeforeReading = Prompts().messageBoxes.size();
     Choose(CLaunchView::kDownloadNetCommand, [&](Dialog* top) {
         auto* download = dynamic_cast<CNetDownloadDialog*>(top);
         if (download == nullptr)
@@ -643,6 +646,7 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
         }
     });
     EXPECT_FALSE(BoxShownWithCaption(kVersionWarningCaption));
+    EXPECT_EQ(Prompts().messageBoxes.size(), boxesBeforeReading) << Prompts().messageBoxes.back().text;
     EXPECT_GT(Net().Icons().size(), 2u);
     Show(WindowKind::ProgramDevelopment);
     Snap("15-net-read-back");
