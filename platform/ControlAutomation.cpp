@@ -1,6 +1,7 @@
 #include "platform/ControlAutomation.h"
 
 #include "platform/internal/ControlWidgets.h"
+#include "platform/internal/DialogInternals.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -244,6 +245,12 @@ bool TypeText(Control& control, std::string_view text)
         SendKey(KeyTarget(control), code, Qt::NoModifier, QString::fromUcs4(one, 1));
     }
     return true;
+}
+
+Dialog* OpenModalDialog()
+{
+    auto* widget = dynamic_cast<DialogWidget*>(QApplication::activeModalWidget());
+    return widget != nullptr ? &widget->Owner() : nullptr;
 }
 
 }  // namespace corvane::control_automation

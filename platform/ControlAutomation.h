@@ -8,6 +8,7 @@
 namespace corvane {
 
 class Control;
+class Dialog;
 
 // For tests of dialogs: act on a control as a user would, with the mouse
 // and keyboard events the toolkit delivers, so that the control answers and
@@ -61,6 +62,11 @@ bool TypeText(Control& control, std::string_view text);
 bool PressMouse(Control& control, Point at, unsigned modifiers = kNoModifier);
 bool DragMouse(Control& control, Point to, unsigned modifiers = kNoModifier);
 bool ReleaseMouse(Control& control, Point at, unsigned modifiers = kNoModifier);
+
+// The dialog whose modal loop runs now (the topmost, when one opened
+// another); null when none does. A dialog that a command makes and runs
+// on its own is reached through it from a message handled inside that loop.
+Dialog* OpenModalDialog();
 
 }  // namespace control_automation
 

@@ -82,6 +82,7 @@ public:
     void reject() override;  // Escape and the close box
     bool eventFilter(QObject* watched, QEvent* event) override;
     void EndWith(int code) { QDialog::done(code); }
+    Dialog& Owner() const { return impl_.owner; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -205,6 +205,39 @@ TEST_F(DialogTest, ModalDialogReceivesPostedRepliesAndTimers)
     EXPECT_EQ(dialog.GetControl(kName)->GetText(), "reply 7");
 }
 
+TEST_F(DialogTest, TheOpenModalDialogIsTheTopmostRunningOne)
+{
+    EXPECT_EQ(control_automation::OpenModalDialog(), nullptr);
+    TestDialog outer;
+    TestDialog inner;
+    Dialog* seenInOuter = nullptr;
+    Dialog* seenInInner = nullptr;
+    Dialog* seenAfterInner = nullptr;
+    RecordingWindow driver;
+    driver.onMessage = [&](Message& m) {
+        if (m.id == kUserMessage) {
+            seenInOuter = control_automation::OpenModalDialog();
+            driver.PostMessage(kUserMessage + 1);
+            inner.DoModal();
+            seenAfterInner = control_automation::OpenModalDialog();
+            outer.EndDialog(kIdOk);
+        } else {
+            seenInInner = control_automation::OpenModalDialog();
+            inner.EndDialog(kIdOk);
+        }
+        return std::intptr_t{0};
+    };
+    // A dialog made alone (not modal) is none.
+    TestDialog modeless;
+    ASSERT_TRUE(modeless.Create());
+    driver.PostMessage(kUserMessage);
+    EXPECT_EQ(outer.DoModal(), kIdOk);
+    EXPECT_EQ(seenInOuter, &outer);
+    EXPECT_EQ(seenInInner, &inner);
+    EXPECT_EQ(seenAfterInner, &outer);
+    EXPECT_EQ(control_automation::OpenModalDialog(), nullptr);
+}
+
 TEST_F(DialogTest, NotificationsReachTheirHandlers)
 {
     TestDialog dialog;
