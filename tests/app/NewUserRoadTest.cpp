@@ -663,17 +663,7 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
             SaveDialogPicture(*settings, "16-settings");
             Click(*settings, kIdOk);
         };
-        if (!frame_automation::LookAtMenuItem(Frame(), kCorvaneSettingsCommand).found) {
-            ADD_FAILURE() << "the Communication Window's File menu has no \"Corvane Settings\" command ("
-                          << kCorvaneSettingsCommand << "); its dialog is opened directly";
-            std::uint32_t messageTimeout = CLaunchView::kDefaultMessageTimeout;
-            std::uint32_t socketTimeout = Shell().SocketTimeout();
-            CCorvaneSettingsDialog dialog(
-                {Shell().Settings(), messageTimeout, socketTimeout, &Shell().Connection()}, &Frame());
-            WithDialogs([&] { dialog.DoModal(); }, setMountPoint);
-        } else {
-            Choose(kCorvaneSettingsCommand, setMountPoint);
-        }
+        Choose(kCorvaneSettingsCommand, setMountPoint);
     }
 
     // The card scanned and its stopped session converted.
