@@ -13,7 +13,7 @@ CommWindowShellServices::CommWindowShellServices(
     : app_(app),
       places_(std::move(places)),
       updateNetIconBar_(std::move(updateNetIconBar)),
-      cardSettings_(app.Settings()),
+      cardSettings_(app.Settings(), app.DataFolder()),
       downloads_(app)
 {
 }
@@ -78,7 +78,7 @@ void CommWindowShellServices::UpdateNetIconBar()
 
 std::filesystem::path CommWindowShellServices::DirectoryFile() const
 {
-    return app_.StartFolder() / "dir.bin";
+    return app_.DataFolder() / "dir.bin";
 }
 
 CNetDoc* CommWindowShellServices::NetDocument()
