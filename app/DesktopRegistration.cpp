@@ -3,6 +3,7 @@
 #include "app/ProgramIcon.h"
 #include "base/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
