@@ -21,11 +21,12 @@ void DrawBadge(MemoryContext& dc, Point origin, int side)
     const auto at = [&](int x100, int y100) {
         return Point{origin.x + side * x100 / 100, origin.y + side * y100 / 100};
     };
-    dc.SelectPen(SolidPen({70, 130, 160}, 1));
+    // Lines grow with the icon, so that large sizes do not look hairline.
+    dc.SelectPen(SolidPen({70, 130, 160}, std::max(1, side / 48)));
     dc.MoveTo(at(14, 78));
     dc.LineTo(at(88, 78));
     const std::array trace = {at(14, 66), at(32, 50), at(46, 60), at(62, 30), at(74, 40), at(88, 20)};
-    dc.SelectPen(SolidPen({255, 196, 40}, side >= 32 ? 3 : 2));
+    dc.SelectPen(SolidPen({255, 196, 40}, side >= 32 ? std::max(3, side / 12) : 2));
     dc.Polyline(trace);
 }
 
