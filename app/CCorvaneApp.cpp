@@ -8,6 +8,7 @@
 #include "shell/ErrorBoxes.h"
 #include "app/ProgramIcon.h"
 #include "app/ShellMessages.h"
+#include "app/UserDataFolder.h"
 #include "comms/CCommsThread.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixLibrary.h"
@@ -119,15 +120,6 @@ void CCorvaneApp::ShowError(std::string_view text)
     (void)app_.Prompts().ShowMessageBox(request);
 }
 
-std::filesystem::path CCorvaneApp::WorkingFolder() const
-{
-    if (!options_.workingFolder.empty()) {
-        return options_.workingFolder;
-    }
-    std::error_code error;
-    return std::filesystem::current_path(error);
-}
-
 CCorvaneApp::StartResult CCorvaneApp::InitInstance()
 {
     started_ = true;
@@ -168,12 +160,23 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
     app_.SetWindowIcon(MakeProgramIcon(32));
 
     // Folders and caches only now that this is the one running instance.
+    // Nothing goes to the folder the program was started from: file dialogs
+    // first open in the user's home, the program's own files live in its
+    // per-user data folder.
+    const DataFolderEnvironment environment = DataFolderEnvironment::FromProcess();
     folderOptions_ = std::make_unique<CFolderOptions>(settings_, TempFolderEnvironment::FromProcess());
-    folderOptions_->Load(WorkingFolder().string());
+    folderOptions_->Load(options_.homeFolder.empty() ? environment.home : options_.homeFolder.string());
     if (!folderOptions_->SetUpCacheFolders()) {
         ShowError(CFolderOptions::kNoTempFolderText);
         return StartResult::Failed;
     }
+    dataFolder_ = options_.dataFolder.empty() ? PerUserDataFolder(environment) : options_.dataFolder;
+    if (dataFolder_.empty()) {
+        // A user without any home keeps the files in the private temporary folder.
+        dataFolder_ = folderOptions_->GetTempFolder();
+    }
+    // A folder that cannot be made shows when its first file cannot be written.
+    (void)MakeUserDataFolder(dataFolder_);
 
     settings0_ = LoadProgramSettings(settings_);
 
@@ -207,10 +210,13 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
     }
 
     if (options_.registerDesktopFiles) {
+        DesktopTools tools = DesktopTools::FromProcess();
+        if (options_.desktopToolPath) {
+            tools.searchPath = *options_.desktopToolPath;
+        }
         // Silent on failure: the program works without the desktop knowing its files.
-        (void)RegisterNetFiles(
-            options_.desktopDataHome.empty() ? DesktopDataHomeOfProcess() : options_.desktopDataHome,
-            options_.executable.empty() ? std::filesystem::path("corvane") : options_.executable);
+        (void)RegisterNetFiles(options_.desktopDataHome.empty() ? DesktopDataHomeOfProcess() : options_.desktopDataHome,
+            options_.executable.empty() ? std::filesystem::path("corvane") : options_.executable, tools);
     }
 
     RestoreWindowPlacement();
@@ -233,7 +239,7 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
         (void)OpenDocumentFile(commandLine_.FileName());
     }
 
-    if (!diagnostics_.Open(WorkingFolder() / "diagnostics.txt")) {
+    if (!diagnostics_.Open(dataFolder_ / "diagnostics.txt")) {
         ShowError("Error opening file");
     } else {
         diagnostics_.WriteLine("Corvane-III diagnostic log");

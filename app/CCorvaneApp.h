@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,9 +42,12 @@ class SingleInstanceChannel;
 struct CorvaneAppOptions {
     std::filesystem::path settingsFile;        // the settings store's file
     std::filesystem::path instanceSocket;      // the single-instance channel
-    std::filesystem::path workingFolder;       // diagnostics.txt goes here
-    std::filesystem::path desktopDataHome;     // desktop entry and MIME type
+    std::filesystem::path dataFolder;          // dir.bin, diagnostics.txt, download work files
+    std::filesystem::path homeFolder;          // where file dialogs first open
+    std::filesystem::path desktopDataHome;     // desktop entry, MIME type and icons
     std::filesystem::path executable;          // named in the desktop entry
+    // Where the desktop database tools are looked for; unset: the PATH of the process.
+    std::optional<std::string> desktopToolPath;
     bool registerDesktopFiles = true;
 };
 
@@ -141,8 +145,10 @@ public:
     LoggerTimeZone& TimeZone() { return timeZone_; }
     // The text the main window's title shows after the program's name; empty clears it.
     void SetTitleText(std::string_view text);
-    // The folder that was the working folder at start-up.
-    std::filesystem::path StartFolder() const { return WorkingFolder(); }
+    // The per-user data folder of the program's own files ("dir.bin",
+    // "diagnostics.txt", the download work files); set at start-up, never
+    // the folder the program was started from.
+    const std::filesystem::path& DataFolder() const { return dataFolder_; }
     const std::string& GetLoggerInfoText() const { return loggerInfoText_; }
 
     std::intptr_t OnMessage(Message& message) override;
@@ -156,7 +162,6 @@ private:
     void OnOpenRecentFile(int id);
     void OnFileOpen();
     DocTemplate* Template(int id) const;
-    std::filesystem::path WorkingFolder() const;
 
     Application& app_;
     ShellNeighbours neighbours_;
@@ -172,6 +177,7 @@ private:
     std::uint32_t loggerMemoryKb_ = 0;
     std::uint32_t loggerMemoryUsedKb_ = 0;
     CCmdLine commandLine_;
+    std::filesystem::path dataFolder_;
     DiagnosticsLog diagnostics_;
     std::array<CRecentFileList, 3> recent_;
     std::unique_ptr<HalvixLibrary> halvix_;

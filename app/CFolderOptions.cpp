@@ -3,6 +3,7 @@
 #include "shell/CRegistry.h"
 #include "app/FileNameRules.h"
 #include "app/ProgramSettings.h"
+#include "app/UserDataFolder.h"
 #include "platform/SettingsStore.h"
 
 #include <cerrno>
@@ -120,14 +121,10 @@ CFolderOptions::CFolderOptions(SettingsStore& store, TempFolderEnvironment envir
     Load();
 }
 
-void CFolderOptions::Load(std::string_view startFolder)
+void CFolderOptions::Load(std::string_view homeFolder)
 {
-    std::string start(startFolder);
-    if (start.empty()) {
-        std::error_code error;
-        start = fs::current_path(error).string();
-    }
-    const std::string folder = WithSlash(start);
+    const std::string folder
+        = WithSlash(homeFolder.empty() ? DataFolderEnvironment::FromProcess().home : std::string(homeFolder));
     for (std::string* field : {&downloadFolder_, &webViewFolder_, &trackViewFolder_, &netFolder_,
              &backgroundImageFolder_, &reflashFolder_, &modbusFolder_, &diagnosticLogFolder_})
         *field = folder;

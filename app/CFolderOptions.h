@@ -30,16 +30,17 @@ public:
     static constexpr std::string_view kNoTempFolderText
         = "Unable to locate the temporary folder\n\nApplication cannot continue...";
 
-    // Loads the folders with the working folder as start folder; touches no
+    // Loads the folders with the user's home as default folder; touches no
     // cache folder (SetUpCacheFolders does, after the single-instance check).
     CFolderOptions(SettingsStore& store, TempFolderEnvironment environment);
     virtual ~CFolderOptions() = default;
     CFolderOptions(const CFolderOptions&) = delete;
     CFolderOptions& operator=(const CFolderOptions&) = delete;
 
-    // Every kind's folder becomes startFolder + '/', then the stored values
-    // replace those that exist. An empty start folder means the working folder.
-    void Load(std::string_view startFolder = {});
+    // Every kind's folder becomes homeFolder + '/', then the stored values
+    // replace those that exist. An empty home folder means the home of the
+    // user running the program (never the folder it was started from).
+    void Load(std::string_view homeFolder = {});
 
     // Creates the temporary folder (private to the user: a link or another
     // owner's folder is refused, others' access is removed; an unusable

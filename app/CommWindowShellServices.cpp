@@ -17,7 +17,7 @@ CommWindowShellServices::CommWindowShellServices(
     : app_(app),
       places_(std::move(places)),
       updateNetIconBar_(std::move(updateNetIconBar)),
-      cardSettings_(app.Settings()),
+      cardSettings_(app.Settings(), app.DataFolder()),
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app)
 {
@@ -99,7 +99,7 @@ void CommWindowShellServices::UpdateNetIconBar()
 
 std::filesystem::path CommWindowShellServices::DirectoryFile() const
 {
-    return app_.StartFolder() / "dir.bin";
+    return app_.DataFolder() / "dir.bin";
 }
 
 CNetDoc* CommWindowShellServices::NetDocument()

@@ -31,9 +31,8 @@ void DownloadShellServices::SetTimeColumnChoice(TimeColumns choice)
 
 std::filesystem::path DownloadShellServices::WorkingFolder() const
 {
-    // The program's working folder: the current folder at start-up unless
-    // the program was started with another.
-    return app_.StartFolder();
+    // The program's per-user data folder, never the folder it was started from.
+    return app_.DataFolder();
 }
 
 std::string DownloadShellServices::MakeDownloadFilePath(std::string_view text) const

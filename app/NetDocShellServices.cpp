@@ -59,9 +59,8 @@ void NetDocShellServices::SetNetFileFolder(const std::filesystem::path& folder)
 
 std::filesystem::path NetDocShellServices::WorkingFolder() const
 {
-    // The program's working folder: the current folder at start-up unless
-    // the program was started with another.
-    return app_.StartFolder();
+    // The program's per-user data folder, never the folder it was started from.
+    return app_.DataFolder();
 }
 
 bool NetDocShellServices::KeepRawDownloads() const

@@ -296,10 +296,9 @@ bool CFlashCardManager::PostCardJob(CardJob job, bool deleteAfter)
     request->job = std::move(job);
     request->logFolder = logFolder_;
     request->splitLimit = settings_.OutputSplitLimit();
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    if (!error)
-        request->headerFilePath = current / "header.txt";
+    const std::filesystem::path workFolder = settings_.WorkFolder();
+    if (!workFolder.empty())
+        request->headerFilePath = workFolder / "header.txt";
     return app_.PostThreadMessage(workerThreadId_, kCardStartJobMessage, deleteAfter ? 1 : 0, 0, std::move(request));
 }
 

@@ -2,7 +2,9 @@
 
 #include "card/CardSettings.h"
 
+#include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace corvane {
 
@@ -11,17 +13,22 @@ class SettingsStore;
 // The settings key of the memory card.
 inline constexpr std::string_view kCardSettingsKey = "Software\\Tarnwick\\Corvane\\SDCard";
 
-// The card settings as the settings store holds them. A value that is
-// missing or of another type reads as unset. The store must outlive this.
+// The card settings as the settings store holds them, with the work folder
+// given. A value that is missing or of another type reads as unset. The
+// store must outlive this.
 class StoreCardSettings final : public CardSettings {
 public:
-    explicit StoreCardSettings(const SettingsStore& store) : store_(store) {}
+    StoreCardSettings(const SettingsStore& store, std::filesystem::path workFolder)
+        : store_(store), workFolder_(std::move(workFolder))
+    {}
 
     std::string Drive() const override;
     std::uint32_t OutputSplitLimit() const override;
+    std::filesystem::path WorkFolder() const override { return workFolder_; }
 
 private:
     const SettingsStore& store_;
+    std::filesystem::path workFolder_;
 };
 
 }  // namespace corvane

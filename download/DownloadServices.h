@@ -25,7 +25,7 @@ public:
     virtual TimeColumns TimeColumnChoice() const = 0;
     virtual void SetTimeColumnChoice(TimeColumns choice) = 0;
 
-    // The folder of "quvBinDownload.bin" (the working folder).
+    // The folder of "quvBinDownload.bin" (the program's per-user data folder).
     virtual std::filesystem::path WorkingFolder() const = 0;
     // The download folder followed by text ("*.csv", a file name).
     virtual std::string MakeDownloadFilePath(std::string_view text) const = 0;

@@ -14,8 +14,8 @@ namespace corvane {
 class CNetDoc;
 class CReplyMessage;
 
-// Reads the logger's program net into "quvBinDownload.bin" in the working
-// folder and opens it as the net document. A status query, then block
+// Reads the logger's program net into "quvBinDownload.bin" in the folder
+// the services name and opens it as the net document. A status query, then block
 // reads until the logger says the last block has come, then the open; each
 // stage is started by a step message the dialog posts to itself. Every
 // failure shows its text with the icon and leaves no partial image behind;

@@ -4,6 +4,7 @@
 #include "platform/internal/ControlWidgets.h"
 #include "platform/internal/DeviceContextImpl.h"
 #include "platform/internal/DrawingData.h"
+#include "platform/internal/FrameWidgets.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -116,15 +117,28 @@ Bitmap Bitmap::Copy(const Rect& part) const
     return Bitmap(std::make_unique<Impl>(impl_->image.copy(area)));
 }
 
-std::string Bitmap::PngBytes() const
+namespace {
+
+std::string EncodePng(const QImage& image)
 {
-    if (impl_->image.isNull())
+    if (image.isNull())
         return {};
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !impl_->image.save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return {};
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace
+
+std::string Bitmap::PngBytes() const { return EncodePng(impl_->image); }
+
+std::string Bitmap::KeyedPngBytes(RgbColour key) const
+{
+    if (impl_->image.isNull())
+        return {};
+    return EncodePng(TransparentImage(impl_->image, key));
 }
 
 bool Bitmap::SavePng(const std::filesystem::path& path, std::string* error) const

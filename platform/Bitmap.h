@@ -45,6 +45,9 @@ public:
     // file cannot be written.
     bool SavePng(const std::filesystem::path& path, std::string* error = nullptr) const;
     std::string PngBytes() const;
+    // PNG bytes with an alpha channel in which the pixels of the key colour
+    // are see-through (for icons drawn on a key colour); empty for an empty bitmap.
+    std::string KeyedPngBytes(RgbColour key) const;
 
     // For the platform's own code.
     struct Impl;

@@ -52,7 +52,7 @@ public:
     // The palette's network cells follow the connected logger.
     virtual void UpdateNetIconBar() = 0;
 
-    // "dir.bin" in the folder that was the working folder at start-up.
+    // "dir.bin" in the program's per-user data folder.
     virtual std::filesystem::path DirectoryFile() const = 0;
     // The root under which USB serial devices are looked for ("/sys").
     virtual std::filesystem::path UsbDeviceRoot() const = 0;

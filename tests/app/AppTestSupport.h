@@ -13,7 +13,7 @@
 namespace corvane::test {
 
 // The application started in-process on scratch folders: its settings,
-// instance socket, working folder, desktop files and temporary folders.
+// instance socket, data and home folders, desktop files and temporary folders.
 class ShellTest : public PlatformTest {
 protected:
     explicit ShellTest(bool steadyClock = false) : PlatformTest(steadyClock)
@@ -33,8 +33,12 @@ protected:
         CorvaneAppOptions options;
         options.settingsFile = scratch_.Path() / "settings.ini";
         options.instanceSocket = scratch_.Path() / "instance.sock";
-        options.workingFolder = scratch_.Path() / "work";
+        if (!dataFolderOfEnvironment_)
+            options.dataFolder = scratch_.Path() / "work";
+        options.homeFolder = scratch_.Path() / "home";
         options.desktopDataHome = scratch_.Path() / "share";
+        options.desktopToolPath = "";
+        options.registerDesktopFiles = registerDesktopFiles_;
         options.executable = "/opt/corvane/bin/corvane";
         return options;
     }
@@ -48,6 +52,12 @@ protected:
     }
 
     void Stop() { shell_.reset(); }
+
+    // The program finds its data folder as it does for a user, from the environment.
+    void UseDataFolderOfEnvironment() { dataFolderOfEnvironment_ = true; }
+    // The desktop files (entry, MIME type, icons) are written only when a
+    // test asks: drawing the icons is slow under the sanitizers.
+    void RegisterDesktopFiles() { registerDesktopFiles_ = true; }
 
     const std::filesystem::path& Scratch() const { return scratch_.Path(); }
     CCorvaneApp& Shell() { return *shell_; }
@@ -65,6 +75,8 @@ protected:
 private:
     std::string oldRuntimeDir_;
     bool hadRuntimeDir_ = false;
+    bool dataFolderOfEnvironment_ = false;
+    bool registerDesktopFiles_ = false;
     ScratchFolder scratch_;
     std::unique_ptr<CCorvaneApp> shell_;
 };

@@ -87,9 +87,12 @@ TEST_F(CCorvaneAppTest, DiagnosticsLogStartsWithItsTitleLineInCrLf)
 
 TEST_F(CCorvaneAppTest, DesktopFilesAreRegistered)
 {
+    RegisterDesktopFiles();
     Start();
     const std::string entry = ReadAll(Scratch() / "share" / "applications" / "corvane.desktop");
     EXPECT_NE(entry.find("Exec=\"/opt/corvane/bin/corvane\" %f\n"), std::string::npos);
+    EXPECT_NE(entry.find("Icon=corvane\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(Scratch() / "share" / "icons" / "hicolor" / "48x48" / "apps" / "corvane.png"));
     EXPECT_NE(entry.find("MimeType=application/x-corvane-net;\n"), std::string::npos);
     const std::string mime = ReadAll(Scratch() / "share" / "mime" / "packages" / "corvane-net.xml");
     EXPECT_NE(mime.find("<glob pattern=\"*.nt3\"/>"), std::string::npos);

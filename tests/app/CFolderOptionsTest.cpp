@@ -46,18 +46,18 @@ protected:
     SettingsStore store_;
 };
 
-TEST_F(CFolderOptionsTest, WithoutStoredFoldersEveryKindOpensInTheStartFolder)
+TEST_F(CFolderOptionsTest, WithoutStoredFoldersEveryKindOpensInTheHomeFolder)
 {
     CFolderOptions options(store_, Environment());
-    options.Load("/work/start");
-    EXPECT_EQ(options.MakeNetFilePath("*.nt3"), "/work/start/*.nt3");
-    EXPECT_EQ(options.MakeDownloadFilePath("a.csv"), "/work/start/a.csv");
-    EXPECT_EQ(options.MakeReflashFilePath("x"), "/work/start/x");
-    EXPECT_EQ(options.MakeModbusFilePath("x"), "/work/start/x");
-    EXPECT_EQ(options.MakeWebViewFilePath("x"), "/work/start/x");
-    EXPECT_EQ(options.MakeBackgroundImageFilePath("x"), "/work/start/x");
-    EXPECT_EQ(options.MakeDiagnosticLogFilePath("x"), "/work/start/x");
-    EXPECT_EQ(options.GetTrackViewFileFolder(), "/work/start/");
+    options.Load("/home/ann");
+    EXPECT_EQ(options.MakeNetFilePath("*.nt3"), "/home/ann/*.nt3");
+    EXPECT_EQ(options.MakeDownloadFilePath("a.csv"), "/home/ann/a.csv");
+    EXPECT_EQ(options.MakeReflashFilePath("x"), "/home/ann/x");
+    EXPECT_EQ(options.MakeModbusFilePath("x"), "/home/ann/x");
+    EXPECT_EQ(options.MakeWebViewFilePath("x"), "/home/ann/x");
+    EXPECT_EQ(options.MakeBackgroundImageFilePath("x"), "/home/ann/x");
+    EXPECT_EQ(options.MakeDiagnosticLogFilePath("x"), "/home/ann/x");
+    EXPECT_EQ(options.GetTrackViewFileFolder(), "/home/ann/");
     EXPECT_EQ(options.GetInstallationFolder(), "");
     EXPECT_EQ(store_.ValueCount(kFoldersKey), 0u) << "missing values are not written";
 }
@@ -80,10 +80,10 @@ TEST_F(CFolderOptionsTest, AChosenFolderIsWrittenOnceAndLoadedNextTime)
     ASSERT_FALSE(store_.SetValue(kFoldersKey, "InstallationFolder", SettingsValue::String("/opt/corvane")));
 
     CFolderOptions next(store_, Environment());
-    next.Load("/elsewhere");
+    next.Load("/home/bob");
     EXPECT_EQ(next.MakeNetFilePath("b.nt3"), "/data/nets/b.nt3");
     EXPECT_EQ(next.MakeReflashFilePath("x.bin"), "/fw/x.bin");
-    EXPECT_EQ(next.MakeModbusFilePath("m"), "/elsewhere/m");
+    EXPECT_EQ(next.MakeModbusFilePath("m"), "/home/bob/m");
     EXPECT_EQ(next.GetInstallationFolder(), "/opt/corvane/");
 }
 

@@ -11,12 +11,91 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace corvane::test {
 namespace {
 
 using ConnectTest = LoggerConnectionTest;
+
+// Sets (or, with nullopt, removes) environment values, and puts the old
+// ones back at the end of its lifetime.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::initializer_list<std::pair<const char*, std::optional<std::string>>> values)
+    {
+        for (const auto& [name, value] : values) {
+            const char* old = std::getenv(name);
+            old_.emplace_back(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
+            Set(name, value);
+        }
+    }
+    ~ScopedEnvironment()
+    {
+        for (const auto& [name, value] : old_)
+            Set(name.c_str(), value);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    static void Set(const char* name, const std::optional<std::string>& value)
+    {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> old_;
+};
+
+// Makes a folder the current one for its lifetime.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(previous_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+TEST_F(ConnectTest, SavedConnectionsAndTheDiagnosticsLogLiveInTheDataFolderNotTheStartFolder)
+{
+    const std::filesystem::path start = Scratch() / "start";
+    std::filesystem::create_directories(start);
+    const ScopedEnvironment environment(
+        {{"CORVANE_HOME", std::nullopt}, {"XDG_DATA_HOME", (Scratch() / "xdg").string()}});
+    const CurrentFolder current(start);
+    UseDataFolderOfEnvironment();
+    StartProgram();
+
+    // The connect dialog keeps the (empty) list of saved connections when it is confirmed.
+    RecordingWindow driver;
+    driver.onMessage = [&](Message&) {
+        if (CConnectDialog* dialog = view_->OpenConnectDialog())
+            dialog->GetControlAs<ButtonControl>(kIdOk)->Click();
+        return std::intptr_t{0};
+    };
+    driver.PostMessage(kUserMessage);
+    view_->ShowConnectDialog();
+    Stop();
+
+    const std::filesystem::path data = Scratch() / "xdg" / "Tarnwick" / "Corvane";
+    EXPECT_TRUE(std::filesystem::exists(data / "dir.bin"));
+    EXPECT_TRUE(std::filesystem::exists(data / "diagnostics.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty(start));
+}
 
 // A new user's simulated logger is of the family the program's nets are for
 // (type 3 in bits 24..27) and shares the program's version in its upper 16

@@ -3,11 +3,16 @@
 #include "app/CRecentFileList.h"
 #include "app/ComPortPresent.h"
 #include "app/DesktopRegistration.h"
+#include "platform/Bitmap.h"
 #include "platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <span>
 
 #include <unistd.h>
 #include <string>
@@ -15,6 +20,12 @@
 
 namespace corvane::test {
 namespace {
+
+std::string ReadText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 TEST(CCmdLine, OptionsAndFileName)
 {
@@ -100,12 +111,85 @@ TEST(DesktopRegistration, DataHomeAndExecQuoting)
 TEST(DesktopRegistration, RewritingTheSameFilesKeepsThem)
 {
     ScratchFolder folder;
-    ASSERT_FALSE(RegisterNetFiles(folder.Path(), "/usr/bin/corvane"));
+    ASSERT_FALSE(RegisterNetFiles(folder.Path(), "/usr/bin/corvane", {}));
     const auto entry = folder.Path() / "applications" / "corvane.desktop";
     const auto before = std::filesystem::last_write_time(entry);
-    ASSERT_FALSE(RegisterNetFiles(folder.Path(), "/usr/bin/corvane"));
+    ASSERT_FALSE(RegisterNetFiles(folder.Path(), "/usr/bin/corvane", {}));
     EXPECT_EQ(std::filesystem::last_write_time(entry), before);
-    EXPECT_TRUE(RegisterNetFiles({}, "/usr/bin/corvane"));
+    EXPECT_TRUE(RegisterNetFiles({}, "/usr/bin/corvane", {}));
+}
+
+TEST(DesktopRegistration, InstallsTheProgramAndNetFileIconsTheEntryNames)
+{
+    ScratchFolder folder;
+    ASSERT_FALSE(RegisterNetFiles(folder.Path(), "/usr/bin/corvane", {}));
+    const std::string entry = ReadText(folder.Path() / "applications" / "corvane.desktop");
+    EXPECT_NE(entry.find("\nIcon=corvane\n"), std::string::npos) << entry;
+    const std::string mime = ReadText(folder.Path() / "mime" / "packages" / "corvane-net.xml");
+    EXPECT_NE(mime.find("<icon name=\"application-x-corvane-net\"/>"), std::string::npos) << mime;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const std::filesystem::path sized
+            = folder.Path() / "icons" / "hicolor" / (std::to_string(size) + "x" + std::to_string(size));
+        for (const auto& icon :
+            {sized / "apps" / "corvane.png", sized / "mimetypes" / "application-x-corvane-net.png"}) {
+            const std::string png = ReadText(icon);
+            const Bitmap picture
+                = Bitmap::FromImageBytes(std::span(reinterpret_cast<const std::uint8_t*>(png.data()), png.size()));
+            ASSERT_EQ(picture.Extent(), (Size{size, size})) << icon;
+            // See-through in the corner (a picture read back is laid on white).
+            EXPECT_EQ(picture.PixelAt(0, 0), (RgbColour{255, 255, 255})) << icon;
+            EXPECT_NE(picture.PixelAt(size / 2, size * 3 / 4), (RgbColour{255, 255, 255})) << icon;
+        }
+    }
+}
+
+// A stand-in for a desktop database tool that notes its name and argument.
+std::filesystem::path WriteRecordingTool(const std::filesystem::path& bin, const std::string& name,
+    const std::filesystem::path& record, std::string_view body = {})
+{
+    const std::filesystem::path tool = bin / name;
+    std::ofstream(tool) << "#!/bin/sh\necho \"" << name << " $*\" >> '" << record.string() << "'\n" << body;
+    std::filesystem::permissions(tool, std::filesystem::perms::owner_all);
+    return tool;
+}
+
+TEST(DesktopRegistration, RunsTheDatabaseToolsFoundOnThePathForWhatChanged)
+{
+    ScratchFolder folder;
+    const std::filesystem::path bin = folder.Path() / "bin";
+    const std::filesystem::path share = folder.Path() / "share";
+    const std::filesystem::path record = folder.Path() / "record.txt";
+    std::filesystem::create_directories(bin);
+    WriteRecordingTool(bin, "update-mime-database", record);
+    WriteRecordingTool(bin, "update-desktop-database", record);
+    // The empty and relative entries are passed over, never the current folder.
+    const DesktopTools tools{":relative:" + (folder.Path() / "none").string() + ":" + bin.string()};
+
+    ASSERT_FALSE(RegisterNetFiles(share, "/usr/bin/corvane", tools));
+    EXPECT_EQ(ReadText(record),
+        "update-mime-database " + (share / "mime").string() + "\n" + "update-desktop-database "
+            + (share / "applications").string() + "\n");
+    // Nothing changed: nothing to update.
+    ASSERT_FALSE(RegisterNetFiles(share, "/usr/bin/corvane", tools));
+    // Another program path changes only the desktop entry.
+    std::filesystem::remove(record);
+    ASSERT_FALSE(RegisterNetFiles(share, "/opt/corvane/corvane", tools));
+    EXPECT_EQ(ReadText(record), "update-desktop-database " + (share / "applications").string() + "\n");
+}
+
+TEST(DesktopRegistration, WorksWithoutTheToolsAndEndsOneThatHangs)
+{
+    ScratchFolder folder;
+    const std::filesystem::path bin = folder.Path() / "bin";
+    std::filesystem::create_directories(bin);
+    ASSERT_FALSE(RegisterNetFiles(folder.Path() / "a", "/usr/bin/corvane", {bin.string()}));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "a" / "applications" / "corvane.desktop"));
+
+    // A tool that never ends is ended after the bound; registration goes on.
+    WriteRecordingTool(bin, "update-mime-database", folder.Path() / "record.txt", "exec sleep 60\n");
+    ASSERT_FALSE(
+        RegisterNetFiles(folder.Path() / "b", "/usr/bin/corvane", {bin.string(), std::chrono::milliseconds(50)}));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "b" / "applications" / "corvane.desktop"));
 }
 
 }  // namespace

@@ -57,21 +57,6 @@ Rendering Render(const std::filesystem::path& folder, char mode)
     return rendering;
 }
 
-// Makes folder the working folder for the guard's lifetime.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::filesystem::path& folder) : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~WorkingFolder() { std::filesystem::current_path(previous_); }
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
-
 class CCardManagerWorkerThreadTest : public test::PlatformTest {
 protected:
     CCardManagerWorkerThreadTest()
@@ -142,7 +127,7 @@ TEST_F(CCardManagerWorkerThreadTest, SplitPartsEachBeginWithTheHeaderLines)
     test::WriteCardSession(card_.Path(), test::CardSession(kSmall, 2000));
     constexpr std::uint32_t kLimit = 8192;
     settings_.splitLimit = kLimit;
-    const WorkingFolder working(out_.Path());
+    settings_.workFolder = out_.Path();
     Run(Job(kSmall, CardJobKind::CommaText, "data.csv"));
     ASSERT_TRUE(window_.Got(kCardJobDoneMessage));
 

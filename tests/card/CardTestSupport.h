@@ -26,9 +26,11 @@ class FakeCardSettings final : public CardSettings {
 public:
     std::string drive;
     std::uint32_t splitLimit = 0;
+    std::filesystem::path workFolder;
 
     std::string Drive() const override { return drive; }
     std::uint32_t OutputSplitLimit() const override { return splitLimit; }
+    std::filesystem::path WorkFolder() const override { return workFolder; }
 };
 
 // A probe with fixed answers.

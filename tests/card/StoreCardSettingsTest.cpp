@@ -16,7 +16,7 @@ protected:
     }
 
     SettingsStore store_;
-    StoreCardSettings settings_{store_};
+    StoreCardSettings settings_{store_, "/home/ann/.local/share/Tarnwick/Corvane"};
 };
 
 TEST_F(StoreCardSettingsTest, MissingValuesReadAsUnset)

@@ -87,6 +87,22 @@ TEST(BitmapTest, PngRoundTripKeepsEveryPixel)
     EXPECT_EQ(test::Differences(Bitmap::FromImageBytes(ToBytes(original.PngBytes())), original), "");
 }
 
+TEST(BitmapTest, KeyedPngMakesOnlyTheKeyColourSeeThrough)
+{
+    const RgbColour key{255, 0, 255};
+    Bitmap icon(3, 2);
+    icon.Fill({10, 20, 30});
+    icon.SetPixel(1, 0, key);
+    icon.SetPixel(2, 1, {255, 0, 254});
+    // A picture read back is laid on white: a see-through pixel shows white.
+    const Bitmap loaded = Bitmap::FromImageBytes(ToBytes(icon.KeyedPngBytes(key)));
+    ASSERT_EQ(loaded.Extent(), icon.Extent());
+    EXPECT_EQ(loaded.PixelAt(1, 0), (RgbColour{255, 255, 255}));
+    EXPECT_EQ(loaded.PixelAt(0, 0), (RgbColour{10, 20, 30}));
+    EXPECT_EQ(loaded.PixelAt(2, 1), (RgbColour{255, 0, 254}));
+    EXPECT_TRUE(Bitmap().KeyedPngBytes(key).empty());
+}
+
 TEST(BitmapTest, SaveFailsWithAReasonAndLeavesNoFile)
 {
     test::ScratchFolder folder;

@@ -73,6 +73,7 @@ struct QuietStatus final : StatusSink {
 struct NoCard final : CardSettings, RemovableMediaProbe {
     std::string Drive() const override { return {}; }
     std::uint32_t OutputSplitLimit() const override { return 0; }
+    std::filesystem::path WorkFolder() const override { return {}; }
     bool IsRemovable(const std::filesystem::path&) const override { return false; }
     bool IsMediumPresent(const std::filesystem::path&) const override { return false; }
 };

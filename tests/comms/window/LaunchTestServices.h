@@ -47,6 +47,7 @@ public:
         std::string drive;
         std::string Drive() const override { return drive; }
         std::uint32_t OutputSplitLimit() const override { return 0; }
+        std::filesystem::path WorkFolder() const override { return {}; }
     };
     struct Probe final : RemovableMediaProbe {
         bool removable = true;
