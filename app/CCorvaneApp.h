@@ -133,8 +133,6 @@ public:
     std::uint32_t LoggerMemoryUsedKb() const { return loggerMemoryUsedKb_; }
     // The connected logger's time zone.
     LoggerTimeZone& TimeZone() { return timeZone_; }
-    // The text the main window's title shows after the program's name; empty clears it.
-    void SetTitleText(std::string_view text);
     // The folder that was the working folder at start-up.
     std::filesystem::path StartFolder() const { return WorkingFolder(); }
     const std::string& GetLoggerInfoText() const { return loggerInfoText_; }

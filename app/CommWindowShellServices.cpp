@@ -40,11 +40,6 @@ Window* CommWindowShellServices::MainWindow()
     return app_.MainFrame();
 }
 
-void CommWindowShellServices::SetTitleText(std::string_view text)
-{
-    app_.SetTitleText(text);
-}
-
 void CommWindowShellServices::PostToMainWindow(std::uint32_t messageId)
 {
     (void)app_.PostToMainFrame(messageId, 0);
