@@ -128,9 +128,6 @@ void CMainFrame::ShowConnectionState()
     SetTitle(title);
     if (StatusBar* bar = GetStatusBar())
         bar->SetPaneText(bar->IndexOf(kPaneConnection), ConnectionPaneText());
-    // The link watch keeps checking the link itself; the picture follows
-    // the state at once so that it never disagrees with the text.
-    SetCommState(connected ? res::kBitmapStatusConnected : res::kBitmapStatusDisconnected);
 }
 
 bool CMainFrame::CreateFrame(std::string_view title, const MenuTemplate& menu)

@@ -74,8 +74,9 @@ public:
     DisplayControlsBinding* DisplayControls() const { return displayControls_.get(); }
     // The picture the connection pane shows: 285 or 286 (0 before the first).
     int CommStatePicture() const { return commStatePicture_; }
-    // The title, the connection pane's text and its picture as the
-    // connection state says; run on every change of that state.
+    // The title and the connection pane's text as the connection state
+    // says; run on every change of that state. (The pane's picture is the
+    // verdict of the link watch and the keep-alive ping.)
     void ShowConnectionState();
     // "Connected: <connection name>" or "Disconnected".
     std::string ConnectionPaneText() const;

@@ -22,8 +22,8 @@ class MainFramePoster;
 //
 // The UI thread owns the record. The comms thread only reads and sets the
 // logger-enabled flag (atomic) and reports the card state; both post to the
-// main frame. What the main window shows of the connection (its title, the
-// connection pane and picture) is derived from this record alone: every
+// main frame. What the main window shows of the connection (its title and
+// the connection pane) is derived from this record alone: every
 // change of the connected flag, the connection name or the title text posts
 // kConnectionChangedMessage to the main frame.
 class CConnectionDetails {

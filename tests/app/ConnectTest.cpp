@@ -101,19 +101,18 @@ TEST_F(ConnectTest, ConnectsToAUsbLoggerThatAsksForALogin)
 struct Shown {
     bool loggerInTitle;
     std::string connectionPane;
-    int picture;
     bool generalPaneSaysDisconnected;
     bool operator==(const Shown&) const = default;
     friend std::ostream& operator<<(std::ostream& out, const Shown& shown)
     {
         return out << "{title names the logger: " << shown.loggerInTitle << ", connection pane: \""
-                   << shown.connectionPane << "\", picture " << shown.picture
-                   << ", general pane says Disconnected: " << shown.generalPaneSaysDisconnected << "}";
+                   << shown.connectionPane
+                   << "\", general pane says Disconnected: " << shown.generalPaneSaysDisconnected << "}";
     }
 };
 
-// What the main window shows of the connection (its title, the connection
-// pane and its picture) agrees with the connection state at each step: when
+// What the main window shows of the connection (its title and the
+// connection pane) agrees with the connection state at each step: when
 // connected, after the link is lost, and after the hidden reconnect that
 // firmware reflash and reset use. The general pane is left to the
 // operations and never keeps a "Disconnected" of its own.
@@ -127,11 +126,10 @@ TEST_F(ConnectTest, TitleAndStatusPanesFollowTheConnectionThroughALostLinkAndAHi
         App().ProcessPending();
         const StatusBar& bar = *frame.GetStatusBar();
         return Shown{frame.Caption().starts_with("Corvane-III - Logger Name: Simulated Logger - ID: SIM-0001"),
-            bar.PaneText(bar.IndexOf(kPaneConnection)), frame.CommStatePicture(),
-            bar.PaneText(bar.IndexOf(kPaneStatus)) == "Disconnected"};
+            bar.PaneText(bar.IndexOf(kPaneConnection)), bar.PaneText(bar.IndexOf(kPaneStatus)) == "Disconnected"};
     };
-    const Shown connected{true, "Connected: Plant network", res::kBitmapStatusConnected, false};
-    const Shown disconnected{false, "Disconnected", res::kBitmapStatusDisconnected, false};
+    const Shown connected{true, "Connected: Plant network", false};
+    const Shown disconnected{false, "Disconnected", false};
     // The steps below wait on the program's own timers and waits (real time);
     // the bound only keeps a broken build from hanging.
     const auto waitFor = [&](const std::function<bool()>& done) {
