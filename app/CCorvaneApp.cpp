@@ -478,18 +478,6 @@ void CCorvaneApp::SetLoggerStateWords(std::uint32_t status, std::uint32_t memory
     loggerMemoryUsedKb_ = memoryUsedKb;
 }
 
-void CCorvaneApp::SetTitleText(std::string_view text)
-{
-    if (!mainFrame_)
-        return;
-    std::string title(kFrameTitle);
-    if (!text.empty()) {
-        title.append(" - ");
-        title.append(text);
-    }
-    mainFrame_->SetTitle(title);
-}
-
 void CCorvaneApp::SetLoggerInfoText(std::string_view text)
 {
     loggerInfoText_ = std::string(text.substr(0, std::min<std::size_t>(text.size(), 1023)));

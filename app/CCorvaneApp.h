@@ -143,8 +143,6 @@ public:
     std::uint32_t LoggerMemoryUsedKb() const { return loggerMemoryUsedKb_; }
     // The connected logger's time zone.
     LoggerTimeZone& TimeZone() { return timeZone_; }
-    // The text the main window's title shows after the program's name; empty clears it.
-    void SetTitleText(std::string_view text);
     // The per-user data folder of the program's own files ("dir.bin",
     // "diagnostics.txt", the download work files); set at start-up, never
     // the folder the program was started from.

@@ -106,17 +106,33 @@ void CMainFrame::RegisterHandlers()
     AddUpdate(kPaneProgress, [](CommandState& state) { state.Enable(); });
     AddUpdate(kPaneConnection, [this](CommandState& state) {
         state.Enable();
-        const CConnectionDetails* connection = services_.connection;
-        if (connection != nullptr && connection->IsConnected()) {
-            state.SetText("Connected: " + connection->GetConnectionName());
-        } else {
-            state.SetText("Disconnected");
-        }
+        state.SetText(ConnectionPaneText());
     });
+}
+
+std::string CMainFrame::ConnectionPaneText() const
+{
+    const CConnectionDetails* connection = services_.connection;
+    if (connection != nullptr && connection->IsConnected())
+        return "Connected: " + connection->GetConnectionName();
+    return "Disconnected";
+}
+
+void CMainFrame::ShowConnectionState()
+{
+    const CConnectionDetails* connection = services_.connection;
+    const bool connected = connection != nullptr && connection->IsConnected();
+    std::string title = baseTitle_;
+    if (connected && !connection->GetTitleText().empty())
+        title += " - " + connection->GetTitleText();
+    SetTitle(title);
+    if (StatusBar* bar = GetStatusBar())
+        bar->SetPaneText(bar->IndexOf(kPaneConnection), ConnectionPaneText());
 }
 
 bool CMainFrame::CreateFrame(std::string_view title, const MenuTemplate& menu)
 {
+    baseTitle_ = std::string(title);
     if (!Create(title, menu)) {
         return false;
     }
@@ -259,6 +275,9 @@ std::intptr_t CMainFrame::OnMessage(Message& message)
         return 0;
     case kActivateKindMessage:
         ActivateWindow(static_cast<int>(message.lParam));
+        return 0;
+    case kConnectionChangedMessage:
+        ShowConnectionState();
         return 0;
     case kDestroyProgressMessage:
         if (StatusBar* bar = GetStatusBar()) {

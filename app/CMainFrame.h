@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -73,6 +74,12 @@ public:
     DisplayControlsBinding* DisplayControls() const { return displayControls_.get(); }
     // The picture the connection pane shows: 285 or 286 (0 before the first).
     int CommStatePicture() const { return commStatePicture_; }
+    // The title and the connection pane's text as the connection state
+    // says; run on every change of that state. (The pane's picture is the
+    // verdict of the link watch and the keep-alive ping.)
+    void ShowConnectionState();
+    // "Connected: <connection name>" or "Disconnected".
+    std::string ConnectionPaneText() const;
 
     std::intptr_t OnMessage(Message& message) override;
 
@@ -96,6 +103,7 @@ private:
     void RegisterHandlers();
 
     MainFrameServices services_;
+    std::string baseTitle_;
     std::unique_ptr<DisplayControlsBinding> displayControls_;
     std::unique_ptr<CSplashWnd> splash_;
     int progressStep_ = 0;

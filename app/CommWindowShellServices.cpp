@@ -61,11 +61,6 @@ void CommWindowShellServices::OpenLastDownloadFile()
         (void)DesktopTextViewer().Show(*path);
 }
 
-void CommWindowShellServices::SetTitleText(std::string_view text)
-{
-    app_.SetTitleText(text);
-}
-
 void CommWindowShellServices::PostToMainWindow(std::uint32_t messageId)
 {
     (void)app_.PostToMainFrame(messageId, 0);

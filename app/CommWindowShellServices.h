@@ -29,7 +29,6 @@ public:
     SettingsStore& Settings() override;
     StatusSink& Status() override;
     Window* MainWindow() override;
-    void SetTitleText(std::string_view text) override;
     void PostToMainWindow(std::uint32_t messageId) override;
     void SetNetworkPasswordWarningAccepted(bool accepted) override;
     void SetLoggerInfoText(std::string_view text) override;

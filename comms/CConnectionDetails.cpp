@@ -61,12 +61,37 @@ void CConnectionDetails::SetAuthenticated(bool flag)
 
 void CConnectionDetails::SetConnected(bool flag)
 {
+    const bool changed = connected_ != flag || (!flag && !titleText_.empty());
     connected_ = flag;
     if (!flag) {
         firmwareVersion_ = 0;
+        titleText_.clear();
         loginUserName_.clear();
         authenticated_ = false;
     }
+    if (changed)
+        NotifyConnectionChanged();
+}
+
+void CConnectionDetails::SetConnectionName(std::string_view name)
+{
+    if (connectionName_ == name)
+        return;
+    connectionName_ = name;
+    NotifyConnectionChanged();
+}
+
+void CConnectionDetails::SetTitleText(std::string_view text)
+{
+    if (titleText_ == text)
+        return;
+    titleText_ = text;
+    NotifyConnectionChanged();
+}
+
+void CConnectionDetails::NotifyConnectionChanged()
+{
+    mainFrame_.PostToMainFrame(kConnectionChangedMessage, connected_ ? 1 : 0);
 }
 
 void CConnectionDetails::StorePolledConfigWord(std::span<const std::uint8_t> itemValue)

@@ -22,7 +22,10 @@ class MainFramePoster;
 //
 // The UI thread owns the record. The comms thread only reads and sets the
 // logger-enabled flag (atomic) and reports the card state; both post to the
-// main frame.
+// main frame. What the main window shows of the connection (its title and
+// the connection pane) is derived from this record alone: every
+// change of the connected flag, the connection name or the title text posts
+// kConnectionChangedMessage to the main frame.
 class CConnectionDetails {
 public:
     static constexpr std::size_t kLoggerIdSize = 14;
@@ -67,17 +70,21 @@ public:
     bool IsAuthenticated() const { return authenticated_; }
     void SetLoginUserName(std::string_view name) { loginUserName_ = name; }
     const std::string& GetLoginUserName() const { return loginUserName_; }
-    // Clearing also forgets the firmware version and the user name and
-    // clears the authenticated flag; the rights words stay.
+    // Clearing also forgets the firmware version, the title text and the
+    // user name and clears the authenticated flag; the rights words stay.
     void SetConnected(bool flag);
     bool IsConnected() const { return connected_; }
+    // The logger's name and id as the main window's title shows them while
+    // connected ("Logger Name: ... - ID: ..."); empty: none.
+    void SetTitleText(std::string_view text);
+    const std::string& GetTitleText() const { return titleText_; }
     void SetFirmwareVersion(std::uint32_t version) { firmwareVersion_ = version; }
     std::uint32_t GetFirmwareVersion() const { return firmwareVersion_; }
     void SetConnectionKind(ConnectionKind kind) { connectionKind_ = kind; }
     ConnectionKind GetConnectionKind() const { return connectionKind_; }
     void SetReflashing(bool flag) { reflashing_ = flag; }
     bool IsReflashing() const { return reflashing_; }
-    void SetConnectionName(std::string_view name) { connectionName_ = name; }
+    void SetConnectionName(std::string_view name);
     const std::string& GetConnectionName() const { return connectionName_; }
     void SetControlLibVersion(std::string_view version) { controlLibVersion_ = version; }
     const std::string& GetControlLibVersion() const { return controlLibVersion_; }
@@ -106,6 +113,8 @@ public:
     void NotifyCardPresent(bool flag);
 
 private:
+    void NotifyConnectionChanged();
+
     MainFramePoster& mainFrame_;
     const CommsSettings& settings_;
     std::array<std::uint8_t, kLoggerIdSize> loggerId_{};
@@ -126,6 +135,7 @@ private:
     std::atomic<bool> loggerEnabled_ = false;
     bool reflashing_ = false;
     std::string connectionName_;
+    std::string titleText_;
     std::string controlLibVersion_;
 };
 

@@ -19,6 +19,10 @@ inline constexpr MessageId kLoggerEnabledChangedMessage = 0x8192;
 // wParam: 1 when a memory card is in the logger, 0 when it was taken out.
 inline constexpr MessageId kCardStateChangedMessage = 0x8194;
 
+// The connection state changed (connected flag, connection name or title
+// text); wParam 1 while connected. The main frame shows it again.
+inline constexpr MessageId kConnectionChangedMessage = 0x8197;
+
 // Real-time values for the value cache: wParam the item count, the payload
 // a RealTimeDataBlock.
 inline constexpr MessageId kDataCacheItemMessage = 0x8198;

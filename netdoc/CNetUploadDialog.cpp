@@ -10,6 +10,7 @@
 #include "netdoc/RecordFields.h"
 #include "platform/Application.h"
 #include "platform/Control.h"
+#include "platform/ProgressControl.h"
 #include "platform/PromptSink.h"
 #include "res/NetUploadDialog.h"
 #include "res/ResourceIds.h"
@@ -44,6 +45,9 @@ constexpr int kTempSuffixLength = 4;
 
 // The compile's sign that the net has no Memory icon.
 constexpr std::string_view kNoMemoryIconMarker = "!!";
+
+// The progress bar runs over this range while the image is sent.
+constexpr std::size_t kProgressMax = 100;
 
 // The largest image the container allows.
 constexpr std::size_t kMaxImageSize = kNetImageMaxBody + kNetImageCrcSize;
@@ -90,6 +94,10 @@ bool CNetUploadDialog::OnInitDialog()
         return true;
     }
     SetStatus(kSelectModeText);
+    if (auto* progress = GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar)) {
+        progress->SetRange(0, static_cast<int>(kProgressMax));
+        progress->SetPos(0);
+    }
     if (!MakeTemporaryFile()) {
         Abort(kOpenFailedText);
         return true;
@@ -331,7 +339,17 @@ void CNetUploadDialog::OnNetBlockReply(const CReplyMessage& reply)
     }
     netValue_ = reply.U32At(0).value_or(0);
     bytesSent_ += blockLength_;
+    ShowProgress();
     PostMessage(lastBlock_ ? kStepMessage : kBlockMessage);
+}
+
+void CNetUploadDialog::ShowProgress()
+{
+    // The share of the image the logger has taken, in hundredths, cut down
+    // (in whole numbers, so the whole image reads exactly 100).
+    const std::size_t percent = image_.empty() ? 0 : std::min(bytesSent_, image_.size()) * kProgressMax / image_.size();
+    if (auto* progress = GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar))
+        progress->SetPos(static_cast<int>(percent));
 }
 
 void CNetUploadDialog::OnTimeout(std::uint16_t requestType)

@@ -22,7 +22,8 @@ class CReplyMessage;
 // with "Upload and Enable" start the logger again. Each step is one state,
 // entered by the posted step message; each block by the block message;
 // the answers arrive as replies and time-outs. Every failure ends in the
-// aborted state with its text in the progress line.
+// aborted state with its text in the progress line. The progress bar shows
+// how much of the image the logger has taken.
 class CNetUploadDialog : public Dialog {
 public:
     static constexpr MessageId kStepMessage = 0x80C9;
@@ -120,6 +121,8 @@ private:
     void FailWithReply(const CReplyMessage& reply, std::string_view text);
     void Abort(std::string_view text);
     void SetStatus(std::string_view text);
+    // The progress bar follows the bytes the logger has taken.
+    void ShowProgress();
     void ShowFindings();
     bool MakeTemporaryFile();
     void RemoveTemporaryFile();

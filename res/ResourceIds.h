@@ -62,11 +62,12 @@ inline constexpr int kIdcCheckNetReport = 1977;
 inline constexpr int kDialogConvertNet = 694;
 inline constexpr int kIdcConvertNetReport = 1944;
 
-// Net upload dialog: the findings (1001) and the progress line (1412);
-// "Upload and Enable" is the OK button.
+// Net upload dialog: the findings (1001), the progress line (1412) and the
+// progress bar (1350); "Upload and Enable" is the OK button.
 inline constexpr int kDialogNetUpload = 509;
 inline constexpr int kIdcNetUploadErrors = 1001;
 inline constexpr int kIdcNetUploadProgress = 1412;
+inline constexpr int kIdcNetUploadProgressBar = 1350;
 inline constexpr int kIdcNetUploadButton = 1877;
 
 // Net download dialog: the exclamation icon shown after a failure (1480),

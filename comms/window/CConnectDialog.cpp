@@ -27,6 +27,7 @@
 #include "shell/Waits.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace corvane {
 namespace {
@@ -113,7 +114,13 @@ CConnectDialog::~CConnectDialog()
 std::intptr_t CConnectDialog::OnMessage(Message& message)
 {
     if (message.id == kConnectNowMessage) {
-        OnConnectNow(message.wParam != 0);
+        // The disconnect routine's waits let messages through; a connect
+        // taken there would open the link the routine is about to close,
+        // so it runs when the routine has ended.
+        if (disconnecting_)
+            deferredConnect_ = message.wParam != 0;
+        else
+            OnConnectNow(message.wParam != 0);
         return 0;
     }
     if (message.id == kCommandMessage) {
@@ -599,7 +606,7 @@ void CConnectDialog::RunConnectedSteps(const CReplyMessage& reply)
 {
     const std::string name = Cp1252ToUtf8(reply.TextAt(kStateNameOffset, kStateTextBytes));
     const std::string id = Cp1252ToUtf8(reply.TextAt(kStateIdOffset, kStateTextBytes));
-    services_.SetTitleText("Logger Name: " + name + " - ID: " + id);
+    Connection().SetTitleText("Logger Name: " + name + " - ID: " + id);
     if (kind_ != kUsb)
         usb_.SetComPort(0);
 
@@ -662,9 +669,11 @@ void CConnectDialog::OnConnectFailed()
 
 void CConnectDialog::OnDisconnect()
 {
+    const bool nested = std::exchange(disconnecting_, true);
     SetButtons(true, false, true);
     RunProgressAnimation(services_.Status(), false);
-    services_.SetTitleText({});
+    // The title and the connection pane follow the connection state.
+    Connection().SetTitleText({});
     Connection().SetConnected(false);
     if (hooks_ != nullptr) {
         hooks_->Reconnect(1);
@@ -675,9 +684,14 @@ void CConnectDialog::OnDisconnect()
         CxLoggerConnect(0);
     }
     openedWhileConnected_ = false;
-    SetStatusText(services_.Status(), "Disconnected");
     services_.PostToMainWindow(kDestroyProgressMessage);
     WaitSeconds(2);
+    disconnecting_ = nested;
+    if (!disconnecting_ && deferredConnect_) {
+        const bool waitForLogger = *deferredConnect_;
+        deferredConnect_.reset();
+        PostMessage(kConnectNowMessage, waitForLogger ? 1 : 0);
+    }
 }
 
 void CConnectDialog::Reconnect()

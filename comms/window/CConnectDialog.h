@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,8 @@ class ListViewControl;
 // ends with the logger's state block handed to the Communication Window.
 // Run modal from the Communication Window, or hidden by an owner that
 // posts kCommandMessage with kIdcConnectDisconnect and kConnectNowMessage
-// with the wait flag, then polls ConnectResult.
+// with the wait flag, then polls ConnectResult (a connect that arrives
+// while the disconnect still runs follows it).
 class CConnectDialog : public CCommDialog {
 public:
     // Connect; wParam 1 waits for a logger that is not there yet (up to 30 s).
@@ -111,6 +113,10 @@ private:
     std::array<std::uint8_t, 2> passwordStatus_{};
     int kind_ = 0;
     CUserLoginDialog* loginDialog_ = nullptr;
+    // Set while the disconnect routine runs; a connect asked for meanwhile
+    // (its wait flag) is posted again when the routine ends.
+    bool disconnecting_ = false;
+    std::optional<bool> deferredConnect_;
 };
 
 }  // namespace corvane

@@ -17,11 +17,12 @@ class StatusSink;
 class Window;
 
 // What connecting to a logger and the Communication Window need of the
-// program around them: the connection state, the settings, the main
-// window (its title text, status bar and messages), the values the
-// handshake keeps in the application, where the saved connections and
-// the USB devices are found, and the program's net. The shell fills it;
-// tests fake it. It outlives the dialogs and views that use it.
+// program around them: the connection state (whose changes the main window
+// shows in its title and connection pane), the settings, the main window
+// (its status bar and messages), the values the handshake keeps in the
+// application, where the saved connections and the USB devices are found,
+// and the program's net. The shell fills it; tests fake it. It outlives
+// the dialogs and views that use it.
 class CommWindowServices {
 public:
     virtual ~CommWindowServices() = default;
@@ -33,9 +34,6 @@ public:
     virtual StatusSink& Status() = 0;
     // The main window, owner of boxes and dialogs; null in some tests.
     virtual Window* MainWindow() = 0;
-    // The text the main window's title shows after the program's name
-    // ("Logger Name: ... - ID: ..."); empty clears it.
-    virtual void SetTitleText(std::string_view text) = 0;
     // Posts a message without parameters to the main window (0x8196: the
     // status progress bar goes).
     virtual void PostToMainWindow(std::uint32_t messageId) = 0;

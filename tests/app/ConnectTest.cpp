@@ -4,17 +4,21 @@
 // the picture it leaves.
 #include "LoggerConnectionTest.h"
 
+#include "app/CommWindowShellServices.h"
 #include "comms/window/CUserLoginDialog.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "platform/EditControl.h"
+#include "platform/StatusBar.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -169,6 +173,78 @@ TEST_F(ConnectTest, ConnectsToAUsbLoggerThatAsksForALogin)
     EXPECT_EQ(Shell().Connection().GetLoginUserName(), "admin");
     const std::vector<std::uint16_t> seen = logger_->RequestTypes();
     EXPECT_NE(std::find(seen.begin(), seen.end(), kRequestUserAuth), seen.end());
+}
+
+// What the main window shows of the connection.
+struct Shown {
+    bool loggerInTitle;
+    std::string connectionPane;
+    bool generalPaneSaysDisconnected;
+    bool operator==(const Shown&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Shown& shown)
+    {
+        return out << "{title names the logger: " << shown.loggerInTitle << ", connection pane: \""
+                   << shown.connectionPane
+                   << "\", general pane says Disconnected: " << shown.generalPaneSaysDisconnected << "}";
+    }
+};
+
+// What the main window shows of the connection (its title and the
+// connection pane) agrees with the connection state at each step: when
+// connected, after the link is lost, and after the hidden reconnect that
+// firmware reflash and reset use. The general pane is left to the
+// operations and never keeps a "Disconnected" of its own.
+TEST_F(ConnectTest, TitleAndStatusPanesFollowTheConnectionThroughALostLinkAndAHiddenReconnect)
+{
+    StartLogger(false, false);
+    StartProgram();
+    SaveConnections();
+    CMainFrame& frame = *Shell().MainFrame();
+    const auto shown = [&] {
+        App().ProcessPending();
+        const StatusBar& bar = *frame.GetStatusBar();
+        return Shown{frame.Caption().starts_with("Corvane-III - Logger Name: Simulated Logger - ID: SIM-0001"),
+            bar.PaneText(bar.IndexOf(kPaneConnection)), bar.PaneText(bar.IndexOf(kPaneStatus)) == "Disconnected"};
+    };
+    const Shown connected{true, "Connected: Plant network", false};
+    const Shown disconnected{false, "Disconnected", false};
+    // The steps below wait on the program's own timers and waits (real time);
+    // the bound only keeps a broken build from hanging.
+    const auto waitFor = [&](const std::function<bool()>& done) {
+        for (int round = 0; round < 600 && !done(); ++round)
+            App().WaitMilliseconds(50);
+        return done();
+    };
+
+    EXPECT_EQ(shown(), disconnected);
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    EXPECT_EQ(shown(), connected);
+
+    // The cable is pulled: the link watch finds it within its second.
+    Prompts().messageBoxes.clear();
+    logger_->DropLinks();
+    ASSERT_TRUE(waitFor([&] { return !Shell().Connection().IsConnected(); }));
+    EXPECT_EQ(shown(), disconnected);
+    EXPECT_FALSE(view_->IsConnected());
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Network comm with the logger has been lost. Please try to reconnect.");
+
+    // A hidden connect dialog told to disconnect, then to connect waiting
+    // for the logger, reconnects to the last connection used.
+    CommWindowShellServices services(Shell(), {UsbTree().SysRoot(), UsbTree().DeviceFolder()}, {});
+    {
+        CConnectDialog reconnect(services, view_, view_->IsConnected(), nullptr);
+        ASSERT_TRUE(reconnect.CreateHidden());
+        ASSERT_TRUE(reconnect.PostMessage(CConnectDialog::kCommandMessage, res::kIdcConnectDisconnect));
+        ASSERT_TRUE(reconnect.PostMessage(CConnectDialog::kConnectNowMessage, 1));
+        ASSERT_TRUE(waitFor([&] { return reconnect.ConnectResult() != 0; }));
+        ASSERT_EQ(reconnect.ConnectResult(), 1) << ::testing::PrintToString(logger_->RequestTypes());
+        // The connection's name is taken a second after the handshake.
+        ASSERT_TRUE(waitFor([&] { return !Shell().Connection().GetConnectionName().empty(); }));
+    }
+    EXPECT_TRUE(view_->IsConnected());
+    EXPECT_EQ(shown(), connected);
 }
 
 }  // namespace

@@ -57,11 +57,12 @@ protected:
         ASSERT_NE(view_, nullptr);
     }
 
-    // A logger whose firmware suits this program, with the fresh logger's
-    // two bus modules and a memory card.
-    void StartLogger(bool passwordsOn, bool pty)
+    // A logger with the fresh logger's two bus modules and a memory card,
+    // whose firmware suits this program unless another is given.
+    void StartLogger(bool passwordsOn, bool pty, std::uint32_t firmware = LoggerState{}.firmwareVersion)
     {
         LoggerState state = LoggerState::Fresh();
+        state.firmwareVersion = firmware;
         state.statusWord |= kCardInstalled;
         state.passwordsOn = passwordsOn ? 1 : 0;
         state.fullAccess = 0;

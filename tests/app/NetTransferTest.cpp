@@ -2,11 +2,13 @@
 // reading it back, through the whole program.
 #include "LoggerConnectionTest.h"
 
+#include "ModalDriver.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
 #include "netdoc/CNetUploadDialog.h"
 #include "netdoc/CNetView.h"
+#include "netdoc/CQuvTestDlg.h"
 #include "netdoc/NetImage.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/PaletteMessages.h"
@@ -15,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace corvane::test {
@@ -73,6 +77,46 @@ protected:
         EXPECT_TRUE(view_->RouteCommand(command));
         driver.KillTimer(1);
         App().ProcessPending();
+    }
+
+    // Sends the open net with "Upload"; the dialog is closed when it stopped
+    // on a failure. The dialog's findings, when it had any.
+    std::vector<std::string> UploadNet()
+    {
+        std::vector<std::string> findings;
+        bool pressed = false;
+        RunTransferCommand(CLaunchView::kUploadNetCommand, [&](Dialog& dialog) {
+            auto& upload = dynamic_cast<CNetUploadDialog&>(dialog);
+            if (!pressed) {
+                pressed = true;
+                dialog.GetControlAs<ButtonControl>(res::kIdcNetUploadButton)->Click();
+            } else if (upload.State() == CNetUploadDialog::kStateAborted) {
+                findings = upload.Findings();
+                dialog.EndDialog(kIdCancel);
+            }
+        });
+        return findings;
+    }
+
+    // Reads the logger's net back into the program net (saved first, so
+    // nothing asks).
+    void ReadNetBack()
+    {
+        Net().SetModified(false);
+        RunTransferCommand(CLaunchView::kDownloadNetCommand, [&](Dialog& dialog) {
+            auto& download = dynamic_cast<CNetDownloadDialog&>(dialog);
+            if (download.CurrentState() == CNetDownloadDialog::kDone
+                || download.CurrentState() == CNetDownloadDialog::kFailed)
+                dialog.EndDialog(kIdOk);
+        });
+    }
+
+    // The version boxes shown so far.
+    int VersionWarnings()
+    {
+        App().ProcessPending();
+        return static_cast<int>(std::count_if(Prompts().messageBoxes.begin(), Prompts().messageBoxes.end(),
+            [](const MessageBoxRequest& box) { return box.caption == "Version Compatibility Warning"; }));
     }
 
     // Each record's icon id and type code, sorted.
@@ -140,6 +184,77 @@ TEST_F(NetTransferTest, UploadsTheNetFromTheCommunicationWindowAndReadsItBack)
     });
     EXPECT_EQ(KeysOfNet(), KeysOf(uploaded));
     EXPECT_LT(Net().Icons().size(), icons);
+}
+
+// The version check of a net made for the connected logger, where the
+// program runs it: reopening the saved net, sending it and reading it back.
+struct VersionCase {
+    const char* name;
+    std::uint32_t firmware;
+    // The version boxes counted after the reopen, the upload and the read-back.
+    std::vector<int> warnings;
+};
+
+class NetVersionTest : public NetTransferTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(NetVersionTest, WarnsOnReopenUploadAndReadBackOnlyWhenTheVersionsDiffer)
+{
+    StartLogger(false, false, GetParam().firmware);
+    StartProgram();
+    SaveConnections();
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    BuildNet();
+    const std::filesystem::path folder = Scratch() / "nets";
+    std::filesystem::create_directories(folder);
+    std::filesystem::path file = folder / "Pumps.nt3";
+    ASSERT_TRUE(Net().SaveNetFile(true, file));
+    const int before = VersionWarnings();
+
+    std::vector<int> warnings;
+    ASSERT_TRUE(Net().OpenNetFile(false, true, file));
+    warnings.push_back(VersionWarnings() - before);
+    EXPECT_TRUE(UploadNet().empty());
+    EXPECT_FALSE(logger_->State().netImage.empty());
+    warnings.push_back(VersionWarnings() - before);
+    ReadNetBack();
+    warnings.push_back(VersionWarnings() - before);
+    EXPECT_EQ(warnings, GetParam().warnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, NetVersionTest,
+    ::testing::Values(VersionCase{"ShippedDefaults", LoggerState{}.firmwareVersion, {0, 0, 0}},
+        // 3.2.0.0: the net is made for it, but this program is 3.1.
+        VersionCase{"OtherMinorVersion", 0x03020000, {1, 2, 3}}),
+    [](const ::testing::TestParamInfo<VersionCase>& version) { return std::string(version.param.name); });
+
+// A logger of another type (1) than the program's nets are for (3): a net
+// made while it is connected is refused by Check Net and by the upload.
+TEST_F(NetTransferTest, CheckNetAndUploadRefuseANetForAnotherLoggerType)
+{
+    constexpr std::string_view kRefusal = "The net program is not compatible with the logger.";
+    StartLogger(false, false, 0x01010000);
+    StartProgram();
+    SaveConnections();
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    BuildNet();
+    ASSERT_EQ(Net().GetProgramLoggerType(), 1);
+
+    ShowWindow(WindowKind::ProgramDevelopment);
+    CQuvTestDlg check(Net(), {}, &NetView());
+    ModalDriver driver(check, [&] { check.EndDialog(kIdOk); });
+    EXPECT_EQ(check.DoModal(), kIdOk);
+    EXPECT_NE(check.Report().find(kRefusal), std::string::npos) << check.Report();
+    ShowWindow(WindowKind::CommWindow);
+
+    const std::vector<std::uint8_t> loggersNet = logger_->State().netImage;
+    const std::vector<std::string> findings = UploadNet();
+    EXPECT_NE(std::find(findings.begin(), findings.end(), kRefusal), findings.end())
+        << ::testing::PrintToString(findings);
+    EXPECT_EQ(logger_->State().netImage, loggersNet);
+    const std::vector<std::uint16_t> seen = logger_->RequestTypes();
+    EXPECT_EQ(std::find(seen.begin(), seen.end(), kRequestNetSet), seen.end());
 }
 
 }  // namespace

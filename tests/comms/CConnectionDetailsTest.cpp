@@ -205,6 +205,29 @@ TEST_F(CConnectionDetailsTest, LoggerRunAndCardStateReachTheMainFrame)
     EXPECT_EQ(posts[2].wParam, 0u);
 }
 
+// The main window derives its title and connection pane from this record,
+// so each change is posted and closing the connection drops the title.
+TEST_F(CConnectionDetailsTest, ConnectionChangesReachTheMainFrameAndClosingDropsTheTitle)
+{
+    const auto changes = [&] {
+        std::vector<std::uintptr_t> connected;
+        for (const auto& post : mainFrame_.Posts())
+            if (post.id == kConnectionChangedMessage)
+                connected.push_back(post.wParam);
+        return connected;
+    };
+    details_.SetTitleText("Logger Name: North - ID: 7");
+    details_.SetConnected(true);
+    details_.SetConnectionName("North");
+    details_.SetConnectionName("North");  // unchanged: nothing posted
+    EXPECT_EQ(changes(), (std::vector<std::uintptr_t>{0, 1, 1}));
+    details_.SetConnected(false);
+    EXPECT_EQ(details_.GetTitleText(), "");
+    EXPECT_EQ(details_.GetConnectionName(), "North") << "the Communication Window forgets the name";
+    details_.SetConnected(false);
+    EXPECT_EQ(changes(), (std::vector<std::uintptr_t>{0, 1, 1, 0}));
+}
+
 TEST_F(CConnectionDetailsTest, LoggerIdBytesAreCutOrZeroFilledTo14)
 {
     const std::vector<std::uint8_t> longer(20, 0xAB);

@@ -12,6 +12,7 @@
 #include "loggersim/LoggerStateFile.h"
 #include "loggersim/SimulatedLogger.h"
 #include "platform/ButtonControl.h"
+#include "platform/ProgressControl.h"
 #include "res/ResourceIds.h"
 #include "shell/Waits.h"
 
@@ -62,6 +63,24 @@ TEST(CNetUploadBlocks, SplitsTheImageIntoFullBlocksTheRestAndOneFinalCall)
     for (const auto& c : cases)
         EXPECT_EQ(CNetUploadDialog::BlockCalls(c.size), c.calls) << c.size;
 }
+
+// The dialog with its progress bar's position noted whenever a message it
+// took moved the bar.
+class WatchedUploadDialog final : public CNetUploadDialog {
+public:
+    using CNetUploadDialog::CNetUploadDialog;
+
+    std::intptr_t OnMessage(Message& message) override
+    {
+        const std::intptr_t result = CNetUploadDialog::OnMessage(message);
+        if (const auto* bar = GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar))
+            if (positions.empty() || positions.back() != bar->GetPos())
+                positions.push_back(bar->GetPos());
+        return result;
+    }
+
+    std::vector<int> positions;
+};
 
 // The dialog against an in-process simulated logger over TCP, through the
 // communications library and the application's message loop (real clock).
@@ -209,6 +228,34 @@ TEST_F(CNetUploadDialogTest, UploadSendsTheCompiledImageAndLeavesTheLoggerStoppe
     std::uint32_t restored = 0;
     ASSERT_EQ(CxGetRetryTime(restored), kCxOk);
     EXPECT_EQ(restored, kOwnRetryMs);
+}
+
+TEST_F(CNetUploadDialogTest, TheProgressBarShowsAndAdvancesWithEveryBlockTheLoggerTakes)
+{
+    BuildLongNet(40);
+    StartLogger();
+    auto watched = std::make_unique<WatchedUploadDialog>(doc, connection);
+    const WatchedUploadDialog& upload = *watched;
+    dialog = std::move(watched);
+    ASSERT_TRUE(dialog->Create());
+    const auto* bar = dialog->GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->IsVisible());
+    EXPECT_EQ(bar->GetUpper(), 100);
+
+    Press(res::kIdcNetUploadButton);
+
+    ASSERT_FALSE(dialog->IsOpen()) << dialog->StatusText();
+    // From 0 before the first block, a step up with each block the logger
+    // answered, to 100 with the whole image.
+    const std::size_t imageSize = CompiledImage().size();
+    const std::size_t dataBlocks = CNetUploadDialog::BlockCalls(imageSize).size() - 1;
+    ASSERT_GE(dataBlocks, 3u);
+    ASSERT_EQ(upload.positions.size(), dataBlocks + 1) << ::testing::PrintToString(upload.positions);
+    EXPECT_EQ(upload.positions.front(), 0);
+    EXPECT_TRUE(std::is_sorted(upload.positions.begin(), upload.positions.end()));
+    EXPECT_EQ(upload.positions[1], static_cast<int>(kNetBlockSize * 100 / imageSize));
+    EXPECT_EQ(upload.positions.back(), 100);
 }
 
 TEST_F(CNetUploadDialogTest, UploadAndEnableStartsTheLoggerAfterTheUpload)

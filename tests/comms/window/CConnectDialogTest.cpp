@@ -87,7 +87,6 @@ public:
     SettingsStore& Settings() override { return settings; }
     StatusSink& Status() override { return status; }
     Window* MainWindow() override { return nullptr; }
-    void SetTitleText(std::string_view text) override { title = text; }
     void PostToMainWindow(std::uint32_t) override {}
     void SetNetworkPasswordWarningAccepted(bool) override {}
     void SetLoggerInfoText(std::string_view text) override { infoText = text; }
@@ -114,7 +113,6 @@ public:
     LoggerTimeZone zone;
     NoCard noCard;
     test::DownloadTestServices downloads;
-    std::string title;
     std::string infoText;
     std::uint32_t stateWord = 0;
     int iconBarUpdates = 0;
@@ -356,7 +354,7 @@ TEST_F(CConnectDialogTest, ASavedConnectionConnectsThroughTheWholeHandshake)
     EXPECT_EQ(connection.GetPolledConfigWord(), 0x1234);
     EXPECT_EQ(connection.GetLoggerCapabilityByte(), 5);
     EXPECT_EQ(services->infoText, "Pump station 4");
-    EXPECT_EQ(services->title, "Logger Name: Simulated Logger - ID: SIM-0001");
+    EXPECT_EQ(connection.GetTitleText(), "Logger Name: Simulated Logger - ID: SIM-0001");
     EXPECT_EQ(services->iconBarUpdates, 1);
     EXPECT_EQ(hooks.kinds, (std::vector<int>{0}));
     ASSERT_EQ(hooks.stateBlocks.size(), 1u);

@@ -78,7 +78,6 @@ public:
     SettingsStore& Settings() override { return settings; }
     StatusSink& Status() override { return status; }
     Window* MainWindow() override { return nullptr; }
-    void SetTitleText(std::string_view) override {}
     void PostToMainWindow(std::uint32_t messageId) override { postedToMain.push_back(messageId); }
     void SetNetworkPasswordWarningAccepted(bool) override {}
     void SetLoggerInfoText(std::string_view) override {}
