@@ -19,6 +19,7 @@
 #include "platform/Document.h"
 #include "platform/ExecuteString.h"
 #include "platform/MenuTemplate.h"
+#include "platform/PrintDialogs.h"
 #include "platform/PromptSink.h"
 #include "platform/SingleInstanceChannel.h"
 #include "platform/WindowPlacement.h"
@@ -89,7 +90,8 @@ CCorvaneApp::CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAp
 {
     AddCommand(kCmdFileNew, [this](int) { OnFileNew(); });
     AddCommand(kCmdFileOpen, [this](int) { OnFileOpen(); });
-    AddCommand(kCmdPrintSetup, [](int) {});
+    AddCommand(
+        kCmdPrintSetup, [this](int) { (void)RunPageSetupDialog(mainFrame_ ? mainFrame_->Handle() : WindowHandle{}); });
     AddCommand(kCmdAbout, [this](int) {
         CAboutDialog about(mainFrame_.get());
         (void)about.DoModal();

@@ -28,6 +28,8 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest&) override { return std::nullopt; }
+    std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest&) override { return std::nullopt; }
     void ShowHelp(WindowHandle, std::uint32_t) override {}
 };
 

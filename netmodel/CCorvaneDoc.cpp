@@ -8,7 +8,8 @@
 #include "netmodel/RenumberIds.h"
 #include "platform/Application.h"
 #include "platform/DeviceContext.h"
-#include "platform/PrintJob.h"
+#include "platform/PrintDialogs.h"
+#include "platform/PrintSetup.h"
 #include "platform/PromptSink.h"
 #include "platform/View.h"
 
@@ -114,9 +115,15 @@ void CCorvaneDoc::DeleteObjects(bool all)
 
 void CCorvaneDoc::ComputePageSize()
 {
+    // The paper of the printer the page set-up prints to; none for a PDF
+    // file or when no printer is configured.
     std::optional<Size> area;
-    if (HasPrinter())
-        area = PrintedPaperSize(PrintSettings{});
+    if (Application::Exists()) {
+        Application& app = Application::Instance();
+        const PrintSetup setup = ResolvePrintSetup(app.Printing(), app.Printers());
+        if (setup.target == PrintTarget::Printer)
+            area = PaperOnPage(setup);
+    }
     ComputePageSize(area);
 }
 

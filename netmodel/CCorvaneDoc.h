@@ -57,8 +57,9 @@ public:
     // then resets the ids from what is left and updates the views.
     void DeleteObjects(bool all);
 
-    // The paper: the printer's printable area in hundredths of an inch, or
-    // 5000 x 5000 without a printer; the views hear of a change only.
+    // The paper: in hundredths of an inch, that of the printer the page
+    // set-up prints to, turned when landscape, or 5000 x 5000 without a
+    // printer (or when printing to a PDF file); the views hear of a change only.
     void ComputePageSize();
     void ComputePageSize(std::optional<Size> printerArea);
     Size GetDocSize() const { return docSize_; }

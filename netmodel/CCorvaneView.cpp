@@ -12,6 +12,7 @@
 #include "platform/ChildFrame.h"
 #include "platform/DeviceContext.h"
 #include "platform/KeyCodes.h"
+#include "platform/PrintDialogs.h"
 #include "platform/PromptSink.h"
 
 #include <algorithm>
@@ -503,8 +504,8 @@ void CCorvaneView::RegisterCommands()
         }
     });
 
-    AddCommand(kPrint, [this](int) { OnPrintCommand(); });
-    AddCommand(kPrintDirect, [this](int) { OnPrintCommand(); });
+    AddCommand(kPrint, [this](int) { OnPrintCommand(true); });
+    AddCommand(kPrintDirect, [this](int) { OnPrintCommand(false); });
     AddCommand(kPrintPreview, [this](int) { OnPrintPreviewCommand(); });
 }
 
@@ -547,49 +548,34 @@ void CCorvaneView::MoveInList(int command)
 
 // --- Printing.
 
-std::optional<PrintSettings> CCorvaneView::ChoosePrintTarget(const PrintSettings& paper)
+std::string CCorvaneView::PrintDocumentName() const
 {
-    PrintSettings target = paper;
-    if (HasPrinter()) {
-        target.pdfPath.clear();
-        return target;
-    }
-    FileDialogRequest request;
-    request.owner = Handle();
-    request.open = false;
-    request.title = "Print to File";
     const CCorvaneDoc* document = GetDocument();
-    request.fileName = (document != nullptr ? document->Title() : std::string("Corvane")) + ".pdf";
-    request.filter = "PDF Files (*.pdf)|*.pdf||";
-    request.defaultExtension = "pdf";
-    request.overwritePrompt = true;
-    const std::optional<FileDialogResult> chosen = App().Prompts().ShowFileDialog(request);
-    if (!chosen || chosen->paths.empty())
-        return std::nullopt;
-    target.pdfPath = chosen->paths.front();
-    return target;
+    return document != nullptr ? document->Title() : std::string("Corvane");
 }
 
-void CCorvaneView::OnPrintCommand()
+void CCorvaneView::OnPrintCommand(bool withDialog)
 {
-    PrintSettings paper;
-    if (const CCorvaneDoc* document = GetDocument())
-        paper.documentName = document->Title();
-    const std::optional<PrintSettings> target = ChoosePrintTarget(paper);
-    if (!target)
-        return;
-    const PrintResult result = PrintWindow(*target);
-    if (!result.ok)
-        ShowNotice(Handle(), result.error);
+    printImage_.Capture(RenderToBitmap());
+    const std::string name = PrintDocumentName();
+    const std::optional<PrintSettings> job
+        = withDialog ? OnPreparePrinting(name) : PreparePrintJob(Handle(), name, false);
+    if (job) {
+        const PrintResult result = Print(*job);
+        if (!result.ok)
+            ShowNotice(Handle(), result.error);
+    }
+    if (CCorvaneDoc* document = GetDocument())
+        document->ComputePageSize();
 }
 
 void CCorvaneView::OnPrintPreviewCommand()
 {
     printImage_.Capture(RenderToBitmap());
-    PrintSettings paper;
-    if (const CCorvaneDoc* document = GetDocument())
-        paper.documentName = document->Title();
-    RunPrintPreview(paper, [this](const PrintSettings& preview) { return ChoosePrintTarget(preview); });
+    const std::string name = PrintDocumentName();
+    RunPrintPreview(PreviewSettings(name), [this, name](const PrintSettings&) { return OnPreparePrinting(name); });
+    if (CCorvaneDoc* document = GetDocument())
+        document->ComputePageSize();
 }
 
 PrintResult CCorvaneView::PrintWindow(const PrintSettings& settings)

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace corvane {
@@ -174,10 +175,10 @@ private:
     void RegisterCommands();
     void MoveInList(int command);
     void DrawContents(DeviceContext& dc, const Rect& clip);
-    // Where the print commands print: the configured printer, else a PDF
-    // file the user names; nothing when the user cancels.
-    std::optional<PrintSettings> ChoosePrintTarget(const PrintSettings& paper);
-    void OnPrintCommand();
+    std::string PrintDocumentName() const;
+    // Prints the window's picture where the print dialog (or, printing
+    // directly, the page set-up) says; nothing when the user cancels.
+    void OnPrintCommand(bool withDialog);
     void OnPrintPreviewCommand();
 
     EditorEnvironment& environment_;

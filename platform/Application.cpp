@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "platform/CursorCatalog.h"
 #include "platform/MessageQueue.h"
+#include "platform/PrintSetup.h"
+#include "platform/PrinterBackend.h"
 #include "platform/PromptSink.h"
 #include "platform/ThreadRegistry.h"
 #include "platform/TimerTable.h"
@@ -93,6 +95,9 @@ struct Application::Impl {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<PromptSink> ownPrompts;
     PromptSink* prompts = nullptr;
+    std::unique_ptr<PrinterBackend> ownPrinters;
+    PrinterBackend* printers = nullptr;
+    PrintSetup printing;
     ThreadRegistry threads;
     std::shared_ptr<WakeTarget> wake = std::make_shared<WakeTarget>();
     std::shared_ptr<MessageQueue> uiQueue;
@@ -214,6 +219,8 @@ Application::Application(std::vector<std::string> arguments, std::unique_ptr<Clo
     d.clock = clock ? std::move(clock) : std::make_unique<SteadyClock>();
     d.ownPrompts = MakeToolkitPromptSink();
     d.prompts = d.ownPrompts.get();
+    d.ownPrinters = MakeToolkitPrinterBackend();
+    d.printers = d.ownPrinters.get();
     d.dispatcher = std::make_unique<Impl::Dispatcher>(d);
     {
         std::lock_guard lock(d.wake->mutex);
@@ -262,6 +269,12 @@ Clock& Application::GetClock() { return *impl_->clock; }
 ThreadRegistry& Application::Threads() { return impl_->threads; }
 PromptSink& Application::Prompts() { return *impl_->prompts; }
 void Application::SetPromptSink(PromptSink* sink) { impl_->prompts = sink != nullptr ? sink : impl_->ownPrompts.get(); }
+PrinterBackend& Application::Printers() { return *impl_->printers; }
+void Application::SetPrinterBackend(PrinterBackend* backend)
+{
+    impl_->printers = backend != nullptr ? backend : impl_->ownPrinters.get();
+}
+PrintSetup& Application::Printing() { return impl_->printing; }
 std::uint32_t Application::UiThreadId() const { return impl_->uiThreadId; }
 bool Application::OnUiThread() const { return std::this_thread::get_id() == impl_->uiThread; }
 

@@ -14,7 +14,9 @@ class Bitmap;
 class BitmapCatalog;
 class CursorCatalog;
 class Clock;
+class PrinterBackend;
 class PromptSink;
+struct PrintSetup;
 class ThreadRegistry;
 class Window;
 
@@ -47,6 +49,13 @@ public:
     // install their own; null restores the program's own.
     PromptSink& Prompts();
     void SetPromptSink(PromptSink* sink);
+
+    // The printers and the PDF writer that jobs go to. Tests install their
+    // own; null restores the program's own.
+    PrinterBackend& Printers();
+    void SetPrinterBackend(PrinterBackend* backend);
+    // The program's page set-up (where printing goes, paper, orientation).
+    PrintSetup& Printing();
 
     // The program's pictures and cursors by resource id.
     BitmapCatalog& Bitmaps();

@@ -1,10 +1,12 @@
 #include "platform/PrintJob.h"
 
 #include "base/AtomicFile.h"
+#include "platform/internal/DrawingData.h"
 #include "platform/internal/PaintDeviceContext.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -47,15 +49,28 @@ std::optional<QPrinterInfo> ConfiguredPrinter()
     return std::nullopt;
 }
 
+// The printer a job names, or the default one when it names none.
+std::optional<QPrinterInfo> PrinterOf(const PrintSettings& settings)
+{
+    if (settings.printerName.empty())
+        return ConfiguredPrinter();
+    const QPrinterInfo named = QPrinterInfo::printerInfo(ToQString(settings.printerName));
+    if (named.isNull())
+        return std::nullopt;
+    return named;
+}
+
 // The paper of the settings; the printer's own when they give none, or
 // Letter when there is no printer either.
 bool HasOwnPaper(const PrintSettings& settings) { return settings.paperWidth > 0 && settings.paperHeight > 0; }
 
 QPageSize PaperOf(const PrintSettings& settings, const std::optional<QPrinterInfo>& printer)
 {
+    // A paper within a few points of a standard one is that paper, so that
+    // printers get it by its name.
     if (HasOwnPaper(settings))
         return QPageSize(QSizeF(settings.paperWidth / 100.0, settings.paperHeight / 100.0), QPageSize::Inch, QString(),
-            QPageSize::ExactMatch);
+            QPageSize::FuzzyMatch);
     if (printer) {
         const QPageSize own = printer->defaultPageSize();
         if (own.isValid())
@@ -68,7 +83,7 @@ QPageSize PaperOf(const PrintSettings& settings, const std::optional<QPrinterInf
 // The same, asking for the printer only when the settings give no paper.
 QPageSize PaperOf(const PrintSettings& settings)
 {
-    return PaperOf(settings, HasOwnPaper(settings) ? std::nullopt : ConfiguredPrinter());
+    return PaperOf(settings, HasOwnPaper(settings) ? std::nullopt : PrinterOf(settings));
 }
 
 QPageLayout::Orientation OrientationOf(const PrintSettings& settings)
@@ -144,10 +159,11 @@ PrintResult PrintToPdf(const PrintSettings& settings, const PageRenderer& render
 
 PrintResult PrintToPrinter(const PrintSettings& settings, const PageRenderer& render)
 {
-    const std::optional<QPrinterInfo> info = ConfiguredPrinter();
+    const std::optional<QPrinterInfo> info = PrinterOf(settings);
     if (!info) {
         PrintResult result;
-        result.error = "No printer is configured.";
+        result.error = settings.printerName.empty() ? std::string("No printer is configured.")
+                                                    : "The printer " + settings.printerName + " is not available.";
         return result;
     }
     QPrinter printer(*info, QPrinter::HighResolution);
@@ -185,6 +201,57 @@ PrintResult PrintPages(const PrintSettings& settings, const PageRenderer& render
         result.error = std::string("Printing failed: ") + e.what();
         return result;
     }
+}
+
+PrintResult DrawPagesOnBitmaps(
+    const PrintSettings& settings, int dotsPerInch, const PageRenderer& render, std::vector<Bitmap>& pages)
+{
+    PrintResult result;
+    if (!render) {
+        result.error = "There is nothing to print.";
+        return result;
+    }
+    const int resolution = std::clamp(dotsPerInch, kLowestResolution, kHighestResolution);
+    Size paper;
+    try {
+        paper = PrintedPaperSize(settings);
+    } catch (const std::exception& e) {
+        result.error = std::string("Printing failed: ") + e.what();
+        return result;
+    }
+    const int width = std::max(1, static_cast<int>(std::lround(paper.width * resolution / 100.0)));
+    const int height = std::max(1, static_cast<int>(std::lround(paper.height * resolution / 100.0)));
+    const int dotsPerMeter = static_cast<int>(std::lround(resolution / 0.0254));
+    for (int page = 1;; ++page) {
+        Bitmap sheet(width, height);
+        QImage& image = sheet.Data().image;
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        bool more = false;
+        {
+            internal::PaintDeviceContext context(image, nullptr, true);
+            try {
+                more = render(context, page);
+            } catch (const std::exception& e) {
+                result.error = "Page " + std::to_string(page) + " could not be drawn: " + e.what();
+            } catch (...) {
+                result.error = "Page " + std::to_string(page) + " could not be drawn.";
+            }
+        }
+        if (!result.error.empty())
+            return result;
+        pages.push_back(std::move(sheet));
+        result.pages = page;
+        if (!more)
+            break;
+        if (page >= kMostPages) {
+            result.error = "Printing stopped: the document has more than " + std::to_string(kMostPages) + " pages.";
+            return result;
+        }
+    }
+    result.ok = true;
+    return result;
 }
 
 bool HasPrinter() { return ConfiguredPrinter().has_value(); }

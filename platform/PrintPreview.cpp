@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "platform/Application.h"
+#include "platform/PrinterBackend.h"
 #include "platform/PromptSink.h"
 #include "platform/internal/PaintDeviceContext.h"
 
@@ -318,7 +319,7 @@ struct PrintPreview::Impl {
         std::optional<PrintSettings> target = choosePrint ? choosePrint(paper) : std::nullopt;
         if (!target)
             return;
-        lastPrint = PrintPages(*target, render);
+        lastPrint = owner.App().Printers().Print(*target, render);
         if (lastPrint->ok) {
             printed = true;
             owner.Close();

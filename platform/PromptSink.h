@@ -2,6 +2,7 @@
 
 #include "platform/DialogTemplate.h"
 #include "platform/Message.h"
+#include "platform/PrintSetup.h"
 
 #include <cstdint>
 #include <map>
@@ -63,6 +64,16 @@ struct FontChoice {
     bool italic = false;
 };
 
+// The page set-up and print dialogs: they start from a set-up whose
+// printer and paper are filled in, and offer the configured printers (the
+// default first) and a PDF file.
+struct PrintPromptRequest {
+    WindowHandle owner;
+    PrintSetup setup;
+    std::vector<std::string> printers;
+    std::string documentName;  // the print dialog's job
+};
+
 class PromptSink {
 public:
     virtual ~PromptSink() = default;
@@ -76,6 +87,12 @@ public:
     virtual std::optional<std::string> ChooseFolder(
         WindowHandle owner, const std::string& title, const std::string& initial)
         = 0;
+    // "Print Setup": printer or PDF file, paper and orientation; nullopt when cancelled.
+    virtual std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest& request) = 0;
+    // The print dialog before a job: the same choices, for this job. A PDF
+    // file may come back without a path; the caller then asks for one.
+    // nullopt when cancelled.
+    virtual std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest& request) = 0;
     // Context help for a help id; never fails.
     virtual void ShowHelp(WindowHandle owner, std::uint32_t helpId) = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/FileFilter.h"
 #include "platform/HelpPage.h"
 #include "platform/PromptAutomation.h"
+#include "platform/internal/PrintPrompts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -464,6 +465,16 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return FromQt(dialog.selectedFiles().front());
+    }
+
+    std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest& request) override
+    {
+        return internal::RunPageSetupPrompt(OwnerWidget(request.owner), request);
+    }
+
+    std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest& request) override
+    {
+        return internal::RunPrintPrompt(OwnerWidget(request.owner), request);
     }
 
     void ShowHelp(WindowHandle owner, std::uint32_t helpId) override

@@ -1,9 +1,12 @@
 #include "platform/View.h"
 
+#include "platform/Application.h"
 #include "platform/ChildFrame.h"
 #include "platform/DeviceContext.h"
 #include "platform/Document.h"
 #include "platform/MdiFrame.h"
+#include "platform/PrintDialogs.h"
+#include "platform/PrinterBackend.h"
 #include "platform/internal/CanvasWidget.h"
 #include "platform/internal/MenuBuilder.h"
 
@@ -109,9 +112,8 @@ CommandState View::QueryCommand(int id)
 PrintResult View::Print(const PrintSettings& settings)
 {
     OnBeginPrinting();
-    PrintResult result = PrintPages(settings, [this](DeviceContext& page, int pageNumber) {
-        return OnPrint(page, pageNumber);
-    });
+    PrintResult result = App().Printers().Print(
+        settings, [this](DeviceContext& page, int pageNumber) { return OnPrint(page, pageNumber); });
     OnEndPrinting();
     return result;
 }
@@ -136,6 +138,11 @@ void View::OnActivateView(bool, View*, View*) {}
 void View::OnPrepareDC(DeviceContext&) {}
 
 void View::OnDraw(DeviceContext&) {}
+
+std::optional<PrintSettings> View::OnPreparePrinting(const std::string& documentName)
+{
+    return PreparePrintJob(Handle(), documentName, true);
+}
 
 void View::OnBeginPrinting() {}
 

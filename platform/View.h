@@ -7,7 +7,9 @@
 #include "platform/PrintPreview.h"
 
 #include <any>
+#include <optional>
 #include <span>
+#include <string>
 
 namespace corvane {
 
@@ -50,8 +52,9 @@ public:
     // Asks the same chain how the command looks.
     CommandState QueryCommand(int id);
 
-    // Prints what the view shows: OnBeginPrinting, then OnPrint for each
-    // page (one page unless OnPrint says more follow), then OnEndPrinting.
+    // Prints what the view shows through the application's printer backend:
+    // OnBeginPrinting, then OnPrint for each page (one page unless OnPrint
+    // says more follow), then OnEndPrinting.
     PrintResult Print(const PrintSettings& settings);
     // Shows the same pages in a modal print preview on that paper; its
     // Print... button prints where choosePrint says (disabled without one).
@@ -67,6 +70,10 @@ public:
     virtual void OnDraw(DeviceContext& dc);
 
 protected:
+    // Before a print command prints: the print dialog, and the name of a
+    // PDF file when the job goes to one (PreparePrintJob); the job's
+    // settings, or nullopt when the user cancelled.
+    virtual std::optional<PrintSettings> OnPreparePrinting(const std::string& documentName);
     // Printing: OnPrint draws one page and returns whether another follows;
     // the default prepares the page's context and draws the view on it.
     virtual void OnBeginPrinting();

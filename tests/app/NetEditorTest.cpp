@@ -17,6 +17,9 @@
 #include "netmodel/COutput.h"
 #include "netmodel/PaletteMessages.h"
 #include "platform/FrameAutomation.h"
+#include "platform/PrintSetup.h"
+
+#include "FakePrinterBackend.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +43,16 @@ constexpr int kSumCell = 25;
 constexpr int kMinMaxCell = 27;
 constexpr int kDelayCell = 35;
 constexpr int kDataTagCell = 44;
+
+bool HasInk(const Bitmap& page)
+{
+    const Size size = page.Extent();
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x)
+            if (page.PixelAt(x, y) != RgbColour{255, 255, 255})
+                return true;
+    return false;
+}
 
 class NetEditorTest : public ShellTest {
 protected:
@@ -197,6 +210,60 @@ TEST_F(NetEditorTest, ADozenIconsPlacedAndLinkedWithTheMouse)
     const PrintResult printed = View().PrintWindow(settings);
     EXPECT_TRUE(printed.ok) << printed.error;
     EXPECT_GT(std::filesystem::file_size(settings.pdfPath), 0u);
+}
+
+TEST_F(NetEditorTest, PrintSetupsPaperAndOrientationReachThePrintedNet)
+{
+    FakePrinterBackend printers;
+    printers.printers = {"Office"};
+    printers.papers = {{"Office", {850, 1100}}};
+    App().SetPrinterBackend(&printers);
+    struct Uninstall {
+        Application& app;
+        ~Uninstall() { app.SetPrinterBackend(nullptr); }
+    } uninstall{App()};
+    Drop(kConstantCell, {150, 200});
+    MdiFrame& frame = *Shell().MainFrame();
+
+    struct Case {
+        const char* paper;
+        Size size;
+        bool landscape;
+    };
+    for (const Case& c : {Case{"A4 landscape", {827, 1169}, true}, Case{"Letter portrait", {850, 1100}, false}}) {
+        SCOPED_TRACE(c.paper);
+        PrintSetup setup;
+        setup.printerName = "Office";
+        setup.paper = c.size;
+        setup.landscape = c.landscape;
+        Prompts().pageSetupAnswers.push_back(setup);
+        ASSERT_TRUE(frame_automation::ChooseMenuItem(frame, kCmdPrintSetup));
+        EXPECT_EQ(App().Printing(), setup);
+
+        printers.jobs.clear();
+        ASSERT_TRUE(frame_automation::ChooseMenuItem(frame, view_command::kPrint));
+        ASSERT_EQ(Prompts().printDialogs.back().setup, setup) << "the print dialog starts from the set-up";
+        ASSERT_EQ(printers.jobs.size(), 1u);
+        const FakePrinterBackend::Job& job = printers.jobs[0];
+        EXPECT_TRUE(job.result.ok) << job.result.error;
+        EXPECT_EQ(job.settings.printerName, "Office");
+        EXPECT_EQ((Size{job.settings.paperWidth, job.settings.paperHeight}), c.size);
+        EXPECT_EQ(job.settings.landscape, c.landscape);
+        ASSERT_EQ(job.pages.size(), 1u);
+        const Size turned = c.landscape ? Size{c.size.height, c.size.width} : c.size;
+        EXPECT_EQ(job.pages[0].Extent(),
+            (Size{(turned.width * FakePrinterBackend::kDotsPerInch + 50) / 100,
+                (turned.height * FakePrinterBackend::kDotsPerInch + 50) / 100}));
+        EXPECT_TRUE(HasInk(job.pages[0])) << "the window's picture is on the page";
+        // The net's paper follows the printer's.
+        EXPECT_EQ(Doc().GetPaperSize(), turned);
+    }
+
+    Prompts().printAnswers.push_back(std::nullopt);
+    printers.jobs.clear();
+    ASSERT_TRUE(frame_automation::ChooseMenuItem(frame, view_command::kPrint));
+    EXPECT_TRUE(printers.jobs.empty()) << "a cancelled print dialog prints nothing";
+    EXPECT_TRUE(Prompts().fileDialogs.empty());
 }
 
 TEST_F(NetEditorTest, CopiedLinkedIconsPasteWithFreshIdsAndTheirLink)

@@ -48,7 +48,8 @@ public:
 };
 
 // Records every prompt and answers from scripted queues (OK, or cancel for
-// the common dialogs, when a queue is empty).
+// the common dialogs, when a queue is empty; the print dialogs take OK with
+// what they show, unless an answer is queued).
 class RecordingPromptSink final : public PromptSink {
 public:
     std::vector<MessageBoxRequest> messageBoxes;
@@ -59,6 +60,10 @@ public:
     std::optional<std::uint32_t> colourAnswer;
     std::optional<FontChoice> fontAnswer;
     std::optional<std::string> folderAnswer;
+    std::vector<PrintPromptRequest> pageSetupDialogs;
+    std::vector<PrintPromptRequest> printDialogs;
+    std::deque<std::optional<PrintSetup>> pageSetupAnswers;
+    std::deque<std::optional<PrintSetup>> printAnswers;
     // Runs inside a message box, as if the user did something meanwhile.
     std::function<void()> whileMessageBoxOpen;
 
@@ -88,7 +93,27 @@ public:
     {
         return folderAnswer;
     }
+    std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest& request) override
+    {
+        pageSetupDialogs.push_back(request);
+        return Answer(pageSetupAnswers, request.setup);
+    }
+    std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest& request) override
+    {
+        printDialogs.push_back(request);
+        return Answer(printAnswers, request.setup);
+    }
     void ShowHelp(WindowHandle, std::uint32_t helpId) override { helpIds.push_back(helpId); }
+
+private:
+    static std::optional<PrintSetup> Answer(std::deque<std::optional<PrintSetup>>& answers, const PrintSetup& shown)
+    {
+        if (answers.empty())
+            return shown;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // An application on a manual clock, with recorded prompts, for each test.

@@ -264,6 +264,33 @@ TEST_F(ToolkitPromptSinkTest, ChoosersReturnWhatTheyWereGivenWhenConfirmed)
     EXPECT_EQ(sink_->ChooseFolder({}, "Memory Card", folder_.Path().string()), folder_.Path().string());
 }
 
+TEST_F(ToolkitPromptSinkTest, PrintDialogsReturnWhatTheyShowWhenConfirmed)
+{
+    PrintPromptRequest request;
+    request.printers = {"Office"};
+    request.setup.target = PrintTarget::PdfFile;
+    request.setup.printerName = "Office";
+    request.setup.pdfPath = folder_.Path() / "net.pdf";
+    request.setup.paper = {827, 1169};
+    request.setup.landscape = true;
+    request.documentName = "ProgramNet";
+
+    const fs::path picture = folder_.Path() / "print-setup.png";
+    OnNextPrompt([&picture] {
+        EXPECT_EQ(pa::OpenPromptTitle(), "Print Setup");
+        return pa::SavePromptImage(picture.string()) && pa::PressPromptButton(kIdOk);
+    });
+    EXPECT_EQ(sink_->ShowPageSetupDialog(request), request.setup);
+    EXPECT_TRUE(fs::exists(picture));
+    OnNextPrompt([] { return pa::PressPromptButton(kIdCancel); });
+    EXPECT_FALSE(sink_->ShowPageSetupDialog(request));
+
+    OnNextPrompt([] { return pa::PressPromptButton(kIdOk); });
+    EXPECT_EQ(sink_->ShowPrintDialog(request), request.setup);
+    OnNextPrompt([] { return pa::PressPromptButton(kIdCancel); });
+    EXPECT_FALSE(sink_->ShowPrintDialog(request));
+}
+
 TEST_F(ToolkitPromptSinkTest, HelpWithoutAPageReportsTheTopic)
 {
     const char* before = std::getenv("CORVANE_HELP_DIR");
