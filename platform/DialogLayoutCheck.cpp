@@ -4,6 +4,7 @@
 #include "platform/Dialog.h"
 #include "platform/PropertyPage.h"
 #include "platform/PropertySheet.h"
+#include "platform/internal/ControlWidgets.h"
 #include "platform/internal/DialogInternals.h"
 
 #include <QAbstractButton>
@@ -12,15 +13,23 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <memory>
+#include <sstream>
 #include <string_view>
+#include <utility>
 
 namespace corvane {
+
+struct DialogFontScope::Saved {
+    QFont font;
+};
 
 namespace {
 
@@ -31,43 +40,27 @@ QFont MakeFont(const LayoutFont& font)
     return made;
 }
 
-// Widgets made while it lives take the font; the toolkit's own font comes
-// back when it goes.
-class ApplicationFontScope {
-public:
-    explicit ApplicationFontScope(const LayoutFont& font) : saved_(QApplication::font())
-    {
-        QApplication::setFont(MakeFont(font));
-    }
-    ~ApplicationFontScope() { QApplication::setFont(saved_); }
-    ApplicationFontScope(const ApplicationFontScope&) = delete;
-    ApplicationFontScope& operator=(const ApplicationFontScope&) = delete;
-
-private:
-    QFont saved_;
-};
-
-std::string SizeText(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::string DialogName(const DialogTemplate& layout)
+// Joins the parts of a message.
+template <class... Parts> std::string Text(const Parts&... parts)
 {
-    return "dialog " + std::to_string(layout.id) + " " + Quoted(layout.caption);
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
 }
 
-LayoutFinding ControlFinding(const DialogTemplate& layout, std::size_t entry, const std::string& fault)
+std::string SizeText(int width, int height) { return Text(width, " x ", height); }
+
+std::string Quoted(std::string_view text) { return Text('"', text, '"'); }
+
+std::string DialogName(const DialogTemplate& layout) { return Text("dialog ", layout.id, " ", Quoted(layout.caption)); }
+
+LayoutFinding ControlFinding(
+    const Dialog& dialog, std::size_t entry, const std::string& caption, const std::string& fault)
 {
+    const DialogTemplate& layout = dialog.Layout();
     const ControlTemplate& control = layout.controls[entry];
-    std::string message = DialogName(layout) + ", control " + std::to_string(control.id) + " " + Quoted(control.text)
-        + " (entry " + std::to_string(entry) + "): " + fault;
-    return {layout.id, control.id, static_cast<int>(entry), std::move(message)};
-}
-
-bool InsideDialog(const DialogRect& r, const DialogTemplate& layout)
-{
-    return r.x >= 0 && r.y >= 0 && r.width >= 0 && r.height >= 0 && r.x + r.width <= layout.width
-        && r.y + r.height <= layout.height;
+    return {layout.id, control.id, static_cast<int>(entry),
+        Text(DialogName(layout), ", control ", control.id, " ", Quoted(caption), " (entry ", entry, "): ", fault)};
 }
 
 // The room a push button's caption takes with the button's frame and
@@ -81,71 +74,100 @@ QSize PushButtonNeed(const QPushButton& button)
     return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, text, &button);
 }
 
-// The room the control's caption needs; an empty size when it has none or
-// its kind shows no caption.
-QSize CaptionNeed(const ControlTemplate& control, QWidget& widget)
+// The caption the widget shows, and the room it needs; an empty size when
+// it has none or its kind shows no caption.
+std::pair<QString, QSize> CaptionNeed(QWidget& widget)
 {
-    if (control.text.empty())
-        return {};
-    switch (control.kind) {
-    case ControlKind::Static:
-        if (auto* label = qobject_cast<QLabel*>(&widget)) {
-            // Statics wrap their text at their width.
-            const QRect wrapped = label->fontMetrics().boundingRect(QRect(0, 0, control.rect.width, 1 << 20),
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
-            return wrapped.size();
-        }
-        return {};
-    case ControlKind::PushButton:
-        if (auto* button = qobject_cast<QPushButton*>(&widget))
-            return PushButtonNeed(*button);
-        return {};
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-        // The box, its spacing and the caption beside it.
-        if (auto* button = qobject_cast<QAbstractButton*>(&widget))
-            return button->sizeHint();
-        return {};
-    case ControlKind::GroupBox:
-        // The caption sits in the frame's top edge; only its width counts.
-        if (auto* group = qobject_cast<QGroupBox*>(&widget))
-            return {group->minimumSizeHint().width(), 0};
-        return {};
-    default: return {};
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        // Statics wrap their text at their width.
+        const QRect wrapped = label->fontMetrics().boundingRect(
+            QRect(0, 0, label->width(), 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+        return {label->text(), label->text().isEmpty() ? QSize() : wrapped.size()};
     }
+    if (auto* push = qobject_cast<QPushButton*>(&widget))
+        return {push->text(), push->text().isEmpty() ? QSize() : PushButtonNeed(*push)};
+    // Check boxes and radio buttons: the box, its spacing and the caption beside it.
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        return {button->text(), button->text().isEmpty() ? QSize() : button->sizeHint()};
+    // A group box's caption sits in the frame's top edge; only its width counts.
+    if (auto* group = qobject_cast<QGroupBox*>(&widget))
+        return {group->title(), group->title().isEmpty() ? QSize() : QSize(group->minimumSizeHint().width(), 0)};
+    return {};
+}
+
+// A list view's headings and rows must fit their columns, and the columns
+// the list less its vertical scroll bar.
+void CheckColumns(const Dialog& dialog, std::size_t entry, QTreeWidget& view, std::vector<LayoutFinding>& findings)
+{
+    QHeaderView& header = *view.header();
+    const QAbstractItemView& items = view;
+    int total = 0;
+    for (int column = 0; column < view.columnCount(); ++column) {
+        const int width = header.sectionSize(column);
+        total += width;
+        const int need = std::max(header.sectionSizeHint(column), items.sizeHintForColumn(column));
+        if (need > width)
+            findings.push_back(ControlFinding(dialog, entry, "",
+                Text("column ", column, " ", Quoted(view.headerItem()->text(column).toStdString()), " needs ", need,
+                    " pixels, it is ", width)));
+    }
+    const int room
+        = view.maximumViewportSize().width() - view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+    if (total > room)
+        findings.push_back(
+            ControlFinding(dialog, entry, "", Text("its columns take ", total, " pixels, the list shows ", room)));
 }
 
 }  // namespace
 
 std::string ResolvedFontFace(const LayoutFont& font) { return QFontInfo(MakeFont(font)).family().toStdString(); }
 
-std::vector<LayoutFinding> CheckDialogLayout(const DialogTemplate& layout, const LayoutFont& font)
+DialogFontScope::DialogFontScope(const LayoutFont& font) : saved_(std::make_unique<Saved>())
+{
+    saved_->font = QApplication::font();
+    QApplication::setFont(MakeFont(font));
+}
+
+DialogFontScope::~DialogFontScope() { QApplication::setFont(saved_->font); }
+
+std::vector<LayoutFinding> CheckBuiltDialogLayout(const Dialog& dialog)
 {
     std::vector<LayoutFinding> findings;
-    const ApplicationFontScope fontScope(font);
-    Dialog dialog(layout);
-    if (!dialog.CreateHidden()) {
-        findings.push_back({layout.id, kIdStatic, -1, DialogName(layout) + ": cannot be built"});
+    const DialogTemplate& layout = dialog.Layout();
+    const DialogImpl& impl = dialog.Impl();
+    if (!impl.widget) {
+        findings.push_back({layout.id, kIdStatic, -1, Text(DialogName(layout), ": not built")});
         return findings;
     }
-    const auto& controls = dialog.Impl().controls;
-    for (std::size_t entry = 0; entry < layout.controls.size() && entry < controls.size(); ++entry) {
-        const ControlTemplate& control = layout.controls[entry];
-        const DialogRect& r = control.rect;
-        if (!InsideDialog(r, layout))
-            findings.push_back(ControlFinding(layout, entry,
-                "lies outside the " + SizeText(layout.width, layout.height) + " dialog at (" + std::to_string(r.x)
-                    + ", " + std::to_string(r.y) + ") size " + SizeText(r.width, r.height)));
-        QWidget* widget = controls[entry]->Impl().widget;
+    const QSize size = impl.widget->size();
+    for (std::size_t entry = 0; entry < layout.controls.size() && entry < impl.controls.size(); ++entry) {
+        QWidget* widget = impl.controls[entry]->Impl().widget;
         if (widget == nullptr)
             continue;
-        const QSize need = CaptionNeed(control, *widget);
-        if (need.width() > r.width || need.height() > r.height)
-            findings.push_back(ControlFinding(layout, entry,
-                "its caption needs " + SizeText(need.width(), need.height()) + " pixels, the control is "
-                    + SizeText(r.width, r.height)));
+        const QRect r = widget->geometry();
+        const auto [caption, need] = CaptionNeed(*widget);
+        const std::string text = caption.toStdString();
+        if (r.x() < 0 || r.y() < 0 || r.x() + r.width() > size.width() || r.y() + r.height() > size.height())
+            findings.push_back(ControlFinding(dialog, entry, text,
+                Text("lies outside the ", SizeText(size.width(), size.height()), " dialog at (", r.x(), ", ", r.y(),
+                    ") size ", SizeText(r.width(), r.height()))));
+        if (need.width() > r.width() || need.height() > r.height())
+            findings.push_back(ControlFinding(dialog, entry, text,
+                Text("its caption needs ", SizeText(need.width(), need.height()), " pixels, the control is ",
+                    SizeText(r.width(), r.height()))));
+        if (auto* list = dynamic_cast<ListViewWidget*>(widget))
+            CheckColumns(dialog, entry, *list, findings);
     }
     return findings;
+}
+
+std::vector<LayoutFinding> CheckDialogLayout(const DialogTemplate& layout, const LayoutFont& font)
+{
+    const DialogFontScope fontScope(font);
+    Dialog dialog(layout);
+    if (!dialog.CreateHidden())
+        return {{layout.id, kIdStatic, -1, Text(DialogName(layout), ": cannot be built")}};
+    return CheckBuiltDialogLayout(dialog);
 }
 
 std::vector<LayoutFinding> CheckChildSheetLayout(const ChildSheetTemplate& sheet, const LayoutFont& font)
@@ -153,7 +175,7 @@ std::vector<LayoutFinding> CheckChildSheetLayout(const ChildSheetTemplate& sheet
     std::vector<LayoutFinding> findings;
     if (sheet.host == nullptr)
         return findings;
-    const ApplicationFontScope fontScope(font);
+    const DialogFontScope fontScope(font);
     Dialog host(*sheet.host);
     PropertySheet pages("");
     for (const DialogTemplate* page : sheet.pages)
@@ -161,7 +183,7 @@ std::vector<LayoutFinding> CheckChildSheetLayout(const ChildSheetTemplate& sheet
             pages.AddPage(std::make_unique<PropertyPage>(*page));
     if (!host.CreateHidden() || !pages.CreateAsChild(host, sheet.placeholderId)) {
         findings.push_back({sheet.host->id, sheet.placeholderId, -1,
-            DialogName(*sheet.host) + ": no sheet over control " + std::to_string(sheet.placeholderId)});
+            Text(DialogName(*sheet.host), ": no sheet over control ", sheet.placeholderId)});
         return findings;
     }
     for (int index = 0; index < pages.GetPageCount(); ++index) {
@@ -172,9 +194,8 @@ std::vector<LayoutFinding> CheckChildSheetLayout(const ChildSheetTemplate& sheet
         const QSize area = page->Impl().widget->size();
         if (layout.width > area.width() || layout.height > area.height())
             findings.push_back({layout.id, kIdStatic, -1,
-                "page " + std::to_string(layout.id) + " " + Quoted(layout.caption) + " is "
-                    + SizeText(layout.width, layout.height) + ", its sheet in " + DialogName(*sheet.host) + " shows "
-                    + SizeText(area.width(), area.height())});
+                Text("page ", layout.id, " ", Quoted(layout.caption), " is ", SizeText(layout.width, layout.height),
+                    ", its sheet in ", DialogName(*sheet.host), " shows ", SizeText(area.width(), area.height()))});
     }
     return findings;
 }

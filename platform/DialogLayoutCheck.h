@@ -2,11 +2,14 @@
 
 #include "platform/DialogTemplate.h"
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace corvane {
+
+class Dialog;
 
 // The face and size of the font a layout is measured with.
 struct LayoutFont {
@@ -24,6 +27,20 @@ struct LayoutFinding {
     std::string message;
 };
 
+// While it lives, dialogs and controls made are drawn in font; the font
+// they had comes back when it goes.
+class DialogFontScope {
+public:
+    explicit DialogFontScope(const LayoutFont& font);
+    ~DialogFontScope();
+    DialogFontScope(const DialogFontScope&) = delete;
+    DialogFontScope& operator=(const DialogFontScope&) = delete;
+
+private:
+    struct Saved;
+    std::unique_ptr<Saved> saved_;
+};
+
 // The face the toolkit draws with when font is asked for; it differs from
 // font.face when that face is not installed.
 std::string ResolvedFontFace(const LayoutFont& font);
@@ -35,6 +52,12 @@ std::string ResolvedFontFace(const LayoutFont& font);
 // caption must fit its width (beside the box of a check box or radio button)
 // and its height. Needs a running Application.
 std::vector<LayoutFinding> CheckDialogLayout(const DialogTemplate& layout, const LayoutFont& font);
+
+// The same for a dialog that is built already (in the font of a
+// DialogFontScope), with the captions, places and list columns its code has
+// given it since; also reports each list view column narrower than its
+// heading or a row's text, and columns wider together than their list.
+std::vector<LayoutFinding> CheckBuiltDialogLayout(const Dialog& dialog);
 
 // Builds the sheet's host dialog hidden with a property sheet over its
 // placeholder, shows each page in turn and reports each page whose table is

@@ -1,6 +1,8 @@
 #include "platform/DialogLayoutCheck.h"
 
 #include "PlatformTestSupport.h"
+#include "platform/Dialog.h"
+#include "platform/ListViewControl.h"
 
 #include <algorithm>
 #include <array>
@@ -95,6 +97,32 @@ TEST_F(DialogLayoutCheckTest, ReportsEachPageLargerThanTheAreaItsChildSheetShows
     const std::vector<LayoutFinding> missing = CheckChildSheetLayout({&kHost, 1300, kPages}, kFont);
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_EQ(missing.front().controlId, 1300);
+}
+
+TEST_F(DialogLayoutCheckTest, ReportsListColumnsTooNarrowForTheirTextsOrTooWideForTheirList)
+{
+    constexpr int kList = 300;
+    constexpr std::array controls = {ControlTemplate{K::ListView, kList, "", {10, 10, 300, 120}}};
+    const DialogTemplate layout{9201, "Connections", 320, 140, controls};
+    const DialogFontScope fontScope(kFont);
+    Dialog dialog(layout);
+    ASSERT_TRUE(dialog.CreateHidden());
+    auto& list = *dialog.GetControlAs<ListViewControl>(kList);
+    list.InsertColumn(0, "Name", 80);
+    list.InsertColumn(1, "Details", 120);
+    list.InsertItem(0, "Tank");
+    list.SetItemText(0, 1, "127.0.0.1:4660");
+    EXPECT_TRUE(CheckBuiltDialogLayout(dialog).empty());
+
+    list.SetItemText(0, 1, "Virtual ttyACM0    SN 000123456789");
+    std::vector<LayoutFinding> findings = CheckBuiltDialogLayout(dialog);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_NE(findings[0].message.find("column 1 \"Details\" needs"), std::string::npos) << findings[0].message;
+
+    list.SetColumnWidth(1, 300);
+    findings = CheckBuiltDialogLayout(dialog);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_NE(findings[0].message.find("its columns take 380 pixels"), std::string::npos) << findings[0].message;
 }
 
 }  // namespace
