@@ -20,7 +20,10 @@ void Control::SetText(std::string_view text)
     const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+    else if (impl_->wrappedCaption) {
+        impl_->wrappedCaption = value;
+        WrapButtonCaption(*impl_);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(value);
     else if (auto* group = qobject_cast<QGroupBox*>(w))
         group->setTitle(value);
@@ -33,6 +36,8 @@ std::string Control::GetText() const
     QWidget* w = impl_->widget;
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text().toStdString();
+    if (impl_->wrappedCaption)
+        return impl_->wrappedCaption->toStdString();
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text().toStdString();
     if (auto* group = qobject_cast<QGroupBox*>(w))
@@ -79,6 +84,7 @@ void Control::Move(const DialogRect& rect)
 {
     if (impl_->widget)
         impl_->widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    WrapButtonCaption(*impl_);
 }
 
 DialogRect Control::Rect() const

@@ -26,7 +26,11 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <ctime>
 
 namespace corvane {
@@ -158,6 +162,40 @@ QWidget* MakeProgress(QWidget* parent)
 
 }  // namespace
 
+void WrapButtonCaption(ControlImpl& control)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control.widget.data());
+    if (button == nullptr || !control.wrappedCaption)
+        return;
+    // The width left for the text beside the box, its spacing and margins,
+    // as the style sizes the button.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = QStringLiteral("x");
+    const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    const int besideText
+        = button->style()
+              ->sizeFromContents(radio ? QStyle::CT_RadioButton : QStyle::CT_CheckBox, &option, QSize(0, 0), button)
+              .width();
+    const int width = std::max(1, button->width() - besideText);
+    QStringList lines;
+    for (const QString& paragraph : control.wrappedCaption->split(u'\n')) {
+        QTextLayout layout(paragraph, button->font());
+        QTextOption textOption;
+        textOption.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(textOption);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines.push_back(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        if (paragraph.isEmpty())
+            lines.push_back(QString());
+    }
+    button->setText(lines.join(u'\n'));
+}
+
 std::unique_ptr<Control> CreateControl(Dialog& dialog, DialogImpl& impl, const ControlTemplate& layout, QWidget* parent)
 {
     auto ci = std::make_unique<ControlImpl>();
@@ -198,6 +236,12 @@ std::unique_ptr<Control> CreateControl(Dialog& dialog, DialogImpl& impl, const C
     if (widget == nullptr)
         return nullptr;
     widget->setGeometry(layout.rect.x, layout.rect.y, layout.rect.width, layout.rect.height);
+    if ((layout.kind == ControlKind::CheckBox || layout.kind == ControlKind::RadioButton)
+        && Has(layout, control_style::kMultiLine)) {
+        c.wrappedCaption = ToQt(layout.text);
+        c.widget = widget;
+        WrapButtonCaption(c);
+    }
     widget->setEnabled(!Has(layout, control_style::kDisabled));
     if (Has(layout, control_style::kHidden))
         widget->hide();

@@ -43,7 +43,7 @@ namespace control_style {
 inline constexpr std::uint32_t kGroup = 1u << 0;               // radio button: starts a new radio group
 inline constexpr std::uint32_t kDisabled = 1u << 1;            // any
 inline constexpr std::uint32_t kHidden = 1u << 2;              // any
-inline constexpr std::uint32_t kMultiLine = 1u << 3;           // edit
+inline constexpr std::uint32_t kMultiLine = 1u << 3;           // edit; check box, radio button: caption wraps
 inline constexpr std::uint32_t kReadOnly = 1u << 4;            // edit
 inline constexpr std::uint32_t kPassword = 1u << 5;            // edit
 inline constexpr std::uint32_t kNumber = 1u << 6;              // edit: digits only
@@ -74,6 +74,14 @@ struct DialogTemplate {
     int width = 0;
     int height = 0;
     std::span<const ControlTemplate> controls;
+};
+
+// A property sheet that lies over a placeholder control of a host dialog,
+// with the tables of the pages it shows.
+struct ChildSheetTemplate {
+    const DialogTemplate* host = nullptr;
+    int placeholderId = 0;
+    std::span<const DialogTemplate* const> pages;
 };
 
 // End codes and the ids of the standard buttons.

@@ -28,7 +28,7 @@ constexpr std::array kControls = {
     ControlTemplate{K::Edit, kIdcBigDataSeries, "", {116, 342, 200, 24}, s::kHidden},
     ControlTemplate{K::CheckBox, kIdcBigDataRemainConnected,
         "Remain connected to AWS during logging session. Note: Logger Configuration setting can override - See Help.",
-        {12, 374, 432, 40}, s::kHidden},
+        {12, 374, 432, 40}, s::kHidden | s::kMultiLine},
     ControlTemplate{K::PushButton, kIdOk, "OK", {184, 426, 80, 28}, s::kDefault},
     ControlTemplate{K::PushButton, kIdCancel, "Cancel", {274, 426, 80, 28}},
     ControlTemplate{K::PushButton, kIdHelp, "Help", {364, 426, 80, 28}},

@@ -20,7 +20,8 @@ constexpr std::array kControls = {
     ControlTemplate{K::GroupBox, kIdStatic, "Mode", {12, 44, 250, 150}},
     ControlTemplate{K::RadioButton, kIdcVexaEvent, "Event", {24, 66, 100, 22}, s::kGroup},
     ControlTemplate{K::RadioButton, kIdcVexaCounter, "Counter", {24, 108, 100, 22}},
-    ControlTemplate{K::RadioButton, kIdcVexaDiscreteOutput, "Open Collector Discrete Output", {24, 150, 150, 36}},
+    ControlTemplate{
+        K::RadioButton, kIdcVexaDiscreteOutput, "Open Collector Discrete Output", {24, 150, 150, 36}, s::kMultiLine},
     ControlTemplate{K::PushButton, kIdcVexaEventPicture, "Event", {180, 60, 70, 36}},
     ControlTemplate{K::PushButton, kIdcVexaCounterPicture, "Counter", {180, 102, 70, 36}},
     ControlTemplate{K::PushButton, kIdcVexaOutputPicture, "Output", {180, 144, 70, 36}},

@@ -18,8 +18,8 @@ constexpr std::array kControls = {
     ControlTemplate{K::Static, kIdStatic, "Icon Name:", {12, 14, 90, 20}},
     ControlTemplate{K::Edit, kIdcName, "", {106, 10, 180, 24}},
     ControlTemplate{K::GroupBox, kIdStatic, "Mode", {12, 44, 300, 110}},
-    ControlTemplate{
-        K::RadioButton, kIdcVexaOpenCollector, "Open Collector Discrete Output", {24, 66, 200, 36}, s::kGroup},
+    ControlTemplate{K::RadioButton, kIdcVexaOpenCollector, "Open Collector Discrete Output", {24, 66, 200, 36},
+        s::kGroup | s::kMultiLine},
     ControlTemplate{K::RadioButton, kIdcVexaFrequencyOutput, "Frequency Output", {24, 108, 200, 22}},
     ControlTemplate{K::PushButton, kIdcVexaEventPicture, "Output", {230, 60, 70, 36}},
     ControlTemplate{K::PushButton, kIdcVexaCounterPicture, "Frequency", {230, 102, 70, 36}},

@@ -161,7 +161,8 @@ bool CConnectDialog::OnInitDialog()
     ListViewControl& list = List();
     list.InsertColumn(kNameColumn, "Logger Name", 176);
     list.InsertColumn(kTypeColumn, "Connection Type", 120);
-    list.InsertColumn(kDetailsColumn, "Connection Details", 170);
+    // Wide enough for a USB logger's port and its longest serial number.
+    list.InsertColumn(kDetailsColumn, "Connection Details", 260);
     ImageList images(kImageSize, kImageSize);
     for (int picture : kKindPictures)
         images.Add(Application::Instance().Bitmaps().Get(picture, {kImageSize, kImageSize}));

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace corvane {
@@ -27,6 +28,9 @@ struct ControlImpl {
     // limit (0: none); single-line edits keep both in the widget itself.
     std::function<bool(char32_t)> charFilter;
     std::size_t limit = 0;
+    // Multi-line check boxes and radio buttons: their caption as given, which
+    // the widget shows wrapped at its width (WrapButtonCaption).
+    std::optional<QString> wrappedCaption;
     // While non-zero, changes made by the program send no notification that
     // would only follow a user's action.
     int programmaticChange = 0;
@@ -90,6 +94,10 @@ protected:
 private:
     DialogImpl& impl_;
 };
+
+// Shows a multi-line check box's or radio button's caption broken into lines
+// at the words that fit the width beside its box; nothing for other controls.
+void WrapButtonCaption(ControlImpl& control);
 
 // Makes the control of a template entry: its widget as a child of parent,
 // its signals wired to the dialog's notifications.

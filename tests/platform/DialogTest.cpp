@@ -288,6 +288,24 @@ TEST_F(DialogTest, CancelChangesNothing)
     EXPECT_EQ(dialog.name, "Tank");
 }
 
+TEST_F(DialogTest, MultiLineButtonsReadBackTheirCaptionUnbroken)
+{
+    constexpr std::array controls = {
+        ControlTemplate{
+            K::CheckBox, kEnabled, "Remain connected during the logging session", {10, 10, 120, 40}, s::kMultiLine},
+        ControlTemplate{
+            K::RadioButton, kModeA, "Open Collector Discrete Output", {10, 60, 100, 40}, s::kGroup | s::kMultiLine},
+    };
+    const DialogTemplate layout{9002, "Wrapped", 200, 120, controls};
+    Dialog dialog(layout);
+    ASSERT_TRUE(dialog.CreateHidden());
+    EXPECT_EQ(dialog.GetControl(kEnabled)->GetText(), "Remain connected during the logging session");
+    EXPECT_EQ(dialog.GetControl(kModeA)->GetText(), "Open Collector Discrete Output");
+    dialog.GetControl(kModeA)->SetText("Frequency Output at the open collector");
+    dialog.GetControl(kModeA)->Move({10, 60, 180, 40});
+    EXPECT_EQ(dialog.GetControl(kModeA)->GetText(), "Frequency Output at the open collector");
+}
+
 TEST_F(DialogTest, CharacterFilterJudgesTypedText)
 {
     TestDialog dialog;

@@ -19,6 +19,7 @@
 #include "loggersim/SimulatedLogger.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
+#include "platform/DialogLayoutCheck.h"
 #include "platform/ListViewControl.h"
 #include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
@@ -260,6 +261,9 @@ protected:
         std::filesystem::create_symlink(sim_->PtyPath(), node);
     }
 
+    // A device node that exists, with nothing behind it.
+    void MakeNode(const std::string& name) { std::ofstream(folder_.Path() / "dev" / name); }
+
     void InjectFault(const SimFault& fault) { sim_->InjectFault(fault); }
     void ClearFaults() { sim_->ClearFaults(); }
 
@@ -460,6 +464,35 @@ TEST_F(CConnectDialogTest, AnUnpluggedUsbLoggerIsListedOnlyWhenAllAreShownAndFai
     ASSERT_EQ(BoxCaptions(), (std::vector<std::string>{"Communications Error"}));
     EXPECT_EQ(prompts.messageBoxes[0].text, "The selected logger does not appear to be connected");
     EXPECT_EQ(hooks.kinds, (std::vector<int>{3}));
+}
+
+// Every kind of link shows its whole details, the longest USB serial number
+// too, at the dialog font ("Sans Serif" at 9 points, DejaVu Sans here).
+TEST_F(CConnectDialogTest, TheListShowsEachConnectionsDetailsWhole)
+{
+    PlugUsbLogger("ttyACM0", "LG0123456789ABC");
+    MakeNode("ttyACM0");
+    MakeNode("ttyUSB0");
+    OM_DIRECTORY_ENTRY usb;
+    usb.name = "Bench logger on USB";
+    usb.kind = static_cast<std::int32_t>(ConnectionKind::Usb);
+    usb.usbPortName = "ttyACM0";
+    OM_DIRECTORY_ENTRY serial;
+    serial.name = "Bench logger on RS-232";
+    serial.kind = static_cast<std::int32_t>(ConnectionKind::Rs232);
+    serial.comIndex = 0;
+    OM_DIRECTORY_ENTRY network;
+    network.name = "Pump station";
+    network.kind = static_cast<std::int32_t>(ConnectionKind::Cellular);
+    network.address = "192.168.100.200";
+    network.ipPort = 4660;
+    SaveEntries({usb, serial, network}, "Pump station");
+    const DialogFontScope font({"DejaVu Sans", 9});
+    OpenDialog();
+    for (const auto* entry : {&usb, &serial, &network})
+        ASSERT_GE(dialog->FindListRow(entry->name), 0) << entry->name;
+    for (const LayoutFinding& finding : CheckBuiltDialogLayout(*dialog))
+        ADD_FAILURE() << finding.message;
 }
 
 // A USB logger found through sysfs, and an RS-232 port chosen by its
