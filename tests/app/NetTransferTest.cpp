@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,12 @@ struct VersionCase {
     // The version boxes counted after the reopen, the upload and the read-back.
     std::vector<int> warnings;
 };
+
+// The case's name in the test log, in place of its bytes.
+void PrintTo(const VersionCase& version, std::ostream* out)
+{
+    *out << version.name;
+}
 
 class NetVersionTest : public NetTransferTest, public ::testing::WithParamInterface<VersionCase> {};
 
