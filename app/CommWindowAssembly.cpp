@@ -2,8 +2,8 @@
 
 #include "app/CChildFrame.h"
 #include "app/ShellMessages.h"
-#include "comms/window/CLaunchDoc.h"
-#include "comms/window/CLaunchView.h"
+#include "commwindow/CLaunchDoc.h"
+#include "commwindow/CLaunchView.h"
 #include "platform/DocTemplate.h"
 #include "platform/MenuTemplate.h"
 

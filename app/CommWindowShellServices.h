@@ -3,7 +3,7 @@
 #include "app/DownloadShellServices.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
-#include "comms/window/CommWindowServices.h"
+#include "commwindow/CommWindowServices.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comms/window/CommWindowLink.h"
+#include "commwindow/CommWindowLink.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "LoggerConnectionTest.h"
 
 #include "app/CommWindowShellServices.h"
-#include "comms/window/CUserLoginDialog.h"
+#include "commwindow/CUserLoginDialog.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "platform/EditControl.h"
 #include "platform/StatusBar.h"

@@ -1,4 +1,4 @@
-#include "comms/window/ConnectHandshake.h"
+#include "commwindow/ConnectHandshake.h"
 
 #include "halvix/protocol/RequestTypes.h"
 

@@ -1,4 +1,4 @@
-#include "comms/window/CUserLoginDialog.h"
+#include "commwindow/CUserLoginDialog.h"
 
 #include "base/ByteWriter.h"
 #include "base/Cp1252.h"

@@ -1,6 +1,6 @@
-#include "comms/window/CLaunchDoc.h"
+#include "commwindow/CLaunchDoc.h"
 
-#include "comms/window/CommWindowServices.h"
+#include "commwindow/CommWindowServices.h"
 #include "netmodel/CCorvaneCtrl.h"
 #include "netmodel/CCorvaneObj.h"
 #include "platform/Application.h"

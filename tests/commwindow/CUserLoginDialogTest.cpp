@@ -2,7 +2,7 @@
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 
-#include "comms/window/CUserLoginDialog.h"
+#include "commwindow/CUserLoginDialog.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/MessagePoster.h"

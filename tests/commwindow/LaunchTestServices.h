@@ -13,7 +13,7 @@
 #include "comms/CConnectionDetails.h"
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
-#include "comms/window/CommWindowServices.h"
+#include "commwindow/CommWindowServices.h"
 #include "platform/SettingsStore.h"
 #include "shell/StatusSink.h"
 

@@ -1,4 +1,4 @@
-#include "comms/window/CCommDialog.h"
+#include "commwindow/CCommDialog.h"
 
 #include "comms/CConnectionDetails.h"
 #include "halvix/CReplyMessage.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comms/window/CommWindowHooks.h"
-#include "comms/window/CommWindowLink.h"
+#include "commwindow/CommWindowHooks.h"
+#include "commwindow/CommWindowLink.h"
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
 #include "netmodel/PictureActions.h"

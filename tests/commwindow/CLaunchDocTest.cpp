@@ -1,7 +1,7 @@
 #include "LaunchTestServices.h"
 #include "PlatformTestSupport.h"
 
-#include "comms/window/CLaunchDoc.h"
+#include "commwindow/CLaunchDoc.h"
 #include "netmodel/CCorvaneCtrl.h"
 
 #include <gtest/gtest.h>

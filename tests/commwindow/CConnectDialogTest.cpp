@@ -1,4 +1,4 @@
-#include "comms/window/CConnectDialog.h"
+#include "commwindow/CConnectDialog.h"
 
 #include "DownloadTestServices.h"
 #include "PlatformTestSupport.h"
@@ -11,8 +11,8 @@
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
 #include "comms/ProgramVersion.h"
-#include "comms/window/CommWindowHooks.h"
-#include "comms/window/CommWindowServices.h"
+#include "commwindow/CommWindowHooks.h"
+#include "commwindow/CommWindowServices.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/MessagePoster.h"
 #include "loggersim/LoggerStateFile.h"

@@ -1,4 +1,4 @@
-#include "comms/window/CConnectionSettingsDlg.h"
+#include "commwindow/CConnectionSettingsDlg.h"
 
 #include "comms/ConnectionKind.h"
 #include "comms/SerialPortNames.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comms/window/CCommDialog.h"
+#include "commwindow/CCommDialog.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "comms/CUSBManager.h"
 #include "comms/ConnectionDirectory.h"
-#include "comms/window/CCommDialog.h"
-#include "comms/window/ConnectHandshake.h"
+#include "commwindow/CCommDialog.h"
+#include "commwindow/ConnectHandshake.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "comms/window/CConnectionSettingsDlg.h"
+#include "commwindow/CConnectionSettingsDlg.h"
 
 #include "ModalDriver.h"
 #include "PlatformTestSupport.h"
