@@ -2,7 +2,6 @@
 #include "netmodel/IconWarnings.h"
 
 #include "base/Cp1252.h"
-#include "icons/common/CEqnDlg.h"
 #include "icons/hardware/CEngInputsIcon.h"
 #include "icons/hardware/HardwareIconNet.h"
 #include "netdoc/CNetDoc.h"
@@ -21,7 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace corvane {
 namespace {
@@ -48,7 +46,6 @@ constexpr std::array<std::string_view, CEngInputsDialog::kSettlingSteps> kSettli
     "160 %", "180 %", "200 %", "220 %", "240 %", "260 %", "280 %", "300 %", "320 %", "340 %", "360 %", "380 %",
     "400 %"};
 
-constexpr std::string_view kUnscaledText = "Enable scaling:\nOutput = (1.0 * input) + 0.0";
 constexpr std::string_view kExcitationRangeText = "Sensor excitation time must be between 0 and 990 milliseconds";
 constexpr std::string_view kExcitationConflictText = icon_warning::kExcitedInputWithExciteIcon;
 constexpr std::string_view kSettlingBatteryText = icon_warning::kAdcSettling;
@@ -148,8 +145,7 @@ bool CEngInputsDialog::OnInitDialog()
     noise_ = (mode & Icon::kReject50Hz) != 0 ? 1 : (mode & Icon::kReject60Hz) != 0 ? 2 : 0;
     settling_ = (mode & Icon::kSettlingMask) >> Icon::kSettlingShift;
     autoRange_ = (mode & Icon::kAutoRange) != 0 && kind_ != Icon::kThermocoupleKind ? 1 : 0;
-    points_ = input_.Points();
-    ComputeScaling();
+    scalingEditor_.Load(input_.Points());
     if (scaling_ != 0)
         scalingUnits_ = OutputEntryText(input_);
     excitation_ = static_cast<std::int16_t>(input_.ExcitationTime());
@@ -180,13 +176,6 @@ void CEngInputsDialog::DoDataExchange(DataExchange& exchange)
         CIconDialog::DoDataExchange(exchange);
         ShowUnits();
     }
-}
-
-void CEngInputsDialog::ComputeScaling()
-{
-    const LinearScaling line = ComputeLinearScaling(points_);
-    scale_ = line.IsDefined() ? line.scale : 1.0F;
-    offset_ = line.IsDefined() ? line.offset : 0.0F;
 }
 
 std::string CEngInputsDialog::OutputUnits() const
@@ -258,15 +247,8 @@ void CEngInputsDialog::UpdateScalingText()
     const bool on = scaling_ != 0;
     for (const int id : {res::kIdcEngEditScaling, res::kIdcEngUnitsLabel, kIdcUnits})
         EnableControl(*this, id, on);
-    std::string text(kUnscaledText);
-    if (on) {
-        char equation[96];
-        std::snprintf(equation, sizeof equation, "Enable scaling:\nOutput = (%.6g * input) + %.6g",
-            static_cast<double>(scale_), static_cast<double>(offset_));
-        text = equation;
-    }
     if (Control* check = GetControl(res::kIdcEngScaling))
-        check->SetText(text);
+        check->SetText(scalingEditor_.CheckText(on));
 }
 
 void CEngInputsDialog::SelectInputKind(int choice)
@@ -308,7 +290,7 @@ void CEngInputsDialog::OnScaling()
 {
     if (!UpdateData(true))
         return;
-    ComputeScaling();
+    scalingEditor_.ComputeEquation();
     UpdateScalingText();
     UpdateData(false);
 }
@@ -317,15 +299,7 @@ void CEngInputsDialog::EditScaling()
 {
     if (!UpdateData(true))
         return;
-    CEqnDlg generator(CEqnDlg::kChannelMode, points_, this);
-    child_ = &generator;
-    const int end = generator.DoModal();
-    child_ = nullptr;
-    if (end == kIdOk) {
-        points_ = generator.Points();
-        scale_ = generator.Scale();
-        offset_ = generator.Offset();
-    }
+    scalingEditor_.Edit(*this);
     UpdateScalingText();
     UpdateData(false);
 }
@@ -411,7 +385,7 @@ void CEngInputsDialog::ApplyToIcon()
     input_.SetBitmapId(kind_);
     input_.SetModeWord(mode_);
     input_.SetExcitationTime(static_cast<std::uint16_t>(excitation_));
-    input_.SetPoints(points_);
+    input_.SetPoints(scalingEditor_.Points());
     input_.Header().warningFlags = static_cast<std::uint16_t>(input_.Header().warningFlags & ~acceptedNotices_);
 }
 

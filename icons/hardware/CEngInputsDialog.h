@@ -1,7 +1,7 @@
 #pragma once
 
 #include "icons/common/CIconDialog.h"
-#include "icons/common/TwoPointScaling.h"
+#include "icons/common/ScalingEditor.h"
 
 #include <cstdint>
 #include <string>
@@ -42,7 +42,7 @@ public:
     // The help context of an input kind (the icon's picture id).
     static std::uint32_t HelpContextFor(int kind);
     // The scaling dialog while it is open, else null.
-    Dialog* OpenChild() const { return child_; }
+    Dialog* OpenChild() const { return scalingEditor_.OpenChild(); }
 
 protected:
     bool OnInitDialog() override;
@@ -66,7 +66,6 @@ private:
     // units, or the kind's unit.
     std::string OutputUnits() const;
     void ShowUnits();
-    void ComputeScaling();
     // The excitation conflict's warning; Cancel there sets the time to 0.
     void ConfirmExcitation(CNetDoc& net);
     bool ConfirmBatteryUse(CNetDoc& net);
@@ -83,13 +82,10 @@ private:
     int inputChoice_ = -1;
     int scaling_ = 0;
     int autoRange_ = 0;
-    ScalingPoints points_;
-    float scale_ = 1.0F;
-    float offset_ = 0.0F;
+    ScalingEditor scalingEditor_;
     std::string scalingUnits_;
     std::uint16_t acceptedNotices_ = 0;
     std::uint16_t mode_ = 0;
-    Dialog* child_ = nullptr;
 };
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #include "icons/hardware/CVxmAnalogDialog.h"
 
-#include "icons/common/CEqnDlg.h"
 #include "icons/hardware/CVXM_7inputsIcon.h"
 #include "icons/hardware/VxmSampling.h"
 #include "platform/Control.h"
@@ -8,14 +7,10 @@
 #include "platform/SliderControl.h"
 #include "res/ResourceIds.h"
 
-#include <cstdio>
-
 namespace corvane {
 namespace {
 
 using Icon = CVXM_7inputsIcon;
-
-constexpr std::string_view kUnscaledText = "Enable scaling:\nOutput = (1.0 * input) + 0.0";
 
 // What the sampling setup enables and disables as one.
 constexpr std::array kSamplingControls{res::kIdcVxmSlider, res::kIdcVxmSpeed, res::kIdcVxmResolution,
@@ -68,14 +63,11 @@ bool CVxmAnalogDialog::OnInitDialog()
     noiseReject_ = samplingCode_ == Icon::kNoiseRejectSampling ? 1 : 0;
     excitation_ = (mode & Icon::kExcitation) != 0 ? 1 : 0;
     scaling_ = (mode & Icon::kScaling) != 0 ? 1 : 0;
-    points_ = channel_.Points();
-    scale_ = 1.0F;
-    offset_ = 0.0F;
-    // Points with equal signal levels give no line: the equation stays 1 and 0.
-    if (const LinearScaling line = ComputeLinearScaling(points_); scaling_ != 0 && line.IsDefined()) {
-        scale_ = line.scale;
-        offset_ = line.offset;
-    }
+    // Points with equal signal levels give no line: the equation stays 1 and 0,
+    // as it does while scaling is off.
+    scalingEditor_.Load(channel_.Points());
+    if (scaling_ == 0)
+        scalingEditor_.ClearEquation();
     rangeIndex_ = Icon::kRangeMask - (mode & Icon::kRangeMask);
     speed_ = 8;
     slider_ = 3;
@@ -153,14 +145,7 @@ void CVxmAnalogDialog::RefreshScaling()
     ShowControl(*this, res::kIdcVxmEditScaling, offered);
     const bool on = scaling_ != 0;
     EnableControl(*this, res::kIdcVxmEditScaling, on);
-    std::string text(kUnscaledText);
-    if (on) {
-        char equation[96];
-        std::snprintf(equation, sizeof equation, "Enable scaling:\nOutput = (%.6g * input) + %.6g",
-            static_cast<double>(scale_), static_cast<double>(offset_));
-        text = equation;
-    }
-    SetControlText(*this, res::kIdcVxmScaling, text);
+    SetControlText(*this, res::kIdcVxmScaling, scalingEditor_.CheckText(on));
 }
 
 void CVxmAnalogDialog::OnSliderReleased()
@@ -202,16 +187,8 @@ void CVxmAnalogDialog::EditScaling()
 {
     if (!UpdateData(true))
         return;
-    CEqnDlg generator(CEqnDlg::kChannelMode, points_, this);
-    child_ = &generator;
-    const int end = generator.DoModal();
-    child_ = nullptr;
     // The points reach the icon on OK of this dialog only.
-    if (end == kIdOk) {
-        points_ = generator.Points();
-        scale_ = generator.Scale();
-        offset_ = generator.Offset();
-    }
+    scalingEditor_.Edit(*this);
     RefreshScaling();
     UpdateData(false);
 }
@@ -219,7 +196,7 @@ void CVxmAnalogDialog::EditScaling()
 void CVxmAnalogDialog::ApplyToIcon()
 {
     channel_.SetModeWord(ComposeModeWord());
-    channel_.SetPoints(points_);
+    channel_.SetPoints(scalingEditor_.Points());
 }
 
 }  // namespace corvane

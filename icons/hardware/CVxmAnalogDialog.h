@@ -1,7 +1,7 @@
 #pragma once
 
 #include "icons/common/CIconDialog.h"
-#include "icons/common/TwoPointScaling.h"
+#include "icons/common/ScalingEditor.h"
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@ public:
     static const std::array<int, kRangeCount> kRangeRadios;
 
     // The scaling dialog while it is open, else null.
-    Dialog* OpenChild() const { return child_; }
+    Dialog* OpenChild() const { return scalingEditor_.OpenChild(); }
     // The caption last shown.
     const std::string& CaptionText() const { return caption_; }
 
@@ -64,9 +64,7 @@ protected:
     int noiseReject_ = 0;
     int excitation_ = 0;
     int scaling_ = 0;
-    ScalingPoints points_;
-    float scale_ = 1.0F;
-    float offset_ = 0.0F;
+    ScalingEditor scalingEditor_;
 
 private:
     void OnSliderReleased();
@@ -75,7 +73,6 @@ private:
     void OnScaling();
     void EditScaling();
 
-    Dialog* child_ = nullptr;
     std::string caption_;
 };
 
