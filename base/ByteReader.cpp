@@ -4,41 +4,14 @@
 
 namespace corvane {
 
-void ByteReader::Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field)
-{
-    if (error_)
-        return;
-    error_.kind = kind;
-    error_.offset = offset;
-    error_.size = size;
-    error_.field = std::string(field);
-}
-
-bool ByteReader::Seek(std::size_t offset, std::string_view field)
-{
-    if (error_)
-        return false;
-    if (offset > bytes_.size()) {
-        Fail(ByteErrorKind::OutOfRange, offset, 0, field);
-        return false;
-    }
-    offset_ = offset;
-    return true;
-}
-
 bool ByteReader::Skip(std::size_t count, std::string_view field) { return Take(count, field).has_value(); }
 
 std::optional<std::span<const std::uint8_t>> ByteReader::Take(std::size_t count, std::string_view field)
 {
-    if (error_)
+    const std::optional<std::size_t> start = cursor_.Claim(count, field);
+    if (!start)
         return std::nullopt;
-    if (count > Remaining()) {
-        Fail(ByteErrorKind::Truncated, offset_, count, field);
-        return std::nullopt;
-    }
-    std::span<const std::uint8_t> taken = bytes_.subspan(offset_, count);
-    offset_ += count;
-    return taken;
+    return bytes_.subspan(*start, count);
 }
 
 std::uint64_t ByteReader::TakeLE(std::size_t count, std::string_view field)

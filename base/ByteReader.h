@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/ByteError.h"
+#include "base/ByteCursor.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,16 +15,16 @@ namespace corvane {
 // so a record can be read field by field and checked once at the end.
 class ByteReader {
 public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes), cursor_(bytes.size()) {}
 
-    std::size_t Offset() const { return offset_; }
-    std::size_t Size() const { return bytes_.size(); }
-    std::size_t Remaining() const { return bytes_.size() - offset_; }
-    bool Failed() const { return static_cast<bool>(error_); }
-    const ByteError& Error() const { return error_; }
+    std::size_t Offset() const { return cursor_.Offset(); }
+    std::size_t Size() const { return cursor_.Size(); }
+    std::size_t Remaining() const { return cursor_.Remaining(); }
+    bool Failed() const { return cursor_.Failed(); }
+    const ByteError& Error() const { return cursor_.Error(); }
 
     // Moves to an absolute offset; the end of the buffer is a valid place.
-    bool Seek(std::size_t offset, std::string_view field = {});
+    bool Seek(std::size_t offset, std::string_view field = {}) { return cursor_.Seek(offset, field); }
     bool Skip(std::size_t count, std::string_view field = {});
 
     std::uint8_t U8(std::string_view field = {});
@@ -50,11 +50,9 @@ private:
     std::optional<std::span<const std::uint8_t>> Take(std::size_t count, std::string_view field);
     std::uint64_t TakeLE(std::size_t count, std::string_view field);
     std::uint64_t TakeBE(std::size_t count, std::string_view field);
-    void Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field);
 
     std::span<const std::uint8_t> bytes_;
-    std::size_t offset_ = 0;
-    ByteError error_;
+    ByteCursor cursor_;
 };
 
 }  // namespace corvane

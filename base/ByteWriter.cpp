@@ -2,44 +2,18 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 
 namespace corvane {
-
-void ByteWriter::Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field)
-{
-    if (error_)
-        return;
-    error_.kind = kind;
-    error_.offset = offset;
-    error_.size = size;
-    error_.field = std::string(field);
-}
-
-bool ByteWriter::Seek(std::size_t offset, std::string_view field)
-{
-    if (error_)
-        return false;
-    if (offset > bytes_.size()) {
-        Fail(ByteErrorKind::OutOfRange, offset, 0, field);
-        return false;
-    }
-    offset_ = offset;
-    return true;
-}
 
 // Returns the claimed bytes; on failure an empty span and the error is set.
 // A claim of zero bytes succeeds with an empty span too, so callers test Failed().
 std::span<std::uint8_t> ByteWriter::Claim(std::size_t count, std::string_view field)
 {
-    if (error_)
+    const std::optional<std::size_t> start = cursor_.Claim(count, field);
+    if (!start)
         return {};
-    if (count > Remaining()) {
-        Fail(ByteErrorKind::Truncated, offset_, count, field);
-        return {};
-    }
-    std::span<std::uint8_t> claimed = bytes_.subspan(offset_, count);
-    offset_ += count;
-    return claimed;
+    return bytes_.subspan(*start, count);
 }
 
 bool ByteWriter::PutLE(std::uint64_t value, std::size_t count, std::string_view field)
@@ -47,7 +21,7 @@ bool ByteWriter::PutLE(std::uint64_t value, std::size_t count, std::string_view 
     std::span<std::uint8_t> out = Claim(count, field);
     for (std::size_t i = 0; i < out.size(); ++i, value >>= 8)
         out[i] = static_cast<std::uint8_t>(value & 0xFF);
-    return !error_;
+    return !Failed();
 }
 
 bool ByteWriter::PutBE(std::uint64_t value, std::size_t count, std::string_view field)
@@ -55,7 +29,7 @@ bool ByteWriter::PutBE(std::uint64_t value, std::size_t count, std::string_view 
     std::span<std::uint8_t> out = Claim(count, field);
     for (std::size_t i = out.size(); i-- > 0; value >>= 8)
         out[i] = static_cast<std::uint8_t>(value & 0xFF);
-    return !error_;
+    return !Failed();
 }
 
 bool ByteWriter::U8(std::uint8_t value, std::string_view field) { return PutLE(value, 1, field); }
@@ -85,14 +59,14 @@ bool ByteWriter::Bytes(std::span<const std::uint8_t> data, std::string_view fiel
 {
     std::span<std::uint8_t> out = Claim(data.size(), field);
     std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(out.size()), out.begin());
-    return !error_;
+    return !Failed();
 }
 
 bool ByteWriter::Zeros(std::size_t count, std::string_view field)
 {
     std::span<std::uint8_t> out = Claim(count, field);
     std::fill(out.begin(), out.end(), std::uint8_t{0});
-    return !error_;
+    return !Failed();
 }
 
 bool ByteWriter::FixedText(std::string_view text, std::size_t count, std::string_view field)
@@ -101,7 +75,7 @@ bool ByteWriter::FixedText(std::string_view text, std::size_t count, std::string
     std::size_t length = std::min(text.size(), out.size());
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = i < length ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{0};
-    return !error_;
+    return !Failed();
 }
 
 }  // namespace corvane

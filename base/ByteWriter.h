@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/ByteError.h"
+#include "base/ByteCursor.h"
 
 #include <cstdint>
 #include <span>
@@ -13,15 +13,16 @@ namespace corvane {
 // writer's error (kind, offset, field); later writes are ignored.
 class ByteWriter {
 public:
-    explicit ByteWriter(std::span<std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit ByteWriter(std::span<std::uint8_t> bytes) : bytes_(bytes), cursor_(bytes.size()) {}
 
-    std::size_t Offset() const { return offset_; }
-    std::size_t Size() const { return bytes_.size(); }
-    std::size_t Remaining() const { return bytes_.size() - offset_; }
-    bool Failed() const { return static_cast<bool>(error_); }
-    const ByteError& Error() const { return error_; }
+    std::size_t Offset() const { return cursor_.Offset(); }
+    std::size_t Size() const { return cursor_.Size(); }
+    std::size_t Remaining() const { return cursor_.Remaining(); }
+    bool Failed() const { return cursor_.Failed(); }
+    const ByteError& Error() const { return cursor_.Error(); }
 
-    bool Seek(std::size_t offset, std::string_view field = {});
+    // Moves to an absolute offset; the end of the buffer is a valid place.
+    bool Seek(std::size_t offset, std::string_view field = {}) { return cursor_.Seek(offset, field); }
 
     bool U8(std::uint8_t value, std::string_view field = {});
     bool U16LE(std::uint16_t value, std::string_view field = {});
@@ -44,11 +45,9 @@ private:
     std::span<std::uint8_t> Claim(std::size_t count, std::string_view field);
     bool PutLE(std::uint64_t value, std::size_t count, std::string_view field);
     bool PutBE(std::uint64_t value, std::size_t count, std::string_view field);
-    void Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field);
 
     std::span<std::uint8_t> bytes_;
-    std::size_t offset_ = 0;
-    ByteError error_;
+    ByteCursor cursor_;
 };
 
 }  // namespace corvane
