@@ -1,6 +1,7 @@
 #include "data/LoggedDataConverter.h"
 
 #include "base/CivilTime.h"
+#include "base/ProgressRange.h"
 #include "data/LogRecordReader.h"
 
 #include <algorithm>
@@ -126,8 +127,7 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
             record->body);
         ++result.records;
         if (result.records % kProgressEvery == 0 && options_.totalBytes > 0) {
-            const std::uint64_t percent = std::min<std::uint64_t>(100, reader.Consumed() * 100 / options_.totalBytes);
-            ReportProgress(static_cast<int>(percent));
+            ReportProgress(ProgressShare(reader.Consumed(), options_.totalBytes, 100));
         }
     }
     if (rowPending_)
@@ -177,8 +177,8 @@ void LoggedDataConverter::OnValue(const ValueRecord& record)
     default: {
         const int decimals = columns_[static_cast<std::size_t>(column)].decimals;
         char text[96];
-        const auto converted
-            = std::to_chars(text, text + sizeof text, static_cast<double>(record.floatValue), std::chars_format::fixed, decimals);
+        const auto converted = std::to_chars(
+            text, text + sizeof text, static_cast<double>(record.floatValue), std::chars_format::fixed, decimals);
         const auto length = converted.ec == std::errc() ? static_cast<std::size_t>(converted.ptr - text) : 0;
         if (length < 3)
             scratch_.append(3 - length, ' ');

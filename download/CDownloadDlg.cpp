@@ -1,5 +1,6 @@
 #include "download/CDownloadDlg.h"
 
+#include "base/ProgressRange.h"
 #include "data/ConvertLoggedDataFile.h"
 #include "download/CFilterDownloadDialog.h"
 #include "download/DownloadBox.h"
@@ -415,8 +416,7 @@ void CDownloadDlg::OnDataBlock(const CReplyMessage& reply)
     StatusSink& status = services_.Status();
     SetStatusMessage(status, Format("%u KBytes received", blocks_.Total() / kBytesPerKb));
     if (expectedSize_ > 0) {
-        const std::uint64_t percent = std::uint64_t{blocks_.Total()} * kProgressMax / expectedSize_;
-        ShowProgress(status, static_cast<int>(std::min<std::uint64_t>(percent, kProgressMax)));
+        ShowProgress(status, ProgressShare(blocks_.Total(), expectedSize_, kProgressMax));
     }
 }
 
@@ -481,7 +481,7 @@ void CDownloadDlg::OnSessionComplete()
     request.timeColumns = services_.TimeColumnChoice();
     request.sessionStart = entry.start;
     request.deleteInputAfterSuccess = services_.ShouldDeleteRawData();
-    request.progress = [&status](int percent) { ShowProgress(status, std::clamp(percent, 0, kProgressMax)); };
+    request.progress = [&status](int percent) { ShowProgress(status, ClampToProgressRange(percent, 0, kProgressMax)); };
     const ConvertResult result = ConvertLoggedDataFile(request);
     if (!result.ok) {
         runFailed_ = true;

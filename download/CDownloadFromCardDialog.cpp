@@ -1,5 +1,6 @@
 #include "download/CDownloadFromCardDialog.h"
 
+#include "base/ProgressRange.h"
 #include "base/QuotedPath.h"
 #include "card/CFlashCardManager.h"
 #include "card/CLogDataSessionInfo.h"
@@ -172,8 +173,8 @@ bool CDownloadFromCardDialog::OnWorkerMessage(Message& message)
     };
     switch (message.id) {
     case kCardProgressMessage:
-        SetProgress(static_cast<int>(std::clamp<std::intptr_t>(
-            message.lParam, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+        SetProgress(
+            ClampToProgressRange(message.lParam, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         return true;
     case kCardJobDoneMessage:
         SetProgress(0);
@@ -339,7 +340,8 @@ void CDownloadFromCardDialog::OnEraseSelected()
         ShowDownloadBox(Handle(), kSelectSomeText);
         return;
     }
-    if (ShowDownloadBox(Handle(), kEraseConfirmText, kEraseConfirmCaption, MessageBoxIcon::None, MessageBoxButtons::YesNo)
+    if (ShowDownloadBox(
+            Handle(), kEraseConfirmText, kEraseConfirmCaption, MessageBoxIcon::None, MessageBoxButtons::YesNo)
         != kIdYes)
         return;
     for (const int line : lines) {

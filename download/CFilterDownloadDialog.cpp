@@ -1,6 +1,7 @@
 #include "download/CFilterDownloadDialog.h"
 
 #include "base/AtomicFile.h"
+#include "base/ProgressRange.h"
 #include "data/ConvertLoggedDataFile.h"
 #include "download/DownloadBlockCheck.h"
 #include "download/DownloadBox.h"
@@ -289,9 +290,7 @@ void CFilterDownloadDialog::OnDataBlock(const CReplyMessage& reply)
         std::snprintf(text, sizeof text, "%u KBytes received", total / 1024);
         SetStatusMessage(services_.Status(), text);
         if (entry_.size != 0)
-            ShowProgress(services_.Status(),
-                static_cast<int>(
-                    std::min<std::uint64_t>(std::uint64_t{total} * kProgressMax / entry_.size, kProgressMax)));
+            ShowProgress(services_.Status(), ProgressShare(total, entry_.size, kProgressMax));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "netdoc/CNetDownloadDialog.h"
 
 #include "base/Cp1252.h"
+#include "base/ProgressRange.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "netdoc/CNetDoc.h"
@@ -228,9 +229,8 @@ void CNetDownloadDialog::ShowProgress()
     // No size announced: the bar stays where it is.
     if (totalSize_ == 0)
         return;
-    const double percent = static_cast<double>(received_) / (static_cast<double>(totalSize_) / kProgressMax);
     if (auto* progress = GetControlAs<ProgressControl>(res::kIdcNetDownloadProgress))
-        progress->SetPos(static_cast<int>(percent));
+        progress->SetPos(ProgressShare(received_, totalSize_, kProgressMax));
 }
 
 void CNetDownloadDialog::SetStatus(std::string_view text)

@@ -1,6 +1,7 @@
 #include "netdoc/CNetUploadDialog.h"
 
 #include "base/AtomicFile.h"
+#include "base/ProgressRange.h"
 #include "base/UniqueFd.h"
 #include "comms/CConnectionDetails.h"
 #include "halvix/HalvixLib.h"
@@ -47,7 +48,7 @@ constexpr int kTempSuffixLength = 4;
 constexpr std::string_view kNoMemoryIconMarker = "!!";
 
 // The progress bar runs over this range while the image is sent.
-constexpr std::size_t kProgressMax = 100;
+constexpr int kProgressMax = 100;
 
 // The largest image the container allows.
 constexpr std::size_t kMaxImageSize = kNetImageMaxBody + kNetImageCrcSize;
@@ -95,7 +96,7 @@ bool CNetUploadDialog::OnInitDialog()
     }
     SetStatus(kSelectModeText);
     if (auto* progress = GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar)) {
-        progress->SetRange(0, static_cast<int>(kProgressMax));
+        progress->SetRange(0, kProgressMax);
         progress->SetPos(0);
     }
     if (!MakeTemporaryFile()) {
@@ -347,9 +348,8 @@ void CNetUploadDialog::ShowProgress()
 {
     // The share of the image the logger has taken, in hundredths, cut down
     // (in whole numbers, so the whole image reads exactly 100).
-    const std::size_t percent = image_.empty() ? 0 : std::min(bytesSent_, image_.size()) * kProgressMax / image_.size();
     if (auto* progress = GetControlAs<ProgressControl>(res::kIdcNetUploadProgressBar))
-        progress->SetPos(static_cast<int>(percent));
+        progress->SetPos(ProgressShare(bytesSent_, image_.size(), kProgressMax));
 }
 
 void CNetUploadDialog::OnTimeout(std::uint16_t requestType)

@@ -1,7 +1,7 @@
 #include "platform/ProgressControl.h"
+#include "base/ProgressRange.h"
 
 #include "platform/internal/DialogInternals.h"
-#include "platform/internal/ProgressRange.h"
 
 #include <QProgressBar>
 
@@ -20,14 +20,14 @@ void ProgressControl::SetRange(int lower, int upper)
 {
     lower_ = lower;
     upper_ = upper;
-    position_ = internal::ClampToProgressRange(position_, lower_, upper_);
+    position_ = ClampToProgressRange(position_, lower_, upper_);
     Display();
 }
 
 int ProgressControl::SetPos(int position)
 {
     const int previous = position_;
-    position_ = internal::ClampToProgressRange(position, lower_, upper_);
+    position_ = ClampToProgressRange(position, lower_, upper_);
     Display();
     return previous;
 }
@@ -35,7 +35,7 @@ int ProgressControl::SetPos(int position)
 int ProgressControl::OffsetPos(int delta)
 {
     const std::int64_t next = static_cast<std::int64_t>(position_) + delta;
-    return SetPos(static_cast<int>(std::clamp<std::int64_t>(next, std::min(lower_, upper_), std::max(lower_, upper_))));
+    return SetPos(ClampToProgressRange(next, lower_, upper_));
 }
 
 int ProgressControl::SetStep(int step)

@@ -1,7 +1,7 @@
 #include "platform/StatusProgress.h"
+#include "base/ProgressRange.h"
 
 #include "platform/internal/FrameWidgets.h"
-#include "platform/internal/ProgressRange.h"
 
 #include <algorithm>
 
@@ -19,14 +19,14 @@ void StatusProgress::SetRange(int lower, int upper)
 {
     lower_ = lower;
     upper_ = upper;
-    position_ = internal::ClampToProgressRange(position_, lower_, upper_);
+    position_ = ClampToProgressRange(position_, lower_, upper_);
     Display();
 }
 
 int StatusProgress::SetPos(int position)
 {
     const int previous = position_;
-    position_ = internal::ClampToProgressRange(position, lower_, upper_);
+    position_ = ClampToProgressRange(position, lower_, upper_);
     Display();
     return previous;
 }
