@@ -1,6 +1,6 @@
+#include "CatalogueRowCheck.h"
 #include "MiscIconTestSupport.h"
 
-#include "icons/common/CIconDialog.h"
 #include "icons/common/FunctionIconCatalogue.h"
 #include "icons/function/CConstIcon.h"
 #include "icons/function/CMultiplexIcon.h"
@@ -319,37 +319,15 @@ TEST_F(FunctionIconChecks, PlacedIconsMatchTheirCatalogueRows)
         ++matched;
         SCOPED_TRACE(std::string(row.tooltip));
         EXPECT_EQ(icon->ClassName(), row.className);
-        EXPECT_EQ(icon->TypeCode(), row.typeCode);
         // The note draws its own small picture, not its palette cell's.
         EXPECT_EQ(icon->BitmapId(), row.typeCode == CTnoteIcon::kTypeCode ? res::kBitmapNoteBody : row.bitmapId);
-        EXPECT_EQ(icon->InputCount(), row.inputs);
-        EXPECT_EQ(icon->OutputCount(), row.outputs);
-        EXPECT_EQ(icon->TriggerInput().IsActive(), row.trigger);
-        EXPECT_EQ(icon->EnableInput().IsActive(), row.enable);
-        EXPECT_EQ(icon->ExtraInputCount() == 1, row.select);
-        EXPECT_EQ(icon->Header().length, row.recordLength);
-
-        const std::unique_ptr<IconDialog> dialog = icon->CreateIconDialog();
-        const auto* iconDialog = dynamic_cast<const CIconDialog*>(dialog.get());
-        ASSERT_NE(iconDialog, nullptr);
-        EXPECT_EQ(iconDialog->Layout().id, row.dialogId);
-        const std::uint32_t help = row.helpContext != 0
-            ? row.helpContext
-            : CIconDialog::kDefaultHelpBase + static_cast<std::uint32_t>(row.dialogId);
-        EXPECT_EQ(iconDialog->HelpContext(), help);
+        test::ExpectIconMatchesRow(*icon, row);
 
         // The checks, alone and once something feeds the enable input.
-        const auto& req = row.checks;
-        const auto same = [&] {
-            bool isolated = false;
-            EXPECT_EQ(icon->CheckIconConnections(isolated),
-                icon->CheckConnections(
-                    isolated, false, req.trigger, req.select, req.minimumInputs, req.output, req.isolationAllowed));
-        };
-        same();
+        test::ExpectChecksFollowRow(*icon, row);
         if (icon->EnableInput().IsActive()) {
             test::Link(test::Place<CConstIcon>(doc, kDrop, res::kBitmapRemoteSwitch), 0, *icon, kEnableSlot);
-            same();
+            test::ExpectChecksFollowRow(*icon, row);
         }
     }
     EXPECT_EQ(matched, 7);

@@ -1,8 +1,8 @@
 // The statistics, data buffer, scratchpad, filter and warm-up icons as the
 // function-icon catalogue describes them.
+#include "CatalogueRowCheck.h"
 #include "StatsIconsTestSupport.h"
 
-#include "icons/common/CIconDialog.h"
 #include "icons/common/FunctionIconCatalogue.h"
 #include "icons/function/CAvgIcon.h"
 #include "icons/function/CConstIcon.h"
@@ -54,39 +54,17 @@ TEST_F(StatsIconsCatalogue, PlacedIconsMatchTheirRows)
             continue;
         ++matched;
         SCOPED_TRACE(std::string(row.className));
-        EXPECT_EQ(icon->TypeCode(), row.typeCode);
         EXPECT_EQ(icon->BitmapId(), row.bitmapId);
-        EXPECT_EQ(icon->InputCount(), row.inputs);
-        EXPECT_EQ(icon->OutputCount(), row.outputs);
-        EXPECT_EQ(icon->TriggerInput().IsActive(), row.trigger);
-        EXPECT_EQ(icon->EnableInput().IsActive(), row.enable);
-        EXPECT_EQ(icon->ExtraInputCount() == 1, row.select);
-        EXPECT_EQ(icon->Header().length, row.recordLength);
+        test::ExpectIconMatchesRow(*icon, row);
         if (row.subtype) {
             const auto record = Saved(*icon);
             EXPECT_EQ(SubtypeFromRecord(record, row.typeCode), *row.subtype);
         }
 
-        const std::unique_ptr<IconDialog> dialog = icon->CreateIconDialog();
-        const auto* iconDialog = dynamic_cast<const CIconDialog*>(dialog.get());
-        ASSERT_NE(iconDialog, nullptr);
-        EXPECT_EQ(iconDialog->Layout().id, row.dialogId);
-        const std::uint32_t help = row.helpContext != 0
-            ? row.helpContext
-            : CIconDialog::kDefaultHelpBase + static_cast<std::uint32_t>(row.dialogId);
-        EXPECT_EQ(iconDialog->HelpContext(), help);
-
         // The checks, alone and once something feeds the enable input.
-        const auto& req = row.checks;
-        const auto same = [&] {
-            bool isolated = false;
-            EXPECT_EQ(icon->CheckIconConnections(isolated),
-                icon->CheckConnections(
-                    isolated, false, req.trigger, req.select, req.minimumInputs, req.output, req.isolationAllowed));
-        };
-        same();
+        test::ExpectChecksFollowRow(*icon, row);
         test::Link(Place<CConstIcon>(doc, kStatsDrop, res::kBitmapRemoteSwitch), 0, *icon, kEnableSlot);
-        same();
+        test::ExpectChecksFollowRow(*icon, row);
     }
     EXPECT_EQ(matched, 8);
 }

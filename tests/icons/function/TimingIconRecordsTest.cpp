@@ -1,6 +1,6 @@
+#include "CatalogueRowCheck.h"
 #include "MiscIconTestSupport.h"
 
-#include "icons/common/CIconDialog.h"
 #include "icons/common/FunctionIconCatalogue.h"
 #include "icons/function/CComparatorIcon.h"
 #include "icons/function/CConstIcon.h"
@@ -97,7 +97,12 @@ std::vector<PlacedCase> PlacedCases()
             res::kBitmapRateOfChange, false, false},
         {"duty cycle", [] { return std::make_unique<CDCintIcon>(kDrop, res::kBitmapDutyCycle); },
             [](std::uint16_t id) {
-                return RecordBytes().Header(94, id, 267, kX, kY, 1, 1, "Duty").U16(0).Link(kLogic).Output(kData).Bytes();
+                return RecordBytes()
+                    .Header(94, id, 267, kX, kY, 1, 1, "Duty")
+                    .U16(0)
+                    .Link(kLogic)
+                    .Output(kData)
+                    .Bytes();
             },
             res::kBitmapDutyCycle, true, true},
         {"time integral", [] { return std::make_unique<CDCintIcon>(kDrop, res::kBitmapTimeIntegral); },
@@ -187,31 +192,11 @@ TEST_F(TimingIconRecords, PlacedIconsMatchTheirCatalogueRows)
             return r.className == icon.ClassName() && r.bitmapId == icon.BitmapId();
         });
         ASSERT_NE(row, rows.end());
-        EXPECT_EQ(icon.TypeCode(), row->typeCode);
-        EXPECT_EQ(icon.InputCount(), row->inputs);
-        EXPECT_EQ(icon.OutputCount(), row->outputs);
-        EXPECT_EQ(icon.TriggerInput().IsActive(), row->trigger);
-        EXPECT_EQ(icon.EnableInput().IsActive(), row->enable);
-        EXPECT_EQ(icon.ExtraInputCount() == 1, row->select);
-        EXPECT_EQ(icon.Header().length, row->recordLength);
+        test::ExpectIconMatchesRow(icon, *row);
         if (row->subtype) {
             EXPECT_EQ(SubtypeFromRecord(Saved(icon), row->typeCode), *row->subtype);
         }
-
-        const std::unique_ptr<IconDialog> dialog = icon.CreateIconDialog();
-        const auto* iconDialog = dynamic_cast<const CIconDialog*>(dialog.get());
-        ASSERT_NE(iconDialog, nullptr);
-        EXPECT_EQ(iconDialog->Layout().id, row->dialogId);
-        const std::uint32_t help = row->helpContext != 0
-            ? row->helpContext
-            : CIconDialog::kDefaultHelpBase + static_cast<std::uint32_t>(row->dialogId);
-        EXPECT_EQ(iconDialog->HelpContext(), help);
-
-        const auto& req = row->checks;
-        bool isolated = false;
-        EXPECT_EQ(icon.CheckIconConnections(isolated),
-            icon.CheckConnections(
-                isolated, false, req.trigger, req.select, req.minimumInputs, req.output, req.isolationAllowed));
+        test::ExpectChecksFollowRow(icon, *row);
     }
 }
 
@@ -225,7 +210,12 @@ TEST_F(TimingIconRecords, StoredOptionsSurviveALoadAndSave)
     };
     const std::vector<Case> cases{
         {"accumulator of 250",
-            RecordBytes().Header(98, 9, 263, kX, kY, 1, 1, "Pulses").U16(0x0017).U32(250).Link(kLogic).Output(kData)
+            RecordBytes()
+                .Header(98, 9, 263, kX, kY, 1, 1, "Pulses")
+                .U16(0x0017)
+                .U32(250)
+                .Link(kLogic)
+                .Output(kData)
                 .Bytes(),
             "CCountIcon", res::kBitmapCountAccumulator},
         {"confirmed timed counter",
@@ -334,10 +324,10 @@ TEST_F(TimingIconRecords, ATriggeredIconReportsItsMissingTriggerAndIsSatisfiedOn
 
 TEST_F(TimingIconRecords, OutputLabelsAlreadyGivenAreKept)
 {
-    for (CCorvaneIcon* icon : std::initializer_list<CCorvaneIcon*>{
-             &test::Place<CCountIcon>(doc, kDrop, res::kBitmapCountAccumulator),
-             &test::Place<CRateOfChangeIcon>(doc, kDrop),
-             &test::Place<CDCintIcon>(doc, kDrop, res::kBitmapTimeIntegral)}) {
+    for (CCorvaneIcon* icon :
+        std::initializer_list<CCorvaneIcon*>{&test::Place<CCountIcon>(doc, kDrop, res::kBitmapCountAccumulator),
+            &test::Place<CRateOfChangeIcon>(doc, kDrop),
+            &test::Place<CDCintIcon>(doc, kDrop, res::kBitmapTimeIntegral)}) {
         EXPECT_NE(icon->LabelFlags() & label_flag::kKeepExisting, 0) << icon->ClassName();
         const auto loaded = Load(Saved(*icon));
         ASSERT_NE(loaded, nullptr);
