@@ -5,7 +5,8 @@
 #include "netmodel/CHardwarePoll.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
-#include "platform/PromptSink.h"
+#include "testsupport/QuietNetDocServices.h"
+#include "testsupport/QuietPrompts.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,38 +19,6 @@ namespace {
 
 using namespace corvane;
 
-class QuietPrompts final : public PromptSink {
-public:
-    int ShowMessageBox(const MessageBoxRequest&) override { return kIdOk; }
-    std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::uint32_t> ChooseColour(WindowHandle, std::uint32_t) override { return std::nullopt; }
-    std::optional<FontChoice> ChooseFont(WindowHandle, const FontChoice&) override { return std::nullopt; }
-    std::optional<std::string> ChooseFolder(WindowHandle, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest&) override { return std::nullopt; }
-    std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest&) override { return std::nullopt; }
-    void ShowHelp(WindowHandle, std::uint32_t) override {}
-};
-
-class Services final : public NetDocServices {
-public:
-    bool IsConnected() const override { return false; }
-    std::uint16_t PolledConfigWord() const override { return 0; }
-    std::optional<std::string> CheckNetVersion(std::uint32_t, std::uint32_t) const override { return std::nullopt; }
-    void SetNetOptionByte(std::uint8_t) override {}
-    std::filesystem::path NetFileFolder() const override { return {}; }
-    void SetNetFileFolder(const std::filesystem::path&) override {}
-    std::filesystem::path WorkingFolder() const override { return {}; }
-    bool KeepRawDownloads() const override { return true; }
-    void AddRecentNet(const std::filesystem::path&) override {}
-    void ShowNotice(std::string_view, NetNoticeCaption) override {}
-    int ShowAdvisory(int, std::string_view) override { return kIdOk; }
-    void ConvertNet(const std::filesystem::path&) override {}
-    bool QueryHardware(CHardwarePoll&) override { return false; }
-};
-
 // The toolkit is started once for the whole run: documents ask it for
 // their prompts.
 struct Environment {
@@ -59,9 +28,9 @@ struct Environment {
         app = std::make_unique<Application>(std::vector<std::string>{"corvane-fuzz"});
         app->SetPromptSink(&prompts);
     }
-    QuietPrompts prompts;
+    testsupport::QuietPrompts prompts;
     std::unique_ptr<Application> app;
-    Services services;
+    testsupport::QuietNetDocServices services;
     IconFactory factory;
 };
 

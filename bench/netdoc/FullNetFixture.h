@@ -14,7 +14,8 @@
 #include "netmodel/RecordTransfer.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"  // completes the Application's clock for its destruction here
-#include "platform/PromptSink.h"
+#include "testsupport/QuietNetDocServices.h"
+#include "testsupport/QuietPrompts.h"
 
 #include <array>
 #include <cstdint>
@@ -56,38 +57,6 @@ private:
     std::array<std::uint8_t, 16> fixed_{};
 };
 
-class QuietPrompts final : public PromptSink {
-public:
-    int ShowMessageBox(const MessageBoxRequest&) override { return kIdOk; }
-    std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::uint32_t> ChooseColour(WindowHandle, std::uint32_t) override { return std::nullopt; }
-    std::optional<FontChoice> ChooseFont(WindowHandle, const FontChoice&) override { return std::nullopt; }
-    std::optional<std::string> ChooseFolder(WindowHandle, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<PrintSetup> ShowPageSetupDialog(const PrintPromptRequest&) override { return std::nullopt; }
-    std::optional<PrintSetup> ShowPrintDialog(const PrintPromptRequest&) override { return std::nullopt; }
-    void ShowHelp(WindowHandle, std::uint32_t) override {}
-};
-
-class QuietNetDocServices final : public NetDocServices {
-public:
-    bool IsConnected() const override { return false; }
-    std::uint16_t PolledConfigWord() const override { return 0; }
-    std::optional<std::string> CheckNetVersion(std::uint32_t, std::uint32_t) const override { return std::nullopt; }
-    void SetNetOptionByte(std::uint8_t) override {}
-    std::filesystem::path NetFileFolder() const override { return std::filesystem::temp_directory_path(); }
-    void SetNetFileFolder(const std::filesystem::path&) override {}
-    std::filesystem::path WorkingFolder() const override { return std::filesystem::temp_directory_path(); }
-    bool KeepRawDownloads() const override { return true; }
-    void AddRecentNet(const std::filesystem::path&) override {}
-    void ShowNotice(std::string_view, NetNoticeCaption) override {}
-    int ShowAdvisory(int, std::string_view) override { return kIdOk; }
-    void ConvertNet(const std::filesystem::path&) override {}
-    bool QueryHardware(CHardwarePoll&) override { return true; }
-};
-
 struct FullNet {
     FullNet()
     {
@@ -119,9 +88,9 @@ struct FullNet {
     }
     ~FullNet() { std::filesystem::remove(path); }
 
-    QuietPrompts prompts;
+    testsupport::QuietPrompts prompts;
     std::unique_ptr<Application> app;
-    QuietNetDocServices services;
+    testsupport::QuietNetDocServices services{std::filesystem::temp_directory_path(), true};
     IconFactory factory;
     CNetDoc net{services, factory};
     std::vector<std::uint8_t> image;  // the net's file image
