@@ -44,6 +44,9 @@ function(corvane_add_test_program name)
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${CORVANE_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # Pictures and files the tests leave for people to look at go here, never
+  # into the folder the program runs in (tests/platform/TestOutput.h).
+  target_compile_definitions(${name} PRIVATE "CORVANE_TEST_OUTPUT_DIR=\"${CMAKE_CURRENT_BINARY_DIR}/output\"")
   # One variable only: gtest_discover_tests splits a list of them apart.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
 endfunction()

@@ -6,6 +6,7 @@
 #include "base/ProgramFileVersion.h"
 #include "platform/ButtonControl.h"
 #include "res/ResourceIds.h"
+#include "tests/platform/TestOutput.h"
 
 #include <filesystem>
 #include <string>
@@ -18,10 +19,10 @@ using CAboutDialogTest = test::PlatformTest;
 TEST_F(CAboutDialogTest, ShowsTheSharedVersionAndLegalNoticeAndOffersHelp)
 {
     CAboutDialog about;
-    const std::filesystem::path png = std::filesystem::current_path() / "AboutBox.png";
+    const std::filesystem::path png = test::OutputFile("AboutBox.png");
     test::ModalDriver driver(about, [&] {
-        EXPECT_EQ(about.GetControl(res::kIdcAboutVersion)->GetText(),
-            "Corvane Version " + std::string(kProgramFileVersion));
+        EXPECT_EQ(
+            about.GetControl(res::kIdcAboutVersion)->GetText(), "Corvane Version " + std::string(kProgramFileVersion));
         EXPECT_EQ(about.GetControl(res::kIdcAboutLegal)->GetText(), CFileVersionInfo().GetValue("LegalCopyright"));
         EXPECT_TRUE(about.SaveImage(png.string()));
         about.GetControlAs<ButtonControl>(kIdHelp)->Click();

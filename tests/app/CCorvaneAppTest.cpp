@@ -5,6 +5,7 @@
 #include "app/ShellMessages.h"
 #include "platform/Document.h"
 #include "platform/SettingsStore.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,8 @@ TEST_F(CCorvaneAppTest, StartShowsTheMainFrameWithItsDocumentsAndSavesAPicture)
     EXPECT_TRUE(Prompts().messageBoxes.empty());
 
     const char* out = std::getenv("CORVANE_SHELL_PICTURE");
-    const std::filesystem::path picture = out != nullptr ? std::filesystem::path(out) : std::filesystem::current_path() / "MainFrame.png";
+    const std::filesystem::path picture
+        = out != nullptr ? std::filesystem::path(out) : test::OutputFile("MainFrame.png");
     EXPECT_TRUE(frame->SaveImage(picture));
     EXPECT_GT(std::filesystem::file_size(picture), 1000u);
 }
@@ -62,7 +64,8 @@ TEST_F(CCorvaneAppTest, FirstStartCreatesExactlyTheStartupSettings)
 {
     Start();
     const SettingsStore& store = Shell().Settings();
-    EXPECT_EQ(ValueNames(store, kProductKey), (std::vector<std::string>{"LoggerRetryTime", "SocketTimeout", "SnapToGrid"}));
+    EXPECT_EQ(
+        ValueNames(store, kProductKey), (std::vector<std::string>{"LoggerRetryTime", "SocketTimeout", "SnapToGrid"}));
     EXPECT_EQ(ValueNames(store, kAdminKey),
         (std::vector<std::string>{"DontResetLoggerAfterConfigUpdate", "DontDeleteRawData"}));
     EXPECT_EQ(*store.GetValue(kProductKey, "LoggerRetryTime")->AsDword(), 5000u);
@@ -117,9 +120,9 @@ TEST_F(CCorvaneAppTest, NormalPlacementIsRestored)
         SettingsStore store;
         (void)store.Load(Options().settingsFile);
         (void)store.CreateKey(kProductKey);
-        for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
-                 {"WindowPosX", "40"}, {"WindowPosY", "30"}, {"WindowPosWidth", "900"}, {"WindowPosHeight", "650"},
-                 {"WindowPosMaximized", "0"}}) {
+        for (const auto& [name, value] :
+            std::vector<std::pair<std::string, std::string>>{{"WindowPosX", "40"}, {"WindowPosY", "30"},
+                {"WindowPosWidth", "900"}, {"WindowPosHeight", "650"}, {"WindowPosMaximized", "0"}}) {
             (void)store.SetValue(kProductKey, name, SettingsValue::String(value));
         }
     }

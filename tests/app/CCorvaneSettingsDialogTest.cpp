@@ -9,6 +9,7 @@
 #include "platform/ButtonControl.h"
 #include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
+#include "tests/platform/TestOutput.h"
 
 #include <filesystem>
 #include <string>
@@ -39,7 +40,7 @@ protected:
 TEST_F(CCorvaneSettingsDialogTest, ShowsTheSettingsAndWritesThemBackOnOk)
 {
     CCorvaneSettingsDialog dialog(Context());
-    const std::filesystem::path png = std::filesystem::current_path() / "CorvaneSettingsDialog.png";
+    const std::filesystem::path png = test::OutputFile("CorvaneSettingsDialog.png");
     test::ModalDriver driver(dialog, [&] {
         EXPECT_EQ(Text(dialog, res::kIdcMessageTimeout), "7");
         EXPECT_EQ(Text(dialog, res::kIdcConnectionTimeout), "5");

@@ -21,6 +21,7 @@
 #include "platform/Notification.h"
 #include "platform/StatusBar.h"
 #include "res/ResourceIds.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -195,7 +196,7 @@ TEST_F(DataDownloadTest, ListsTheSessionsAndDownloadsThemAllToStampedFiles)
                 return false;
             for (int i = 0; i < List(dialog).GetCount(); ++i)
                 lines.push_back(List(dialog).GetText(i));
-            EXPECT_TRUE(dialog.SaveImage((std::filesystem::current_path() / "DataDownloadDialog-app.png").string()));
+            EXPECT_TRUE(dialog.SaveImage(test::OutputFile("DataDownloadDialog-app.png").string()));
             AnswerFile(Output("all.csv"));
             Click(dialog, res::kIdcDownloadUtcTime);
             Click(dialog, res::kIdcDownloadSelectAll);
@@ -262,8 +263,7 @@ TEST_F(DataDownloadTest, FilteredDownloadKeepsThePointsAndTheTimeWindowChosen)
             auto* points = filter->GetControlAs<ListBoxControl>(res::kIdcFilterPointList);
             if (!asked && points->GetCount() == 4 && filter->CurrentPhase() == CFilterDownloadDialog::Phase::Idle) {
                 asked = true;
-                EXPECT_TRUE(
-                    filter->SaveImage((std::filesystem::current_path() / "FilterDownloadDialog-app.png").string()));
+                EXPECT_TRUE(filter->SaveImage(test::OutputFile("FilterDownloadDialog-app.png").string()));
                 SelectOnly(*filter, res::kIdcFilterPointList, {1});  // Line Pressure
                 // From 5 s after the start to 14 s after it.
                 auto* startTime = filter->GetControlAs<DateTimeControl>(res::kIdcFilterStartTime);

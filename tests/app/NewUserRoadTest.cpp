@@ -38,6 +38,7 @@
 #include "platform/ListViewControl.h"
 #include "platform/Notification.h"
 #include "res/ResourceIds.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -294,7 +295,7 @@ protected:
     std::filesystem::path StateFolder() const { return Scratch() / "loggersim"; }
     std::filesystem::path Card() const { return Scratch() / "card"; }
     std::filesystem::path Output(std::string_view name) const { return Scratch() / "out" / name; }
-    static std::filesystem::path Pictures() { return std::filesystem::current_path() / "new-user-road"; }
+    static std::filesystem::path Pictures() { return test::OutputFile("new-user-road"); }
 
     // A card reader that holds the card image: the mount table names a
     // partition of a removable disk, mounted on the card's folder.

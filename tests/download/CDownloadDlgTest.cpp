@@ -21,6 +21,7 @@
 #include "res/ResourceIds.h"
 #include "shell/ErrorBoxes.h"
 #include "shell/Waits.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -207,7 +208,7 @@ TEST_F(DownloadDialog, ListsTheLoggersSessionsOverSeveralReplies)
     EXPECT_TRUE(Enabled(res::kIdcDownloadSelected));
     EXPECT_FALSE(Enabled(res::kIdcDownloadFilter));
     EXPECT_TRUE(Enabled(kIdCancel));
-    dialog->SaveImage((std::filesystem::current_path() / "DataDownloadDialog.png").string());
+    dialog->SaveImage(test::OutputFile("DataDownloadDialog.png").string());
 
     // The buttons follow the selection.
     Click(res::kIdcDownloadDeselectAll);

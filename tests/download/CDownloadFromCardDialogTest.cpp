@@ -11,6 +11,7 @@
 #include "platform/ListViewControl.h"
 #include "platform/ProgressControl.h"
 #include "res/ResourceIds.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -178,8 +179,7 @@ TEST_F(CDownloadFromCardDialogTest, ListsTheCardsEntriesColumnByColumn)
             Hex(kLogToFull)},
         {"Rotary", "Sequential", "Tue Oct 29 18:50:56 2024", "Tue Oct 29 18:52:36 2024", SizeText(kRotary),
             Hex(kRotary)},
-        {"N/A", "Histogram", "Tue Oct 29 19:59:12 2024", "**/**/** **:**:**", SizeText(kHistogram),
-            Hex(kHistogram)},
+        {"N/A", "Histogram", "Tue Oct 29 19:59:12 2024", "**/**/** **:**:**", SizeText(kHistogram), Hex(kHistogram)},
         {"N/A", "Histogram", "Thu Jan  1 09:00:00 1970", "**/**/** **:**:**", "1", "notes"},
     };
     ASSERT_EQ(List().GetItemCount(), static_cast<int>(expected.size()));
@@ -202,7 +202,7 @@ TEST_F(CDownloadFromCardDialogTest, ListsTheCardsEntriesColumnByColumn)
     EXPECT_EQ(Prompts().helpIds, std::vector<std::uint32_t>{CDownloadFromCardDialog::kHelpTopic});
 
     Select({kLogToFull});
-    EXPECT_TRUE(dialog_->SaveImage((std::filesystem::current_path() / "CardDownloadDialog.png").string()));
+    EXPECT_TRUE(dialog_->SaveImage(test::OutputFile("CardDownloadDialog.png").string()));
 }
 
 TEST_F(CDownloadFromCardDialogTest, ConvertsTheSelectedSessionAsTheConverterDoes)

@@ -22,6 +22,7 @@
 #include "platform/ListBoxControl.h"
 #include "res/ResourceIds.h"
 #include "shell/ErrorBoxes.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -224,7 +225,7 @@ TEST_F(FilterDownload, ListsThePointsOfTheSessionsHead)
     EXPECT_FALSE(Visible(res::kIdcFilterStillLoggingNotice));
     EXPECT_FALSE(Visible(res::kIdcFilterStopUnknownNotice));
     EXPECT_TRUE(BoxTexts().empty());
-    EXPECT_TRUE(dialog->SaveImage((std::filesystem::current_path() / "FilterDownloadDialog.png").string()));
+    EXPECT_TRUE(dialog->SaveImage(test::OutputFile("FilterDownloadDialog.png").string()));
 }
 
 TEST_F(FilterDownload, TheHeadEndsWithItsFirstShortBlock)

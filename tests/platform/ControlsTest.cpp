@@ -2,6 +2,7 @@
 #include "PinnedTimeZone.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
+#include "TestOutput.h"
 #include "platform/ControlAutomation.h"
 #include "platform/DateTimeControl.h"
 #include "platform/Dialog.h"
@@ -671,7 +672,7 @@ TEST_F(AllControlsTest, DialogWithEveryControlDrawsThemAll)
         log->AppendLine(line);
 
     App().ProcessPending();
-    EXPECT_TRUE(dialog.SaveImage("all-controls.png"));
+    EXPECT_TRUE(dialog.SaveImage(test::OutputFile("all-controls.png").string()));
 }
 
 }  // namespace

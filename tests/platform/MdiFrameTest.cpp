@@ -1,6 +1,7 @@
 #include "platform/MdiFrame.h"
 
 #include "FrameTestSupport.h"
+#include "TestOutput.h"
 #include "base/ByteReader.h"
 #include "platform/BitmapCatalog.h"
 #include "platform/CommandPrompts.h"
@@ -88,8 +89,8 @@ TEST_F(FrameTest, CommandsTravelFromTheViewToTheApplication)
     recorder.Take(application, "app", {5, 6});
     for (int id = 1; id <= 7; ++id)
         EXPECT_EQ(frame_.RouteCommand(id), id != 7) << id;
-    EXPECT_EQ(recorder.taken,
-        (std::vector<std::string>{"view:1", "view:2", "document:3", "child:4", "main:5", "app:6"}));
+    EXPECT_EQ(
+        recorder.taken, (std::vector<std::string>{"view:1", "view:2", "document:3", "child:4", "main:5", "app:6"}));
 }
 
 TEST_F(FrameTest, UpdateHandlersDecideHowMenuItemsLook)
@@ -184,8 +185,8 @@ Bitmap ColouredStrip(int buttons)
     for (int b = 0; b < buttons; ++b)
         for (int y = 2; y < 13; ++y)
             for (int x = 3; x < 13; ++x)
-                strip.SetPixel(16 * b + x, y,
-                    {static_cast<std::uint8_t>(80 * b), 120, static_cast<std::uint8_t>(200 - 60 * b)});
+                strip.SetPixel(
+                    16 * b + x, y, {static_cast<std::uint8_t>(80 * b), 120, static_cast<std::uint8_t>(200 - 60 * b)});
     return strip;
 }
 
@@ -368,7 +369,7 @@ TEST_F(FrameTest, PictureOfAFrameWithItsBars)
     frame_.UpdateCommandUi();
     App().ProcessPending();
 
-    const std::filesystem::path png = std::filesystem::current_path() / "MdiFrame.png";
+    const std::filesystem::path png = test::OutputFile("MdiFrame.png");
     ASSERT_TRUE(frame_.SaveImage(png));
     const std::vector<std::uint8_t> bytes = ReadBytes(png);
     ByteReader reader(bytes);
@@ -406,7 +407,10 @@ TEST_F(FrameTest, ChildFramesTellOfTheMainFrameMoving)
 {
     struct MovingFrame : ChildFrame {
         std::vector<std::pair<Point, Point>> moves;
-        void OnMainFrameMoved(Point oldTopLeft, Point newTopLeft) override { moves.emplace_back(oldTopLeft, newTopLeft); }
+        void OnMainFrameMoved(Point oldTopLeft, Point newTopLeft) override
+        {
+            moves.emplace_back(oldTopLeft, newTopLeft);
+        }
     };
     MovingFrame* child = nullptr;
     DocTemplate& palette = frame_.AddDocTemplate(std::make_unique<DocTemplate>(

@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 
+#include "TestOutput.h"
 #include "base/AtomicFile.h"
 
 #include <filesystem>
@@ -164,7 +165,7 @@ TEST_F(PrintPreviewTest, DrawsPagesOnGreyAndIsSaved)
     preview.Execute(Command::OneOrTwoPages);
     App().ProcessPending();
     EXPECT_EQ(preview.PagesShown(), 2);
-    const std::filesystem::path png = std::filesystem::current_path() / "PrintPreview.png";
+    const std::filesystem::path png = test::OutputFile("PrintPreview.png");
     std::string error;
     ASSERT_TRUE(preview.SaveImage(png, &error)) << error;
     const FileContents bytes = ReadWholeFile(png, 1 << 26);

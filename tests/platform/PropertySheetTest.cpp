@@ -1,6 +1,7 @@
 #include "platform/PropertySheet.h"
 
 #include "PlatformTestSupport.h"
+#include "TestOutput.h"
 #include "platform/ButtonControl.h"
 #include "platform/ControlAutomation.h"
 #include "platform/DataExchange.h"
@@ -335,7 +336,7 @@ TEST_F(PropertySheetTest, ModalSheetReceivesPostedMessagesAndDrawsItsPages)
     RecordingWindow other;
     std::thread replier([&sheet] { sheet.PostMessage(kUserMessage + 5, 7); });
     other.PostMessage(kUserMessage + 6);
-    const std::filesystem::path picture = std::filesystem::current_path() / "PropertySheetTest-modal.png";
+    const std::filesystem::path picture = test::OutputFile("PropertySheetTest-modal.png");
     std::filesystem::remove(picture);
     sheet.onMessage = [&](Message& m) {
         if (m.id != kUserMessage + 5)
