@@ -92,6 +92,7 @@ struct SimulatedLogger::Shared {
     std::string ptyPath;
     std::size_t linkCount = 0;
     std::vector<std::uint16_t> requestTypes;  // every request taken, in order
+    std::size_t fullLinkWrites = 0;
     WakePipe wake;
     UniqueFd listener;
 };
@@ -136,6 +137,12 @@ std::vector<std::uint16_t> SimulatedLogger::RequestTypes() const
 {
     std::lock_guard lock(shared_->mutex);
     return shared_->requestTypes;
+}
+
+std::size_t SimulatedLogger::FullLinkWrites() const
+{
+    std::lock_guard lock(shared_->mutex);
+    return shared_->fullLinkWrites;
 }
 
 LoggerState SimulatedLogger::State() const
@@ -372,8 +379,11 @@ bool SimulatedLogger::WriteUnsent(Link& link)
         }
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            std::lock_guard lock(shared_->mutex);
+            ++shared_->fullLinkWrites;
             break;
+        }
         CloseLink(link);
         return false;
     }

@@ -63,6 +63,9 @@ public:
     // The type of every request taken so far (repeats of a request whose
     // reply was lost are not counted again), in order.
     std::vector<std::uint16_t> RequestTypes() const;
+    // How many times a link had no room for what was to be written, so the
+    // rest waited for the reader.
+    std::size_t FullLinkWrites() const;
 
     void InjectFault(SimFault fault);
     void ClearFaults();

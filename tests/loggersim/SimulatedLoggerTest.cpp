@@ -450,7 +450,11 @@ TEST_F(SimulatedLoggerTest, ASerialReaderThatFallsBehindStillGetsEveryBlock)
     auto logger = StartLogger(std::nullopt, true);
     WireClient client(logger->PtyPath());
     client.Send(kRequestSdlStart, 5, SdlStartData(SessionName(plan)));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Nothing is read until the link has been full at least once.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (logger->FullLinkWrites() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_GT(logger->FullLinkWrites(), 0u) << "the link never filled";
     const auto started = client.Receive(1);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].requestType, kReplySdlStarted);

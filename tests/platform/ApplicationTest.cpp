@@ -2,6 +2,7 @@
 
 #include "PlatformTestSupport.h"
 
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -146,14 +147,19 @@ TEST_F(SteadyApplicationTest, TimersFireInsideALoopNestedInATimerHandler)
             return std::intptr_t{0};
         opened = true;
         opener.KillTimer(1);
+        // A nested loop of short waits, until the other timer has ticked in it.
         const std::size_t before = ticking.received.size();
-        App().WaitMilliseconds(300);
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (ticking.received.size() == before && std::chrono::steady_clock::now() < giveUp)
+            App().WaitMilliseconds(1);
         ticksInside = ticking.received.size() - before;
         return std::intptr_t{0};
     };
     ASSERT_TRUE(opener.SetTimer(1, 10));
     ASSERT_TRUE(ticking.SetTimer(2, 20));
-    App().WaitMilliseconds(500);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!opened && std::chrono::steady_clock::now() < giveUp)
+        App().WaitMilliseconds(1);
     ASSERT_TRUE(opened);
     EXPECT_GT(ticksInside, 0u);
 }
