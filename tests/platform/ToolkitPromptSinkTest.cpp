@@ -2,6 +2,7 @@
 
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
+#include "TestOutput.h"
 #include "platform/ColourValue.h"
 #include "platform/PromptAutomation.h"
 
@@ -129,7 +130,7 @@ TEST_F(ToolkitPromptSinkTest, SaveDialogAddsTheExtensionAndReturnsTheOptionState
     OnNextPrompt([] {
         EXPECT_EQ(pa::OpenPromptKind(), PromptKind::FileDialog);
         EXPECT_EQ(pa::OpenPromptTitle(), "Download File Save");
-        EXPECT_TRUE(pa::SavePromptImage("file-dialog-extra-controls.png"));
+        EXPECT_TRUE(pa::SavePromptImage(test::OutputFile("file-dialog-extra-controls.png").string()));
         return pa::TypePromptFileName("run1") && pa::ClickPromptControl(kNumberNaming)
             && pa::ClickPromptControl(kEraseAfter) && pa::PressPromptButton(kIdOk);
     });
