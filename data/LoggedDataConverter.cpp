@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ctime>
+#include <string>
 #include <type_traits>
 #include <variant>
 
@@ -137,7 +138,8 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     result.truncation = reader.Error();
     result.rows = rows_;
     if (reader.ReadFailed()) {
-        result.message = "The logged data could not be read.";
+        result.readFailedAt = reader.ReadFailedAt();
+        result.message = "The logged data could not be read at offset " + std::to_string(*result.readFailedAt) + ".";
         return result;
     }
     if (writeFailed_) {
@@ -177,8 +179,8 @@ void LoggedDataConverter::OnValue(const ValueRecord& record)
     default: {
         const int decimals = columns_[static_cast<std::size_t>(column)].decimals;
         char text[96];
-        const auto converted
-            = std::to_chars(text, text + sizeof text, static_cast<double>(record.floatValue), std::chars_format::fixed, decimals);
+        const auto converted = std::to_chars(
+            text, text + sizeof text, static_cast<double>(record.floatValue), std::chars_format::fixed, decimals);
         const auto length = converted.ec == std::errc() ? static_cast<std::size_t>(converted.ptr - text) : 0;
         if (length < 3)
             scratch_.append(3 - length, ' ');
