@@ -1,7 +1,9 @@
 #include "data/ConvertLoggedDataFile.h"
 
 #include "data/AtomicOutputFile.h"
+#include "data/ReadStreamChunk.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -20,28 +22,36 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-// Copies the stream unchanged; false when the input could not be read.
-bool CopyStream(std::istream& in, OutputSink& out, std::uint64_t total, const std::function<void(int)>& progress)
+}  // namespace
+
+ConvertResult CopyLoggedData(
+    std::istream& in, OutputSink& out, std::uint64_t totalBytes, const std::function<void(int)>& progress)
 {
+    ConvertResult result;
     std::vector<char> chunk(kCopyChunk);
     std::uint64_t copied = 0;
-    std::streambuf* source = in.rdbuf();
-    if (source == nullptr)
-        return false;
     for (;;) {
-        const std::streamsize got = source->sgetn(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        if (got <= 0)
+        const StreamChunk got = ReadStreamChunk(in, chunk);
+        if (got.size > 0) {
+            if (!out.Write(std::string_view(chunk.data(), got.size))) {
+                result.message = "The converted data could not be written.";
+                return result;
+            }
+            copied += got.size;
+            if (progress && totalBytes > 0)
+                progress(static_cast<int>(std::min<std::uint64_t>(100, copied * 100 / totalBytes)));
+        }
+        if (got.failed) {
+            result.readFailedAt = copied;
+            result.message = "The logged data could not be read at offset " + std::to_string(copied) + ".";
+            return result;
+        }
+        if (got.size == 0)
             break;
-        if (!out.Write(std::string_view(chunk.data(), static_cast<std::size_t>(got))))
-            return true;  // the sink keeps the write failure
-        copied += static_cast<std::uint64_t>(got);
-        if (progress && total > 0)
-            progress(static_cast<int>(std::min<std::uint64_t>(100, copied * 100 / total)));
     }
-    return !in.bad();
+    result.ok = true;
+    return result;
 }
-
-}  // namespace
 
 std::optional<OutputType> OutputTypeFromPath(const std::filesystem::path& path)
 {
@@ -100,11 +110,7 @@ ConvertResult ConvertLoggedDataFile(const FileConvertRequest& request)
     }
 
     if (*type == OutputType::Xid) {
-        if (!CopyStream(in, out, total, request.progress)) {
-            result.message = "The logged data could not be read.";
-            return result;
-        }
-        result.ok = true;
+        result = CopyLoggedData(in, out, total, request.progress);
     } else {
         const TextLayout layout = LayoutOfType(*type);
         ConvertOptions options;
@@ -117,11 +123,15 @@ ConvertResult ConvertLoggedDataFile(const FileConvertRequest& request)
         options.progress = request.progress;
         LoggedDataConverter converter(std::move(options));
         result = converter.Convert(in, out);
-        if (!result.ok) {
-            if (out.WriteError())
-                result.message += " " + out.WriteError().message;
-            return result;
-        }
+    }
+    if (!result.ok) {
+        // The raw input is kept for another try; the temporary output goes.
+        if (result.readFailedAt)
+            result.message = "The logged data could not be read from '" + request.input.string() + "' at offset "
+                + std::to_string(*result.readFailedAt) + ".";
+        else if (out.WriteError())
+            result.message += " " + out.WriteError().message;
+        return result;
     }
     if (const FileError error = out.Commit()) {
         result.ok = false;

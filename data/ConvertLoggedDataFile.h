@@ -34,6 +34,11 @@ struct FileConvertRequest {
     std::function<void(int percent)> progress;
 };
 
+// Copies the raw stream unchanged into out, as the ".xid" type is written.
+// A read error ends the copy with readFailedAt set.
+ConvertResult CopyLoggedData(
+    std::istream& in, OutputSink& out, std::uint64_t totalBytes, const std::function<void(int)>& progress);
+
 // Converts (or, for ".xid", copies) the raw stream into the output file. The
 // output is written to a temporary file beside it and renamed over it only
 // when everything was written, so a failure leaves no half-written file.

@@ -1,14 +1,16 @@
 #include "data/LogRecordReader.h"
 
+#include "data/ReadStreamChunk.h"
+
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace corvane {
 
 LogRecordReader::LogRecordReader(std::istream& in, std::size_t chunkSize)
     : in_(in), buffer_(std::max(chunkSize, logrec::kUnitHeaderLength))
-{
-}
+{}
 
 void LogRecordReader::Fill(std::size_t count)
 {
@@ -19,17 +21,16 @@ void LogRecordReader::Fill(std::size_t count)
     end_ -= pos_;
     pos_ = 0;
     while (end_ < count && !eof_) {
-        std::streambuf* source = in_.rdbuf();
-        const std::streamsize got = source == nullptr
-            ? 0
-            : source->sgetn(reinterpret_cast<char*>(buffer_.data() + end_),
-                            static_cast<std::streamsize>(buffer_.size() - end_));
-        if (got <= 0) {
+        const StreamChunk chunk
+            = ReadStreamChunk(in_, std::span(reinterpret_cast<char*>(buffer_.data() + end_), buffer_.size() - end_));
+        end_ += chunk.size;
+        received_ += chunk.size;
+        if (chunk.failed) {
             eof_ = true;
-            if (source == nullptr || in_.bad())
-                readFailed_ = true;
-        } else {
-            end_ += static_cast<std::size_t>(got);
+            readFailed_ = true;
+            readFailedAt_ = received_;
+        } else if (chunk.size == 0) {
+            eof_ = true;
         }
     }
 }
@@ -46,6 +47,11 @@ std::optional<LogRecord> LogRecordReader::Next()
     const std::size_t length = LogRecordLength(buffer_[pos_]);
     Fill(length);
     const std::size_t available = std::min(end_ - pos_, length);
+    if (available < length && readFailed_) {
+        // Cut short by the failed read, not by the stream's end.
+        done_ = true;
+        return std::nullopt;
+    }
     ParsedLogRecord parsed = ParseLogRecord(std::span<const std::uint8_t>(buffer_.data() + pos_, available));
     if (parsed.error) {
         error_ = std::move(parsed.error);

@@ -19,12 +19,15 @@ public:
 
     // The next record, or nothing at the end of the stream. A stream that
     // ends inside a record also gives nothing, and Error() then names the
-    // field cut short with its offset in the stream.
+    // field cut short with its offset in the stream. A read error ends the
+    // walk after the last record received whole; ReadFailed() then tells.
     std::optional<LogRecord> Next();
 
     const ByteError& Error() const { return error_; }
     // True when the stream itself failed (not just ended).
     bool ReadFailed() const { return readFailed_; }
+    // Where in the stream the failed read began.
+    std::uint64_t ReadFailedAt() const { return readFailedAt_; }
     // Bytes of whole records handed out so far.
     std::uint64_t Consumed() const { return consumed_; }
 
@@ -38,6 +41,8 @@ private:
     std::size_t end_ = 0;
     bool eof_ = false;
     bool readFailed_ = false;
+    std::uint64_t readFailedAt_ = 0;
+    std::uint64_t received_ = 0;  // bytes taken from the stream
     bool done_ = false;
     std::uint64_t consumed_ = 0;
     ByteError error_;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ctime>
+#include <string>
 #include <type_traits>
 #include <variant>
 
@@ -137,7 +138,8 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     result.truncation = reader.Error();
     result.rows = rows_;
     if (reader.ReadFailed()) {
-        result.message = "The logged data could not be read.";
+        result.readFailedAt = reader.ReadFailedAt();
+        result.message = "The logged data could not be read at offset " + std::to_string(*result.readFailedAt) + ".";
         return result;
     }
     if (writeFailed_) {

@@ -39,8 +39,10 @@ struct ConvertOptions {
 
 struct ConvertResult {
     bool ok = false;
-    std::string message;      // why it failed, for the user
-    ByteError truncation;     // set when the stream ended inside a record (still converted up to it)
+    std::string message;   // why it failed, for the user
+    ByteError truncation;  // set when the stream ended inside a record (still converted up to it)
+    // Set when reading the stream failed: where in it the failed read began.
+    std::optional<std::uint64_t> readFailedAt;
     std::uint64_t records = 0;
     std::uint64_t rows = 0;
 };

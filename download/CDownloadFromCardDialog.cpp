@@ -25,7 +25,10 @@
 #include <charconv>
 #include <ctime>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include <unistd.h>
 
@@ -112,6 +115,15 @@ std::string JoinFailureText(const CardSessionJoinResult& joined)
 {
     const char* text = joined.failure == CardSessionJoinFailure::RawFile ? kRawFileFailedText : kLogFileFailedText;
     return std::string(text) + "\n" + QuotedPath(joined.file) + ": " + joined.reason;
+}
+
+// Names the data files a join went without.
+std::string MissingFilesText(std::string_view session, const std::vector<std::string>& missing)
+{
+    std::string text = "Data files missing from session " + std::string(session) + ": ";
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        text += (i == 0 ? "" : ", ") + missing[i];
+    return text + ".\nThe data files present are downloaded without them.";
 }
 
 }  // namespace
@@ -314,6 +326,10 @@ void CDownloadFromCardDialog::DownloadSession(int line, const std::string& outpu
         ShowDownloadBox(Handle(), "Output file \"" + outputPath + "\" could not be opened.");
         return;
     }
+    // A gap in the numbered data files does not stop the download: the
+    // files after it hold data too. The user learns which are gone.
+    if (!joined.missing.empty())
+        ShowDownloadBox(Handle(), MissingFilesText(name, joined.missing), {}, MessageBoxIcon::Warning);
 
     FileConvertRequest request;
     request.input = rawFile;

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,9 +17,10 @@
 namespace corvane {
 namespace {
 
-constexpr std::string_view kHeaderName = "HEADER";
-// Data files are numbered with eight decimal digits.
-constexpr int kLastDataFileNumber = 99'999'999;
+constexpr std::string_view kHeaderName = "header";
+// Data files: eight decimal digits and ".vrd".
+constexpr std::size_t kDataFileDigits = 8;
+constexpr std::string_view kDataFileExtension = ".vrd";
 constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 
 std::string Lower(std::string_view name)
@@ -31,29 +32,34 @@ std::string Lower(std::string_view name)
     return lower;
 }
 
-std::string DataFileName(int number)
+// The number of a lower-cased data file name, or nothing for another name.
+std::optional<std::uint32_t> DataFileNumber(std::string_view lowerName)
+{
+    if (lowerName.size() != kDataFileDigits + kDataFileExtension.size()
+        || lowerName.substr(kDataFileDigits) != kDataFileExtension)
+        return std::nullopt;
+    std::uint32_t number = 0;
+    for (const char c : lowerName.substr(0, kDataFileDigits)) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return number;
+}
+
+std::string DataFileName(std::uint32_t number)
 {
     std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "%08d.vrd", number);
+    std::snprintf(name.data(), name.size(), "%08u.vrd", static_cast<unsigned>(number));
     return name.data();
 }
 
-// The folder's entries by lower-case name; the first in name order wins
-// when two differ only in case. Empty, with error set, when the folder
-// could not be listed to its end.
-std::map<std::string, std::filesystem::path> EntriesByLowerName(
-    const std::filesystem::path& folder, std::error_code& error)
+std::vector<std::string> ListEntryNames(const std::filesystem::path& folder, std::error_code& error)
 {
-    std::vector<std::filesystem::path> entries;
+    std::vector<std::string> names;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        entries.push_back(it->path());
-    std::map<std::string, std::filesystem::path> byName;
-    if (error)
-        return byName;
-    std::sort(entries.begin(), entries.end());
-    for (const std::filesystem::path& entry : entries)
-        byName.emplace(Lower(entry.filename().string()), entry);
-    return byName;
+        names.push_back(it->path().filename().string());
+    return names;
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size)
@@ -109,6 +115,36 @@ CardSessionJoinResult Append(const std::filesystem::path& path, int out, const s
 
 }  // namespace
 
+CardSessionJoinPlan PlanCardSessionJoin(std::vector<std::string> entryNames)
+{
+    // Sorted first, so that of names differing only in case the first in
+    // name order is taken.
+    std::sort(entryNames.begin(), entryNames.end());
+    CardSessionJoinPlan plan;
+    std::map<std::uint32_t, std::string> dataFiles;
+    for (std::string& name : entryNames) {
+        const std::string lower = Lower(name);
+        if (lower == kHeaderName) {
+            if (!plan.header)
+                plan.header = std::move(name);
+        } else if (const std::optional<std::uint32_t> number = DataFileNumber(lower)) {
+            dataFiles.emplace(*number, std::move(name));
+        }
+    }
+    std::uint32_t expected = 0;
+    for (auto& [number, name] : dataFiles) {
+        if (number > expected) {
+            std::string gap = DataFileName(expected);
+            if (number - 1 > expected)
+                gap += " to " + DataFileName(number - 1);
+            plan.missing.push_back(std::move(gap));
+        }
+        expected = number + 1;
+        plan.dataFiles.push_back(std::move(name));
+    }
+    return plan;
+}
+
 CardSessionJoinResult JoinCardSession(const std::filesystem::path& sessionFolder, const std::filesystem::path& rawFile)
 {
     const UniqueFd out(::open(rawFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
@@ -116,21 +152,22 @@ CardSessionJoinResult JoinCardSession(const std::filesystem::path& sessionFolder
         return Failure(CardSessionJoinFailure::RawFile, rawFile, 0, errno);
 
     std::error_code listError;
-    const std::map<std::string, std::filesystem::path> entries = EntriesByLowerName(sessionFolder, listError);
+    std::vector<std::string> names = ListEntryNames(sessionFolder, listError);
     if (listError)
         return Failure(CardSessionJoinFailure::SessionFile, sessionFolder, 0, listError.value());
-    const auto header = entries.find(Lower(kHeaderName));
-    if (header == entries.end())
-        return Failure(CardSessionJoinFailure::SessionFile, sessionFolder / kHeaderName, 0, ENOENT);
+    CardSessionJoinPlan plan = PlanCardSessionJoin(std::move(names));
+    if (!plan.header)
+        return Failure(CardSessionJoinFailure::SessionFile, sessionFolder / "HEADER", 0, ENOENT);
 
     std::vector<char> chunk(kChunkBytes);
-    CardSessionJoinResult result = Append(header->second, out.Get(), rawFile, chunk, 0);
-    for (int number = 0; result && number <= kLastDataFileNumber; ++number) {
-        const auto data = entries.find(DataFileName(number));
-        if (data == entries.end())
-            break;
-        result = Append(data->second, out.Get(), rawFile, chunk, result.bytes);
+    CardSessionJoinResult result = Append(sessionFolder / *plan.header, out.Get(), rawFile, chunk, 0);
+    for (const std::string& name : plan.dataFiles) {
+        if (!result)
+            return result;
+        result = Append(sessionFolder / name, out.Get(), rawFile, chunk, result.bytes);
     }
+    if (result)
+        result.missing = std::move(plan.missing);
     return result;
 }
 

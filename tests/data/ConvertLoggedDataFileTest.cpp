@@ -1,4 +1,5 @@
 #include "data/ConvertLoggedDataFile.h"
+#include "FailingStreamBuf.h"
 #include "LogStreamWriter.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,49 @@ TEST_F(ConvertFileTest, FailuresAreReportedAndKeepTheRawFile)
 
     EXPECT_TRUE(fs::exists(raw_));
     EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST(ConvertStreamTest, ReadErrorEndsConversionAndCopyWithItsOffset)
+{
+    const std::string stream
+        = LogStreamWriter().UnitHeader("U", "N", 1).Point(1, "A", "u").Stamp(9).Int(1, 3).Stamp(10).Int(1, 4).Text();
+    for (const auto failure : {test::FailingStreamBuf::Failure::Throws, test::FailingStreamBuf::Failure::SetsBad}) {
+        for (const std::size_t failAt : {std::size_t{0}, std::size_t{205}, std::size_t{252}, stream.size()}) {
+            SCOPED_TRACE(testing::Message()
+                << "fail at " << failAt << ", throws " << (failure == test::FailingStreamBuf::Failure::Throws));
+            const std::string offset = "offset " + std::to_string(failAt);
+            for (const bool copy : {false, true}) {
+                test::FailingStreamBuf buffer(stream, failAt, failure);
+                std::istream in(&buffer);
+                buffer.Attach(in);
+                StringOutputSink out;
+                ConvertResult result;
+                if (copy)
+                    EXPECT_NO_THROW(result = CopyLoggedData(in, out, stream.size(), {}));
+                else
+                    EXPECT_NO_THROW(result = LoggedDataConverter(ConvertOptions{}).Convert(in, out));
+                EXPECT_FALSE(result.ok);
+                EXPECT_EQ(result.readFailedAt, failAt);
+                EXPECT_NE(result.message.find(offset), std::string::npos) << result.message;
+            }
+        }
+    }
+}
+
+TEST_F(ConvertFileTest, UnreadableInputNamesItsFileAndOffset)
+{
+    // Reading this process's memory at address 0 fails with an I/O error,
+    // as a failing disk or a pulled memory card does.
+    const fs::path unreadable = "/proc/self/mem";
+    for (const char* output : {"out.csv", "out.xid"}) {
+        SCOPED_TRACE(output);
+        ConvertResult result;
+        EXPECT_NO_THROW(result = ConvertLoggedDataFile(Request(unreadable, folder_ / output)));
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.message.find("'/proc/self/mem'"), std::string::npos) << result.message;
+        EXPECT_NE(result.message.find("offset 0"), std::string::npos) << result.message;
+    }
+    EXPECT_EQ(FilesInFolder(), 1u) << "no output is left behind";
 }
 
 TEST_F(ConvertFileTest, CopyOntoItselfKeepsTheFile)

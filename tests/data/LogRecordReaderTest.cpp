@@ -1,5 +1,6 @@
 #include "data/LogRecordReader.h"
 #include "data/LogRecords.h"
+#include "FailingStreamBuf.h"
 #include "LogStreamWriter.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +159,34 @@ TEST(LogRecordReaderTest, RecordsStraddlingChunksReadTheSame)
     for (std::size_t i = 0; i < small.size(); ++i)
         EXPECT_EQ(small[i].offset, large[i].offset);
     EXPECT_EQ(std::get<ValueRecord>(small.back().body).intValue, 39);
+}
+
+TEST(LogRecordReaderTest, ReadErrorEndsTheWalkAtItsOffsetWithoutThrowing)
+{
+    // Unit header 0..205, point 206..243, stamp 244..251, value 252..259.
+    const std::string stream = LogStreamWriter().UnitHeader("U", "N", 1).Point(1, "A", "u").Stamp(9).Int(1, 3).Text();
+    struct Case {
+        std::size_t failAt;
+        std::size_t wholeRecords;
+    };
+    for (const auto failure : {test::FailingStreamBuf::Failure::Throws, test::FailingStreamBuf::Failure::SetsBad}) {
+        for (const Case c : {Case{0, 0}, Case{100, 0}, Case{206, 1}, Case{250, 2}, Case{260, 4}}) {
+            for (const std::size_t chunk : {std::size_t{1}, std::size_t{65536}}) {
+                SCOPED_TRACE(testing::Message() << "fail at " << c.failAt << ", chunk " << chunk << ", throws "
+                                                << (failure == test::FailingStreamBuf::Failure::Throws));
+                test::FailingStreamBuf buffer(stream, c.failAt, failure);
+                std::istream in(&buffer);
+                buffer.Attach(in);
+                LogRecordReader reader(in, chunk);
+                std::size_t records = 0;
+                EXPECT_NO_THROW(while (reader.Next())++ records);
+                EXPECT_EQ(records, c.wholeRecords);
+                EXPECT_TRUE(reader.ReadFailed());
+                EXPECT_EQ(reader.ReadFailedAt(), c.failAt);
+                EXPECT_FALSE(reader.Error()) << "a read error is no record cut short";
+            }
+        }
+    }
 }
 
 }  // namespace

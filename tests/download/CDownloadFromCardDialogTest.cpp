@@ -257,6 +257,32 @@ TEST_F(CDownloadFromCardDialogTest, ConvertsTheSelectedSessionAsTheConverterDoes
     EXPECT_EQ(ReadText(services_.working / "quvBinDownload.bin"), ReadText(raw));
 }
 
+TEST_F(CDownloadFromCardDialogTest, ASessionWithMissingDataFilesIsConvertedWholeAndTheGapShown)
+{
+    WriteSessions();
+    ASSERT_TRUE(std::filesystem::exists(Session(kLogToFull) / "00000002.vrd"));
+    ASSERT_TRUE(std::filesystem::remove(Session(kLogToFull) / "00000001.vrd"));
+    Open();
+    ScratchFolder expectedFolder;
+    const std::filesystem::path raw = expectedFolder.Path() / "joined.bin";
+    ASSERT_TRUE(JoinCardSession(Session(kLogToFull), raw));
+
+    const std::filesystem::path output = services_.downloads / "session.xid";
+    Prompts().fileDialogAnswers.push_back(FileDialogResult{{output.string()}, 1, {}});
+    Select({kLogToFull});
+    Click(res::kIdcCardDownload);
+
+    EXPECT_EQ(MessageTexts(),
+        std::vector<std::string>{"Data files missing from session " + Hex(kLogToFull)
+            + ": 00000001.vrd.\nThe data files present are downloaded without them."});
+    const std::string joined = ReadText(raw);
+    EXPECT_EQ(ReadText(output), joined);
+    EXPECT_GT(joined.size(),
+        std::filesystem::file_size(Session(kLogToFull) / "HEADER")
+            + std::filesystem::file_size(Session(kLogToFull) / "00000000.vrd"))
+        << "the data files after the gap are downloaded";
+}
+
 TEST_F(CDownloadFromCardDialogTest, RefusesWhatCannotBeDownloaded)
 {
     WriteSessions();

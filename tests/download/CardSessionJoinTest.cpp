@@ -48,7 +48,7 @@ protected:
     ScratchFolder scratch_;
 };
 
-TEST_F(CardSessionJoinTest, JoinsHeaderAndDataFilesUpToTheFirstMissingNumberInAnyCase)
+TEST_F(CardSessionJoinTest, JoinsHeaderAndEveryDataFileInNumberOrderAndNamesTheGaps)
 {
     // Longer than one read, so a file is joined in several.
     const std::string big(200'000, 'b');
@@ -56,13 +56,18 @@ TEST_F(CardSessionJoinTest, JoinsHeaderAndDataFilesUpToTheFirstMissingNumberInAn
         const char* what;
         std::vector<Entry> entries;
         std::string joined;
+        std::vector<std::string> missing;
     };
     const Case cases[] = {
-        {"gap after 0", {{"HEADER", "head"}, {"00000000.vrd", "zero"}, {"00000002.vrd", "two"}}, "headzero"},
-        {"no data files", {{"HEADER", "head"}, {"12345678.vre", "stop"}}, "head"},
-        {"names in other cases", {{"header", "h"}, {"00000000.VRD", "0"}, {"00000001.Vrd", "1"}}, "h01"},
-        {"large files", {{"HEADER", big}, {"00000000.vrd", big}}, big + big},
-        {"empty files", {{"HEADER", ""}, {"00000000.vrd", ""}, {"00000001.vrd", "x"}}, "x"},
+        {"gap after 0", {{"HEADER", "head"}, {"00000000.vrd", "zero"}, {"00000002.vrd", "two"}}, "headzerotwo",
+            {"00000001.vrd"}},
+        {"gaps before, between and a run",
+            {{"HEADER", "h"}, {"00000007.vrd", "7"}, {"00000003.vrd", "3"}, {"00000002.vrd", "2"}}, "h237",
+            {"00000000.vrd to 00000001.vrd", "00000004.vrd to 00000006.vrd"}},
+        {"no data files", {{"HEADER", "head"}, {"12345678.vre", "stop"}, {"0000000x.vrd", "odd"}}, "head", {}},
+        {"names in other cases", {{"header", "h"}, {"00000000.VRD", "0"}, {"00000001.Vrd", "1"}}, "h01", {}},
+        {"large files", {{"HEADER", big}, {"00000000.vrd", big}}, big + big, {}},
+        {"empty files", {{"HEADER", ""}, {"00000000.vrd", ""}, {"00000001.vrd", "x"}}, "x", {}},
     };
     for (const Case& c : cases) {
         std::filesystem::remove_all(scratch_.Path() / "6720A000");
@@ -70,6 +75,7 @@ TEST_F(CardSessionJoinTest, JoinsHeaderAndDataFilesUpToTheFirstMissingNumberInAn
         ASSERT_TRUE(result) << c.what << ": " << result.reason;
         EXPECT_EQ(result.bytes, c.joined.size()) << c.what;
         EXPECT_EQ(ReadText(Raw()), c.joined) << c.what;
+        EXPECT_EQ(result.missing, c.missing) << c.what;
     }
 }
 
