@@ -27,6 +27,8 @@ public:
 
     bool IsConnected() const override;
     std::uint16_t PolledConfigWord() const override;
+    std::uint32_t LoggerFirmwareVersion() const override;
+    std::uint32_t MessageTimeoutMs() const override;
     std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const override;
     void SetNetOptionByte(std::uint8_t value) override { netOptionByte_ = value; }
     std::filesystem::path NetFileFolder() const override;

@@ -20,11 +20,44 @@ endif()
 
 # Every project library, in dependency order; the extra-tests program links them all.
 set_property(GLOBAL PROPERTY CORVANE_LIBRARIES "")
+# What the include check reads: one line per library or program (see
+# corvane_add_include_check).
+set_property(GLOBAL PROPERTY CORVANE_INCLUDE_UNITS "")
+
+# corvane_note_include_unit(<kind> <name> <places> <deps>)
+# Records a library (kind "library", places: its folder) or a program (kind
+# "program", places: its source files, or a folder ending in "/" for every
+# source and header directly in it) with the project libraries it names.
+# Places are relative to the calling folder.
+function(corvane_note_include_unit kind name places deps)
+  set(where "")
+  foreach(place IN LISTS places)
+    set(slash "")
+    if(place MATCHES "/$")
+      set(slash "/")
+    endif()
+    cmake_path(ABSOLUTE_PATH place BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}" NORMALIZE)
+    file(RELATIVE_PATH place "${PROJECT_SOURCE_DIR}" "${place}")
+    string(REGEX REPLACE "/$" "" place "${place}")
+    list(APPEND where "${place}${slash}")
+  endforeach()
+  list(FILTER deps INCLUDE REGEX "^corvane_")
+  list(JOIN deps "," deps)
+  list(JOIN where "," where)
+  set_property(GLOBAL APPEND PROPERTY CORVANE_INCLUDE_UNITS "${kind}|${name}|${where}|${deps}")
+endfunction()
 
 # corvane_add_library(<name> SOURCES ... [DEPENDS ...])
 # Declares the library of one folder; <name> is the folder's name (corvane_<name>).
 function(corvane_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;PRIVATE_DEPENDS" ${ARGN})
+  # Dependencies point down only: a library names only libraries declared
+  # before it, so no two libraries can reach each other.
+  foreach(dep IN LISTS ARG_DEPENDS ARG_PRIVATE_DEPENDS)
+    if(dep MATCHES "^corvane_" AND NOT TARGET ${dep})
+      message(FATAL_ERROR "corvane_${name} depends on ${dep}, which is not declared before it")
+    endif()
+  endforeach()
   add_library(corvane_${name} STATIC ${ARG_SOURCES})
   target_include_directories(corvane_${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_compile_options(corvane_${name} PRIVATE ${CORVANE_WARNINGS})
@@ -35,6 +68,7 @@ function(corvane_add_library name)
     target_link_libraries(corvane_${name} PRIVATE ${ARG_PRIVATE_DEPENDS})
   endif()
   set_property(GLOBAL APPEND PROPERTY CORVANE_LIBRARIES corvane_${name})
+  corvane_note_include_unit(library corvane_${name} "." "${ARG_DEPENDS};${ARG_PRIVATE_DEPENDS}")
 endfunction()
 
 # corvane_add_test_program(<name> SOURCES ... DEPENDS ...)
@@ -47,6 +81,8 @@ function(corvane_add_test_program name)
   # Pictures and files the tests leave for people to look at go here, never
   # into the folder the program runs in (tests/platform/TestOutput.h).
   target_compile_definitions(${name} PRIVATE "CORVANE_TEST_OUTPUT_DIR=\"${CMAKE_CURRENT_BINARY_DIR}/output\"")
+  # The program owns its folder: its headers are checked with its sources.
+  corvane_note_include_unit(program ${name} "./" "${ARG_DEPENDS}")
   # One variable only: gtest_discover_tests splits a list of them apart.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
 endfunction()
@@ -61,6 +97,20 @@ function(corvane_add_extra_tests folder)
   target_include_directories(corvane_extra_tests PRIVATE "${folder}")
   target_link_libraries(corvane_extra_tests PRIVATE ${libraries} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(corvane_extra_tests DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# corvane_add_include_check()
+# After every library and program is declared: the test that every include
+# of a project library's header names that library among the dependencies,
+# directly for a library's own files and reachable for a program's.
+function(corvane_add_include_check)
+  get_property(units GLOBAL PROPERTY CORVANE_INCLUDE_UNITS)
+  list(JOIN units "\n" content)
+  set(manifest "${PROJECT_BINARY_DIR}/include-check/units.txt")
+  file(GENERATE OUTPUT "${manifest}" CONTENT "${content}\n")
+  add_test(NAME build.library_includes
+      COMMAND ${CMAKE_COMMAND} -DSOURCE_ROOT=${PROJECT_SOURCE_DIR} -DMANIFEST=${manifest}
+          -P ${PROJECT_SOURCE_DIR}/cmake/CheckLibraryIncludes.cmake)
 endfunction()
 
 if(CORVANE_FUZZ)

@@ -502,7 +502,7 @@ void CLaunchView::OnUploadNet()
     CNetDoc* net = services_.NetDocument();
     if (net == nullptr || !MayRequest(kNetUploadRequest, "Upload Net"))
         return;
-    CNetUploadDialog dialog(*net, services_.Connection(), this);
+    CNetUploadDialog dialog(*net, this);
     transferDialog_ = &dialog;
     (void)dialog.DoModal();
     transferDialog_ = nullptr;
@@ -530,10 +530,9 @@ void CLaunchView::OnDownloadData()
     {
         // The dialog's session list and erase replies come to this view.
         CDownloadDlg dialog(services_.Downloads(), Handle(), nullptr);
-        downloadDialog_ = &dialog;
+        const DownloadDialogLinkScope attached = AttachDownloadDialog(dialog);
         downloadKind_ = 1;
         (void)dialog.DoModal();
-        downloadDialog_ = nullptr;
     }
     // What the download left in the status bar ends with its dialog: the
     // message is emptied and the progress bar goes.

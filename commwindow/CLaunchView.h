@@ -2,6 +2,7 @@
 
 #include "commwindow/CommWindowHooks.h"
 #include "commwindow/CommWindowLink.h"
+#include "download/DownloadDialogLinkScope.h"
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
 #include "netmodel/PictureActions.h"
@@ -14,7 +15,7 @@
 namespace corvane {
 
 class CConnectDialog;
-class CDownloadDlg;
+class DownloadDialogLink;
 class Dialog;
 class CLaunchDoc;
 class CReplyMessage;
@@ -101,7 +102,13 @@ public:
     // The net upload or download dialog while a command runs it, else null.
     Dialog* OpenTransferDialog() const { return transferDialog_; }
     // The data-download dialog while Download Data runs it, else null.
-    CDownloadDlg* OpenDownloadDialog() const { return downloadDialog_; }
+    DownloadDialogLink* OpenDownloadDialog() const { return downloadDialog_; }
+    // Hands the session-list and erase replies to this dialog for the
+    // returned scope's life; replies that come later are not passed on.
+    [[nodiscard]] DownloadDialogLinkScope AttachDownloadDialog(DownloadDialogLink& dialog)
+    {
+        return DownloadDialogLinkScope(downloadDialog_, dialog);
+    }
     // 1 from Download Data until its session list has been closed out,
     // else 0.
     int DownloadKind() const { return downloadKind_; }
@@ -183,7 +190,7 @@ private:
     int runState_ = kRunUnknown;
     CConnectDialog* connectDialog_ = nullptr;
     Dialog* transferDialog_ = nullptr;
-    CDownloadDlg* downloadDialog_ = nullptr;
+    DownloadDialogLink* downloadDialog_ = nullptr;
     int downloadKind_ = 0;
     std::uint32_t messageTimeout_ = kDefaultMessageTimeout;
     bool cardPresent_ = false;

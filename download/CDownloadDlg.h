@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/DownloadBlockCheck.h"
+#include "download/DownloadDialogLink.h"
 #include "download/SessionTable.h"
 #include "platform/Dialog.h"
 
@@ -22,9 +23,9 @@ enum class TimeColumns : int;
 // logger, downloaded one after another into "quvBinDownload.bin" and
 // converted into the file the user chose, or erased. The session-list and
 // erase requests are sent for the owner window (the Communication Window),
-// which hands their replies back through ParseSessionList and the erase
-// mark; the download's own requests are answered to this dialog.
-class CDownloadDlg : public Dialog {
+// which hands their replies back through the DownloadDialogLink; the
+// download's own requests are answered to this dialog.
+class CDownloadDlg : public Dialog, public DownloadDialogLink {
 public:
     // Messages the dialog posts to itself.
     static constexpr MessageId kSessionCompleteMessage = 0x4CB;
@@ -40,26 +41,23 @@ public:
     CDownloadDlg(DownloadServices& services, WindowHandle owner, Window* parent = nullptr);
     ~CDownloadDlg() override;
 
-    // One block of the session list (reply 96): its sessions are listed;
-    // 1 when the next block was asked for, else 0 (the list is complete).
-    int ParseSessionList(const CReplyMessage& reply);
-    // An empty list ends the dialog unless doNotClose is set.
-    void CancelIfNoSessions(bool doNotClose);
-    // Ends the dialog; a download under way is stopped first.
-    void EndDownload(bool cancel);
+    // DownloadDialogLink. One block of the session list (reply 96): its
+    // sessions are listed; 1 when the next block was asked for, else 0.
+    int ParseSessionList(const CReplyMessage& reply) override;
+    int SessionLineCount() const override;
+    void CancelIfNoSessions(bool doNotClose) override;
+    void EndDownload(bool cancel) override;
     // The status text (with the progress animation while busy) and the
     // controls that may be used while not busy.
-    void SetBusy(bool busy, std::string_view text);
+    void SetBusy(bool busy, std::string_view text) override;
+    void ClearErasePending() override;
+    bool IsTransferring() const override { return transferring_; }
+
     // Set while an erase request waits for its reply (103).
     bool IsErasePending() const;
-    void ClearErasePending();
-    // Lines in the session list.
-    int SessionLineCount() const;
 
-    // The listed sessions; whether a session is being received; whether a
-    // run of chosen sessions is under way.
+    // The listed sessions; whether a run of chosen sessions is under way.
     const SessionTable& Sessions() const { return table_; }
-    bool IsTransferring() const { return transferring_; }
     bool IsDownloading() const { return !selection_.empty(); }
     // The filtered download dialog while Filter Download runs it, else null.
     Dialog* OpenFilterDialog() const { return filterDialog_; }

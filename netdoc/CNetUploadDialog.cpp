@@ -3,7 +3,6 @@
 #include "base/AtomicFile.h"
 #include "base/ProgressRange.h"
 #include "base/UniqueFd.h"
-#include "comms/CConnectionDetails.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "netdoc/CNetDoc.h"
@@ -63,8 +62,7 @@ bool StopSucceeded(const CReplyMessage& reply)
 
 }  // namespace
 
-CNetUploadDialog::CNetUploadDialog(CNetDoc& doc, CConnectionDetails& connection, Window* parent)
-    : Dialog(res::kNetUploadDialog, parent), doc_(doc), connection_(connection)
+CNetUploadDialog::CNetUploadDialog(CNetDoc& doc, Window* parent) : Dialog(res::kNetUploadDialog, parent), doc_(doc)
 {
     On(Notification::Clicked, res::kIdcNetUploadButton, [this](NotifyEvent&) { StartUpload(Mode::Upload); });
 }
@@ -87,7 +85,7 @@ std::vector<std::size_t> CNetUploadDialog::BlockCalls(std::size_t imageSize)
 bool CNetUploadDialog::OnInitDialog()
 {
     Dialog::OnInitDialog();
-    const auto loggerFamily = static_cast<int>((connection_.GetFirmwareVersion() >> kFamilyShift) & kFamilyMask);
+    const auto loggerFamily = static_cast<int>((doc_.Services().LoggerFirmwareVersion() >> kFamilyShift) & kFamilyMask);
     if (loggerFamily != doc_.GetProgramLoggerType()
         && doc_.ShowAdvisory(CAdvisoryDlg::kOkCancel, kFamilyMismatchText) == kIdCancel) {
         mode_ = Mode::Cancelled;
@@ -105,7 +103,7 @@ bool CNetUploadDialog::OnInitDialog()
     }
     std::uint32_t saved = 0;
     // Added in 64 bits: the library clamps the sum, which must not wrap first.
-    const std::uint64_t raised = std::uint64_t{connection_.GetMessageTimeout()} + kRetryTimeRaiseMs;
+    const std::uint64_t raised = std::uint64_t{doc_.Services().MessageTimeoutMs()} + kRetryTimeRaiseMs;
     if (CxGetRetryTime(saved) == kCxOk
         && CxSetRetryTime(static_cast<std::uint32_t>(std::min<std::uint64_t>(raised, UINT32_MAX))) == kCxOk) {
         savedRetryTime_ = saved;

@@ -12,7 +12,6 @@
 
 namespace corvane {
 
-class CConnectionDetails;
 class CNetDoc;
 class CReplyMessage;
 
@@ -83,7 +82,7 @@ public:
     static constexpr std::string_view kUnexpectedReplyText = "Unexpected reply from the logger";
     static constexpr std::string_view kTimeoutStatusText = "Timeout";
 
-    CNetUploadDialog(CNetDoc& doc, CConnectionDetails& connection, Window* parent = nullptr);
+    CNetUploadDialog(CNetDoc& doc, Window* parent = nullptr);
     ~CNetUploadDialog() override;
 
     // The length of every block call that sends an image of imageSize
@@ -130,7 +129,6 @@ private:
     void EnableUploadButtons(bool enable);
 
     CNetDoc& doc_;
-    CConnectionDetails& connection_;
     std::vector<std::string> findings_;
     std::string status_;
     std::filesystem::path tempPath_;

@@ -24,6 +24,10 @@ public:
     virtual bool IsConnected() const = 0;
     // The logger's configuration word read at connect (0 before).
     virtual std::uint16_t PolledConfigWord() const = 0;
+    // The connected logger's firmware word (its family in bits 24..27).
+    virtual std::uint32_t LoggerFirmwareVersion() const = 0;
+    // How long, in milliseconds, a logger request waits for its reply.
+    virtual std::uint32_t MessageTimeoutMs() const = 0;
     // A warning text when a net of these versions does not suit the
     // connected logger or this program.
     virtual std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const = 0;

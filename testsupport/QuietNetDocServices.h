@@ -24,6 +24,8 @@ public:
 
     bool IsConnected() const override { return false; }
     std::uint16_t PolledConfigWord() const override { return 0; }
+    std::uint32_t LoggerFirmwareVersion() const override { return 0; }
+    std::uint32_t MessageTimeoutMs() const override { return 0; }
     std::optional<std::string> CheckNetVersion(std::uint32_t, std::uint32_t) const override { return std::nullopt; }
     void SetNetOptionByte(std::uint8_t) override {}
     std::filesystem::path NetFileFolder() const override { return folder_; }

@@ -88,7 +88,7 @@ protected:
         int rounds = 0;
         bool busy = false;
         driver.onMessage = [&](Message&) {
-            CDownloadDlg* dialog = view_->OpenDownloadDialog();
+            auto* dialog = dynamic_cast<CDownloadDlg*>(view_->OpenDownloadDialog());
             // A step may open a nested loop (a filtered download) in which
             // this timer goes on; the step itself drives that loop.
             if (dialog == nullptr || !dialog->IsOpen() || busy)

@@ -8,6 +8,7 @@
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CLaunchView.h"
 #include "download/CDownloadDlg.h"
+#include "download/DownloadDialogLink.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixLibrary.h"
@@ -58,6 +59,31 @@ CHardwarePoll::ModuleRecord ModuleOfType(std::uint8_t type)
     record[CTevlinkNode::kModuleTypeOffset] = type;
     return record;
 }
+
+// A download dialog that notes what the view hands it.
+class RecordingDownloadLink final : public DownloadDialogLink {
+public:
+    int ParseSessionList(const CReplyMessage&) override
+    {
+        calls.emplace_back("list block");
+        return moreBlocks;
+    }
+    int SessionLineCount() const override { return 1; }
+    void CancelIfNoSessions(bool doNotClose) override
+    {
+        calls.emplace_back(doNotClose ? "close if empty, keep" : "close if empty");
+    }
+    void EndDownload(bool cancel) override { calls.emplace_back(cancel ? "end, cancel" : "end"); }
+    void SetBusy(bool busy, std::string_view text) override
+    {
+        calls.push_back((busy ? "busy: " : "idle: ") + std::string(text));
+    }
+    void ClearErasePending() override { calls.emplace_back("erase answered"); }
+    bool IsTransferring() const override { return false; }
+
+    std::vector<std::string> calls;
+    int moreBlocks = 0;
+};
 
 class LaunchView : public EditorTest {
 protected:
@@ -463,7 +489,7 @@ TEST_F(LaunchView, SecondDownloadWhileTheDialogIsOpenIsRefusedAndTheRetryTimeCom
     RecordingWindow driver;
     driver.onMessage = [&](Message&) {
         tryAgain();
-        if (CDownloadDlg* dialog = Launch().OpenDownloadDialog())
+        if (auto* dialog = dynamic_cast<CDownloadDlg*>(Launch().OpenDownloadDialog()))
             dialog->EndDialog(kIdCancel);
         return std::intptr_t{0};
     };
@@ -528,6 +554,52 @@ TEST_F(LaunchView, ScanCardReportsTheReaderAndShowsTheCardsMemoryOnceItsSessions
         EXPECT_EQ(Find(K::kCardData, res::kBitmapMemory) != nullptr, c.analysed);
     }
     EXPECT_EQ(Find(K::kCardData, res::kBitmapMemory)->Position(), Rect::FromPointAndSize({325, 445}, {32, 32}));
+}
+
+TEST_F(LaunchView, SessionListAndEraseRepliesReachTheDownloadDialogOnlyWhileItRuns)
+{
+    const auto reply = [this](std::uint16_t type, bool failed) {
+        App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+            std::make_unique<CReplyMessage>(
+                type, failed ? 0x12 : 0, failed, failed ? "Busy" : "", std::vector<std::uint8_t>{}));
+    };
+    const auto timeOut
+        = [this](std::uint16_t type) { App().SendMessage(View().Handle(), kTimeoutMessage, type, type); };
+    auto dialog = std::make_unique<RecordingDownloadLink>();
+    {
+        const DownloadDialogLinkScope attached = Launch().AttachDownloadDialog(*dialog);
+        EXPECT_EQ(Launch().OpenDownloadDialog(), dialog.get());
+        dialog->moreBlocks = 1;
+        reply(96, false);
+        dialog->moreBlocks = 0;
+        reply(96, false);
+        reply(103, false);
+        reply(103, true);
+        timeOut(96);
+    }
+    const std::vector<std::string> expected = {
+        "list block",
+        "list block",
+        "close if empty",
+        "idle: Session List Retrieved",
+        "erase answered",
+        "erase answered",
+        "end, cancel",
+        "idle: Data DL Timeout",
+        "end, cancel",
+    };
+    EXPECT_EQ(dialog->calls, expected);
+    EXPECT_EQ(Launch().OpenDownloadDialog(), nullptr);
+
+    // Replies that arrive after the dialog has gone only report.
+    dialog.reset();
+    Prompts().messageBoxes.clear();
+    reply(96, false);
+    reply(103, true);
+    timeOut(102);
+    ASSERT_EQ(Prompts().messageBoxes.size(), 2u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Error while attempting to clear memory.");
+    EXPECT_EQ(Prompts().messageBoxes[1].text, "Unable to complete requested command");
 }
 
 TEST_F(LaunchView, SessionListAndEraseRepliesWithoutADownloadDialogOnlyReport)

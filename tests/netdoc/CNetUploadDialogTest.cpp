@@ -3,9 +3,6 @@
 #include "NetDocTestSupport.h"
 
 #include "base/AtomicFile.h"
-#include "comms/CConnectionDetails.h"
-#include "comms/CommsSettings.h"
-#include "comms/MainFramePoster.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/MessagePoster.h"
 #include "halvix/protocol/NetTransferLayout.h"
@@ -38,14 +35,8 @@ constexpr std::uint32_t kRoundMs = 50;
 constexpr std::uint32_t kLoggerFirmware = 0x03020100;
 constexpr std::uint32_t kOtherFamilyFirmware = 0x02020100;
 
-struct QuietPoster final : MainFramePoster {
-    bool PostToMainFrame(MessageId, std::uintptr_t, std::unique_ptr<Payload>) override { return true; }
-};
-
-// A short retry time keeps the time-out cases quick.
-struct FixedSettings final : CommsSettings {
-    std::uint32_t LoggerRetryTime() const override { return 500; }
-};
+// A short message time-out keeps the time-out cases quick.
+constexpr std::uint32_t kMessageTimeoutMs = 500;
 
 TEST(CNetUploadBlocks, SplitsTheImageIntoFullBlocksTheRestAndOneFinalCall)
 {
@@ -91,7 +82,8 @@ protected:
         library_ = std::make_unique<HalvixLibrary>(MakeApplicationPoster(App()));
         installation_ = std::make_unique<HalvixInstallation>(*library_);
         EXPECT_EQ(CxInitHalvixLib(), kCxOk);
-        connection.SetFirmwareVersion(kLoggerFirmware);
+        services.firmwareVersion = kLoggerFirmware;
+        services.messageTimeoutMs = kMessageTimeoutMs;
         loggerState.running = true;
     }
 
@@ -123,7 +115,7 @@ protected:
 
     void OpenDialog()
     {
-        dialog = std::make_unique<CNetUploadDialog>(doc, connection);
+        dialog = std::make_unique<CNetUploadDialog>(doc);
         ASSERT_TRUE(dialog->Create());
     }
 
@@ -182,9 +174,6 @@ protected:
 
     static constexpr std::uint32_t kOwnRetryMs = 4000;
 
-    QuietPoster poster;
-    FixedSettings commsSettings;
-    CConnectionDetails connection{poster, commsSettings};
     LoggerState loggerState = LoggerState::Fresh();
     std::unique_ptr<CNetUploadDialog> dialog;
 
@@ -203,7 +192,7 @@ TEST_F(CNetUploadDialogTest, UploadSendsTheCompiledImageAndLeavesTheLoggerStoppe
     ASSERT_EQ(TemporaryImages().size(), 1u);
     std::uint32_t raised = 0;
     ASSERT_EQ(CxGetRetryTime(raised), kCxOk);
-    EXPECT_EQ(raised, 500u + CNetUploadDialog::kRetryTimeRaiseMs);
+    EXPECT_EQ(raised, kMessageTimeoutMs + CNetUploadDialog::kRetryTimeRaiseMs);
 
     Press(res::kIdcNetUploadButton);
 
@@ -234,7 +223,7 @@ TEST_F(CNetUploadDialogTest, TheProgressBarShowsAndAdvancesWithEveryBlockTheLogg
 {
     BuildLongNet(40);
     StartLogger();
-    auto watched = std::make_unique<WatchedUploadDialog>(doc, connection);
+    auto watched = std::make_unique<WatchedUploadDialog>(doc);
     const WatchedUploadDialog& upload = *watched;
     dialog = std::move(watched);
     ASSERT_TRUE(dialog->Create());
@@ -374,9 +363,9 @@ TEST_F(CNetUploadDialogTest, NothingIsSentWhenTheCheckStopsTheUpload)
 TEST_F(CNetUploadDialogTest, AForeignFamilyIsUploadedOnlyWhenTheUserAgrees)
 {
     BuildSmallNet(doc);
-    connection.SetFirmwareVersion(kOtherFamilyFirmware);
+    services.firmwareVersion = kOtherFamilyFirmware;
     services.advisoryAnswers = {kIdCancel, kIdOk};
-    dialog = std::make_unique<CNetUploadDialog>(doc, connection);
+    dialog = std::make_unique<CNetUploadDialog>(doc);
     (void)dialog->Create();
     EXPECT_FALSE(dialog->IsOpen());
     EXPECT_EQ(dialog->EndCode(), kIdCancel);

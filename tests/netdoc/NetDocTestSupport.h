@@ -29,6 +29,8 @@ class FakeNetServices final : public NetDocServices {
 public:
     bool connected = false;
     std::uint16_t configWord = 0;
+    std::uint32_t firmwareVersion = 0;
+    std::uint32_t messageTimeoutMs = 0;
     std::optional<std::string> versionWarning;
     std::optional<std::uint8_t> optionByte;
     std::filesystem::path netFolder;
@@ -47,6 +49,8 @@ public:
 
     bool IsConnected() const override { return connected; }
     std::uint16_t PolledConfigWord() const override { return configWord; }
+    std::uint32_t LoggerFirmwareVersion() const override { return firmwareVersion; }
+    std::uint32_t MessageTimeoutMs() const override { return messageTimeoutMs; }
     std::optional<std::string> CheckNetVersion(std::uint32_t, std::uint32_t) const override { return versionWarning; }
     void SetNetOptionByte(std::uint8_t value) override { optionByte = value; }
     std::filesystem::path NetFileFolder() const override { return netFolder; }
@@ -77,9 +81,11 @@ inline IconFactory TestFactory()
 {
     IconFactory factory;
     factory.Register(kTestClockType, [](std::uint16_t) { return std::make_unique<ClockIcon>(); });
-    factory.Register(kTestGateType, [](std::uint16_t) { return std::make_unique<GateIcon>(300, 100, 2, kTestGateType); });
+    factory.Register(
+        kTestGateType, [](std::uint16_t) { return std::make_unique<GateIcon>(300, 100, 2, kTestGateType); });
     factory.Register(kTestConstType, [](std::uint16_t) { return std::make_unique<SourceIcon>(kTestConstType); });
-    factory.Register(kTestRelayType, [](std::uint16_t) { return std::make_unique<RelayIcon>("Relay", 1, kTestRelayType); });
+    factory.Register(
+        kTestRelayType, [](std::uint16_t) { return std::make_unique<RelayIcon>("Relay", 1, kTestRelayType); });
     return factory;
 }
 
@@ -88,8 +94,9 @@ protected:
     // steadyClock: real time, for tests that talk to a simulated logger.
     explicit NetDocTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
-        folder_ = std::filesystem::temp_directory_path() / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
-                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ = std::filesystem::temp_directory_path()
+            / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         services.netFolder = folder_;

@@ -1,0 +1,4 @@
+#pragma once
+
+// Upward: the lower library names no dependency.
+#include "high/High.h"

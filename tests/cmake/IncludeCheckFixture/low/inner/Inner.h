@@ -1,0 +1,4 @@
+#pragma once
+
+// A library of its own inside low/, which it names.
+#include "low/Low.h"
