@@ -61,7 +61,9 @@ constexpr MenuTemplate kMainMenu{2, kMainMenuBar};
 // path shown as itself.
 std::string RecentMenuText(std::size_t index, std::string_view path)
 {
-    std::string text = "&" + std::to_string(index + 1) + " ";
+    std::string text(1, '&');
+    text += std::to_string(index + 1);
+    text += ' ';
     for (const char c : path) {
         text += c;
         if (c == '&') {
