@@ -10,15 +10,18 @@
 #include "app/ShellMessages.h"
 #include "app/UserDataFolder.h"
 #include "comms/CCommsThread.h"
+#include "comms/MainFrameMessages.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixLibrary.h"
 #include "halvix/MessagePoster.h"
+#include "icons/hardware/DesktopTextViewer.h"
 #include "platform/Application.h"
 #include "platform/ChildFrame.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/ExecuteString.h"
 #include "platform/MenuTemplate.h"
+#include "platform/Message.h"
 #include "platform/PrintDialogs.h"
 #include "platform/PromptSink.h"
 #include "platform/SingleInstanceChannel.h"
@@ -40,6 +43,10 @@ constexpr MessageId kShellExecuteMessage = kUserMessage + 0x100;
 constexpr std::string_view kActivateExecute = "[activate]";
 
 constexpr std::string_view kFrameTitle = "Corvane-III";
+// What a File menu shows while its recent-file list has nothing to show.
+constexpr std::string_view kRecentFilePlaceholder = "Recent File";
+// The notice caption of a file that cannot be opened ("Open File").
+constexpr std::uintptr_t kOpenFileCaption = 1;
 
 constexpr std::array kFileMenu = {MenuCommand(kCmdFileNew, "&New\tCtrl+N"), MenuCommand(kCmdFileOpen, "&Open...\tCtrl+O"),
     MenuSeparator(), MenuCommand(kCmdPrintSetup, "P&rint Setup..."), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
@@ -49,6 +56,22 @@ constexpr std::array kHelpMenu = {MenuCommand(kCmdAbout, "&About Corvane...")};
 constexpr std::array kMainMenuBar
     = {MenuPopup("&File", kFileMenu), MenuPopup("&View", kViewMenu), MenuPopup("&Help", kHelpMenu)};
 constexpr MenuTemplate kMainMenu{2, kMainMenuBar};
+
+// "&1 /path/name.nt3": numbered, the number the mnemonic, any '&' of the
+// path shown as itself.
+std::string RecentMenuText(std::size_t index, std::string_view path)
+{
+    std::string text(1, '&');
+    text += std::to_string(index + 1);
+    text += ' ';
+    for (const char c : path) {
+        text += c;
+        if (c == '&') {
+            text += '&';
+        }
+    }
+    return text;
+}
 
 std::string Lower(std::string_view text)
 {
@@ -97,6 +120,7 @@ CCorvaneApp::CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAp
         (void)about.DoModal();
     });
     AddCommandRange(kCmdRecentFirst, kCmdRecentLast, [this](int id) { OnOpenRecentFile(id); });
+    AddUpdateRange(kCmdRecentFirst, kCmdRecentLast, [this](CommandState& state) { OnUpdateRecentFile(state); });
 }
 
 CCorvaneApp::~CCorvaneApp()
@@ -196,6 +220,12 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
     };
     services.usbDevice = neighbours_.usbDevice;
     services.showSplash = commandLine_.ShowSplash();
+    // Each kind's File menu shows its recent files as they are when it becomes active.
+    services.childActivated = [this] {
+        if (const auto list = ActiveRecentList()) {
+            RefreshRecentMenu(*list);
+        }
+    };
     mainFrame_ = std::make_unique<CMainFrame>(std::move(services));
     if (!mainFrame_->CreateFrame(kFrameTitle, kMainMenu)) {
         return StartResult::Failed;
@@ -400,28 +430,122 @@ void CCorvaneApp::OnFileOpen()
     }
 }
 
+std::optional<CCorvaneApp::RecentList> CCorvaneApp::ActiveRecentList() const
+{
+    const Document* active = mainFrame_ ? mainFrame_->ActiveDocument() : nullptr;
+    if (active == nullptr) {
+        return std::nullopt;
+    }
+    if (active == NetDocument()) {
+        return RecentList::Net;
+    }
+    if (active == CommWindowDocument()) {
+        return RecentList::Data;
+    }
+    if (active == WebDocument() || active == TrendingDocument()) {
+        return RecentList::Web;
+    }
+    return std::nullopt;
+}
+
+void CCorvaneApp::OnUpdateRecentFile(CommandState& state) const
+{
+    const auto list = ActiveRecentList();
+    const auto index = static_cast<std::size_t>(state.Id() - kCmdRecentFirst);
+    state.Enable(list.has_value() && index < RecentMenuFiles(*list).size());
+}
+
 void CCorvaneApp::OnOpenRecentFile(int id)
 {
-    Document* active = mainFrame_ ? mainFrame_->ActiveDocument() : nullptr;
-    RecentList list = RecentList::Net;
-    if (active != nullptr && (active == WebDocument() || active == TrendingDocument())) {
-        list = RecentList::Web;
-    } else if (active != nullptr && active == CommWindowDocument()) {
-        // Converted data files open in the program the desktop gives them;
-        // that hand-over belongs to the data download.
+    const auto list = ActiveRecentList();
+    if (!list) {
         return;
     }
-    const auto entries = Recent(list).MenuEntries();
+    // The path as the menu shows it: a file gone since then fails as its open does.
+    const auto& shown = RecentMenuFiles(*list);
     const auto index = static_cast<std::size_t>(id - kCmdRecentFirst);
-    if (index >= entries.size()) {
+    if (index >= shown.size()) {
         return;
     }
-    if (list == RecentList::Net) {
+    const std::filesystem::path path = shown[index];
+    switch (*list) {
+    case RecentList::Net:
         if (DocTemplate* net = Template(kNetTemplate)) {
-            (void)net->OpenFile(entries[index]);
+            (void)net->OpenFile(path);
         }
-    } else if (active != nullptr && active->Template() != nullptr) {
-        (void)active->Template()->OpenFile(entries[index]);
+        break;
+    case RecentList::Web:
+        if (Document* active = mainFrame_->ActiveDocument(); active->Template() != nullptr) {
+            (void)active->Template()->OpenFile(path);
+        }
+        break;
+    case RecentList::Data:
+        // A converted data file opens in the program the desktop gives it.
+        OpenWithDesktop(path);
+        break;
+    }
+}
+
+void CCorvaneApp::RefreshRecentMenu(RecentList list)
+{
+    std::vector<std::string> entries = Recent(list).MenuEntries();
+    if (entries.size() > kRecentMenuFiles) {
+        entries.resize(kRecentMenuFiles);
+    }
+    recentShown_.at(static_cast<std::size_t>(list)) = entries;
+    if (!mainFrame_) {
+        return;
+    }
+    std::vector<int> kinds;
+    switch (list) {
+    case RecentList::Net: kinds = {kNetTemplate}; break;
+    case RecentList::Web: kinds = {kTrendingTemplate, kWebTemplate}; break;
+    case RecentList::Data: kinds = {kCommWindowTemplate}; break;
+    }
+    for (const int kind : kinds) {
+        const DocTemplate* docTemplate = Template(kind);
+        const MenuTemplate* menu = docTemplate != nullptr ? docTemplate->Resources().menu : nullptr;
+        if (menu == nullptr) {
+            continue;
+        }
+        // The first entry marks the place of the list in the menu.
+        const auto place = mainFrame_->FindMenuCommand(*menu, kCmdRecentFirst);
+        if (!place) {
+            continue;
+        }
+        for (int id = kCmdRecentFirst + 1; id <= kCmdRecentLast; ++id) {
+            while (mainFrame_->RemoveMenuCommand(*menu, id)) {}
+        }
+        (void)mainFrame_->RemoveMenuItem(*menu, *place);
+        if (entries.empty()) {
+            (void)mainFrame_->InsertMenuItem(*menu, *place, MenuCommand(kCmdRecentFirst, kRecentFilePlaceholder));
+            continue;
+        }
+        for (std::size_t index = 0; index < entries.size(); ++index) {
+            const std::string text = RecentMenuText(index, entries[index]);
+            (void)mainFrame_->InsertMenuItem(*menu, {place->popup, place->item + static_cast<int>(index)},
+                MenuCommand(kCmdRecentFirst + static_cast<int>(index), text));
+        }
+    }
+}
+
+const std::vector<std::string>& CCorvaneApp::RecentMenuFiles(RecentList list) const
+{
+    return recentShown_.at(static_cast<std::size_t>(list));
+}
+
+void CCorvaneApp::OpenWithDesktop(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        (void)PostToMainFrame(kShowNoticeMessage, kOpenFileCaption,
+            std::make_unique<ValuePayload<std::string>>(path.string() + " File Could Not be Opened"));
+        return;
+    }
+    if (options_.openWithDesktop) {
+        (void)options_.openWithDesktop(path);
+    } else {
+        (void)DesktopTextViewer().Show(path);
     }
 }
 
@@ -433,7 +557,9 @@ void CCorvaneApp::SetSnapToGrid(int value)
 
 void CCorvaneApp::AddRecentFile(RecentList list, std::string_view path)
 {
-    (void)recent_.at(static_cast<std::size_t>(list)).Add(path);
+    if (recent_.at(static_cast<std::size_t>(list)).Add(path)) {
+        RefreshRecentMenu(list);
+    }
 }
 
 const CRecentFileList& CCorvaneApp::Recent(RecentList list) const

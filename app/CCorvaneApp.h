@@ -18,6 +18,7 @@
 #include <atomic>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -49,6 +50,8 @@ struct CorvaneAppOptions {
     // Where the desktop database tools are looked for; unset: the PATH of the process.
     std::optional<std::string> desktopToolPath;
     bool registerDesktopFiles = true;
+    // Hands a file to the program the desktop opens it with; unset: xdg-open.
+    std::function<bool(const std::filesystem::path&)> openWithDesktop;
 };
 
 // The program itself: keeps one running instance per user, reads and
@@ -65,6 +68,8 @@ public:
     enum class RecentList { Net = 0, Web = 1, Data = 2 };
 
     static constexpr std::size_t kCommLogLines = 50;
+    // The most recent files a File menu shows.
+    static constexpr std::size_t kRecentMenuFiles = 9;
     static constexpr std::string_view kRecentRoot = "Software\\QZL\\Corvane-III  Application";
 
     CCorvaneApp(Application& app, ShellNeighbours neighbours, CorvaneAppOptions options = {});
@@ -109,9 +114,19 @@ public:
     // The program settings dialog while ShowProgramSettings runs it, else null.
     Dialog* OpenSettingsDialog() const { return settingsDialog_; }
 
-    // Recent files.
+    // Recent files. A path new to its list goes on top and the list's
+    // menus show it at once.
     void AddRecentFile(RecentList list, std::string_view path);
     const CRecentFileList& Recent(RecentList list) const;
+    // Puts the list's files that exist now (the newest nine) into the File
+    // menus of its kinds, numbered, in place of the "Recent File" item;
+    // they stay there as they are until the next refresh.
+    void RefreshRecentMenu(RecentList list);
+    // The paths the list's menus show since their last refresh.
+    const std::vector<std::string>& RecentMenuFiles(RecentList list) const;
+    // Hands a data file to the program the desktop opens it with; a file
+    // that is not there is refused with the open's message.
+    void OpenWithDesktop(const std::filesystem::path& path);
 
     void WriteDiagnosticLine(std::string_view text);
 
@@ -158,6 +173,9 @@ private:
     void ApplyCommTrace();
     void StartComms();
     void OnOpenRecentFile(int id);
+    void OnUpdateRecentFile(CommandState& state) const;
+    // The list whose files the active window's menu shows.
+    std::optional<RecentList> ActiveRecentList() const;
     void OnFileOpen();
     DocTemplate* Template(int id) const;
 
@@ -178,6 +196,7 @@ private:
     std::filesystem::path dataFolder_;
     DiagnosticsLog diagnostics_;
     std::array<CRecentFileList, 3> recent_;
+    std::array<std::vector<std::string>, 3> recentShown_;
     std::unique_ptr<HalvixLibrary> halvix_;
     std::unique_ptr<HalvixInstallation> halvixInstallation_;
     std::unique_ptr<CMainFrame> mainFrame_;

@@ -300,6 +300,14 @@ std::intptr_t CMainFrame::OnMessage(Message& message)
     }
 }
 
+void CMainFrame::OnActivateChild(ChildFrame* activated, ChildFrame* deactivated)
+{
+    MdiFrame::OnActivateChild(activated, deactivated);
+    if (services_.childActivated) {
+        services_.childActivated();
+    }
+}
+
 void CMainFrame::OnNotice(Message& message)
 {
     auto text = message.TakePayload<ValuePayload<std::string>>();

@@ -30,6 +30,8 @@ struct MainFrameServices {
     // The serial device of the current USB link (the USB manager's port).
     std::function<std::filesystem::path()> usbDevice;
     bool showSplash = true;
+    // Another child window became the active one (or none is).
+    std::function<void()> childActivated;
 };
 
 // The program's main window: five toolbars (one per window kind), the
@@ -86,6 +88,7 @@ public:
 protected:
     void OnDestroy() override;
     void OnMove(Point oldTopLeft, Point newTopLeft) override;
+    void OnActivateChild(ChildFrame* activated, ChildFrame* deactivated) override;
 
 private:
     void OnTimer(std::uint32_t id);

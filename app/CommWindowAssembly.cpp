@@ -15,8 +15,8 @@ namespace {
 
 using V = CLaunchView;
 
-constexpr std::array kCommFileMenu
-    = {MenuCommand(V::kProgramSettingsCommand, "Corvane &Settings"), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
+constexpr std::array kCommFileMenu = {MenuCommand(V::kProgramSettingsCommand, "Corvane &Settings"), MenuSeparator(),
+    MenuCommand(kCmdRecentFirst, "Recent File"), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
 // Commands whose dialogs the program does not have yet are listed too; the
 // view keeps them greyed.
 constexpr std::array kCommLoggerMenu = {MenuCommand(V::kLoggerConnectionCommand, "Logger &Connection..."),

@@ -2,7 +2,6 @@
 
 #include "app/CCorvaneApp.h"
 #include "app/CMainFrame.h"
-#include "icons/hardware/DesktopTextViewer.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/SettingsStore.h"
 
@@ -58,7 +57,7 @@ void CommWindowShellServices::OpenLastDownloadFile()
         = app_.Settings().GetValue(key, DownloadShellServices::kLastDownloadFileValue);
     const std::string* path = value ? value->AsString() : nullptr;
     if (path != nullptr && !path->empty())
-        (void)DesktopTextViewer().Show(*path);
+        app_.OpenWithDesktop(*path);
 }
 
 void CommWindowShellServices::PostToMainWindow(std::uint32_t messageId)

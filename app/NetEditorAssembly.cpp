@@ -35,7 +35,8 @@ constexpr std::array kNetFileMenu = {MenuCommand(CNetView::kFileNewCommand, "&Ne
     MenuCommand(CNetView::kOpenCommand, "&Open...\tCtrl+O"), MenuCommand(CNetView::kSaveCommand, "&Save\tCtrl+S"),
     MenuCommand(CNetView::kSaveAsCommand, "Save  &As..."), MenuSeparator(),
     MenuCommand(view_command::kPrint, "&Print...\tCtrl+P"), MenuCommand(view_command::kPrintPreview, "Print Pre&view"),
-    MenuCommand(kCmdPrintSetup, "P&rint Setup..."), MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
+    MenuCommand(kCmdPrintSetup, "P&rint Setup..."), MenuSeparator(), MenuCommand(kCmdRecentFirst, "Recent File"),
+    MenuSeparator(), MenuCommand(kCmdExit, "E&xit")};
 constexpr std::array kNetEditMenu = {MenuCommand(view_command::kCut, "Cu&t\tCtrl+X"),
     MenuCommand(view_command::kCopy, "&Copy\tCtrl+C"), MenuCommand(view_command::kPaste, "&Paste\tCtrl+V"),
     MenuCommand(view_command::kDelete, "&Delete\tDel"), MenuCommand(view_command::kSelectAll, "Select &All\tCtrl+A"),

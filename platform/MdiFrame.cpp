@@ -356,13 +356,60 @@ void MdiFrame::UpdateMenuBar()
         = (active_ != nullptr && active_->Menu() != nullptr) ? active_->Menu() : d.mainMenu;
     if (wanted == nullptr || wanted == d.shownMenu)
         return;
-    auto& built = d.menus[wanted];
-    if (!built)
-        built = std::make_unique<BuiltMenuBar>(
-            *wanted, [this](int id) { return QueryCommand(id); }, [this](int id) { RouteCommand(id); });
+    BuiltMenuBar* built = Built(*wanted);
     built->ShowOn(*d.window->menuBar());
     d.shownMenu = wanted;
     built->UpdateTopLevel([this](int id) { return QueryCommand(id); });
+}
+
+BuiltMenuBar* MdiFrame::Built(const MenuTemplate& menu)
+{
+    MdiFrameImpl& d = *impl_;
+    if (!d.window)
+        return nullptr;
+    auto& built = d.menus[&menu];
+    if (!built)
+        built = std::make_unique<BuiltMenuBar>(
+            menu, [this](int id) { return QueryCommand(id); }, [this](int id) { RouteCommand(id); });
+    return built.get();
+}
+
+// ---- Menus changed at run time
+
+bool MdiFrame::InsertMenuItem(const MenuTemplate& menu, MenuPlace place, const MenuItemTemplate& item)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr && built->Insert(place, item);
+}
+
+bool MdiFrame::InsertMenuItemBefore(const MenuTemplate& menu, int commandId, const MenuItemTemplate& item)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr && built->InsertBefore(commandId, item);
+}
+
+bool MdiFrame::RemoveMenuItem(const MenuTemplate& menu, MenuPlace place)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr && built->Remove(place);
+}
+
+bool MdiFrame::RemoveMenuCommand(const MenuTemplate& menu, int commandId)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr && built->RemoveCommand(commandId);
+}
+
+std::optional<MenuPlace> MdiFrame::FindMenuCommand(const MenuTemplate& menu, int commandId)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr ? built->Find(commandId) : std::nullopt;
+}
+
+int MdiFrame::MenuItemCount(const MenuTemplate& menu, int popup)
+{
+    BuiltMenuBar* built = Built(menu);
+    return built != nullptr ? built->ItemCount(popup) : -1;
 }
 
 // ---- Bars
@@ -450,8 +497,14 @@ bool MdiFrame::RunEnabledCommand(int id)
 
 std::string MdiFrame::CommandPrompt(int id) const
 {
-    const auto found = prompts_.find(id);
-    return found == prompts_.end() ? std::string() : found->second;
+    if (const auto found = prompts_.find(id); found != prompts_.end())
+        return found->second;
+    // An item put into a menu at run time carries its own prompt.
+    for (const auto& [menu, built] : impl_->menus)
+        for (const QAction* action : built->AllActions())
+            if (CommandIdOf(action) == id)
+                return action->statusTip().toStdString();
+    return std::string();
 }
 
 void MdiFrame::RefreshCommandPrompts()

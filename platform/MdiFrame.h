@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@
 
 namespace corvane {
 
+class BuiltMenuBar;
 class ChildFrame;
 class DocTemplate;
 class Document;
@@ -109,6 +111,27 @@ public:
     // Updates toolbar buttons and status panes now.
     void UpdateCommandUi();
 
+    // ---- Menus changed at run time
+    // Each menu table (the frame's own or a document kind's) is built once
+    // and shared by every child of its kind; these change that built menu,
+    // and the bar shows the change at once when the menu is on it. Items
+    // go into the bar's popups, never onto the bar itself. An inserted
+    // command updates through the chain and runs like the table's own
+    // items, its text after a tab shows its shortcut at the right, and a
+    // key of the accelerator tables runs it as any other command. Each
+    // returns false, changing nothing, when there is no such place or item
+    // (or no window).
+    bool InsertMenuItem(const MenuTemplate& menu, MenuPlace place, const MenuItemTemplate& item);
+    // Inserts before the first item of the command, in whichever popup holds it.
+    bool InsertMenuItemBefore(const MenuTemplate& menu, int commandId, const MenuItemTemplate& item);
+    bool RemoveMenuItem(const MenuTemplate& menu, MenuPlace place);
+    // Removes the first item of the command, in whichever popup holds it.
+    bool RemoveMenuCommand(const MenuTemplate& menu, int commandId);
+    // The place of the first item of the command directly in one of the bar's popups.
+    std::optional<MenuPlace> FindMenuCommand(const MenuTemplate& menu, int commandId);
+    // The number of items of the bar's popup at that position; -1 for none.
+    int MenuItemCount(const MenuTemplate& menu, int popup);
+
     // ---- Closing
     // Asks OnClose; when it agrees, closes every document, calls OnDestroy,
     // hides the window and asks the application to quit. False when the
@@ -142,6 +165,9 @@ private:
     void ChildActivated(ChildFrame* child);
     void ChildGone(ChildFrame& child);
     void UpdateMenuBar();
+    // The toolkit's menus of the table, built when first asked for; null
+    // while the window does not exist.
+    BuiltMenuBar* Built(const MenuTemplate& menu);
     void RefreshCaption();
     // Collects the prompts of every menu again and gives the toolbar
     // buttons theirs.

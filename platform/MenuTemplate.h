@@ -20,10 +20,7 @@ struct MenuItemTemplate {
     std::span<const MenuItemTemplate> items;  // a popup's items
 };
 
-constexpr MenuItemTemplate MenuCommand(int id, std::string_view text)
-{
-    return {MenuItemKind::Command, id, text, {}};
-}
+constexpr MenuItemTemplate MenuCommand(int id, std::string_view text) { return {MenuItemKind::Command, id, text, {}}; }
 constexpr MenuItemTemplate MenuSeparator() { return {MenuItemKind::Separator, 0, {}, {}}; }
 constexpr MenuItemTemplate MenuPopup(std::string_view text, std::span<const MenuItemTemplate> items)
 {
@@ -33,6 +30,16 @@ constexpr MenuItemTemplate MenuPopup(std::string_view text, std::span<const Menu
 struct MenuTemplate {
     int id = 0;
     std::span<const MenuItemTemplate> items;  // the bar's entries, usually popups
+};
+
+// A place in a menu bar: the popup at that position on the bar (counting
+// every entry from 0) and the item at that position in it (separators
+// count). Items are inserted before the item at the place, or appended
+// when the place is just past the last item.
+struct MenuPlace {
+    int popup = 0;
+    int item = 0;
+    friend bool operator==(const MenuPlace&, const MenuPlace&) = default;
 };
 
 }  // namespace corvane

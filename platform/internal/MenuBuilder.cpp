@@ -53,6 +53,31 @@ void AddItems(QMenu& menu, std::span<const MenuItemTemplate> items, const Comman
     QObject::connect(self, &QMenu::aboutToShow, self, [self, query] { UpdateMenuActions(*self, query); });
 }
 
+// The popup that holds the first item of the command, and the item.
+bool FindItem(QMenu& menu, int commandId, QMenu*& holder, QAction*& item)
+{
+    for (QAction* action : menu.actions()) {
+        if (CommandIdOf(action) == commandId) {
+            holder = &menu;
+            item = action;
+            return true;
+        }
+        if (QMenu* sub = action->menu(); sub != nullptr && FindItem(*sub, commandId, holder, item))
+            return true;
+    }
+    return false;
+}
+
+void DropItem(QMenu& menu, QAction& item)
+{
+    menu.removeAction(&item);
+    // A popup's action belongs to the popup, which goes with it.
+    if (QMenu* sub = item.menu(); sub != nullptr && sub->parent() == &menu)
+        sub->deleteLater();
+    else if (item.parent() == &menu)
+        item.deleteLater();
+}
+
 void CollectActions(const QMenu& menu, std::vector<QAction*>& out)
 {
     for (QAction* action : menu.actions()) {
@@ -93,7 +118,7 @@ void ApplyCommandState(QAction& action, const CommandState& state)
 }
 
 BuiltMenuBar::BuiltMenuBar(const MenuTemplate& layout, const CommandQuery& query, const CommandRunner& run)
-    : holder_(std::make_unique<QObject>())
+    : query_(query), run_(run), holder_(std::make_unique<QObject>())
 {
     for (const MenuItemTemplate& item : layout.items) {
         switch (item.kind) {
@@ -141,6 +166,102 @@ std::vector<QAction*> BuiltMenuBar::AllActions() const
             CollectActions(*sub, out);
     }
     return out;
+}
+
+QMenu* BuiltMenuBar::Popup(int popup) const
+{
+    if (popup < 0 || static_cast<std::size_t>(popup) >= entries_.size())
+        return nullptr;
+    return entries_[static_cast<std::size_t>(popup)]->menu();
+}
+
+QAction* BuiltMenuBar::MakeItem(const MenuItemTemplate& item, QMenu& menu) const
+{
+    switch (item.kind) {
+    case MenuItemKind::Command: return MakeCommandAction(item, &menu, run_);
+    case MenuItemKind::Separator: {
+        auto* separator = new QAction(&menu);
+        separator->setSeparator(true);
+        return separator;
+    }
+    case MenuItemKind::Popup: {
+        auto* sub = new QMenu(TextToToolkit(item.text), &menu);
+        AddItems(*sub, item.items, query_, run_);
+        return sub->menuAction();
+    }
+    }
+    return nullptr;
+}
+
+bool BuiltMenuBar::Insert(MenuPlace place, const MenuItemTemplate& item)
+{
+    QMenu* menu = Popup(place.popup);
+    if (menu == nullptr)
+        return false;
+    const QList<QAction*> actions = menu->actions();
+    if (place.item < 0 || place.item > actions.size())
+        return false;
+    QAction* before = place.item < actions.size() ? actions[place.item] : nullptr;
+    menu->insertAction(before, MakeItem(item, *menu));
+    return true;
+}
+
+bool BuiltMenuBar::InsertBefore(int commandId, const MenuItemTemplate& item)
+{
+    for (const auto& popup : popups_) {
+        QMenu* holder = nullptr;
+        QAction* found = nullptr;
+        if (FindItem(*popup, commandId, holder, found)) {
+            holder->insertAction(found, MakeItem(item, *holder));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool BuiltMenuBar::Remove(MenuPlace place)
+{
+    QMenu* menu = Popup(place.popup);
+    if (menu == nullptr)
+        return false;
+    const QList<QAction*> actions = menu->actions();
+    if (place.item < 0 || place.item >= actions.size())
+        return false;
+    DropItem(*menu, *actions[place.item]);
+    return true;
+}
+
+bool BuiltMenuBar::RemoveCommand(int commandId)
+{
+    for (const auto& popup : popups_) {
+        QMenu* holder = nullptr;
+        QAction* found = nullptr;
+        if (FindItem(*popup, commandId, holder, found)) {
+            DropItem(*holder, *found);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<MenuPlace> BuiltMenuBar::Find(int commandId) const
+{
+    for (std::size_t popup = 0; popup < entries_.size(); ++popup) {
+        const QMenu* menu = entries_[popup]->menu();
+        if (menu == nullptr)
+            continue;
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype index = 0; index < actions.size(); ++index)
+            if (CommandIdOf(actions[index]) == commandId)
+                return MenuPlace{static_cast<int>(popup), static_cast<int>(index)};
+    }
+    return std::nullopt;
+}
+
+int BuiltMenuBar::ItemCount(int popup) const
+{
+    const QMenu* menu = Popup(popup);
+    return menu == nullptr ? -1 : static_cast<int>(menu->actions().size());
 }
 
 }  // namespace corvane

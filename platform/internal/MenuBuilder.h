@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -53,8 +54,27 @@ public:
     // Every action of the menus, popups included, depth first.
     std::vector<QAction*> AllActions() const;
 
+    // Changes at run time. Inserted commands update and run as the built
+    // ones do. A removed item goes once the toolkit is done with it (it may
+    // be the item whose choice led to its removal).
+    bool Insert(MenuPlace place, const MenuItemTemplate& item);
+    // Before the first item of the command, in whichever popup holds it.
+    bool InsertBefore(int commandId, const MenuItemTemplate& item);
+    bool Remove(MenuPlace place);
+    // The first item of the command, in whichever popup holds it.
+    bool RemoveCommand(int commandId);
+    // The place of the first item of the command directly in a bar's popup.
+    std::optional<MenuPlace> Find(int commandId) const;
+    // The items of the bar's popup at that position; -1 when there is none.
+    int ItemCount(int popup) const;
+
 private:
-    std::unique_ptr<QObject> holder_;   // owns the top-level command actions
+    QMenu* Popup(int popup) const;
+    QAction* MakeItem(const MenuItemTemplate& item, QMenu& menu) const;
+
+    CommandQuery query_;
+    CommandRunner run_;
+    std::unique_ptr<QObject> holder_;  // owns the top-level command actions
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::vector<QAction*> entries_;  // in the bar's order: popups' menu actions and commands
 };

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace corvane::test {
 
@@ -40,6 +41,10 @@ protected:
         options.desktopToolPath = "";
         options.registerDesktopFiles = registerDesktopFiles_;
         options.executable = "/opt/corvane/bin/corvane";
+        options.openWithDesktop = [this](const std::filesystem::path& path) {
+            desktopOpened_.push_back(path);
+            return true;
+        };
         return options;
     }
 
@@ -60,6 +65,8 @@ protected:
     void RegisterDesktopFiles() { registerDesktopFiles_ = true; }
 
     const std::filesystem::path& Scratch() const { return scratch_.Path(); }
+    // The files handed to the desktop's programs, in order (none is started).
+    const std::vector<std::filesystem::path>& DesktopOpened() const { return desktopOpened_; }
     CCorvaneApp& Shell() { return *shell_; }
 
     ~ShellTest() override
@@ -77,6 +84,7 @@ private:
     bool hadRuntimeDir_ = false;
     bool dataFolderOfEnvironment_ = false;
     bool registerDesktopFiles_ = false;
+    mutable std::vector<std::filesystem::path> desktopOpened_;
     ScratchFolder scratch_;
     std::unique_ptr<CCorvaneApp> shell_;
 };

@@ -88,7 +88,7 @@ TEST_F(CommWindowCommandsTest, SettingsCommandAboveExitSetsTheMountPointScanCard
     std::ofstream(media / "mounts") << "/dev/mmcblk0 " << std::filesystem::canonical(card).string() << " vfat rw 0 0\n";
     StartProgram(media);
     CMainFrame& frame = *Shell().MainFrame();
-    EXPECT_EQ(fa::MenuItemTexts(frame, "&File"), (std::vector<std::string>{"Corvane &Settings", "", "E&xit"}));
+    EXPECT_EQ(fa::MenuItemTexts(frame, "&File"), (std::vector<std::string>{"Corvane &Settings", "", "Recent File", "", "E&xit"}));
 
     ASSERT_TRUE(fa::ChooseMenuItem(frame, CLaunchView::kScanCardCommand));
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);

@@ -171,6 +171,97 @@ TEST_F(FrameTest, ShortcutKeysOfTheActiveKindComeFirst)
     EXPECT_EQ(ViewOf(*trend).keys[0].key, 'S');
 }
 
+constexpr int kOne = 150;
+constexpr int kTwo = 151;
+const std::vector<std::string> kDocFileTexts{"&New", "&Save\tCtrl+S", "&Nothing"};
+
+TEST_F(FrameTest, MenuItemsAreInsertedAndRemovedByPlaceAndByCommand)
+{
+    frame_.ShowNormal();
+    ASSERT_NE(OpenNet(), nullptr);
+    const auto file = [&] { return fa::MenuItemTexts(frame_, "&File"); };
+    const auto edit = [&] { return fa::MenuItemTexts(frame_, "&Edit"); };
+
+    EXPECT_TRUE(frame_.InsertMenuItem(test::kNetMenu, {0, 1}, MenuCommand(kOne, "&One")));
+    EXPECT_TRUE(frame_.InsertMenuItem(test::kNetMenu, {0, 4}, MenuSeparator())) << "just past the last appends";
+    EXPECT_TRUE(frame_.InsertMenuItemBefore(test::kNetMenu, kEditPaste, MenuCommand(kTwo, "&Two")));
+    EXPECT_EQ(file(), (std::vector<std::string>{"&New", "&One", "&Save\tCtrl+S", "&Nothing", ""}));
+    EXPECT_EQ(edit(), (std::vector<std::string>{"Cu&t", "&Two", "&Paste"}));
+    EXPECT_EQ(frame_.FindMenuCommand(test::kNetMenu, kTwo), (MenuPlace{1, 1}));
+    EXPECT_EQ(frame_.MenuItemCount(test::kNetMenu, 0), 5);
+
+    // Places and commands that are not there change nothing.
+    EXPECT_FALSE(frame_.InsertMenuItem(test::kNetMenu, {0, 6}, MenuCommand(kOne, "x")));
+    EXPECT_FALSE(frame_.InsertMenuItem(test::kNetMenu, {4, 0}, MenuCommand(kOne, "x")));
+    EXPECT_FALSE(frame_.InsertMenuItem(test::kNetMenu, {0, -1}, MenuCommand(kOne, "x")));
+    EXPECT_FALSE(frame_.InsertMenuItemBefore(test::kNetMenu, test::kTrendPause, MenuCommand(kOne, "x")));
+    EXPECT_FALSE(frame_.RemoveMenuItem(test::kNetMenu, {0, 5}));
+    EXPECT_FALSE(frame_.RemoveMenuCommand(test::kNetMenu, test::kTrendPause));
+    EXPECT_FALSE(frame_.FindMenuCommand(test::kNetMenu, test::kTrendPause));
+    EXPECT_EQ(frame_.MenuItemCount(test::kNetMenu, 4), -1);
+    EXPECT_EQ(frame_.MenuItemCount(test::kNetMenu, 0), 5);
+
+    EXPECT_TRUE(frame_.RemoveMenuItem(test::kNetMenu, {0, 4}));
+    EXPECT_TRUE(frame_.RemoveMenuCommand(test::kNetMenu, kOne));
+    EXPECT_TRUE(frame_.RemoveMenuCommand(test::kNetMenu, kTwo));
+    EXPECT_EQ(file(), kDocFileTexts);
+    EXPECT_EQ(edit(), (std::vector<std::string>{"Cu&t", "&Paste"}));
+
+    // A kind's menu changes before it shows, for every child of the kind,
+    // and the other kinds' menus stay as they are.
+    EXPECT_TRUE(frame_.InsertMenuItem(test::kTrendMenu, {1, 1}, MenuCommand(kOne, "&One")));
+    ASSERT_NE(OpenTrend(), nullptr);
+    EXPECT_EQ(fa::MenuItemTexts(frame_, "&Trend"), (std::vector<std::string>{"&Pause", "&One"}));
+    EXPECT_EQ(file(), kDocFileTexts);
+    frame_.ActivateChild(*netTemplate_->Frame());
+    EXPECT_FALSE(fa::LookAtMenuItem(frame_, kOne).found);
+}
+
+TEST_F(FrameTest, InsertedItemsUpdateRunAndKeepTheirShortcutKeys)
+{
+    frame_.ShowNormal();
+    TestDocument* net = OpenNet();
+    ASSERT_NE(net, nullptr);
+    View& view = *net->FirstView();
+    int ones = 0;
+    bool oneEnabled = false;
+    view.AddCommand(kOne, [&](int) { ++ones; });
+    view.AddUpdate(kOne, [&](CommandState& state) {
+        state.Enable(oneEnabled);
+        state.SetText("&One " + std::to_string(ones));
+    });
+    ASSERT_TRUE(frame_.InsertMenuItem(test::kNetMenu, {1, 0}, MenuCommand(kOne, "&One")));
+    EXPECT_EQ(frame_.CommandPrompt(kOne), "One");
+    EXPECT_FALSE(fa::LookAtMenuItem(frame_, kOne).enabled);
+    EXPECT_FALSE(fa::ChooseMenuItem(frame_, kOne));
+    oneEnabled = true;
+    EXPECT_TRUE(fa::ChooseMenuItem(frame_, kOne));
+    EXPECT_EQ(ones, 1);
+    EXPECT_EQ(fa::LookAtMenuItem(frame_, kOne).text, "&One 1");
+
+    // Save moves from File to Edit; its key still runs it, and only while enabled.
+    int saves = 0;
+    bool saveEnabled = true;
+    net->AddCommand(kFileSave, [&](int) { ++saves; });
+    net->AddUpdate(kFileSave, [&](CommandState& state) { state.Enable(saveEnabled); });
+    ASSERT_TRUE(frame_.RemoveMenuCommand(test::kNetMenu, kFileSave));
+    ASSERT_TRUE(frame_.InsertMenuItemBefore(test::kNetMenu, kEditPaste, MenuCommand(kFileSave, "&Save\tCtrl+S")));
+    EXPECT_EQ(frame_.FindMenuCommand(test::kNetMenu, kFileSave), (MenuPlace{1, 2}));
+    view.SetFocus();
+    fa::PressKey(frame_, 'S', key_modifier::kCtrl);
+    saveEnabled = false;
+    fa::PressKey(frame_, 'S', key_modifier::kCtrl);
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(ViewOf(*net).keys.empty());
+
+    // A command may take its own item away while it runs.
+    view.AddCommand(kOne, [&](int) { EXPECT_TRUE(frame_.RemoveMenuCommand(test::kNetMenu, kOne)); });
+    EXPECT_TRUE(fa::ChooseMenuItem(frame_, kOne));
+    App().ProcessPending();
+    EXPECT_FALSE(fa::LookAtMenuItem(frame_, kOne).found);
+    EXPECT_EQ(frame_.CommandPrompt(kOne), "");
+}
+
 constexpr int kStripId = 7001;
 constexpr std::array kButtons = {kFileNew, kToolBarSeparator, kEditCut, kViewGrid};
 constexpr ToolBarTemplate kToolBar{4, kStripId, {16, 15}, kButtons};
