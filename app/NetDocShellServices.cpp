@@ -25,19 +25,12 @@ public:
 }  // namespace
 
 NetDocShellServices::NetDocShellServices(CCorvaneApp& app, HardwarePollReporter& reporter)
-    : app_(app), reporter_(reporter)
-{
-}
+    : app_(app), reporter_(reporter), notices_(app)
+{}
 
-bool NetDocShellServices::IsConnected() const
-{
-    return app_.Connection().IsConnected();
-}
+bool NetDocShellServices::IsConnected() const { return app_.Connection().IsConnected(); }
 
-std::uint16_t NetDocShellServices::PolledConfigWord() const
-{
-    return app_.Connection().GetPolledConfigWord();
-}
+std::uint16_t NetDocShellServices::PolledConfigWord() const { return app_.Connection().GetPolledConfigWord(); }
 
 std::optional<std::string> NetDocShellServices::CheckNetVersion(std::uint32_t first, std::uint32_t second) const
 {
@@ -63,10 +56,7 @@ std::filesystem::path NetDocShellServices::WorkingFolder() const
     return app_.DataFolder();
 }
 
-bool NetDocShellServices::KeepRawDownloads() const
-{
-    return !app_.ShouldDeleteRawData();
-}
+bool NetDocShellServices::KeepRawDownloads() const { return !app_.ShouldDeleteRawData(); }
 
 void NetDocShellServices::AddRecentNet(const std::filesystem::path& path)
 {

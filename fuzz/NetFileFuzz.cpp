@@ -45,9 +45,15 @@ public:
     bool KeepRawDownloads() const override { return true; }
     void AddRecentNet(const std::filesystem::path&) override {}
     void ShowNotice(std::string_view, NetNoticeCaption) override {}
+    NoticeSink& Notices() override { return notices_; }
     int ShowAdvisory(int, std::string_view) override { return kIdOk; }
     void ConvertNet(const std::filesystem::path&) override {}
     bool QueryHardware(CHardwarePoll&) override { return false; }
+
+private:
+    struct QuietNotices final : NoticeSink {
+        void ShowNotice(std::string_view, std::string_view, NoticeStyle) override {}
+    } notices_;
 };
 
 // The toolkit is started once for the whole run: documents ask it for

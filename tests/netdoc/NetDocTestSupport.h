@@ -5,6 +5,7 @@
 
 #include "NetTestIcons.h"
 #include "PlatformTestSupport.h"
+#include "RecordingNoticeSink.h"
 
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
@@ -36,6 +37,7 @@ public:
     bool keepRaw = false;
     std::vector<std::filesystem::path> recent;
     std::vector<std::pair<std::string, NetNoticeCaption>> notices;
+    RecordingNoticeSink helperNotices;
     std::vector<std::filesystem::path> converted;
     std::vector<std::pair<int, std::string>> advisories;
     std::deque<int> advisoryAnswers;  // kIdOk when empty
@@ -55,6 +57,7 @@ public:
     bool KeepRawDownloads() const override { return keepRaw; }
     void AddRecentNet(const std::filesystem::path& path) override { recent.push_back(path); }
     void ShowNotice(std::string_view text, NetNoticeCaption caption) override { notices.emplace_back(text, caption); }
+    NoticeSink& Notices() override { return helperNotices; }
     int ShowAdvisory(int boxType, std::string_view text) override
     {
         advisories.emplace_back(boxType, text);
@@ -77,9 +80,11 @@ inline IconFactory TestFactory()
 {
     IconFactory factory;
     factory.Register(kTestClockType, [](std::uint16_t) { return std::make_unique<ClockIcon>(); });
-    factory.Register(kTestGateType, [](std::uint16_t) { return std::make_unique<GateIcon>(300, 100, 2, kTestGateType); });
+    factory.Register(
+        kTestGateType, [](std::uint16_t) { return std::make_unique<GateIcon>(300, 100, 2, kTestGateType); });
     factory.Register(kTestConstType, [](std::uint16_t) { return std::make_unique<SourceIcon>(kTestConstType); });
-    factory.Register(kTestRelayType, [](std::uint16_t) { return std::make_unique<RelayIcon>("Relay", 1, kTestRelayType); });
+    factory.Register(
+        kTestRelayType, [](std::uint16_t) { return std::make_unique<RelayIcon>("Relay", 1, kTestRelayType); });
     return factory;
 }
 
@@ -88,8 +93,9 @@ protected:
     // steadyClock: real time, for tests that talk to a simulated logger.
     explicit NetDocTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
-        folder_ = std::filesystem::temp_directory_path() / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
-                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ = std::filesystem::temp_directory_path()
+            / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         services.netFolder = folder_;
