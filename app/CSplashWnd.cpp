@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-CSplashWnd::CSplashWnd(const Bitmap& picture) : picture_(picture) {}
+CSplashWnd::CSplashWnd(const Bitmap& picture) : picture_(picture), presses_([this] { return OnAnyPress(); }) {}
 
 CSplashWnd::~CSplashWnd() = default;
 
@@ -40,19 +40,15 @@ void CSplashWnd::OnPaint(DeviceContext& dc)
     dc.CopyBitmap({0, 0}, picture_, Rect::FromPointAndSize({0, 0}, size));
 }
 
-void CSplashWnd::OnTimer(std::uint32_t)
-{
-    HideSplash();
-}
+void CSplashWnd::OnTimer(std::uint32_t) { HideSplash(); }
 
-void CSplashWnd::OnMouseDown(const MouseEvent&)
+bool CSplashWnd::OnAnyPress()
 {
+    if (!showing_) {
+        return false;
+    }
     HideSplash();
-}
-
-void CSplashWnd::OnKeyDown(const KeyEvent&)
-{
-    HideSplash();
+    return true;
 }
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/InputPressWatch.h"
 #include "platform/PopupWindow.h"
 
 #include <cstdint>
@@ -10,7 +11,8 @@ class Bitmap;
 class MdiFrame;
 
 // The picture shown over the main frame while the program starts. It goes
-// after 1750 ms, or at once when clicked or when a key is pressed on it.
+// after 1750 ms, or at the first key or mouse-button press anywhere in the
+// program, which then goes no further.
 class CSplashWnd final : public PopupWindow {
 public:
     static constexpr std::uint32_t kHideTimer = 1;
@@ -27,12 +29,13 @@ public:
 protected:
     void OnPaint(DeviceContext& dc) override;
     void OnTimer(std::uint32_t id) override;
-    void OnMouseDown(const MouseEvent& event) override;
-    void OnKeyDown(const KeyEvent& event) override;
 
 private:
+    bool OnAnyPress();
+
     const Bitmap& picture_;
     bool showing_ = false;
+    InputPressWatch presses_;
 };
 
 }  // namespace corvane

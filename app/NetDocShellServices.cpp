@@ -25,7 +25,7 @@ public:
 }  // namespace
 
 NetDocShellServices::NetDocShellServices(CCorvaneApp& app, HardwarePollReporter& reporter)
-    : app_(app), reporter_(reporter)
+    : app_(app), reporter_(reporter), notices_(app)
 {}
 
 bool NetDocShellServices::IsConnected() const { return app_.Connection().IsConnected(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainFrameNoticeSink.h"
 #include "netdoc/NetDocServices.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ class HardwarePollReporter;
 
 // The net document's services as the application object gives them: the
 // connection state, the net folder and recent list, notices posted to the
-// main frame, the run's advisory boxes, the conversion dialog and the
+// main frame (also those of icons and their dialogs), the run's advisory boxes, the conversion dialog and the
 // hardware query.
 class NetDocShellServices final : public NetDocServices {
 public:
@@ -37,6 +38,7 @@ public:
     bool KeepRawDownloads() const override;
     void AddRecentNet(const std::filesystem::path& path) override;
     void ShowNotice(std::string_view text, NetNoticeCaption caption) override;
+    NoticeSink& Notices() override { return notices_; }
     int ShowAdvisory(int boxType, std::string_view text) override;
     void ConvertNet(const std::filesystem::path& path) override;
     bool QueryHardware(CHardwarePoll& poll) override;
@@ -44,6 +46,7 @@ public:
 private:
     CCorvaneApp& app_;
     HardwarePollReporter& reporter_;
+    MainFrameNoticeSink notices_;
     Converter converter_;
     std::uint8_t netOptionByte_ = 0;
 };

@@ -220,7 +220,7 @@ void CUserLoginDialog::OnCommTimeout(std::uint16_t requestType)
     }
     MessageBoxRequest request;
     request.owner = Handle();
-    request.text = "There was a communication timeout while\nrequesting the password change.\n\nPlease try again.";
+    request.text = "There was a communication timeout while\nlogging in.\n\nPlease try again.";
     request.caption = "Communication Timeout";
     request.icon = MessageBoxIcon::Error;
     (void)Application::Instance().Prompts().ShowMessageBox(request);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/NoticeSink.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -43,6 +45,10 @@ public:
     virtual void AddRecentNet(const std::filesystem::path& path) = 0;
 
     virtual void ShowNotice(std::string_view text, NetNoticeCaption caption) = 0;
+    // Where icons and their dialogs tell the user of something done for
+    // them (a value brought into range, say): shown once the handler that
+    // raised it has returned.
+    virtual NoticeSink& Notices() = 0;
     // The advisory box with its "do not show again" choice for the run
     // (box type 0 OK and Cancel, 1 OK, 2 Yes and No); the button pressed as
     // a message-box code, or 5 when the user chose not to see the text again.

@@ -1,8 +1,12 @@
 #include "platform/ButtonControl.h"
 
+#include "platform/Bitmap.h"
 #include "platform/internal/DialogInternals.h"
+#include "platform/internal/DrawingData.h"
 
 #include <QAbstractButton>
+#include <QIcon>
+#include <QPixmap>
 
 namespace corvane {
 
@@ -39,6 +43,28 @@ void ButtonControl::Click()
 {
     if (QAbstractButton* button = Button(*this))
         button->click();
+}
+
+void ButtonControl::SetPicture(const Bitmap& picture)
+{
+    QAbstractButton* button = Button(*this);
+    if (button == nullptr)
+        return;
+    const QImage& image = picture.Data().image;
+    if (!button->text().isEmpty())
+        button->setAccessibleName(button->text());
+    button->setText(QString());
+    button->setIcon(QIcon(QPixmap::fromImage(image)));
+    button->setIconSize(image.size());
+}
+
+Bitmap ButtonControl::Picture() const
+{
+    Bitmap shown;
+    QAbstractButton* button = Button(*this);
+    if (button != nullptr && !button->icon().isNull())
+        shown.Data().image = ToBitmapImage(button->icon().pixmap(button->iconSize()).toImage());
+    return shown;
 }
 
 }  // namespace corvane

@@ -4,6 +4,8 @@
 
 namespace corvane {
 
+class Bitmap;
+
 // Push buttons, check boxes and radio buttons.
 class ButtonControl : public Control {
 public:
@@ -15,6 +17,12 @@ public:
     // Acts as a user's click: toggles a check box, selects a radio button,
     // and sends the Clicked notification.
     void Click();
+
+    // Shows the picture (at its own size) in place of the button's text, as
+    // a picture button does; the text stays the button's accessible name.
+    void SetPicture(const Bitmap& picture);
+    // The picture the button shows; an empty bitmap for none.
+    Bitmap Picture() const;
 };
 
 }  // namespace corvane

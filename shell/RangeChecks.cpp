@@ -1,23 +1,21 @@
 #include "shell/RangeChecks.h"
 
-#include "comms/MainFrameMessages.h"
-#include "comms/MainFramePoster.h"
+#include "base/NoticeSink.h"
 #include "platform/Application.h"
 #include "platform/PromptSink.h"
 
 #include <cstdio>
-#include <memory>
 
 namespace corvane {
 
 namespace {
 
-void PostNotice(MainFramePoster* notices, std::string text)
+constexpr std::string_view kNoticeCaption = "Warning";
+
+void TellNotice(NoticeSink* notices, const std::string& text)
 {
-    if (notices == nullptr)
-        return;
-    notices->PostToMainFrame(
-        kShowNoticeMessage, kNoticeCaptionWarning, std::make_unique<ValuePayload<std::string>>(std::move(text)));
+    if (notices != nullptr)
+        notices->ShowNotice(text, kNoticeCaption, NoticeStyle::Warning);
 }
 
 // Floor division by 5, so negative values round like positive ones.
@@ -39,7 +37,8 @@ bool CheckRangeUnsigned(
         return true;
     MessageBoxRequest request;
     request.owner = owner;
-    request.text = std::string(name) + " must be between " + std::to_string(minimum) + " and " + std::to_string(maximum);
+    request.text
+        = std::string(name) + " must be between " + std::to_string(minimum) + " and " + std::to_string(maximum);
     request.caption = std::string(kConfigurationErrorCaption);
     request.buttons = MessageBoxButtons::Ok;
     request.icon = MessageBoxIcon::Warning;
@@ -58,8 +57,7 @@ std::string FormatRangeNotice(std::int32_t requested, std::int32_t minimum, std:
         + std::to_string(minimum) + " and " + std::to_string(maximum);
 }
 
-void ClampToRange(
-    std::int32_t& value, std::int32_t minimum, std::int32_t maximum, bool roundTo5Ms, MainFramePoster* notices)
+void ClampToRange(std::int32_t& value, std::int32_t minimum, std::int32_t maximum, bool roundTo5Ms, NoticeSink* notices)
 {
     const std::int32_t entry = value;
     bool changed = false;
@@ -71,7 +69,7 @@ void ClampToRange(
         changed = true;
     }
     if (roundTo5Ms && value % 5 != 0) {
-        PostNotice(notices, FormatRoundingNotice(value));
+        TellNotice(notices, FormatRoundingNotice(value));
         std::int64_t rounded = NearestMultipleOf5(value);
         // Stay within the range (and within 32 bits) when a multiple of 5 lies there.
         const std::int64_t low = minimum <= maximum ? minimum : maximum;
@@ -84,7 +82,7 @@ void ClampToRange(
             value = static_cast<std::int32_t>(rounded);
     }
     if (changed)
-        PostNotice(notices, FormatRangeNotice(entry, minimum, maximum));
+        TellNotice(notices, FormatRangeNotice(entry, minimum, maximum));
 }
 
 }  // namespace corvane

@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-class MainFramePoster;
+class NoticeSink;
 
 // The range checks that dialogs run on entered numbers.
 
@@ -26,13 +26,12 @@ std::string FormatRoundingNotice(std::int32_t value);
 std::string FormatRangeNotice(std::int32_t requested, std::int32_t minimum, std::int32_t maximum);
 
 // Brings value into minimum..maximum and, with roundTo5Ms, to the nearest
-// multiple of 5 (the logger's 5 ms tick), and tells the user through notices
-// posted to the main frame (caption "Warning"), so they appear after the
-// dialog's handler returns: the rounding notice first, then the range
-// notice naming the value on entry. A rounded value that would leave the
-// range moves one step of 5 back into it when the range holds a multiple of
-// 5. Never refuses. A null notices posts nothing.
+// multiple of 5 (the logger's 5 ms tick), and tells the user through the
+// notice sink (caption "Warning", warning style): the rounding notice
+// first, then the range notice naming the value on entry. A rounded value
+// that would leave the range moves one step of 5 back into it when the
+// range holds a multiple of 5. Never refuses. A null notices tells nothing.
 void ClampToRange(
-    std::int32_t& value, std::int32_t minimum, std::int32_t maximum, bool roundTo5Ms, MainFramePoster* notices);
+    std::int32_t& value, std::int32_t minimum, std::int32_t maximum, bool roundTo5Ms, NoticeSink* notices);
 
 }  // namespace corvane

@@ -34,6 +34,7 @@ public:
     bool KeepRawDownloads() const override { return true; }
     void AddRecentNet(const std::filesystem::path&) override {}
     void ShowNotice(std::string_view, NetNoticeCaption) override {}
+    NoticeSink& Notices() override { return notices_; }
     int ShowAdvisory(int, std::string_view) override { return kIdOk; }
     void ConvertNet(const std::filesystem::path&) override {}
     bool QueryHardware(CHardwarePoll&) override { return queryAnswer_; }
@@ -41,6 +42,9 @@ public:
 private:
     std::filesystem::path folder_;
     bool queryAnswer_;
+    struct QuietNotices final : NoticeSink {
+        void ShowNotice(std::string_view, std::string_view, NoticeStyle) override {}
+    } notices_;
 };
 
 }  // namespace corvane::testsupport

@@ -5,6 +5,7 @@
 #include "icons/math/MathCompileResult.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -13,6 +14,9 @@
 namespace corvane {
 
 class SettingsStore;
+
+// The longest equation text the math icon keeps and its dialog takes, in bytes.
+inline constexpr std::size_t kMathEquationLimit = 100;
 
 // The math icon: one data output computed from up to four data inputs, W,
 // X, Y and Z (top to bottom), by an equation the user types. The dialog

@@ -32,8 +32,7 @@ constexpr int kMilliseconds = 3;
 constexpr std::array<std::array<int, 4>, 3> kFieldIds{{
     {res::kIdcPeriodicDelayHours, res::kIdcPeriodicDelayMinutes, res::kIdcPeriodicDelaySeconds,
         res::kIdcPeriodicDelayMilliseconds},
-    {res::kIdcPeriodicOnHours, res::kIdcPeriodicOnMinutes, res::kIdcPeriodicOnSeconds,
-        res::kIdcPeriodicOnMilliseconds},
+    {res::kIdcPeriodicOnHours, res::kIdcPeriodicOnMinutes, res::kIdcPeriodicOnSeconds, res::kIdcPeriodicOnMilliseconds},
     {res::kIdcPeriodicOffHours, res::kIdcPeriodicOffMinutes, res::kIdcPeriodicOffSeconds,
         res::kIdcPeriodicOffMilliseconds},
 }};
@@ -69,12 +68,9 @@ std::string FieldText(int field, std::int32_t value)
 
 }  // namespace
 
-CPeriodicOutputDialog::CPeriodicOutputDialog(CPeriodicOutputIcon& icon, MainFramePoster* notices, Window* parent)
-    : CIconDialog(res::kPeriodicOutputDialog, icon, 0, parent),
-      periodic_(icon),
-      notices_(notices),
-      cycles_(icon.Cycles()),
-      suspend_((icon.OptionWord() & CPeriodicOutputIcon::kSuspendWhileDisabled) != 0 ? 1 : 0)
+CPeriodicOutputDialog::CPeriodicOutputDialog(CPeriodicOutputIcon& icon, NoticeSink* notices, Window* parent)
+    : CIconDialog(res::kPeriodicOutputDialog, icon, 0, parent), periodic_(icon), notices_(notices),
+      cycles_(icon.Cycles()), suspend_((icon.OptionWord() & CPeriodicOutputIcon::kSuspendWhileDisabled) != 0 ? 1 : 0)
 {
     SetSections(false, true, false);
     for (int group = kDelay; group <= kOff; ++group)
@@ -153,8 +149,8 @@ bool CPeriodicOutputDialog::ValidateFields()
     const auto zero = [](const Fields& f) { return f == Fields{}; };
     const char* refusal = zero(on) ? "On Time can not be Zero" : zero(off) ? "Off Time can not be Zero" : nullptr;
     if (refusal != nullptr) {
-        MessageBoxRequest request{Handle(), refusal, std::string(kCaption), MessageBoxButtons::Ok,
-            MessageBoxIcon::Error};
+        MessageBoxRequest request{
+            Handle(), refusal, std::string(kCaption), MessageBoxButtons::Ok, MessageBoxIcon::Error};
         Application::Instance().Prompts().ShowMessageBox(request);
         return false;
     }

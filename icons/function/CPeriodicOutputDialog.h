@@ -9,13 +9,13 @@
 namespace corvane {
 
 class CPeriodicOutputIcon;
-class MainFramePoster;
+class NoticeSink;
 
 // Sets a periodic output's initial delay, ON and OFF durations (each as
 // hours, minutes, seconds and milliseconds), its cycle count and what it
 // does while disabled. A field that loses the focus is brought into its
-// range (milliseconds also to a multiple of 5), with notices posted to
-// the main frame; OK does the same to every field first, then refuses a
+// range (milliseconds also to a multiple of 5), with notices for the
+// user; OK does the same to every field first, then refuses a
 // cycle count above 65535 and a zero ON or OFF time and, on a
 // battery-powered net, asks once before millisecond timing is used.
 class CPeriodicOutputDialog : public CIconDialog {
@@ -24,8 +24,7 @@ public:
     static constexpr std::string_view kCyclesLabel = "Number of Cycles to Repeat";
 
     // notices: where the range and rounding notices go (none when null).
-    explicit CPeriodicOutputDialog(
-        CPeriodicOutputIcon& icon, MainFramePoster* notices = nullptr, Window* parent = nullptr);
+    explicit CPeriodicOutputDialog(CPeriodicOutputIcon& icon, NoticeSink* notices = nullptr, Window* parent = nullptr);
 
     // The four fields of a tick count and back. Fields are hours (0..99),
     // minutes, seconds and milliseconds.
@@ -46,9 +45,9 @@ private:
     void ShowGroup(int group, std::uint32_t ticks);
 
     CPeriodicOutputIcon& periodic_;
-    MainFramePoster* notices_;
+    NoticeSink* notices_;
     std::uint32_t cycles_ = 0;
-    int suspend_ = 0;  // radio index: 0 reset upon disable, 1 suspend while disabled
+    int suspend_ = 0;                       // radio index: 0 reset upon disable, 1 suspend while disabled
     std::array<std::uint32_t, 3> ticks_{};  // delay, ON, OFF
     bool noticeAccepted_ = false;
 };

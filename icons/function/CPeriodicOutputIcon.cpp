@@ -1,20 +1,15 @@
 #include "icons/function/CPeriodicOutputIcon.h"
 
 #include "icons/function/CPeriodicOutputDialog.h"
+#include "netdoc/CNetDoc.h"
 #include "netmodel/RecordTransfer.h"
 #include "res/ResourceIds.h"
 
 namespace corvane {
 
-CPeriodicOutputIcon::CPeriodicOutputIcon()
-{
-    Init();
-}
+CPeriodicOutputIcon::CPeriodicOutputIcon() { Init(); }
 
-CPeriodicOutputIcon::CPeriodicOutputIcon(const Rect& position) : CFunctionIcon(position)
-{
-    Init();
-}
+CPeriodicOutputIcon::CPeriodicOutputIcon(const Rect& position) : CFunctionIcon(position) { Init(); }
 
 void CPeriodicOutputIcon::Init()
 {
@@ -24,14 +19,13 @@ void CPeriodicOutputIcon::Init()
     InitIcon(Position().left, Position().top, 0, 1, kTypeCode, false, true, false);
 }
 
-void CPeriodicOutputIcon::BuildConnectors()
-{
-    CreateConnectors(false, data_type::kLogic, false, false);
-}
+void CPeriodicOutputIcon::BuildConnectors() { CreateConnectors(false, data_type::kLogic, false, false); }
 
 std::unique_ptr<IconDialog> CPeriodicOutputIcon::CreateIconDialog()
 {
-    return std::make_unique<CPeriodicOutputDialog>(*this);
+    // The dialog's range and rounding notices reach the user through the net's program.
+    CNetDoc* net = NetDocument();
+    return std::make_unique<CPeriodicOutputDialog>(*this, net != nullptr ? &net->Services().Notices() : nullptr);
 }
 
 void CPeriodicOutputIcon::Layout()

@@ -42,13 +42,7 @@ MathCompileError CMathCompiler::Compile(std::string_view text, int mode, MathCom
     frames_[0] = ArgumentFrame{};
     frameIndex_ = 0;
 
-    MathCompileError error = kMathErrorNone;
-    if (text_.size() > kMathEquationLimit) {
-        errorPosition_ = kMathEquationLimit;
-        error = kMathErrorTextTooLong;
-    } else {
-        error = CompileText();
-    }
+    const MathCompileError error = CompileText();
     if (error != kMathErrorNone) {
         result.errorCode = error;
         result.errorPosition = errorPosition_;

@@ -10,15 +10,13 @@
 
 namespace corvane {
 
-// The longest equation text, in bytes.
-inline constexpr std::size_t kMathEquationLimit = 100;
-
 // The literal mode of Compile that reads single-precision floats (the math
 // icon's). Modes 1 and 2 read whole numbers; any other mode reads doubles.
 inline constexpr int kMathFloatMode = 3;
 
 // Compiles an equation such as "SQRT(X^2 + Y^2)" into the postfix math byte
-// code the logger evaluates: one pass, operator precedence, fixed buffers.
+// code the logger evaluates: one pass, operator precedence, fixed buffers
+// for the code and the stacks; the text may have any length.
 // All working state lives in the object, so one object compiles one text at
 // a time and separate objects are independent.
 class CMathCompiler {

@@ -18,7 +18,6 @@ std::string_view MathCompileErrorText(MathCompileError error)
     case kMathErrorBadLiteral: return "The number cannot be read or is out of range";
     case kMathErrorCodeTooLong: return "The equation compiles to more than 128 bytes";
     case kMathErrorIntegerExpected: return "Only variables and whole numbers are allowed here";
-    case kMathErrorTextTooLong: return "The equation is longer than 100 characters";
     }
     return "Unknown error";
 }

@@ -33,8 +33,6 @@ enum MathCompileError : int {
     kMathErrorCodeTooLong = 14,
     // In integer modes, an operand that is no variable or whole number.
     kMathErrorIntegerExpected = 15,
-    // The equation is longer than 100 characters.
-    kMathErrorTextTooLong = 16,
 };
 
 // A short English sentence saying what went wrong, for messages and logs.

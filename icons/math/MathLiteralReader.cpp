@@ -1,9 +1,9 @@
 #include "icons/math/MathLiteralReader.h"
 
-#include <array>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace corvane {
 
@@ -23,17 +23,16 @@ MathLiteralReader::~MathLiteralReader()
 
 std::optional<MathLiteral<double>> MathLiteralReader::ReadDouble(std::string_view text) const
 {
-    if (locale_ == locale_t{} || text.size() > kMaxText)
+    if (locale_ == locale_t{})
         return std::nullopt;
     // strtod needs a terminated text; the copy also keeps it from reading
     // past the caller's characters.
-    std::array<char, kMaxText + 1> terminated{};
-    text.copy(terminated.data(), text.size());
+    const std::string terminated(text.substr(0, text.find('\0')));
     char* end = nullptr;
-    const double value = strtod_l(terminated.data(), &end, locale_);
-    if (end == terminated.data())
+    const double value = strtod_l(terminated.c_str(), &end, locale_);
+    if (end == terminated.c_str())
         return std::nullopt;
-    return MathLiteral<double>{value, static_cast<std::size_t>(end - terminated.data())};
+    return MathLiteral<double>{value, static_cast<std::size_t>(end - terminated.c_str())};
 }
 
 std::optional<MathLiteral<std::int32_t>> MathLiteralReader::ReadInteger(std::string_view text)

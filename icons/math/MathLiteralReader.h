@@ -20,17 +20,14 @@ template <class T> struct MathLiteral {
 // base detection. Owns the "C" locale object it reads with.
 class MathLiteralReader {
 public:
-    // Texts longer than this are not read (no equation is longer).
-    static constexpr std::size_t kMaxText = 100;
-
     MathLiteralReader();
     ~MathLiteralReader();
     MathLiteralReader(const MathLiteralReader&) = delete;
     MathLiteralReader& operator=(const MathLiteralReader&) = delete;
 
-    // The longest double at the front of text. Nothing when no number
-    // stands there or the text is longer than kMaxText. An overflowing
-    // number reads as an infinity, as with strtod.
+    // The longest double at the front of text, of any length. Nothing when
+    // no number stands there. An overflowing number reads as an infinity,
+    // as with strtod.
     std::optional<MathLiteral<double>> ReadDouble(std::string_view text) const;
 
     // An optional '-' and a decimal, "0x" hexadecimal or leading-"0" octal

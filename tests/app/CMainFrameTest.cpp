@@ -2,7 +2,6 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSplashWnd.h"
-#include "platform/ChildFrame.h"
 #include "app/ProgramSettings.h"
 #include "app/ShellMessages.h"
 #include "comms/ConnectionKind.h"
@@ -10,6 +9,9 @@
 #include "comms/RealTimeDataBlock.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixMessages.h"
+#include "platform/ChildFrame.h"
+#include "platform/FrameAutomation.h"
+#include "platform/PopupWindow.h"
 #include "platform/StatusProgress.h"
 
 #include <gtest/gtest.h>
@@ -239,6 +241,41 @@ TEST_F(CMainFrameTest, SplashShowsAtStartAndGoesAfterItsTime)
     TestClock().Advance(CSplashWnd::kShowMilliseconds);
     App().ProcessPending();
     EXPECT_FALSE(Frame().Splash()->Showing());
+}
+
+// A window elsewhere in the program that counts the presses reaching it.
+class PressCounter final : public PopupWindow {
+public:
+    int presses = 0;
+
+protected:
+    void OnMouseDown(const MouseEvent&) override { ++presses; }
+    void OnKeyDown(const KeyEvent&) override { ++presses; }
+};
+
+TEST_F(CMainFrameTest, SplashGoesAtTheFirstKeyOrClickAnywhereWhichGoesNoFurther)
+{
+    Start();
+    CSplashWnd& splash = *Frame().Splash();
+    PressCounter other;
+    ASSERT_TRUE(splash.Showing());
+    ASSERT_TRUE(frame_automation::SendMouse(other, frame_automation::MouseAction::Press, MouseButton::Right, {2, 2}));
+    EXPECT_FALSE(splash.Showing());
+    EXPECT_EQ(other.presses, 0);
+
+    splash.ShowOver(Frame());
+    ASSERT_TRUE(frame_automation::SendKey(other, 'A'));
+    EXPECT_FALSE(splash.Showing());
+    EXPECT_EQ(other.presses, 0);
+
+    splash.ShowOver(Frame());
+    ASSERT_TRUE(frame_automation::PressKey(Frame(), key_code::kEscape));
+    EXPECT_FALSE(splash.Showing());
+
+    // Once the splash has gone, presses reach their windows again.
+    ASSERT_TRUE(frame_automation::SendKey(other, 'A'));
+    ASSERT_TRUE(frame_automation::SendMouse(other, frame_automation::MouseAction::Press, MouseButton::Left, {2, 2}));
+    EXPECT_EQ(other.presses, 2);
 }
 
 TEST_F(CMainFrameTest, DocumentWindowsHaveNoSystemMenu)

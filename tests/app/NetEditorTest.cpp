@@ -4,6 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "app/CMainFrame.h"
+#include "app/CSplashWnd.h"
 #include "app/NetEditorAssembly.h"
 #include "app/ShellMessages.h"
 #include "netdoc/CNetDoc.h"
@@ -61,6 +62,10 @@ protected:
         ShellNeighbours neighbours = MakePlaceholderNeighbours();
         InstallProgramWindows(neighbours, {Scratch() / "sys", Scratch() / "dev"});
         Start(std::move(neighbours));
+        // The start-up picture has gone by the time the user works with the
+        // mouse and keys; while it shows it takes their first press.
+        TestClock().Advance(CSplashWnd::kShowMilliseconds);
+        App().ProcessPending();
         ASSERT_TRUE(Shell().MainFrame()->PostMessage(
             kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::ProgramDevelopment)));
         App().ProcessPending();
@@ -99,7 +104,8 @@ protected:
         const Point start = View().LogicalToClient(from.HotRect().Centre());
         const Point end = View().LogicalToClient(to.HotRect().Centre());
         frame_automation::SendMouse(View(), MouseAction::Press, MouseButton::Left, start);
-        frame_automation::SendMouse(View(), MouseAction::Move, MouseButton::Left, Point{(start.x + end.x) / 2, (start.y + end.y) / 2});
+        frame_automation::SendMouse(
+            View(), MouseAction::Move, MouseButton::Left, Point{(start.x + end.x) / 2, (start.y + end.y) / 2});
         frame_automation::SendMouse(View(), MouseAction::Move, MouseButton::Left, end);
         frame_automation::SendMouse(View(), MouseAction::Release, MouseButton::Left, end);
     }
@@ -129,8 +135,8 @@ TEST_F(NetEditorTest, ThePaletteShowsWithTheNetWindowAndDropsOnItsView)
     for (const int cell : {11, 12, 40, 47})
         EXPECT_FALSE(Palette()->IsCellEnabled(cell)) << cell;
     EXPECT_TRUE(Palette()->IsCellEnabled(kMathCell));
-    ASSERT_TRUE(Shell().MainFrame()->PostMessage(
-        kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::Trending)));
+    ASSERT_TRUE(
+        Shell().MainFrame()->PostMessage(kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::Trending)));
     App().ProcessPending();
     EXPECT_FALSE(Palette()->IsShown());
 }

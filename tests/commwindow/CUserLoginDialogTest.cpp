@@ -294,8 +294,7 @@ TEST_F(CUserLoginDialogTest, TimeOutsAreToldAndTheDialogStaysOpen)
         std::uint16_t type;
         const char* text;
     } cases[] = {
-        {kRequestPassWd,
-            "There was a communication timeout while\nrequesting the password change.\n\nPlease try again."},
+        {kRequestPassWd, "There was a communication timeout while\nlogging in.\n\nPlease try again."},
         {kRequestUserAuth, "** TIMEOUT **"},
     };
     for (const auto& c : cases) {

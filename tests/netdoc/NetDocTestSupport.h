@@ -5,6 +5,7 @@
 
 #include "NetTestIcons.h"
 #include "PlatformTestSupport.h"
+#include "RecordingNoticeSink.h"
 
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
@@ -38,6 +39,7 @@ public:
     bool keepRaw = false;
     std::vector<std::filesystem::path> recent;
     std::vector<std::pair<std::string, NetNoticeCaption>> notices;
+    RecordingNoticeSink helperNotices;
     std::vector<std::filesystem::path> converted;
     std::vector<std::pair<int, std::string>> advisories;
     std::deque<int> advisoryAnswers;  // kIdOk when empty
@@ -59,6 +61,7 @@ public:
     bool KeepRawDownloads() const override { return keepRaw; }
     void AddRecentNet(const std::filesystem::path& path) override { recent.push_back(path); }
     void ShowNotice(std::string_view text, NetNoticeCaption caption) override { notices.emplace_back(text, caption); }
+    NoticeSink& Notices() override { return helperNotices; }
     int ShowAdvisory(int boxType, std::string_view text) override
     {
         advisories.emplace_back(boxType, text);

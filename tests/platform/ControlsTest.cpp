@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
 #include "TestOutput.h"
+#include "platform/ButtonControl.h"
 #include "platform/ControlAutomation.h"
 #include "platform/DateTimeControl.h"
 #include "platform/Dialog.h"
@@ -523,6 +524,27 @@ TEST_F(PictureControlTest, ShowsPicturesFromBytesAndFilesAndKeepsThemOnBadInput)
     picture->ClearImage();
     EXPECT_FALSE(picture->HasImage());
     EXPECT_EQ(picture->ShownWidth(), 0);
+}
+
+// ---------------------------------------------------------- picture button
+
+TEST_F(PictureControlTest, PictureButtonShowsItsPictureInPlaceOfItsText)
+{
+    Dialog dialog(ac::kDialog);
+    ASSERT_TRUE(dialog.CreateHidden());
+    auto* button = dialog.GetControlAs<ButtonControl>(kIdCancel);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->Picture().IsNull());
+
+    Bitmap picture(32, 64);
+    picture.Fill({0, 128, 255});
+    picture.SetPixel(3, 60, {255, 0, 0});
+    button->SetPicture(picture);
+    EXPECT_EQ(button->GetText(), "");
+    const Bitmap shown = button->Picture();
+    ASSERT_EQ(shown.Extent(), (Size{32, 64}));
+    EXPECT_EQ(shown.PixelAt(3, 60), (RgbColour{255, 0, 0}));
+    EXPECT_EQ(shown.PixelAt(20, 20), (RgbColour{0, 128, 255}));
 }
 
 // ---------------------------------------------------------------- log box

@@ -1,12 +1,12 @@
 #include "shell/RangeChecks.h"
 
 #include "PlatformTestSupport.h"
-#include "RecordingPoster.h"
+#include "RecordingNoticeSink.h"
 
 namespace corvane {
 namespace {
 
-using test::RecordingPoster;
+using test::RecordingNoticeSink;
 
 TEST(ClampToRangeTest, ClampsRoundsAndTellsInThatOrder)
 {
@@ -45,14 +45,14 @@ TEST(ClampToRangeTest, ClampsRoundsAndTellsInThatOrder)
         {INT32_MIN, INT32_MIN, 0, true, -2147483645, {"Rounding -2147483648 to the nearest 5 ms"}},
     };
     for (const Case& c : cases) {
-        RecordingPoster notices;
+        RecordingNoticeSink notices;
         std::int32_t value = c.value;
         ClampToRange(value, c.minimum, c.maximum, c.round, &notices);
         EXPECT_EQ(value, c.expected) << c.value;
         EXPECT_EQ(notices.Texts(), c.notices) << c.value;
-        for (const RecordingPoster::Posted& posted : notices.posted) {
-            EXPECT_EQ(posted.id, kShowNoticeMessage);
-            EXPECT_EQ(posted.wParam, kNoticeCaptionWarning);
+        for (const RecordingNoticeSink::Shown& shown : notices.shown) {
+            EXPECT_EQ(shown.caption, "Warning");
+            EXPECT_EQ(shown.style, NoticeStyle::Warning);
         }
     }
 }
@@ -60,8 +60,8 @@ TEST(ClampToRangeTest, ClampsRoundsAndTellsInThatOrder)
 TEST(ClampToRangeTest, NoticesKeepTheirFullLength)
 {
     const std::string text = FormatRangeNotice(INT32_MIN, INT32_MIN, INT32_MAX);
-    EXPECT_EQ(text,
-        "Requested number (-2147483648) was automatically changed to be between -2147483648 and 2147483647");
+    EXPECT_EQ(
+        text, "Requested number (-2147483648) was automatically changed to be between -2147483648 and 2147483647");
     EXPECT_GT(text.size(), 79u);
     EXPECT_EQ(FormatRoundingNotice(-2147483647), "Rounding -2147483647 to the nearest 5 ms");
 }

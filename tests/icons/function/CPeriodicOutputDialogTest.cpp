@@ -2,7 +2,7 @@
 
 #include "MiscIconTestSupport.h"
 #include "ModalDriver.h"
-#include "RecordingPoster.h"
+#include "RecordingNoticeSink.h"
 
 #include "icons/function/CPeriodicOutputIcon.h"
 #include "platform/ButtonControl.h"
@@ -20,8 +20,8 @@ using test::Place;
 constexpr Rect kDrop{100, 100, 132, 132};
 constexpr std::array<int, 4> kDelayFields{res::kIdcPeriodicDelayHours, res::kIdcPeriodicDelayMinutes,
     res::kIdcPeriodicDelaySeconds, res::kIdcPeriodicDelayMilliseconds};
-constexpr std::array<int, 4> kOnFields{res::kIdcPeriodicOnHours, res::kIdcPeriodicOnMinutes,
-    res::kIdcPeriodicOnSeconds, res::kIdcPeriodicOnMilliseconds};
+constexpr std::array<int, 4> kOnFields{
+    res::kIdcPeriodicOnHours, res::kIdcPeriodicOnMinutes, res::kIdcPeriodicOnSeconds, res::kIdcPeriodicOnMilliseconds};
 constexpr std::array<int, 4> kOffFields{res::kIdcPeriodicOffHours, res::kIdcPeriodicOffMinutes,
     res::kIdcPeriodicOffSeconds, res::kIdcPeriodicOffMilliseconds};
 
@@ -47,7 +47,7 @@ protected:
 
     bool Run(CPeriodicOutputIcon& icon, const std::function<void(CPeriodicOutputDialog&)>& drive)
     {
-        CPeriodicOutputDialog dialog(icon, &poster);
+        CPeriodicOutputDialog dialog(icon, &notices);
         test::ModalDriver driver(dialog, [&] { drive(dialog); });
         return dialog.RunModal();
     }
@@ -62,7 +62,7 @@ protected:
         });
     }
 
-    test::RecordingPoster poster;
+    test::RecordingNoticeSink notices;
 };
 
 TEST_F(PeriodicOutputDialog, ANewIconOpensAtOneSecondEachContinuousAndResetUponDisable)
@@ -115,7 +115,7 @@ TEST_F(PeriodicOutputDialog, LeavingAFieldBringsItIntoRangeWithNotices)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        poster.posted.clear();
+        notices.shown.clear();
         auto& periodic = Place<CPeriodicOutputIcon>(doc, kDrop);
         Run(periodic, [&](CPeriodicOutputDialog& d) {
             SetText(d, c.id, c.typed);
@@ -123,9 +123,24 @@ TEST_F(PeriodicOutputDialog, LeavingAFieldBringsItIntoRangeWithNotices)
             EXPECT_EQ(Text(d, c.id), c.shown);
             Click(d, kIdCancel);
         });
-        EXPECT_EQ(poster.Texts(), c.notices);
+        EXPECT_EQ(notices.Texts(), c.notices);
         EXPECT_EQ(periodic.OnTicks(), CPeriodicOutputIcon::kDefaultTicks) << "Cancel writes nothing";
     }
+}
+
+TEST_F(PeriodicOutputDialog, TheIconsOwnDialogTellsTheUserThroughItsNet)
+{
+    auto& periodic = Place<CPeriodicOutputIcon>(doc, kDrop);
+    const std::unique_ptr<IconDialog> made = periodic.CreateIconDialog();
+    auto* dialog = dynamic_cast<CPeriodicOutputDialog*>(made.get());
+    ASSERT_NE(dialog, nullptr);
+    test::ModalDriver driver(*dialog, [&] {
+        SetText(*dialog, res::kIdcPeriodicOnMilliseconds, "7");
+        LeaveField(*dialog, res::kIdcPeriodicOnMilliseconds);
+        Click(*dialog, kIdCancel);
+    });
+    dialog->RunModal();
+    EXPECT_EQ(services.helperNotices.Texts(), std::vector<std::string>{"Rounding 7 to the nearest 5 ms"});
 }
 
 TEST_F(PeriodicOutputDialog, OkStoresTheDurationsCyclesAndOption)
@@ -150,7 +165,7 @@ TEST_F(PeriodicOutputDialog, FieldsTypedIntoWithoutLeavingThemAreBroughtIntoRang
     auto& periodic = Place<CPeriodicOutputIcon>(doc, kDrop);
     EXPECT_TRUE(Ok(periodic, [](CPeriodicOutputDialog& d) { SetText(d, res::kIdcPeriodicOnHours, "4000000000"); }));
     EXPECT_EQ(periodic.OnTicks(), 99u * 720000 + 200) << "99 hours and the second already there";
-    EXPECT_EQ(poster.Texts(),
+    EXPECT_EQ(notices.Texts(),
         std::vector<std::string>{"Requested number (2147483647) was automatically changed to be between 0 and 99"});
 }
 
