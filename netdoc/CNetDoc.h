@@ -128,7 +128,20 @@ public:
     std::vector<DataTagInfo> CollectDataTagIcons() const;
 
 private:
+    // The checks before a compilation: findings, execution order and the
+    // compile list. False when a step stops the run.
     bool RunChecks(CompileMode mode, bool connected);
+    // The steps of a check run, in the order RunChecks takes them.
+    void AddConnectionWarnings(CompileMode mode, bool connected);
+    void ResetExecutionOrders(std::span<CCorvaneIcon* const> icons);
+    bool NumberProgramIcon(CGlobalIcon& program, CompileMode mode);
+    void NumberClocks(std::span<CCorvaneIcon* const> icons);
+    void NumberByPriority(std::span<CCorvaneIcon* const> icons);
+    bool CheckModbusIcons(std::span<CCorvaneIcon* const> icons, bool connected, bool convert);
+    void NumberGeneralPass(std::span<CCorvaneIcon* const> icons, const CGlobalIcon& program, bool connected);
+    void NumberLargeIcons(std::span<CCorvaneIcon* const> icons, bool convert);
+    bool QueryLoggerHardware(CGlobalIcon& program, bool connected);
+    void BuildCompileList(std::span<CCorvaneIcon* const> icons);
     void NumberForSave();
     bool CheckMqttRate(const CCorvaneIcon& mqtt);
     bool ConnectedSourceExists(const CCorvaneIcon& icon) const;
