@@ -297,5 +297,33 @@ TEST_F(NetFile, ALinkFromNoIconIsDroppedOnOpeningAndTheCheckSaysSo)
     EXPECT_NE(std::find(messages.begin(), messages.end(), "'And' Icon Data Input is not connected."), messages.end());
 }
 
+TEST_F(NetFile, ADownloadedNetIsQueriedAndItsRawFileDeleted)
+{
+    BuildSmallNet(doc);
+    const auto download = Folder() / std::string(CNetDoc::kDownloadFileName);
+    ASSERT_TRUE(doc.SaveNetFile(true, Folder() / "x.nt3"));
+    WriteAll(download, ReadAll(Folder() / "x.nt3"));
+    CNetDoc net(services, factory);
+    std::filesystem::path path;
+    ASSERT_TRUE(net.OpenNetFile(true, false, path));
+    EXPECT_EQ(services.queries, 1);
+    EXPECT_FALSE(std::filesystem::exists(download));
+    EXPECT_EQ(net.PathName().extension(), ".nt3");
+}
+
+TEST_F(NetFile, TheSaveQuestionNamesTheNet)
+{
+    BuildSmallNet(doc);
+    doc.SetTitle("Pumps");
+    doc.SetModified(true);
+    Prompts().messageBoxAnswers = {kIdCancel, kIdNo};
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(doc.SaveQuestionOutcome(), 2);
+    EXPECT_EQ(Prompts().messageBoxes[0].text,
+        "Would you like to save the changes made to the currently open Net (Pumps.nt3) first?");
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(doc.SaveQuestionOutcome(), 0);
+}
+
 }  // namespace
 }  // namespace corvane
