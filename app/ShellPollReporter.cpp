@@ -18,10 +18,7 @@ WindowHandle OwnerOf(const CCorvaneApp& app)
 }
 }  // namespace
 
-void ShellPollReporter::ShowLoggerError(const CReplyMessage& reply)
-{
-    ShowReplyError(OwnerOf(app_), reply);
-}
+void ShellPollReporter::ShowLoggerError(const CReplyMessage& reply) { ShowReplyError(OwnerOf(app_), reply); }
 
 void ShellPollReporter::ShowStopBox(std::string_view text, std::string_view caption)
 {
@@ -40,5 +37,7 @@ void ShellPollReporter::ShowStatus(std::string_view text)
         SetStatusMessage(*frame, text);
     }
 }
+
+void ShellPollReporter::LogDiagnostic(std::string_view text) { app_.WriteDiagnosticLine(text); }
 
 }  // namespace corvane

@@ -52,19 +52,27 @@ std::unique_ptr<CCorvaneIcon> CNetDoc::CreateIcon(std::uint16_t typeCode, std::u
     return factory_.Create(typeCode, subtype);
 }
 
+std::optional<RecordError> CNetDoc::FillIconFromRecord(
+    CCorvaneIcon& icon, std::span<const std::uint8_t> record, std::uint16_t typeCode, std::uint16_t subtype)
+{
+    icon.ApplySubtype(subtype);
+    const auto loaded = icon.LoadRecord(record);
+    if (const auto* error = std::get_if<RecordError>(&loaded))
+        return *error;
+    const SpecialInputs special = SpecialInputsOf(typeCode, subtype, record);
+    icon.ConfigureChannels(special.trigger, special.enable, special.select);
+    return std::nullopt;
+}
+
 std::optional<RecordError> CNetDoc::LoadIconFromRecord(std::unique_ptr<CCorvaneIcon>& icon,
     std::span<const std::uint8_t> record, std::uint16_t typeCode, std::uint16_t subtype, bool add)
 {
-    icon->ApplySubtype(subtype);
-    const auto loaded = icon->LoadRecord(record);
-    if (const auto* error = std::get_if<RecordError>(&loaded)) {
+    if (const auto error = FillIconFromRecord(*icon, record, typeCode, subtype)) {
         icon.reset();
-        return *error;
+        return error;
     }
-    const SpecialInputs special = SpecialInputsOf(typeCode, subtype, record);
-    icon->ConfigureChannels(special.trigger, special.enable, special.select);
     if (typeCode == kTypeModuleChannel)
-        NoteModuleChannel(*icon, record);
+        NoteModuleChannel(*icon, record, GetHardwarePoll());
     if (add) {
         CCorvaneIcon& added = *icon;
         AddObject(std::move(icon));
@@ -117,10 +125,7 @@ bool CNetDoc::OnOpenDocument(const std::filesystem::path& path)
     return OpenNetFile(false, true, chosen);
 }
 
-bool CNetDoc::OnSaveDocument(const std::filesystem::path& path)
-{
-    return SaveNetFile(true, path);
-}
+bool CNetDoc::OnSaveDocument(const std::filesystem::path& path) { return SaveNetFile(true, path); }
 
 bool CNetDoc::SaveModified()
 {
@@ -131,8 +136,9 @@ bool CNetDoc::SaveModified()
         saveOutcome_ = 0;
         return true;
     }
-    const int answer = ShowBox("Would you like to save the changes made to the currently open Net (" + name + ") first?",
-        MessageBoxButtons::YesNoCancel, MessageBoxIcon::Question);
+    const int answer
+        = ShowBox("Would you like to save the changes made to the currently open Net (" + name + ") first?",
+            MessageBoxButtons::YesNoCancel, MessageBoxIcon::Question);
     switch (answer) {
     case kIdYes: {
         const bool saved = SaveNetFile(false, PathName());
@@ -152,7 +158,8 @@ int CNetDoc::AppendMessage(std::string_view text)
     std::size_t start = 0;
     while (!text.empty() && start < text.size()) {
         const std::size_t end = text.find('\n', start);
-        const std::string_view piece = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        const std::string_view piece
+            = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         messages_.emplace_back(piece.substr(0, kMessageLineLimit));
         if (end == std::string_view::npos)
             break;

@@ -128,13 +128,45 @@ public:
     std::vector<DataTagInfo> CollectDataTagIcons() const;
 
 private:
+    // The checks before a compilation: findings, execution order and the
+    // compile list. False when a step stops the run.
     bool RunChecks(CompileMode mode, bool connected);
+    // The steps of a check run, in the order RunChecks takes them.
+    void AddConnectionWarnings(CompileMode mode, bool connected);
+    void ResetExecutionOrders(std::span<CCorvaneIcon* const> icons);
+    bool NumberProgramIcon(CGlobalIcon& program, CompileMode mode);
+    void NumberClocks(std::span<CCorvaneIcon* const> icons);
+    void NumberByPriority(std::span<CCorvaneIcon* const> icons);
+    bool CheckModbusIcons(std::span<CCorvaneIcon* const> icons, bool connected, bool convert);
+    void NumberGeneralPass(std::span<CCorvaneIcon* const> icons, const CGlobalIcon& program, bool connected);
+    void NumberLargeIcons(std::span<CCorvaneIcon* const> icons, bool convert);
+    bool QueryLoggerHardware(CGlobalIcon& program, bool connected);
+    void BuildCompileList(std::span<CCorvaneIcon* const> icons);
     void NumberForSave();
     bool CheckMqttRate(const CCorvaneIcon& mqtt);
     bool ConnectedSourceExists(const CCorvaneIcon& icon) const;
+    // Applies the subtype, reads the record and sets up the special inputs.
+    std::optional<RecordError> FillIconFromRecord(
+        CCorvaneIcon& icon, std::span<const std::uint8_t> record, std::uint16_t typeCode, std::uint16_t subtype);
     // A 7-channel module channel marks its module present in the poll and
     // sets its expected switch bits and its picture.
-    void NoteModuleChannel(CCorvaneIcon& icon, std::span<const std::uint8_t> record);
+    static void NoteModuleChannel(CCorvaneIcon& icon, std::span<const std::uint8_t> record, CHardwarePoll& poll);
+
+    // An image read into icons that no document holds yet, with the
+    // hardware its module channels expect.
+    struct StagedIcon {
+        std::unique_ptr<CCorvaneIcon> icon;
+        std::span<const std::uint8_t> record;
+    };
+    struct StagedNet {
+        std::vector<StagedIcon> icons;
+        std::span<const std::uint8_t> programRecord;
+        std::unique_ptr<CHardwarePoll> modules;
+    };
+    // Reads every record of an image, refusing a damaged image, a damaged
+    // record or two icons of one id. The icons keep only links to icons of
+    // the image, and the Program icon none.
+    std::variant<StagedNet, OpenRefusal> StageNetImage(std::span<const std::uint8_t> image);
 
     NetDocServices& services_;
     const IconFactory& factory_;

@@ -49,8 +49,8 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string_v
     std::string out;
     auto value = values.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == 's' || pattern[i + 1] == 'd'
-                                                           || pattern[i + 1] == 'c')) {
+        if (pattern[i] == '%' && i + 1 < pattern.size()
+            && (pattern[i + 1] == 's' || pattern[i + 1] == 'd' || pattern[i + 1] == 'c')) {
             if (value != values.end())
                 out += *value++;
             ++i;
@@ -81,7 +81,8 @@ std::int64_t PriorityOf(const CCorvaneIcon& icon)
 void InsertByPriority(std::list<CCorvaneIcon*>& list, CCorvaneIcon* icon)
 {
     const std::int64_t priority = PriorityOf(*icon);
-    const auto at = std::find_if(list.begin(), list.end(), [&](const CCorvaneIcon* e) { return PriorityOf(*e) >= priority; });
+    const auto at
+        = std::find_if(list.begin(), list.end(), [&](const CCorvaneIcon* e) { return PriorityOf(*e) >= priority; });
     list.insert(at, icon);
 }
 
@@ -219,14 +220,14 @@ void CNetDoc::CheckHardwareModules(CCorvaneIcon& icon)
         }
         if (channel >= kModuleSwitchChannels)
             break;
-        const std::uint16_t wanted =
-            ExpectedChannelMode(channel, static_cast<std::uint16_t>(RecordU16(record, kSecondWordOffset).value_or(0) & kChannelRangeMask));
+        const std::uint16_t wanted = ExpectedChannelMode(
+            channel, static_cast<std::uint16_t>(RecordU16(record, kSecondWordOffset).value_or(0) & kChannelRangeMask));
         const std::uint16_t actual = ReadChannelMode(poll.GetModuleValue(address), channel);
         if (wanted == actual)
             break;
         const std::string letter(1, static_cast<char>('A' + channel));
-        messages_.push_back(Format("Icon '%s'  ( Module %d Channel %c ) : switch setting mismatch",
-            {name, std::to_string(address), letter}));
+        messages_.push_back(Format(
+            "Icon '%s'  ( Module %d Channel %c ) : switch setting mismatch", {name, std::to_string(address), letter}));
         if (channel < 4) {
             messages_.push_back("-- It should be " + ChannelSwitchText(wanted, false));
             messages_.push_back("-- Currently set " + ChannelSwitchText(actual, true));
@@ -244,47 +245,44 @@ void CNetDoc::CheckHardwareModules(CCorvaneIcon& icon)
     }
 }
 
-bool CNetDoc::RunChecks(CompileMode mode, bool connected)
+void CNetDoc::AddConnectionWarnings(CompileMode mode, bool connected)
 {
-    const bool convert = mode == CompileMode::ConvertAnyway;
-    // A forced conversion numbers the net too, but quietly: no findings
-    // and no questions from the numbering steps.
-    quiet_ = convert;
-    const std::vector<CCorvaneIcon*> icons = Icons();
+    if (!connected)
+        AddMessage(mode == CompileMode::CheckOnly
+                ? "WARNING: When checking a program net, a logger connection is required to\ncompletely verify "
+                  "the program net is compatible with the connected logger."
+                : "WARNING: When saving the net as an .quv file, a logger connection is required\nto completely "
+                  "verify the program net is compatible with the connected logger.");
+    if (ExcitationCheck(*this).HasConflict())
+        AddMessage("Sensor excitation conflict between Excitation icon and Analog Input icons.");
+}
 
-    if (!convert) {
-        if (!connected)
-            AddMessage(mode == CompileMode::CheckOnly
-                    ? "WARNING: When checking a program net, a logger connection is required to\ncompletely verify "
-                      "the program net is compatible with the connected logger."
-                    : "WARNING: When saving the net as an .quv file, a logger connection is required\nto completely "
-                      "verify the program net is compatible with the connected logger.");
-        if (ExcitationCheck(*this).HasConflict())
-            AddMessage("Sensor excitation conflict between Excitation icon and Analog Input icons.");
-    }
-
+void CNetDoc::ResetExecutionOrders(std::span<CCorvaneIcon* const> icons)
+{
     executionCounter_ = 0;
     for (CCorvaneIcon* icon : icons) {
         icon->ResetExecutionOrder();
         icon->SyncRecordPosition();
         icon->ClearVisitMark();
     }
+}
 
-    CGlobalIcon* program = ProgramIcon();
-    if (program == nullptr) {
-        quiet_ = false;
-        AddMessage("Invalid net: No Program icon...");
-        return false;
-    }
-    program->AssignExecutionOrder(*this);
-    if (mode == CompileMode::Upload && program->IsFrontPanelLockout()
-        && ShowBox("This Program Net has the Front Panel Lockout Function enabled... are you sure you want to Upload the Net?",
+bool CNetDoc::NumberProgramIcon(CGlobalIcon& program, CompileMode mode)
+{
+    program.AssignExecutionOrder(*this);
+    if (mode == CompileMode::Upload && program.IsFrontPanelLockout()
+        && ShowBox("This Program Net has the Front Panel Lockout Function enabled... are you sure you want to Upload "
+                   "the Net?",
                MessageBoxButtons::YesNo)
             != kIdYes) {
         AddMessage("Program Net not uploaded due to Front Panel Lockout Function");
         return false;
     }
+    return true;
+}
 
+void CNetDoc::NumberClocks(std::span<CCorvaneIcon* const> icons)
+{
     bool alwaysEnabledClock = false;
     for (CCorvaneIcon* icon : icons)
         if (icon->TypeCode() == kTypeClock) {
@@ -294,7 +292,10 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
     if (!alwaysEnabledClock)
         AddMessage("A Program Net requires a Sample Rate Clock icon that is always enabled.\nThe current Program Net "
                    "does not contain this Icon.");
+}
 
+void CNetDoc::NumberByPriority(std::span<CCorvaneIcon* const> icons)
+{
     std::list<CCorvaneIcon*> warmups;
     std::list<CCorvaneIcon*> analogInputs;
     for (CCorvaneIcon* icon : icons) {
@@ -307,10 +308,15 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
         icon->AssignExecutionOrder(*this);
     for (CCorvaneIcon* icon : analogInputs)
         icon->AssignExecutionOrder(*this);
+}
 
+bool CNetDoc::CheckModbusIcons(std::span<CCorvaneIcon* const> icons, bool connected, bool convert)
+{
     const std::uint16_t config = services_.PolledConfigWord();
     bool modbusWarned = false;
-    if (!connected && std::any_of(icons.begin(), icons.end(), [](const CCorvaneIcon* i) { return i->TypeCode() == kTypeModbusClient; })) {
+    if (!connected && std::any_of(icons.begin(), icons.end(), [](const CCorvaneIcon* i) {
+            return i->TypeCode() == kTypeModbusClient;
+        })) {
         AddMessage("Modbus icons not validated without a logger connection.");
         modbusWarned = true;
     }
@@ -328,17 +334,22 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
         const bool tcpClient = server != nullptr && (server->ModbusModeWord() & kModbusTcpClientMode) != 0;
         if ((config & (tcpClient ? kConfigTcpClient : kConfigRtuMaster)) == 0) {
             const std::string_view kind = tcpClient ? "a TCP Client" : "an RTU Master";
-            messages_.push_back(Format("The program net contains a Modbus %s icon. The logger either does not support", {kind}));
+            messages_.push_back(
+                Format("The program net contains a Modbus %s icon. The logger either does not support", {kind}));
             messages_.push_back(Format("or is not configured for %s icon.", {kind}));
             messages_.emplace_back();
             return false;
         }
     }
+    return true;
+}
 
+void CNetDoc::NumberGeneralPass(std::span<CCorvaneIcon* const> icons, const CGlobalIcon& program, bool connected)
+{
     bool vexa2Warned = false;
     bool vexa7Warned = false;
     for (CCorvaneIcon* icon : icons) {
-        if (icon == program)
+        if (icon == &program)
             continue;
         if (!connected && icon->TypeCode() == kTypeTwoChannel && !vexa2Warned) {
             AddMessage("Vexa-2 icon configuration not validated without a logger connection.");
@@ -350,7 +361,10 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
         if (!icon->IsHardwareLayout())
             icon->AssignExecutionOrder(*this);
     }
+}
 
+void CNetDoc::NumberLargeIcons(std::span<CCorvaneIcon* const> icons, bool convert)
+{
     memoryIconPresent_ = false;
     for (CCorvaneIcon* icon : icons) {
         if (!icon->IsHardwareLayout())
@@ -368,25 +382,30 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
         if (type == kTypeMqtt && !convert)
             CheckMqttRate(*icon);
     }
-    quiet_ = false;
+}
 
-    if (!convert) {
-        if (!connected) {
-            AddMessage("Logger hardware icon configuration not validated without a logger connection.");
-        } else {
-            CHardwarePoll& poll = GetHardwarePoll();
-            if (!services_.QueryHardware(poll)) {
-                messages_.emplace_back("Logger Communication Error");
-                return false;
-            }
-            program->CopyPollResults(poll);
-        }
+bool CNetDoc::QueryLoggerHardware(CGlobalIcon& program, bool connected)
+{
+    if (!connected) {
+        AddMessage("Logger hardware icon configuration not validated without a logger connection.");
+        return true;
     }
+    CHardwarePoll& poll = GetHardwarePoll();
+    if (!services_.QueryHardware(poll)) {
+        messages_.emplace_back("Logger Communication Error");
+        return false;
+    }
+    program.CopyPollResults(poll);
+    return true;
+}
 
+void CNetDoc::BuildCompileList(std::span<CCorvaneIcon* const> icons)
+{
     ordered_.clear();
     const int count = GetObjectCount();
     for (int n = 1; n <= count; ++n) {
-        const auto found = std::find_if(icons.begin(), icons.end(), [&](const CCorvaneIcon* i) { return i->GetExecutionOrder() == n; });
+        const auto found = std::find_if(
+            icons.begin(), icons.end(), [&](const CCorvaneIcon* i) { return i->GetExecutionOrder() == n; });
         if (found == icons.end())
             continue;
         CCorvaneIcon& icon = **found;
@@ -401,6 +420,36 @@ bool CNetDoc::RunChecks(CompileMode mode, bool connected)
     if (ordered_.size() <= 1)
         AddMessage("Please build or open a valid program net. The current Program Net\ndoes not appear to be valid.");
     UpdateAllViews(nullptr);
+}
+
+bool CNetDoc::RunChecks(CompileMode mode, bool connected)
+{
+    const bool convert = mode == CompileMode::ConvertAnyway;
+    // A forced conversion numbers the net too, but quietly: no findings
+    // and no questions from the numbering steps.
+    quiet_ = convert;
+    const std::vector<CCorvaneIcon*> icons = Icons();
+    if (!convert)
+        AddConnectionWarnings(mode, connected);
+    ResetExecutionOrders(icons);
+    CGlobalIcon* program = ProgramIcon();
+    if (program == nullptr) {
+        quiet_ = false;
+        AddMessage("Invalid net: No Program icon...");
+        return false;
+    }
+    if (!NumberProgramIcon(*program, mode))
+        return false;
+    NumberClocks(icons);
+    NumberByPriority(icons);
+    if (!CheckModbusIcons(icons, connected, convert))
+        return false;
+    NumberGeneralPass(icons, *program, connected);
+    NumberLargeIcons(icons, convert);
+    quiet_ = false;
+    if (!convert && !QueryLoggerHardware(*program, connected))
+        return false;
+    BuildCompileList(icons);
     if (connected && !convert)
         for (CCorvaneIcon* icon : ordered_)
             CheckHardwareModules(*icon);

@@ -4,15 +4,18 @@
 #include "base/AtomicFile.h"
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/IconFactory.h"
-#include "netmodel/ModuleSwitchWord.h"
 #include "netdoc/NetImage.h"
 #include "netdoc/RecordFields.h"
 #include "netmodel/CCorvaneIcon.h"
+#include "netmodel/ModuleSwitchWord.h"
 #include "platform/Application.h"
 #include "platform/PromptSink.h"
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
+#include <set>
+#include <string>
 
 namespace corvane {
 namespace {
@@ -32,7 +35,8 @@ constexpr std::string_view kOpenFilter = "Net Files (*.nt3)|*.nt3||";
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(
+        text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -80,6 +84,12 @@ std::variant<std::vector<std::uint8_t>, std::string> CNetDoc::BuildSaveImage()
         };
         return key(a) < key(b);
     });
+    // The Program icon heads the file whatever the numbering made of it:
+    // opening refuses a file that does not start with it.
+    if (CGlobalIcon* program = ProgramIcon()) {
+        const auto at = std::find(order.begin(), order.end(), program);
+        std::rotate(order.begin(), at, at + 1);
+    }
     ordered_ = order;
     std::vector<std::vector<std::uint8_t>> records;
     for (CCorvaneIcon* icon : order) {
@@ -92,6 +102,10 @@ std::variant<std::vector<std::uint8_t>, std::string> CNetDoc::BuildSaveImage()
     auto image = BuildNetImage(records);
     if (std::holds_alternative<NetImageError>(image))
         return std::string("Program net size exceeds maximum limit");
+    // An image that opening would refuse is never written over a file.
+    auto reread = StageNetImage(std::get<std::vector<std::uint8_t>>(image));
+    if (const auto* refusal = std::get_if<OpenRefusal>(&reread))
+        return "The net was not saved: the saved file would not open again.\n" + refusal->text;
     return std::move(std::get<std::vector<std::uint8_t>>(image));
 }
 
@@ -119,7 +133,7 @@ bool CNetDoc::SaveNetFile(bool usePath, const std::filesystem::path& path)
         chosen = result->paths.front();
         fromLogger_ = false;
     }
-    if (chosen.extension() == ".quv") {
+    if (Lower(chosen.extension().string()) == ".quv") {
         services_.ConvertNet(chosen);
         return true;
     }
@@ -167,8 +181,8 @@ bool CNetDoc::OpenNetFile(bool fromLogger, bool havePath, std::filesystem::path&
     }
     const std::string extension = Lower(path.extension().string());
     if (extension != ".nt3" && extension != ".bin") {
-        services_.ShowNotice("*" + path.extension().string() + " file cannot be opened as Program Net",
-            NetNoticeCaption::OpenFile);
+        services_.ShowNotice(
+            "*" + path.extension().string() + " file cannot be opened as Program Net", NetNoticeCaption::OpenFile);
         return false;
     }
     const FileContents contents = ReadWholeFile(path, kMaxNetFileBytes);
@@ -205,7 +219,7 @@ bool CNetDoc::OpenNetFile(bool fromLogger, bool havePath, std::filesystem::path&
     return true;
 }
 
-std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::uint8_t> image, bool fromLogger)
+std::variant<CNetDoc::StagedNet, CNetDoc::OpenRefusal> CNetDoc::StageNetImage(std::span<const std::uint8_t> image)
 {
     const auto parsed = ParseNetImage(image);
     if (const auto* error = std::get_if<NetImageError>(&parsed)) {
@@ -215,45 +229,77 @@ std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::u
     }
     const std::vector<std::span<const std::uint8_t>>& records = std::get<NetImageRecords>(parsed).records;
 
-    // Every record is read into a new icon before the net is touched.
-    struct Loaded {
-        std::unique_ptr<CCorvaneIcon> icon;
-        std::span<const std::uint8_t> record;
-    };
-    std::vector<Loaded> loaded;
+    StagedNet staged;
+    staged.programRecord = records.front();
+    staged.modules = std::make_unique<CHardwarePoll>();
     std::size_t offset = kNetImageLengthSize;
     for (const auto record : records) {
         const std::uint16_t type = RecordTypeCode(record);
         const std::uint16_t subtype = SubtypeFromRecord(record, type);
         std::unique_ptr<CCorvaneIcon> icon = CreateIcon(type, subtype);
         if (icon) {
-            if (const auto error = LoadIconFromRecord(icon, record, type, subtype, false)) {
+            if (const auto error = FillIconFromRecord(*icon, record, type, subtype)) {
                 NetImageError damaged{NetImageFault::BadRecord, offset + error->offset, error->field};
                 return OpenRefusal{"Not a valid net file\n" + damaged.Reason(), false};
             }
-            loaded.push_back({std::move(icon), record});
+            if (type == kTypeModuleChannel)
+                NoteModuleChannel(*icon, record, *staged.modules);
+            staged.icons.push_back({std::move(icon), record});
         }
         offset += record.size();
     }
 
-    const std::span<const std::uint8_t> program = records.front();
+    // Links name their source by id, so an id belongs to one icon only.
+    std::set<std::uint16_t> ids;
+    for (const StagedIcon& item : staged.icons) {
+        const std::uint16_t id = item.icon->UniqueId();
+        if (id != 0 && !ids.insert(id).second)
+            return OpenRefusal{"Not a valid net file\nTwo icons have the id " + std::to_string(id), false};
+    }
+    // A link from an id no icon has would tie itself to whichever icon
+    // is given that id later; the Program icon has no inputs to link.
+    for (StagedIcon& item : staged.icons) {
+        CCorvaneIcon& icon = *item.icon;
+        const bool program = dynamic_cast<CGlobalIcon*>(&icon) != nullptr;
+        for (int slot : {kEnableSlot, kTriggerSlot}) {
+            InputLink& link = *icon.RecordLink(slot);
+            if (link.IsConnected() && (program || !ids.contains(link.sourceId)))
+                ClearInputLink(link);
+        }
+        for (InputLink& link : icon.GetInputLinks())
+            if (link.IsConnected() && !ids.contains(link.sourceId))
+                ClearInputLink(link);
+    }
+    return staged;
+}
+
+std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::uint8_t> image, bool fromLogger)
+{
+    // Every record is read into a new icon before the net is touched.
+    auto stagedOrRefusal = StageNetImage(image);
+    if (auto* refusal = std::get_if<OpenRefusal>(&stagedOrRefusal))
+        return std::move(*refusal);
+    StagedNet& staged = std::get<StagedNet>(stagedOrRefusal);
+
+    const std::span<const std::uint8_t> program = staged.programRecord;
     if (const auto option = RecordU8(program, kNetOptionByteOffset))
         services_.SetNetOptionByte(*option);
-    if (auto warning = services_.CheckNetVersion(RecordU32(program, kModelWordOffset).value_or(0),
-            RecordU32(program, kSecondVersionOffset).value_or(0)))
+    if (auto warning = services_.CheckNetVersion(
+            RecordU32(program, kModelWordOffset).value_or(0), RecordU32(program, kSecondVersionOffset).value_or(0)))
         services_.ShowNotice(*warning, NetNoticeCaption::VersionWarning);
 
     DeleteObjects(true);
     messages_.clear();
     ordered_.clear();
-    GetHardwarePoll().Reset();
+    CHardwarePoll& poll = GetHardwarePoll();
+    poll.Reset();
+    poll.SetModuleMask(staged.modules->GetModuleMask());
+    for (int slot = 0; slot < CHardwarePoll::kSlotCount; ++slot)
+        poll.SetModuleValue(slot, staged.modules->GetModuleValue(slot));
     std::vector<CCorvaneIcon*> icons;
-    for (Loaded& item : loaded) {
-        CCorvaneIcon& icon = *item.icon;
+    for (StagedIcon& item : staged.icons) {
+        icons.push_back(item.icon.get());
         AddObject(std::move(item.icon));
-        if (icon.TypeCode() == kTypeModuleChannel)
-            NoteModuleChannel(icon, item.record);
-        icons.push_back(&icon);
     }
     ResetIdsFromIcons();
     for (CCorvaneIcon* icon : icons)
@@ -268,7 +314,8 @@ std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::u
             if ((icon->Input(slot).GetDataType() & data_type::kAdapts) != 0)
                 icon->SyncConnectorFlags(slot);
     if (fromLogger) {
-        if (CGlobalIcon* programIcon = ProgramIcon(); programIcon != nullptr && services_.QueryHardware(GetHardwarePoll()))
+        if (CGlobalIcon* programIcon = ProgramIcon();
+            programIcon != nullptr && services_.QueryHardware(GetHardwarePoll()))
             programIcon->CopyPollResults(GetHardwarePoll());
     }
     mqttNotice_ = true;
@@ -276,20 +323,18 @@ std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::u
     return std::nullopt;
 }
 
-void CNetDoc::NoteModuleChannel(CCorvaneIcon& icon, std::span<const std::uint8_t> record)
+void CNetDoc::NoteModuleChannel(CCorvaneIcon& icon, std::span<const std::uint8_t> record, CHardwarePoll& poll)
 {
     const auto address = RecordU8(record, kModuleAddressOffset);
     const auto channel = RecordU8(record, kModuleChannelOffset);
     const auto range = RecordU16(record, kModuleRangeOffset);
     if (!address || !channel || !range)
         return;
-    CHardwarePoll& poll = GetHardwarePoll();
     if (*address < CHardwarePoll::kSlotCount)
         poll.SetModuleMask(static_cast<std::uint16_t>(poll.GetModuleMask() | (1u << *address)));
     const std::uint16_t rangeBits = static_cast<std::uint16_t>(*range & 0x38);
     if (*channel != 0xFF)
-        poll.SetModuleValue(*address,
-            SetChannelSwitches(poll.GetModuleValue(*address), *channel, rangeBits));
+        poll.SetModuleValue(*address, SetChannelSwitches(poll.GetModuleValue(*address), *channel, rangeBits));
     icon.SetBitmapId(ModuleChannelBitmap(rangeBits));
 }
 

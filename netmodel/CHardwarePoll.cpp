@@ -8,6 +8,7 @@
 #include "platform/WaitCursor.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -186,11 +187,18 @@ void CHardwarePoll::OnEnumeration(const CReplyMessage& reply)
         if (bytes.size() != kModuleRecordSize)
             break;
         const std::uint8_t address = bytes[kAddressOffset];
+        // A record names its own slot; one beyond the bus has none and
+        // must not take the place of the module that has.
+        if (address >= kSlotCount) {
+            if (reporter_ != nullptr)
+                reporter_->LogDiagnostic(
+                    "Hardware query: skipped the record of a module at bus address " + std::to_string(address));
+            continue;
+        }
         if (currentSlot_ == -1)
             currentSlot_ = address;
-        if (address < kSlotCount)
-            moduleMask_ = static_cast<std::uint16_t>(moduleMask_ | (1u << address));
-        std::copy(bytes.begin(), bytes.end(), records_[address & (kSlotCount - 1)].begin());
+        moduleMask_ = static_cast<std::uint16_t>(moduleMask_ | (1u << address));
+        std::copy(bytes.begin(), bytes.end(), records_[address].begin());
     }
     if (count == 0)
         Finish(kFinished);

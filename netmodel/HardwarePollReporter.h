@@ -19,6 +19,9 @@ public:
     virtual void ShowStopBox(std::string_view text, std::string_view caption) = 0;
     // The status-bar text, with the progress display switched off.
     virtual void ShowStatus(std::string_view text) = 0;
+    // A line for the program's diagnostics log: trouble the query gets
+    // past without asking the user.
+    virtual void LogDiagnostic(std::string_view text) = 0;
 };
 
 }  // namespace corvane

@@ -13,10 +13,7 @@ namespace {
 
 using test::NetDocTest;
 
-std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path)
-{
-    return ReadWholeFile(path, 1 << 20).bytes;
-}
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path) { return ReadWholeFile(path, 1 << 20).bytes; }
 
 void WriteAll(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
@@ -41,6 +38,17 @@ std::vector<std::uint8_t> ForeignRecord(std::uint16_t type, std::uint16_t id)
     return record;
 }
 
+std::uint16_t IdOf(std::span<const std::uint8_t> record)
+{
+    return static_cast<std::uint16_t>(record[2] | record[3] << 8);
+}
+
+void PutU16(std::vector<std::uint8_t>& record, std::size_t offset, std::uint16_t value)
+{
+    record[offset] = static_cast<std::uint8_t>(value);
+    record[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
 class NetFile : public NetDocTest {
 protected:
     std::vector<std::vector<std::uint8_t>> SavedRecords(CNetDoc& net)
@@ -49,6 +57,19 @@ protected:
         for (CCorvaneIcon* icon : net.OrderedList())
             records.push_back(std::get<std::vector<std::uint8_t>>(icon->StoreRecord(TransferMode::Save)));
         return records;
+    }
+    // The records of a net as a save writes them: Program icon, clock,
+    // constant, gate, relay for the small net.
+    std::vector<std::vector<std::uint8_t>> RecordsInSaveOrder(CNetDoc& net)
+    {
+        (void)net.BuildSaveImage();
+        return SavedRecords(net);
+    }
+    std::filesystem::path WriteNet(std::string_view name, std::span<const std::vector<std::uint8_t>> records)
+    {
+        const auto path = Folder() / name;
+        WriteAll(path, std::get<std::vector<std::uint8_t>>(BuildNetImage(records)));
+        return path;
     }
     bool Open(CNetDoc& net, std::filesystem::path path) { return net.OpenNetFile(false, true, path); }
 };
@@ -104,8 +125,13 @@ TEST_F(NetFile, RefusedFilesLeaveTheOpenNetAlone)
     tooShort[0] = 174;
     auto wrongLength = good;
     wrongLength[0] ^= 1;
+    auto records = RecordsInSaveOrder(doc);
+    PutU16(records[3], kIconUniqueIdOffset, IdOf(records[2]));
+    const auto twoOfOneId = std::get<std::vector<std::uint8_t>>(BuildNetImage(records));
     const std::vector<Case> cases{
         {"length", wrongLength, "Not a valid net file\nFile size does not match expected size", false},
+        {"same id twice", twoOfOneId, "Not a valid net file\nTwo icons have the id " + std::to_string(IdOf(records[2])),
+            false},
         {"short", tooShort, "Not a valid net file\nCannot read program icon", false},
         {"crc", flipped, "CRC error: Program Net may not be correct.", true},
     };
@@ -181,8 +207,94 @@ TEST_F(NetFile, SavingAsQuvHandsTheNetToTheConversion)
     EXPECT_TRUE(doc.SaveNetFile(true, Folder() / "net.quv"));
     EXPECT_EQ(services.converted.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(Folder() / "net.quv"));
-    EXPECT_TRUE(doc.SaveNetFile(true, Folder() / "net.QUV")) << "only the lower-case extension converts";
-    EXPECT_TRUE(std::filesystem::exists(Folder() / "net.QUV"));
+    EXPECT_TRUE(doc.SaveNetFile(true, Folder() / "net.QUV"));
+    EXPECT_EQ(services.converted.size(), 2u) << "the extension in any case converts";
+    EXPECT_FALSE(std::filesystem::exists(Folder() / "net.QUV"));
+}
+
+TEST_F(NetFile, TheProgramIconComesFirstAndKeepsNoLinksSoASavedNetOpensAgain)
+{
+    BuildSmallNet(doc);
+    auto records = RecordsInSaveOrder(doc);
+    ASSERT_EQ(records.size(), 5u);
+    PutU16(records[0], kIconTriggerLinkOffset, IdOf(records[4]));
+    PutU16(records[0], kIconEnableLinkOffset, IdOf(records[1]));
+    const auto linked = WriteNet("linked.nt3", records);
+
+    CNetDoc net(services, factory);
+    ASSERT_TRUE(Open(net, linked));
+    EXPECT_FALSE(net.ProgramIcon()->RecordLink(kTriggerSlot)->IsConnected());
+    EXPECT_FALSE(net.ProgramIcon()->RecordLink(kEnableSlot)->IsConnected());
+    // Links made on the open net do not move the Program icon from the head either.
+    net.ProgramIcon()->RecordLink(kTriggerSlot)->sourceId = IdOf(records[4]);
+    const auto saved = Folder() / "saved.nt3";
+    ASSERT_TRUE(net.SaveNetFile(true, saved));
+    CNetDoc reopened(services, factory);
+    EXPECT_TRUE(Open(reopened, saved)) << (Prompts().messageBoxes.empty() ? "" : Prompts().messageBoxes[0].text);
+    EXPECT_EQ(reopened.GetObjectCount(), 5);
+}
+
+TEST_F(NetFile, ASaveThatWouldNotOpenAgainIsRefusedAndKeepsTheOldFile)
+{
+    BuildSmallNet(doc);
+    const auto path = Folder() / "kept.nt3";
+    ASSERT_TRUE(doc.SaveNetFile(true, path));
+    const auto before = ReadAll(path);
+    const std::vector<CCorvaneIcon*> icons = doc.Icons();
+    icons[3]->Header().uniqueId = icons[2]->UniqueId();
+    services.notices.clear();
+    EXPECT_FALSE(doc.SaveNetFile(true, path));
+    ASSERT_EQ(services.notices.size(), 1u);
+    EXPECT_NE(services.notices[0].first.find("would not open again"), std::string::npos) << services.notices[0].first;
+    EXPECT_NE(services.notices[0].first.find("Two icons have the id " + std::to_string(icons[2]->UniqueId())),
+        std::string::npos)
+        << services.notices[0].first;
+    EXPECT_EQ(services.notices[0].second, NetNoticeCaption::SaveFile);
+    EXPECT_EQ(ReadAll(path), before);
+}
+
+TEST_F(NetFile, ARefusedFileLeavesTheHardwareQueryOfTheOpenNetAlone)
+{
+    IconFactory withChannels = test::TestFactory();
+    withChannels.Register(32, [](std::uint16_t) { return std::make_unique<test::SourceIcon>(32); });
+    CNetDoc source(services, withChannels);
+    BuildSmallNet(source);
+    test::Place<test::SourceIcon>(source, 32, 500, 500).value = 0x00080003;  // module 3, channel 0, mA
+    auto records = RecordsInSaveOrder(source);
+    ASSERT_EQ(RecordTypeCode(records.back()), 32);
+    std::rotate(records.begin() + 1, records.end() - 1, records.end());  // the channel right after the Program icon
+    records.back()[10] = 9;  // a later record claims inputs it does not hold
+    const auto path = WriteNet("refused.nt3", records);
+
+    CNetDoc net(services, withChannels);
+    PlaceProgram(net);
+    net.GetHardwarePoll().SetModuleMask(0x0001);
+    EXPECT_FALSE(Open(net, path));
+    EXPECT_EQ(net.GetHardwarePoll().GetModuleMask(), 0x0001);
+    EXPECT_EQ(net.GetHardwarePoll().GetModuleValue(3), 0);
+    EXPECT_EQ(net.GetObjectCount(), 1);
+}
+
+TEST_F(NetFile, ALinkFromNoIconIsDroppedOnOpeningAndTheCheckSaysSo)
+{
+    BuildSmallNet(doc);
+    auto records = RecordsInSaveOrder(doc);
+    // The gate's second input (after its one-byte fixed part and its first
+    // input's link) comes from the constant; it is made to come from id 99.
+    constexpr std::size_t kSecondInputLink = kIconRecordHeaderSize + 1 + kInputLinkSize;
+    ASSERT_EQ(RecordTypeCode(records[3]), test::kTestGateType);
+    ASSERT_EQ(IdOf(std::span(records[3]).subspan(kSecondInputLink - 2)), IdOf(records[2]));
+    PutU16(records[3], kSecondInputLink, 99);
+    const auto path = WriteNet("dangling.nt3", records);
+
+    CNetDoc net(services, factory);
+    ASSERT_TRUE(Open(net, path));
+    CCorvaneIcon* gate = net.FindIconById(IdOf(records[3]));
+    ASSERT_NE(gate, nullptr);
+    EXPECT_FALSE(gate->GetInputLinks()[1].IsConnected());
+    std::vector<std::string> messages;
+    (void)net.CompileNet(messages, Folder() / "out.quv", CompileMode::CheckOnly);
+    EXPECT_NE(std::find(messages.begin(), messages.end(), "'And' Icon Data Input is not connected."), messages.end());
 }
 
 TEST_F(NetFile, ADownloadedNetIsQueriedAndItsRawFileDeleted)

@@ -46,6 +46,7 @@ public:
         shown.push_back("box " + std::string(caption) + ": " + std::string(text));
     }
     void ShowStatus(std::string_view text) override { shown.push_back("status " + std::string(text)); }
+    void LogDiagnostic(std::string_view text) override { shown.push_back("log " + std::string(text)); }
     std::vector<std::string> shown;
 };
 
@@ -302,10 +303,9 @@ TEST_F(CHardwarePollTest, TheEnumerationTakesSixteenRecordsIntoTheSlotOfTheirAdd
     sim_->InjectFault({SimFault::Kind::NoReply, kRequestTLEnum, 0, 0, {}, 1});
     poll_->Start(*owner_);
     RunUntilState(CHardwarePoll::kEnumerationRequested);
-    // Digital modules only, so no transaction follows. Address 17 first:
-    // slot 1 takes it without a mask bit, and module 1 overwrites it; then
-    // modules 1..15; the four records after the sixteenth (module 0) and a
-    // partial record are not taken.
+    // Digital modules only, so no transaction follows. Address 17 first,
+    // which no slot takes; then modules 1..15; the four records after the
+    // sixteenth (module 0) and a partial record are not taken.
     std::vector<std::uint8_t> data = Record(17, kModuleTypeDigital);
     data[10] = 'X';
     for (int i = 1; i < 20; ++i) {
@@ -320,6 +320,28 @@ TEST_F(CHardwarePollTest, TheEnumerationTakesSixteenRecordsIntoTheSlotOfTheirAdd
     EXPECT_FALSE(poll_->HasModuleRecord(0));
     EXPECT_EQ(poll_->GetModuleRecord(1)[1], 1);
     EXPECT_EQ(poll_->GetModuleRecord(1)[10], 'D');
+}
+
+TEST_F(CHardwarePollTest, RecordsBeyondTheBusAreLoggedAndSkippedWithoutATransaction)
+{
+    Connect(60000);
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestTLEnum, 0, 0, {}, 1});
+    poll_->Start(*owner_);
+    RunUntilState(CHardwarePoll::kEnumerationRequested);
+    // A digital module 1, then an analog record at address 17 (17 & 15 = 1).
+    std::vector<std::uint8_t> data = Record(1, kModuleTypeDigital);
+    std::vector<std::uint8_t> beyond = Record(17, kModuleTypeAnalog);
+    beyond[10] = 'X';
+    data.insert(data.end(), beyond.begin(), beyond.end());
+    PostReply(kRequestTLEnum, false, data);
+    EXPECT_TRUE(WaitForHardwarePoll(*poll_, kQueryLimitMs));
+    EXPECT_EQ(owner_->statesSeen, std::vector<int>{CHardwarePoll::kFinished});
+    EXPECT_EQ(poll_->ErrorFlags(), 0) << "no switch-word request went out";
+    EXPECT_EQ(poll_->GetModuleMask(), 0x0002);
+    EXPECT_EQ(poll_->GetModuleRecord(1)[2], kModuleTypeDigital);
+    EXPECT_EQ(poll_->GetModuleRecord(1)[10], 'D');
+    EXPECT_EQ(reporter_.shown,
+        std::vector<std::string>{"log Hardware query: skipped the record of a module at bus address 17"});
 }
 
 TEST_F(CHardwarePollTest, TimeOutsEndTheQueryWithTheirMessages)
