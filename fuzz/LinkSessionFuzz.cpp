@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
@@ -45,6 +46,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;  // libFuzzer's timers interrupt blocking calls
         if (written <= 0)
             return false;
         bytes = bytes.subspan(static_cast<std::size_t>(written));
@@ -58,6 +61,8 @@ bool ReadExactly(int fd, std::size_t count)
     std::size_t got = 0;
     while (got < count) {
         const ssize_t n = ::read(fd, buffer.data() + got, count - got);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
             return false;
         got += static_cast<std::size_t>(n);
