@@ -66,13 +66,8 @@ MountTableProbe::MountTableProbe(std::filesystem::path mountTable, std::filesyst
     : mountTable_(std::move(mountTable)), sysBlockRoot_(std::move(sysBlockRoot))
 {}
 
-std::optional<std::filesystem::path> MountTableProbe::DiskOf(const std::filesystem::path& folder) const
+std::string MountTableProbe::MountedDevice(std::istream& table, const std::filesystem::path& resolved)
 {
-    std::error_code error;
-    const std::filesystem::path resolved = std::filesystem::canonical(folder, error);
-    if (error)
-        return std::nullopt;
-    std::ifstream table(mountTable_);
     std::string line;
     std::string device;
     std::size_t bestLength = 0;
@@ -89,6 +84,17 @@ std::optional<std::filesystem::path> MountTableProbe::DiskOf(const std::filesyst
             device = Unescape(std::string_view(line).substr(0, space));
         }
     }
+    return device;
+}
+
+std::optional<std::filesystem::path> MountTableProbe::DiskOf(const std::filesystem::path& folder) const
+{
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(folder, error);
+    if (error)
+        return std::nullopt;
+    std::ifstream table(mountTable_);
+    const std::string device = MountedDevice(table, resolved);
     constexpr std::string_view kDevicePrefix = "/dev/";
     if (device.size() <= kDevicePrefix.size() || device.compare(0, kDevicePrefix.size(), kDevicePrefix) != 0)
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include "card/RemovableMediaProbe.h"
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,11 @@ public:
     // The sysfs folder of the disk that holds the folder; nothing when the
     // folder is not on a block device.
     std::optional<std::filesystem::path> DiskOf(const std::filesystem::path& folder) const;
+
+    // The device of the mount table's entry whose mount point is the
+    // longest leading part of the resolved path (the last of equal ones);
+    // empty when none is.
+    static std::string MountedDevice(std::istream& table, const std::filesystem::path& resolved);
 
 private:
     std::filesystem::path mountTable_;

@@ -115,6 +115,8 @@ endfunction()
 
 if(CORVANE_FUZZ)
   # Coverage for libFuzzer in every library; the entry points link the fuzzer itself.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # Like the test build, the first sanitizer report ends the run, so
+  # libFuzzer keeps the input that caused it.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()

@@ -11,6 +11,7 @@
 #include "commwindow/CUserLoginDialog.h"
 #include "commwindow/CommWindowHooks.h"
 #include "commwindow/CommWindowServices.h"
+#include "commwindow/ConnectReplies.h"
 #include "halvix/HalvixLib.h"
 #include "platform/Application.h"
 #include "platform/BitmapCatalog.h"
@@ -57,28 +58,6 @@ constexpr int kImageSize = 18;
 // The pictures of the connection kinds, by kind.
 constexpr std::array<int, 5> kKindPictures = {res::kBitmapConnectEthernet, res::kBitmapConnectWifi,
     res::kBitmapConnectCellular, res::kBitmapUsbLogger, res::kBitmapConnectSerial};
-
-// The state block's fields read at connect (at least 136 bytes):
-//   0    logger name, NUL-terminated     22   logger id text
-//   44   firmware version (u32)          48   logger state word (u32)
-//   52   logger clock, seconds (u32)     56   daylight-saving flag (u16)
-//   58   time-zone offset, minutes (i16) 108  memory size, KB (u32)
-//   112  memory used, KB (u32)
-constexpr std::size_t kStateNameOffset = 0;
-constexpr std::size_t kStateIdOffset = 22;
-constexpr std::size_t kStateTextBytes = 22;
-constexpr std::size_t kStateFirmwareOffset = 44;
-constexpr std::size_t kStateWordOffset = 48;
-constexpr std::size_t kStateClockOffset = 52;
-constexpr std::size_t kStateDaylightOffset = 56;
-constexpr std::size_t kStateZoneOffset = 58;
-constexpr std::size_t kStateMemoryOffset = 108;
-constexpr std::size_t kStateMemoryUsedOffset = 112;
-
-// A configuration item reply: u16 key, then the value.
-constexpr std::size_t kItemValueOffset = 2;
-// The logger info text (item 80) is at most this long.
-constexpr std::size_t kMaxInfoTextBytes = 256;
 
 std::uint32_t ReadDword(
     const SettingsStore& settings, std::string_view name, std::uint32_t fallback, std::string_view key = kSettingsKey)
@@ -579,16 +558,15 @@ void CConnectDialog::OnCommReply(std::unique_ptr<CReplyMessage> reply)
     switch (handshake_.OnReply(answer.RequestType(), answer.ErrorFlag(), answer.DataLength())) {
     case Use::SendOutOfBand: (void)CxOobS(Handle(), 1); break;
     case Use::ShowLoggerError: ShowLoggerError(answer); break;
-    case Use::KeepPasswordStatus: passwordStatus_ = {answer.U8At(0).value_or(0), answer.U8At(1).value_or(0)}; break;
-    case Use::StorePolledConfigWord:
-        Connection().StorePolledConfigWord(
-            answer.Data().subspan(std::min<std::size_t>(kItemValueOffset, answer.DataLength())));
+    case Use::KeepPasswordStatus: {
+        const PasswordStatus status = ParsePasswordStatus(answer.Data());
+        passwordStatus_ = {status.passwordsOn, status.fullAccess};
         break;
-    case Use::StoreLoggerInfoText:
-        services_.SetLoggerInfoText(Cp1252ToUtf8(answer.TextAt(kItemValueOffset, kMaxInfoTextBytes)));
-        break;
+    }
+    case Use::StorePolledConfigWord: Connection().StorePolledConfigWord(ConfigItemValue(answer.Data())); break;
+    case Use::StoreLoggerInfoText: services_.SetLoggerInfoText(Cp1252ToUtf8(ParseLoggerInfoItem(answer.Data()))); break;
     case Use::StoreCapabilityByte:
-        if (const auto value = answer.U8At(kItemValueOffset))
+        if (const auto value = ParseCapabilityItem(answer.Data()))
             Connection().SetLoggerCapabilityByte(*value);
         break;
     case Use::ConnectedSteps: RunConnectedSteps(answer); break;
@@ -605,22 +583,21 @@ void CConnectDialog::OnCommReply(std::unique_ptr<CReplyMessage> reply)
 
 void CConnectDialog::RunConnectedSteps(const CReplyMessage& reply)
 {
-    const std::string name = Cp1252ToUtf8(reply.TextAt(kStateNameOffset, kStateTextBytes));
-    const std::string id = Cp1252ToUtf8(reply.TextAt(kStateIdOffset, kStateTextBytes));
+    const LoggerStateBlock block = ParseLoggerStateBlock(reply.Data());
+    const std::string name = Cp1252ToUtf8(block.name);
+    const std::string id = Cp1252ToUtf8(block.id);
     Connection().SetTitleText("Logger Name: " + name + " - ID: " + id);
     if (kind_ != kUsb)
         usb_.SetComPort(0);
 
-    const std::uint32_t loggerClock = reply.U32At(kStateClockOffset).value_or(0);
+    const std::uint32_t loggerClock = block.clock;
     PromptNoticeSink notices(Application::Instance(), Handle());
     (void)CheckLoggerClock(loggerClock, Application::Instance().GetClock().CalendarSeconds(), notices);
-    services_.TimeZone().SetLoggerTimeZone(
-        reply.I16At(kStateZoneOffset).value_or(0), reply.U16At(kStateDaylightOffset).value_or(0));
+    services_.TimeZone().SetLoggerTimeZone(block.zoneMinutes, block.daylightRule);
 
-    services_.SetLoggerStateWords(reply.U32At(kStateWordOffset).value_or(0),
-        reply.U32At(kStateMemoryOffset).value_or(0), reply.U32At(kStateMemoryUsedOffset).value_or(0));
+    services_.SetLoggerStateWords(block.stateWord, block.memory, block.memoryUsed);
 
-    const std::uint32_t firmware = reply.U32At(kStateFirmwareOffset).value_or(0);
+    const std::uint32_t firmware = block.firmware;
     const bool ignoreVersion = ReadDword(services_.Settings(), "IgnoreVersion", 0) == 1;
     if (!ignoreVersion && ((firmware >> 16) & 0xFF) != ((GetProgramVersion() >> 16) & 0xFF)) {
         char text[400];

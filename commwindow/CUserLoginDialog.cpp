@@ -7,6 +7,7 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/LoginDigest.h"
+#include "halvix/protocol/LoginReplies.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "halvix/protocol/UserAuthLayout.h"
 #include "platform/Application.h"
@@ -25,22 +26,11 @@ namespace {
 
 constexpr std::size_t kUserNameLimit = 23;
 constexpr std::size_t kPasswordLimit = 19;
-constexpr std::size_t kClientNonceBytes = 4;  // 8 hexadecimal digits
-constexpr std::size_t kMaxRealmLength = 64;
+constexpr std::size_t kClientNonceBytes = 4;          // 8 hexadecimal digits
 constexpr std::uint32_t kProgramAccessLow = 0x10000;  // right 16
 
 constexpr std::string_view kCaption = "User Login";
 constexpr std::string_view kConnectCaption = "Connect To Logger";
-
-// The text at offset, ending with its NUL within maxLength bytes and within
-// the reply's data; nothing when the NUL is missing.
-std::optional<std::string> TerminatedText(const CReplyMessage& reply, std::size_t offset, std::size_t maxLength)
-{
-    const std::string_view text = reply.TextAt(offset, maxLength + 1);
-    if (text.size() > maxLength || offset + text.size() >= reply.DataLength())
-        return std::nullopt;
-    return std::string(text);
-}
 
 }  // namespace
 
@@ -119,32 +109,24 @@ void CUserLoginDialog::OnChallengeReply(const CReplyMessage& reply)
         EndDialog(kIdOk);
         return;
     }
-    const std::optional<std::uint16_t> result = reply.U16At(kChallengeResultOffset);
-    if (result.value_or(0) != 0) {
-        const auto low = reply.U32At(kChallengeRightsOffset);
-        const auto high = reply.U32At(kChallengeRightsOffset + 4);
-        if (!low || !high) {
-            Warn("User authentication message error", kCaption);
-            EndDialog(kIdOk);
-            return;
-        }
-        CompleteLogin(*low, *high,
+    LoginChallenge challenge = ParseLoginChallenge(reply.Data());
+    switch (challenge.kind) {
+    case LoginChallenge::Kind::Granted:
+        CompleteLogin(challenge.rights.low, challenge.rights.high,
             "The Username/Password is valid but you do not have\nsufficient access rights to connect to the "
             "Logger\n\nSee your Password Administrator for details.");
         EndDialog(kIdOk);
         return;
-    }
-    // The nonce and the realm must each end inside their limits and inside
-    // the reply; a challenge that does not is not answered.
-    std::optional<std::string> nonce = TerminatedText(reply, kChallengeTextOffset, kMaxNonceLength);
-    std::optional<std::string> realm
-        = nonce ? TerminatedText(reply, kChallengeTextOffset + nonce->size() + 1, kMaxRealmLength) : std::nullopt;
-    if (!result || !nonce || !realm) {
+    case LoginChallenge::Kind::Challenge:
+        BuildDigestResponse(std::move(challenge.nonce), std::move(challenge.realm));
+        return;
+    case LoginChallenge::Kind::Malformed:
+        // A challenge whose nonce or realm does not end inside its limit and
+        // inside the reply is not answered.
         Warn("User authentication message error", kCaption);
         EndDialog(kIdOk);
         return;
     }
-    BuildDigestResponse(std::move(*nonce), std::move(*realm));
 }
 
 void CUserLoginDialog::BuildDigestResponse(std::string nonce, std::string realm)
@@ -178,11 +160,10 @@ void CUserLoginDialog::OnResultReply(const CReplyMessage& reply)
         }
         return;
     }
-    const auto low = reply.U32At(0);
-    const auto high = reply.U32At(4);
-    if (!low || !high)
+    const std::optional<LoginRights> rights = ParseLoginRights(reply.Data());
+    if (!rights)
         return;  // too short to carry the rights: nothing changes
-    CompleteLogin(*low, *high,
+    CompleteLogin(rights->low, rights->high,
         "Although you entered a valid Username and Password,\nyou do not have sufficient access rights to "
         "connect\nto the selected Logger from Corvane.\n\nSee your Password Administrator for details.");
     stage_ = 0;

@@ -5,6 +5,7 @@
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "netdoc/CNetDoc.h"
+#include "netdoc/NetTransferReplies.h"
 #include "platform/Application.h"
 #include "platform/BitmapCatalog.h"
 #include "platform/Control.h"
@@ -14,6 +15,8 @@
 #include "res/NetDownloadDialog.h"
 #include "res/ResourceIds.h"
 
+#include <optional>
+#include <span>
 #include <system_error>
 
 namespace corvane {
@@ -133,15 +136,14 @@ void CNetDownloadDialog::OnStatusReply(const CReplyMessage& reply)
         Fail(kStatusErrorText);
         return;
     }
-    const auto status = reply.U16At(kNetParmStatusOffset);
-    const auto size = reply.U32At(kNetParmSizeOffset);
-    if (!status || !size) {
+    const std::optional<NetStatusReply> status = ParseNetStatusReply(reply.Data());
+    if (!status) {
         Fail(kStatusInvalidText);
         return;
     }
-    totalSize_ = *size;
-    doc_.SetLoggerNetText(Cp1252ToUtf8(reply.TextAt(kNetParmNameOffset)));
-    if (*status != kNetStatusPresent) {
+    totalSize_ = status->size;
+    doc_.SetLoggerNetText(Cp1252ToUtf8(status->name));
+    if (status->status != kNetStatusPresent) {
         Fail(kNoNetText);
         return;
     }
@@ -160,12 +162,12 @@ void CNetDownloadDialog::OnBlockReply(const CReplyMessage& reply)
         Fail(kBlockErrorText);
         return;
     }
-    const auto next = reply.U32At(0);
-    if (!next || reply.DataLength() < kNetBlockOffset) {
+    const std::optional<NetBlockReply> parsed = ParseNetBlockReply(reply.Data());
+    if (!parsed) {
         Fail(kBlockInvalidText);
         return;
     }
-    const auto block = reply.Data().subspan(kNetBlockOffset);
+    const std::span<const std::uint8_t> block = parsed->block;
     // Nothing past the announced size is written: the file stays within
     // what the status reply promised (and so within a net file's limit).
     if (block.size() > totalSize_ - received_) {
@@ -179,7 +181,7 @@ void CNetDownloadDialog::OnBlockReply(const CReplyMessage& reply)
     }
     received_ += static_cast<std::uint32_t>(block.size());
     ShowProgress();
-    nextRequest_ = *next;
+    nextRequest_ = parsed->next;
     if (nextRequest_ == 0) {
         file_.close();
         if (!file_) {

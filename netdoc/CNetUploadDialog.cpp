@@ -7,6 +7,7 @@
 #include "halvix/protocol/NetTransferLayout.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/NetImage.h"
+#include "netdoc/NetTransferReplies.h"
 #include "netdoc/RecordFields.h"
 #include "platform/Application.h"
 #include "platform/Control.h"
@@ -331,12 +332,13 @@ void CNetUploadDialog::OnNetBlockReply(const CReplyMessage& reply)
         FailWithReply(reply, kUploadErrorText);
         return;
     }
-    if (reply.DataLength() != kNetValueSize) {
+    const std::optional<std::uint32_t> value = ParseNetValueReply(reply.Data());
+    if (!value) {
         ShowCommError(Handle(), reply.Code(), kUnexpectedReplyText);
         Abort(kUploadErrorText);
         return;
     }
-    netValue_ = reply.U32At(0).value_or(0);
+    netValue_ = *value;
     bytesSent_ += blockLength_;
     ShowProgress();
     PostMessage(lastBlock_ ? kStepMessage : kBlockMessage);

@@ -4,6 +4,7 @@
 #include "netmodel/HardwarePollOwner.h"
 #include "netmodel/HardwarePollReporter.h"
 #include "netmodel/HardwarePollWindow.h"
+#include "netmodel/HardwareReplies.h"
 #include "platform/Application.h"
 #include "platform/WaitCursor.h"
 
@@ -21,11 +22,6 @@ constexpr std::size_t kTypeOffset = 2;
 constexpr std::size_t kFirmwareOffset = 3;
 constexpr std::size_t kFirmwareSize = 3;
 constexpr std::uint8_t kEmptyAddress = 0xFF;
-
-// Base configuration reply: the input-switch word, little-endian, at byte 0.
-constexpr std::size_t kBaseConfigWordOffset = 0;
-// Transaction reply: byte 1 the command, the switch word big-endian at 2..3.
-constexpr std::size_t kSwitchWordOffset = 2;
 
 constexpr std::string_view kBadReplyText = "Reply with insufficient data received";
 constexpr std::string_view kBadReplyCaption = "Bad Reply From Logger";
@@ -160,7 +156,7 @@ void CHardwarePoll::OnErrorReply(const CReplyMessage& reply)
 
 void CHardwarePoll::OnBaseConfig(const CReplyMessage& reply)
 {
-    const std::optional<std::uint16_t> word = reply.U16At(kBaseConfigWordOffset);
+    const std::optional<std::uint16_t> word = ParseBaseConfigReply(reply.Data());
     if (!word) {
         EndWithBadReply();
         return;
@@ -174,19 +170,14 @@ void CHardwarePoll::OnBaseConfig(const CReplyMessage& reply)
 
 void CHardwarePoll::OnEnumeration(const CReplyMessage& reply)
 {
-    // One record per module; a partial record at the end is ignored, and
-    // the bus has room for 16 modules only.
-    const std::size_t count = std::min<std::size_t>(reply.DataLength() / kModuleRecordSize, kSlotCount);
+    const std::vector<BusModuleRecord> modules = ParseBusEnumerationReply(reply.Data());
     pollState_ = kEnumerationReceived;
     for (ModuleRecord& record : records_)
         record[kAddressOffset] = kEmptyAddress;
     currentSlot_ = -1;
     moduleMask_ = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::span<const std::uint8_t> bytes = reply.BytesAt(i * kModuleRecordSize, kModuleRecordSize);
-        if (bytes.size() != kModuleRecordSize)
-            break;
-        const std::uint8_t address = bytes[kAddressOffset];
+    for (const BusModuleRecord& module : modules) {
+        const std::uint8_t address = module[kAddressOffset];
         // A record names its own slot; one beyond the bus has none and
         // must not take the place of the module that has.
         if (address >= kSlotCount) {
@@ -198,9 +189,9 @@ void CHardwarePoll::OnEnumeration(const CReplyMessage& reply)
         if (currentSlot_ == -1)
             currentSlot_ = address;
         moduleMask_ = static_cast<std::uint16_t>(moduleMask_ | (1u << address));
-        std::copy(bytes.begin(), bytes.end(), records_[address].begin());
+        records_[address] = module;
     }
-    if (count == 0)
+    if (modules.empty())
         Finish(kFinished);
     else
         SendNextTransaction(0);
@@ -208,13 +199,13 @@ void CHardwarePoll::OnEnumeration(const CReplyMessage& reply)
 
 void CHardwarePoll::OnSwitchWord(const CReplyMessage& reply)
 {
-    const std::span<const std::uint8_t> word = reply.BytesAt(kSwitchWordOffset, 2);
-    if (word.empty()) {
+    const std::optional<std::uint16_t> word = ParseSwitchWordReply(reply.Data());
+    if (!word) {
         EndWithBadReply();
         return;
     }
     // A transaction is pending only for a slot of the bus.
-    values_[static_cast<std::size_t>(currentSlot_)] = static_cast<std::uint16_t>((word[0] << 8) | word[1]);
+    values_[static_cast<std::size_t>(currentSlot_)] = *word;
     SendNextTransaction(currentSlot_ + 1);
 }
 

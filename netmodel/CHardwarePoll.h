@@ -1,5 +1,6 @@
 #pragma once
 
+#include "netmodel/HardwareReplies.h"
 #include "platform/Message.h"
 
 #include <array>
@@ -34,7 +35,7 @@ class WaitCursor;
 class CHardwarePoll {
 public:
     static constexpr int kSlotCount = 16;
-    static constexpr std::size_t kModuleRecordSize = 42;
+    static constexpr std::size_t kModuleRecordSize = kBusModuleRecordSize;
     // States: a query runs from kBaseConfigRequested to kTransactionPending
     // and ends in kFinished (also after a logger error) or kFailed.
     static constexpr int kBaseConfigRequested = 0;
@@ -48,7 +49,7 @@ public:
     // The module command that reads an analog module's switch word.
     static constexpr std::uint8_t kSwitchWordCommand = 17;
     static constexpr std::uint8_t kAnalogModuleType = 0;
-    using ModuleRecord = std::array<std::uint8_t, kModuleRecordSize>;
+    using ModuleRecord = BusModuleRecord;
 
     CHardwarePoll();  // finished, with an empty table
     ~CHardwarePoll();

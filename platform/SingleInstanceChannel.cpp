@@ -4,6 +4,7 @@
 #include "base/ByteWriter.h"
 #include "base/QuotedPath.h"
 #include "base/UniqueFd.h"
+#include "platform/LengthPrefixedReader.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +36,7 @@ using Clock = std::chrono::steady_clock;
 constexpr char kAcknowledge = 0x06;
 
 // Bytes of the length that comes before each execute string.
-constexpr std::size_t kLengthBytes = 4;
+constexpr std::size_t kLengthBytes = LengthPrefixedReader::kLengthBytes;
 
 // Senders served at the same time; more wait in the socket's backlog.
 constexpr std::size_t kMaxConnections = 16;
@@ -226,31 +227,20 @@ std::string RemoveStaleSocket(const std::filesystem::path& path)
 struct Connection {
     UniqueFd fd;
     Clock::time_point deadline;
-    std::array<std::uint8_t, kLengthBytes> length{};
-    std::size_t lengthRead = 0;
-    std::string text;
-    std::size_t textRead = 0;
+    LengthPrefixedReader reader{SingleInstanceChannel::kMaxExecuteBytes};
     bool finished = false;
 
-    enum class Progress { Waiting, Complete, Failed };
+    using Progress = LengthPrefixedReader::Progress;
 
     // Reads what has arrived. Failed for a peer that closed early, broke
     // the connection or announced too long a string.
     Progress Read()
     {
         for (;;) {
-            void* target = nullptr;
-            std::size_t wanted = 0;
-            if (lengthRead < kLengthBytes) {
-                target = length.data() + lengthRead;
-                wanted = kLengthBytes - lengthRead;
-            } else if (textRead < text.size()) {
-                target = text.data() + textRead;
-                wanted = text.size() - textRead;
-            } else {
-                return Progress::Complete;
-            }
-            const ssize_t got = ::recv(fd.Get(), target, wanted, 0);
+            const std::span<std::uint8_t> space = reader.Space();
+            if (space.empty())
+                return reader.State();
+            const ssize_t got = ::recv(fd.Get(), space.data(), space.size(), 0);
             if (got < 0) {
                 if (errno == EINTR)
                     continue;
@@ -258,18 +248,7 @@ struct Connection {
             }
             if (got == 0)
                 return Progress::Failed;
-            if (lengthRead < kLengthBytes) {
-                lengthRead += static_cast<std::size_t>(got);
-                if (lengthRead == kLengthBytes) {
-                    ByteReader reader(length);
-                    const std::uint32_t size = reader.U32LE("execute string length");
-                    if (size > SingleInstanceChannel::kMaxExecuteBytes)
-                        return Progress::Failed;
-                    text.assign(size, '\0');
-                }
-            } else {
-                textRead += static_cast<std::size_t>(got);
-            }
+            reader.Took(static_cast<std::size_t>(got));
         }
     }
 };
@@ -393,7 +372,7 @@ void SingleInstanceChannel::Listener::Accept(
 void SingleInstanceChannel::Listener::Deliver(Connection& connection) const
 {
     try {
-        handler(std::move(connection.text));
+        handler(std::move(connection.reader.Text()));
     } catch (...) {
         // The handler must not throw; if it does, the sender is left
         // without an acknowledgement rather than the program ending here.
