@@ -1,9 +1,18 @@
-# Shared build settings: warnings as errors, sanitizers, ccache, and the
-# helpers that declare libraries and test programs.
+# Shared build settings: warnings as errors, sanitizers, ccache, the linker,
+# and the helpers that declare libraries and test programs.
 
+include(CheckLinkerFlag)
+
+# ccache keeps its cache in its own folder (outside the clone).
 find_program(CORVANE_CCACHE ccache)
 if(CORVANE_CCACHE)
   set(CMAKE_CXX_COMPILER_LAUNCHER "${CORVANE_CCACHE}")
+endif()
+
+# lld links the large test programs several times faster than the default linker.
+check_linker_flag(CXX "-fuse-ld=lld" CORVANE_HAVE_LLD)
+if(CORVANE_HAVE_LLD)
+  add_link_options(-fuse-ld=lld)
 endif()
 
 set(CORVANE_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
@@ -71,8 +80,16 @@ function(corvane_add_library name)
   corvane_note_include_unit(library corvane_${name} "." "${ARG_DEPENDS};${ARG_PRIVATE_DEPENDS}")
 endfunction()
 
-# corvane_add_test_program(<name> SOURCES ... DEPENDS ...)
-# One GoogleTest program per library; every test in it is registered with ctest.
+# ctest runs a test program as one shard for every few of its source files, so
+# the shards keep every core busy while each shard pays the program's start-up
+# (sanitizers, toolkit) only once.
+set(CORVANE_TEST_FILES_PER_SHARD 5 CACHE STRING "Test source files per ctest shard of a test program")
+
+# corvane_add_test_program(<name> SOURCES ... DEPENDS ... [ENVIRONMENT var=value])
+# One GoogleTest program per library. ctest runs it as shards <name>/<i>
+# (GoogleTest's GTEST_TOTAL_SHARDS/GTEST_SHARD_INDEX): each shard runs every
+# n-th test of the program in one process. Run a single test with
+# `<program> --gtest_filter=Suite.Name`.
 function(corvane_add_test_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -83,8 +100,15 @@ function(corvane_add_test_program name)
   target_compile_definitions(${name} PRIVATE "CORVANE_TEST_OUTPUT_DIR=\"${CMAKE_CURRENT_BINARY_DIR}/output\"")
   # The program owns its folder: its headers are checked with its sources.
   corvane_note_include_unit(program ${name} "./" "${ARG_DEPENDS}")
-  # One variable only: gtest_discover_tests splits a list of them apart.
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+
+  list(LENGTH ARG_SOURCES fileCount)
+  math(EXPR shards "(${fileCount} + ${CORVANE_TEST_FILES_PER_SHARD} - 1) / ${CORVANE_TEST_FILES_PER_SHARD}")
+  math(EXPR lastShard "${shards} - 1")
+  foreach(shard RANGE ${lastShard})
+    add_test(NAME ${name}/${shard} COMMAND ${name})
+    set(environment GTEST_TOTAL_SHARDS=${shards} GTEST_SHARD_INDEX=${shard} ${ARG_ENVIRONMENT})
+    set_tests_properties(${name}/${shard} PROPERTIES ENVIRONMENT "${environment}")
+  endforeach()
 endfunction()
 
 function(corvane_add_extra_tests folder)
