@@ -103,7 +103,7 @@ CGpdiDialog::CGpdiDialog(CGpdiIcon& icon, Window* parent)
         {res::kIdcGpdiEventPicture, kEvent}, {res::kIdcGpdiCounter, kCounter}, {res::kIdcGpdiCounterPicture, kCounter},
         {res::kIdcGpdiFrequency, kFrequency}, {res::kIdcGpdiFrequencyPicture, kFrequency}}};
     for (const auto& [id, chosen] : choosers)
-        On(Notification::Clicked, id, [this, chosen](NotifyEvent&) { SelectMode(chosen); });
+        On(Notification::Clicked, id, [this, mode = chosen](NotifyEvent&) { SelectMode(mode); });
     On(Notification::Changed, res::kIdcGpdiFrequencySlider, [this](NotifyEvent&) { OnSliderMoved(); });
 }
 

@@ -83,7 +83,7 @@ COdioDialog::COdioDialog(COdioIcon& icon, Window* parent)
         {res::kIdcOdioEventPicture, kEvent}, {res::kIdcOdioCounter, kCounter}, {res::kIdcOdioCounterPicture, kCounter},
         {res::kIdcOdioOutput, kSwitchedOutput}, {res::kIdcOdioOutputPicture, kSwitchedOutput}}};
     for (const auto& [id, chosen] : choosers)
-        On(Notification::Clicked, id, [this, chosen](NotifyEvent&) { SelectMode(chosen); });
+        On(Notification::Clicked, id, [this, mode = chosen](NotifyEvent&) { SelectMode(mode); });
     On(Notification::Clicked, res::kIdcOdioRetain,
         [this](NotifyEvent&) { ShowControl(res::kIdcOdioRetainNote, true); });
     for (const int id : {res::kIdcOdioClose, res::kIdcOdioOpen})

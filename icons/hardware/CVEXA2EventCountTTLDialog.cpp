@@ -70,7 +70,7 @@ CVEXA2EventCountTTLDialog::CVEXA2EventCountTTLDialog(CVEXA2EventCountTTLIcon& ic
         {res::kIdcVexaEventPicture, kEvent}, {res::kIdcVexaCounter, kCounter}, {res::kIdcVexaCounterPicture, kCounter},
         {res::kIdcVexaDiscreteOutput, kDiscreteOutput}, {res::kIdcVexaOutputPicture, kDiscreteOutput}}};
     for (const auto& [id, chosen] : choosers)
-        On(Notification::Clicked, id, [this, chosen](NotifyEvent&) { SelectMode(chosen); });
+        On(Notification::Clicked, id, [this, mode = chosen](NotifyEvent&) { SelectMode(mode); });
 }
 
 bool CVEXA2EventCountTTLDialog::OnInitDialog()

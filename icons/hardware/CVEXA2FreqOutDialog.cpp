@@ -34,7 +34,7 @@ CVEXA2FreqOutDialog::CVEXA2FreqOutDialog(CVEXA2FreqOutIcon& icon, Window* parent
         {{res::kIdcVexaOpenCollector, kOpenCollector}, {res::kIdcVexaEventPicture, kOpenCollector},
             {res::kIdcVexaFrequencyOutput, kFrequency}, {res::kIdcVexaCounterPicture, kFrequency}}};
     for (const auto& [id, chosen] : choosers)
-        On(Notification::Clicked, id, [this, chosen](NotifyEvent&) { SelectMode(chosen); });
+        On(Notification::Clicked, id, [this, mode = chosen](NotifyEvent&) { SelectMode(mode); });
 }
 
 bool CVEXA2FreqOutDialog::OnInitDialog()
