@@ -13,6 +13,11 @@ constexpr std::uint32_t kCrc32Start = 0xFFFFFFFFu;
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes);
 
 // Continues a CRC from a previous result, so data can be sealed in pieces.
+// Takes sixteen bytes per step through sixteen tables.
 std::uint32_t Crc32Update(std::uint32_t crc, std::span<const std::uint8_t> bytes);
+
+// The same CRC a byte at a time through one table: the plain form that
+// Crc32Update is checked and measured against.
+std::uint32_t Crc32UpdateBytewise(std::uint32_t crc, std::span<const std::uint8_t> bytes);
 
 }  // namespace corvane

@@ -339,8 +339,9 @@ void CDownloadDlg::OnNextSession()
     expectedSize_ = entry.size;
     entry.outputPath
         = selection_.size() == 1 ? std::filesystem::path(chosenPath_) : MakeSessionFileName(chosenPath_, entry.start);
-    raw_.open(services_.WorkingFolder() / kRawFileName, std::ios::binary | std::ios::out | std::ios::trunc);
-    if (!raw_.is_open()) {
+    raw_ = services_.OpenRawFile(services_.WorkingFolder() / kRawFileName);
+    rawBlocks_ = 0;
+    if (!raw_) {
         ShowDownloadBox(Handle(), "Download bin file could not be opened,", kCaption, MessageBoxIcon::Error);
         selection_.clear();
         SetBusy(false, "Data Download Error");
@@ -355,7 +356,7 @@ void CDownloadDlg::OnNextSession()
     timedOut_ = false;
     const int result = CxSdlStart(Handle(), kSdlModeWhole, entry.name);
     if (result != kCxOk) {
-        raw_.close();
+        raw_.reset();
         ShowDownloadBox(Handle(), Format("Communications Error %d when starting the download", result), kCaption,
             MessageBoxIcon::Warning);
         selection_.clear();
@@ -422,17 +423,30 @@ void CDownloadDlg::OnDataBlock(const CReplyMessage& reply)
 
 bool CDownloadDlg::WriteRaw(std::span<const std::uint8_t> bytes)
 {
-    // Flushed block by block, so a full disk is seen at the block that
-    // did not fit, not as a short file converted as if it were whole.
-    raw_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    raw_.flush();
-    if (raw_)
+    // Checked after every block and flushed every kRawFlushBlocks blocks
+    // and at the end, so a full disk ends the run at most that many blocks
+    // after the block that did not fit, never as a short file converted as
+    // if it were whole.
+    raw_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (++rawBlocks_ % kRawFlushBlocks == 0)
+        raw_->flush();
+    if (*raw_)
         return true;
     SetStatusMessage(services_.Status(), "Data Download Error");
     StopTransfer(blocks_.Total(), blocks_.Total());
     ShowDownloadBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
     EndDownload(true);
     return false;
+}
+
+bool CDownloadDlg::CloseRaw()
+{
+    if (!raw_)
+        return false;
+    raw_->flush();
+    const bool written = static_cast<bool>(*raw_);
+    raw_.reset();
+    return written;
 }
 
 void CDownloadDlg::OnWatchdog()
@@ -447,7 +461,7 @@ void CDownloadDlg::OnWatchdog()
 void CDownloadDlg::StopTransfer(std::uint32_t total, std::uint32_t offset)
 {
     KillTimer(kWatchdogTimer);
-    raw_.close();
+    raw_.reset();
     transferring_ = false;
     CxSdlError(Handle(), total, offset);
 }
@@ -466,9 +480,8 @@ void CDownloadDlg::OnSessionComplete()
 {
     StatusSink& status = services_.Status();
     KillTimer(kWatchdogTimer);
-    raw_.close();
     transferring_ = false;
-    if (!raw_) {
+    if (!CloseRaw()) {
         SetStatusMessage(status, "Data Download Error");
         ShowDownloadBox(Handle(), kRawWriteFailedText, kCaption, MessageBoxIcon::Error);
         EndDownload(true);

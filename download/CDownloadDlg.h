@@ -6,7 +6,8 @@
 #include "platform/Dialog.h"
 
 #include <cstdint>
-#include <fstream>
+#include <memory>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,8 @@ public:
     static constexpr std::uint32_t kWatchdogMs = 5000;
     // The raw download, in the working folder.
     static constexpr const char* kRawFileName = "quvBinDownload.bin";
+    // The raw file is flushed after every so many blocks and at the end.
+    static constexpr std::uint32_t kRawFlushBlocks = 32;
 
     CDownloadDlg(DownloadServices& services, WindowHandle owner, Window* parent = nullptr);
     ~CDownloadDlg() override;
@@ -87,8 +90,11 @@ private:
     void OnNextSession();
     void OnCommReply(const CReplyMessage& reply);
     void OnDataBlock(const CReplyMessage& reply);
-    // Appends to the raw file; a failed write ends the run with its message.
+    // Appends to the raw file; a failed write or flush ends the run with
+    // its message.
     bool WriteRaw(std::span<const std::uint8_t> bytes);
+    // Flushes and closes the raw file; false when a write or the flush failed.
+    bool CloseRaw();
     void OnWatchdog();
     void OnDownloadError(std::uint32_t total, std::uint32_t offset);
     void OnSessionComplete();
@@ -104,7 +110,8 @@ private:
     std::size_t position_ = 0;
     int current_ = -1;
     std::string chosenPath_;
-    std::ofstream raw_;
+    std::unique_ptr<std::ostream> raw_;
+    std::uint32_t rawBlocks_ = 0;  // blocks written to raw_ since it was opened
     DownloadBlockCheck blocks_;
     std::uint32_t expectedSize_ = 0;
     bool transferring_ = false;

@@ -3,6 +3,8 @@
 #include "data/LoggedDataConverter.h"
 
 #include <filesystem>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,9 @@ public:
     virtual void NoteDownloadFile(std::string_view path) = 0;
     // False when the administrator keeps raw downloads (DontDeleteRawData).
     virtual bool ShouldDeleteRawData() const = 0;
+    // The raw download's file at path, emptied, for writing; null when it
+    // cannot be opened. A file on disk unless a test writes elsewhere.
+    virtual std::unique_ptr<std::ostream> OpenRawFile(const std::filesystem::path& path);
 };
 
 }  // namespace corvane

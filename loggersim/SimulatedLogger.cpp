@@ -28,6 +28,7 @@
 #include <chrono>
 #include <cstring>
 #include <ctime>
+#include <deque>
 #include <optional>
 
 namespace corvane {
@@ -91,7 +92,11 @@ struct SimulatedLogger::Shared {
     std::string saveError;
     std::string ptyPath;
     std::size_t linkCount = 0;
-    std::vector<std::uint16_t> requestTypes;  // every request taken, in order
+    std::deque<std::uint16_t> requestTypes;  // the latest requests taken, in order
+    // The logged sessions as the state folder holds them, read at the first
+    // request over them and written back whenever they change; a running
+    // one is grown to the clock per request (SessionAsOf), not here.
+    std::optional<std::vector<LoggedSessionPlan>> sessions;
     std::size_t fullLinkWrites = 0;
     WakePipe wake;
     UniqueFd listener;
@@ -136,7 +141,7 @@ std::size_t SimulatedLogger::LinkCount() const
 std::vector<std::uint16_t> SimulatedLogger::RequestTypes() const
 {
     std::lock_guard lock(shared_->mutex);
-    return shared_->requestTypes;
+    return {shared_->requestTypes.begin(), shared_->requestTypes.end()};
 }
 
 std::size_t SimulatedLogger::FullLinkWrites() const
@@ -433,6 +438,8 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
     {
         std::lock_guard lock(shared_->mutex);
         shared_->requestTypes.push_back(frame.requestType);
+        while (shared_->requestTypes.size() > options_.requestRecordLimit)
+            shared_->requestTypes.pop_front();
         auto& faults = shared_->faults;
         const auto found = std::find_if(faults.begin(), faults.end(), [&](const SimFault& candidate) {
             return !candidate.requestType || *candidate.requestType == frame.requestType;
@@ -459,8 +466,11 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
             FileError stored;
             if (outcome.netChanged)
                 stored = SaveNetImage(options_.stateFolder, shared_->state.netImage);
-            if (outcome.sessionsErased)
+            if (outcome.sessionsErased) {
                 stored = SaveLoggedSessions(options_.stateFolder, {});
+                if (!stored)
+                    shared_->sessions.emplace();
+            }
             if (stored) {
                 shared_->saveError = stored.message;
                 outcome.reply = MakeErrorReply(frame, kSimErrorStorage, "The logger could not store its memory");
@@ -502,21 +512,25 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
 {
     if (request.requestType == kRequestSdlError)
         return AnswerSdlError(request, link.download);
-    LoadedLoggedSessions loaded = LoadLoggedSessions(options_.stateFolder);
-    if (!loaded.error.empty()) {
-        shared_->saveError = loaded.error;
-        return RefuseRequest(request, kSimErrorStorage, "The logger could not read its sessions");
+    if (!shared_->sessions) {
+        LoadedLoggedSessions loaded = LoadLoggedSessions(options_.stateFolder);
+        if (!loaded.error.empty()) {
+            shared_->saveError = loaded.error;
+            return RefuseRequest(request, kSimErrorStorage, "The logger could not read its sessions");
+        }
+        shared_->sessions = std::move(loaded.sessions);
     }
+    std::vector<LoggedSessionPlan>& kept = *shared_->sessions;
     if (request.requestType == kRequestListSessions || request.requestType == kRequestSdlStart) {
         // A running session is listed and sent as far as the clock has gone.
         const std::int64_t loggerSeconds = HostSeconds() + shared_->state.clockOffsetSeconds;
-        for (LoggedSessionPlan& plan : loaded.sessions)
-            plan = SessionAsOf(plan, loggerSeconds);
-    }
-    if (request.requestType == kRequestListSessions)
-        return AnswerListSessions(shared_->state, loaded.sessions, request);
-    if (request.requestType == kRequestSdlStart) {
-        RequestOutcome outcome = AnswerSdlStart(shared_->state, loaded.sessions, request, link.download);
+        std::vector<LoggedSessionPlan> asOfClock;
+        asOfClock.reserve(kept.size());
+        for (const LoggedSessionPlan& plan : kept)
+            asOfClock.push_back(SessionAsOf(plan, loggerSeconds));
+        if (request.requestType == kRequestListSessions)
+            return AnswerListSessions(shared_->state, asOfClock, request);
+        RequestOutcome outcome = AnswerSdlStart(shared_->state, asOfClock, request, link.download);
         if (!outcome.reply->error) {
             link.downloadRequestId = request.requestId;
             link.downloadFault.reset();
@@ -524,12 +538,15 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
         }
         return outcome;
     }
-    RequestOutcome outcome = AnswerEraseSession(loaded.sessions, request);
+    // The erase is kept only once the state folder holds the list without it.
+    std::vector<LoggedSessionPlan> remaining = kept;
+    RequestOutcome outcome = AnswerEraseSession(remaining, request);
     if (!outcome.reply->error) {
-        if (const FileError saved = SaveLoggedSessions(options_.stateFolder, loaded.sessions)) {
+        if (const FileError saved = SaveLoggedSessions(options_.stateFolder, remaining)) {
             shared_->saveError = saved.message;
             return RefuseRequest(request, kSimErrorStorage, "The logger could not store its memory");
         }
+        kept = std::move(remaining);
     }
     return outcome;
 }

@@ -6,6 +6,7 @@
 #include "loggersim/SimFault.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -26,6 +27,8 @@ struct SimulatorOptions {
     std::uint16_t listenPort = 0;  // 0: any free port (see Port())
     bool pty = false;              // offer a serial link on a pseudo-terminal
     std::uint32_t realTimeIntervalMs = 1000;
+    // The record of requests taken (RequestTypes) keeps this many, the latest.
+    std::size_t requestRecordLimit = 4096;
     // When given, switches the logger's passwords on or off at start (and
     // keeps it in the state).
     std::optional<bool> passwordsOn;
@@ -60,8 +63,9 @@ public:
     std::string PtyPath() const;
     std::size_t LinkCount() const;
     LoggerState State() const;
-    // The type of every request taken so far (repeats of a request whose
-    // reply was lost are not counted again), in order.
+    // The type of each request taken, in order, the latest
+    // SimulatorOptions::requestRecordLimit of them (repeats of a request
+    // whose reply was lost are not counted again).
     std::vector<std::uint16_t> RequestTypes() const;
     // How many times a link had no room for what was to be written, so the
     // rest waited for the reader.
@@ -90,7 +94,8 @@ private:
     bool WriteUnsent(Link& link);
     void TickRealTime(Link& link);
     static bool IsSessionRequest(std::uint16_t requestType);
-    // The requests over the logged sessions, kept in the state folder.
+    // The requests over the logged sessions, kept in the state folder and
+    // read from it once, at the first of them.
     RequestOutcome AnswerSessionRequest(Link& link, const Frame& request);
     // Queues the next blocks of the link's session download.
     void PumpDownload(Link& link);

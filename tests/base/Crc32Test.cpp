@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <random>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +27,57 @@ TEST(Crc32Test, MatchesKnownCheckValues)
         {"123456789", 0x0376E6E7u},
         {"abc", 0x9B73448Cu},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(Crc32(AsBytes(c.input)), c.crc) << "input '" << c.input << "'";
+        EXPECT_EQ(Crc32UpdateBytewise(kCrc32Start, AsBytes(c.input)), c.crc) << "input '" << c.input << "'";
+    }
+}
+
+std::vector<std::uint8_t> RandomBytes(std::size_t size, std::mt19937& random)
+{
+    std::vector<std::uint8_t> bytes(size);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>(byte(random));
+    return bytes;
+}
+
+// Every length up to a few hundred bytes, from every alignment of the first
+// byte and from several running values, against the byte-at-a-time form.
+TEST(Crc32Test, MatchesTheBytewiseFormAtEveryLengthAndAlignment)
+{
+    std::mt19937 random(0x5EED);
+    const std::vector<std::uint8_t> data = RandomBytes(320 + 16, random);
+    const std::span<const std::uint8_t> all(data);
+    const std::uint32_t starts[] = {kCrc32Start, 0u, 0x80000001u, static_cast<std::uint32_t>(random())};
+    for (const std::uint32_t start : starts)
+        for (std::size_t offset = 0; offset < 16; ++offset)
+            for (std::size_t length = 0; length <= 320; ++length) {
+                const auto piece = all.subspan(offset, length);
+                ASSERT_EQ(Crc32Update(start, piece), Crc32UpdateBytewise(start, piece))
+                    << "start " << start << ", offset " << offset << ", length " << length;
+            }
+}
+
+TEST(Crc32Test, UpdateOverRandomPiecesEqualsWhole)
+{
+    std::mt19937 random(0xC3C3);
+    for (const std::size_t size : {std::size_t{1}, std::size_t{17}, std::size_t{300}, std::size_t{65537}}) {
+        const std::vector<std::uint8_t> data = RandomBytes(size, random);
+        const std::uint32_t whole = Crc32UpdateBytewise(kCrc32Start, data);
+        ASSERT_EQ(Crc32(data), whole) << "size " << size;
+        for (int round = 0; round < 20; ++round) {
+            std::span<const std::uint8_t> rest(data);
+            std::uint32_t crc = kCrc32Start;
+            while (!rest.empty()) {
+                std::uniform_int_distribution<std::size_t> take(0, std::min<std::size_t>(rest.size(), 100));
+                const std::size_t n = take(random);
+                crc = Crc32Update(crc, rest.first(n));
+                rest = rest.subspan(n);
+            }
+            ASSERT_EQ(crc, whole) << "size " << size << ", round " << round;
+        }
+    }
 }
 
 TEST(Crc32Test, UpdateOverPiecesEqualsWholeAtEverySplit)

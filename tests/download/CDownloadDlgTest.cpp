@@ -57,6 +57,37 @@ std::string SessionStream(const LoggedSessionPlan& plan)
     return stream;
 }
 
+// A raw file on a disk that fills at one block: that block's write fails,
+// or the block is taken and the next flush fails. Counts the blocks that
+// reach it, the failing one included.
+class FillingRawFile final : public std::streambuf {
+public:
+    enum class Fails { Write, Flush };
+
+    FillingRawFile(Fails fails, std::uint32_t fullAtBlock) : fails_(fails), fullAtBlock_(fullAtBlock) {}
+
+    std::uint32_t Blocks() const { return blocks_; }
+
+protected:
+    std::streamsize xsputn(const char*, std::streamsize count) override
+    {
+        if (++blocks_ >= fullAtBlock_) {
+            full_ = true;
+            if (fails_ == Fails::Write)
+                return 0;
+        }
+        return count;
+    }
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    int sync() override { return full_ && fails_ == Fails::Flush ? -1 : 0; }
+
+private:
+    const Fails fails_;
+    const std::uint32_t fullAtBlock_;
+    std::uint32_t blocks_ = 0;
+    bool full_ = false;
+};
+
 // Stands in for the Communication Window: hands the list replies to the
 // dialog and clears its erase mark when an erase is answered (and ends the
 // dialog when the erase was refused).
@@ -330,6 +361,57 @@ TEST_F(DownloadDialog, AFullDiskEndsTheRunInsteadOfConvertingAShortFile)
     // The request reaches the logger through the library's own thread.
     RunUntil([&] { return SimTook(kRequestSdlError); });
     EXPECT_TRUE(SimTook(kRequestSdlError)) << "the logger is told to stop";
+}
+
+// The disk fills at several blocks, the failure seen at the write or at a
+// flush: the run ends at most kRawFlushBlocks blocks later with the write
+// failure's message, and nothing is converted.
+TEST_F(DownloadDialog, ARawFileThatFailsEndsTheRunWithinTheFlushInterval)
+{
+    using Fails = FillingRawFile::Fails;
+    const auto plans = Plans(1, 2000);
+    const auto blocks = static_cast<std::uint32_t>((SessionStreamSize(LoggerState::Fresh(), plans[0]) + 1023) / 1024);
+    ASSERT_GT(blocks, 2 * CDownloadDlg::kRawFlushBlocks + 2);
+    struct Case {
+        Fails fails;
+        std::uint32_t fullAtBlock;
+    };
+    const Case cases[] = {
+        {Fails::Write, 1},                                  // the first block
+        {Fails::Write, 7},                                  // between flushes
+        {Fails::Write, CDownloadDlg::kRawFlushBlocks + 1},  // just after a flush
+        {Fails::Write, blocks},                             // the last block
+        {Fails::Flush, 1},                                  // seen by the first flush
+        {Fails::Flush, CDownloadDlg::kRawFlushBlocks},      // seen by the flush after it
+        {Fails::Flush, CDownloadDlg::kRawFlushBlocks + 1},  // seen a whole interval later
+        {Fails::Flush, blocks},                             // seen by the flush at the end
+    };
+    Connect(plans);
+    for (const Case& c : cases) {
+        const std::string name = std::string(c.fails == Fails::Write ? "write" : "flush") + " fails at block "
+            + std::to_string(c.fullAtBlock) + " of " + std::to_string(blocks);
+        SCOPED_TRACE(name);
+        FillingRawFile raw(c.fails, c.fullAtBlock);
+        services.rawFile = [&raw] { return std::make_unique<std::ostream>(&raw); };
+        Prompts().messageBoxes.clear();
+        comm.listDone = false;
+        OpenAndList();
+        const auto output = services.downloads / (name + ".csv");
+        AnswerFile(output);
+        Click(res::kIdcDownloadSelected);
+        RunUntil([&] { return !dialog->IsOpen(); });
+
+        EXPECT_FALSE(dialog->IsOpen());
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Download bin file could not be written."});
+        EXPECT_FALSE(std::filesystem::exists(output));
+        EXPECT_GE(raw.Blocks(), c.fullAtBlock);
+        EXPECT_LT(raw.Blocks() - c.fullAtBlock, CDownloadDlg::kRawFlushBlocks);
+        if (c.fails == Fails::Write) {
+            EXPECT_EQ(raw.Blocks(), c.fullAtBlock) << "a failed write is seen at once";
+        }
+        dialog.reset();
+        comm.dialog = nullptr;
+    }
 }
 
 TEST_F(DownloadDialog, CopiesOneSessionToARawFile)

@@ -2,12 +2,16 @@
 
 // The program's services for the download dialogs' tests, as plain fields:
 // a status bar that notes its texts and progress, the time choice, a
-// working and a download folder, and what was noted of chosen files.
+// working and a download folder, what was noted of chosen files, and where
+// the raw download goes when a test replaces its file.
 
 #include "download/DownloadServices.h"
 #include "shell/StatusSink.h"
 
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +54,8 @@ public:
     std::vector<std::string> chosenFolders;
     std::vector<std::string> notedFiles;
     bool deleteRawData = true;
+    // When set, the raw download is written here instead of to its file.
+    std::function<std::unique_ptr<std::ostream>()> rawFile;
 
     StatusSink& Status() override { return status; }
     TimeColumns TimeColumnChoice() const override { return timeColumns; }
@@ -62,6 +68,10 @@ public:
     void SetDownloadFileFolder(std::string_view chosenPath) override { chosenFolders.emplace_back(chosenPath); }
     void NoteDownloadFile(std::string_view path) override { notedFiles.emplace_back(path); }
     bool ShouldDeleteRawData() const override { return deleteRawData; }
+    std::unique_ptr<std::ostream> OpenRawFile(const std::filesystem::path& path) override
+    {
+        return rawFile ? rawFile() : DownloadServices::OpenRawFile(path);
+    }
 };
 
 }  // namespace corvane::test

@@ -106,9 +106,14 @@ protected:
     std::unique_ptr<SimulatedLogger> StartLogger(std::optional<bool> passwordsOn = std::nullopt, bool pty = false)
     {
         SimulatorOptions options;
-        options.stateFolder = folder_.Path();
         options.passwordsOn = passwordsOn;
         options.pty = pty;
+        return StartLogger(std::move(options));
+    }
+
+    std::unique_ptr<SimulatedLogger> StartLogger(SimulatorOptions options)
+    {
+        options.stateFolder = folder_.Path();
         auto logger = std::make_unique<SimulatedLogger>(options);
         EXPECT_TRUE(logger->Start()) << logger->StartError();
         return logger;
@@ -504,6 +509,80 @@ TEST_F(SimulatedLoggerTest, EraseSessionRemovesItFromTheKeptSessions)
     const LoadedLoggedSessions left = LoadLoggedSessions(folder_.Path());
     EXPECT_TRUE(left.error.empty()) << left.error;
     EXPECT_EQ(left.sessions, (std::vector<LoggedSessionPlan>{sessions[1]}));
+}
+
+// The names of the sessions a list request answers (one reply, so at most
+// kSessionsPerListReply of them).
+std::vector<std::string> ListedNames(WireClient& client, std::uint32_t id)
+{
+    client.Send(kRequestListSessions, id, std::vector<std::uint8_t>(kSessionListHeaderSize));
+    const auto frames = client.Receive(1);
+    std::vector<std::string> names;
+    if (frames.size() != 1 || frames[0].error)
+        return {"no list"};
+    ByteReader reader(frames[0].payload);
+    for (std::size_t at = kSessionListHeaderSize; at + kSessionRecordSize <= frames[0].payload.size();
+         at += kSessionRecordSize) {
+        reader.Seek(at);
+        names.emplace_back(reader.FixedText(kSessionNameSize));
+    }
+    return names;
+}
+
+// The list is read from the state folder at the first request over it and
+// kept: a later change to the file is not seen, an erase reaches both.
+TEST_F(SimulatedLoggerTest, KeepsTheSessionListItReadAtTheFirstRequest)
+{
+    const std::vector<LoggedSessionPlan> sessions = {test::SessionAt(0x67000000), test::SessionAt(0x67001000)};
+    auto logger = StartLogger();
+    // Written after the start, before any request over the sessions.
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), sessions));
+    WireClient client(logger->Port());
+    EXPECT_EQ(ListedNames(client, 1), (std::vector<std::string>{"67000000", "67001000"}));
+
+    ASSERT_FALSE(SaveLoggedSessions(folder_.Path(), {test::SessionAt(0x68000000)}));
+    EXPECT_EQ(ListedNames(client, 2), (std::vector<std::string>{"67000000", "67001000"}));
+
+    client.Send(kRequestEraseSession, 3, {'6', '7', '0', '0', '0', '0', '0', '0'});
+    const auto erased = client.Receive(1);
+    ASSERT_EQ(erased.size(), 1u);
+    EXPECT_FALSE(erased[0].error);
+    EXPECT_EQ(ListedNames(client, 4), std::vector<std::string>{"67001000"});
+    EXPECT_EQ(LoadLoggedSessions(folder_.Path()).sessions, std::vector<LoggedSessionPlan>{sessions[1]});
+
+    client.Send(kRequestEraseAll, 5, {});
+    const auto erasedAll = client.Receive(1);
+    ASSERT_EQ(erasedAll.size(), 1u);
+    EXPECT_FALSE(erasedAll[0].error);
+    EXPECT_TRUE(ListedNames(client, 6).empty());
+}
+
+TEST_F(SimulatedLoggerTest, RecordsTheLatestRequestsUpToItsLimit)
+{
+    SimulatorOptions options;
+    options.requestRecordLimit = 3;
+    auto logger = StartLogger(std::move(options));
+    WireClient client(logger->Port());
+    struct Request {
+        std::uint16_t type;
+        std::vector<std::uint8_t> data;
+    };
+    const Request sent[] = {
+        {kRequestStateGet, {}},
+        {kRequestListSessions, std::vector<std::uint8_t>(kSessionListHeaderSize)},
+        {kRequestEraseSession, {'6', '7', '0', '0', '0', '0', '0', '0'}},
+        {kRequestStateGet, {}},
+        {kRequestListSessions, std::vector<std::uint8_t>(kSessionListHeaderSize)},
+    };
+    std::vector<std::uint16_t> taken;
+    for (const Request& request : sent) {
+        client.Send(request.type, static_cast<std::uint32_t>(taken.size() + 1), request.data);
+        ASSERT_EQ(client.Receive(1).size(), 1u);
+        taken.push_back(request.type);
+        const auto kept = static_cast<std::ptrdiff_t>(std::min<std::size_t>(taken.size(), 3));
+        EXPECT_EQ(logger->RequestTypes(), std::vector<std::uint16_t>(taken.end() - kept, taken.end()))
+            << "after " << taken.size() << " requests";
+    }
 }
 
 }  // namespace
