@@ -10,22 +10,8 @@ namespace corvane {
 namespace {
 
 constexpr int kMaxDecimals = 15;
-constexpr std::uint64_t kPowersOfTen[kMaxDecimals + 1] = {1,
-                                                           10,
-                                                           100,
-                                                           1000,
-                                                           10000,
-                                                           100000,
-                                                           1000000,
-                                                           10000000,
-                                                           100000000,
-                                                           1000000000,
-                                                           10000000000,
-                                                           100000000000,
-                                                           1000000000000,
-                                                           10000000000000,
-                                                           100000000000000,
-                                                           1000000000000000};
+constexpr std::uint64_t kPowersOfTen[kMaxDecimals + 1] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+    1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000, 1000000000000000};
 constexpr int kFloatFractionBits = 23;
 constexpr int kFloatExponentBias = 127;
 constexpr std::uint32_t kFloatExponentMask = 0xFF;

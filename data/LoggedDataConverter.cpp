@@ -411,9 +411,8 @@ void LoggedDataConverter::WriteRow()
     if (options_.timeColumns != TimeColumns::Utc)
         at = PutDateTime(at, localTexts_, seconds, ticks);
     *at++ = d;
-    at = std::to_chars(at, at + kElapsedTextMax,
-                       static_cast<std::int64_t>(seconds) - static_cast<std::int64_t>(elapsedBase_))
-             .ptr;
+    const std::int64_t elapsed = static_cast<std::int64_t>(seconds) - static_cast<std::int64_t>(elapsedBase_);
+    at = std::to_chars(at, at + kElapsedTextMax, elapsed).ptr;
     for (std::size_t column = 0; column < cells_.size(); ++column) {
         Cell& cell = cells_[column];
         at = PutCell(at, cell, columns_[column].decimals);

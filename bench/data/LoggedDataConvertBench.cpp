@@ -169,12 +169,12 @@ template <class Emit> void PrintfRowsCsv(const std::string& stream, Emit&& emit)
         int n = std::snprintf(line, room, " %02d/%02d/%04d", parts.tm_mon + 1, parts.tm_mday, parts.tm_year + 1900);
         if (lastTicks != 0)
             n += std::snprintf(line + n, room - static_cast<std::size_t>(n), "%c %02d:%02d:%02d:%03d", ',',
-                               parts.tm_hour, parts.tm_min, parts.tm_sec, lastTicks * 5);
+                parts.tm_hour, parts.tm_min, parts.tm_sec, lastTicks * 5);
         else
             n += std::snprintf(line + n, room - static_cast<std::size_t>(n), "%c %02d:%02d:%02d", ',', parts.tm_hour,
-                               parts.tm_min, parts.tm_sec);
-        n += std::snprintf(line + n, room - static_cast<std::size_t>(n), "%c%d", ',',
-                           static_cast<int>(lastSeconds - kStart));
+                parts.tm_min, parts.tm_sec);
+        n += std::snprintf(
+            line + n, room - static_cast<std::size_t>(n), "%c%d", ',', static_cast<int>(lastSeconds - kStart));
         for (auto& cell : cells) {
             n += std::snprintf(line + n, room - static_cast<std::size_t>(n), "%*s", 1, cell);
             std::strcpy(cell, ",");

@@ -2,8 +2,8 @@
 // over every layout, time-column choice and filter, in zones with and without
 // daylight saving, across date rollovers, times that go backwards or jump,
 // sub-second ticks and awkward values.
-#include "data/LoggedDataConverter.h"
 #include "LogStreamWriter.h"
+#include "data/LoggedDataConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -87,8 +87,8 @@ std::string Printf(const char* format, ...)
 
 // The rows the converter is expected to write, formatted field by field
 // with snprintf and the C library's gmtime_r and localtime_r.
-std::string ExpectedRows(const Session& session, char d, int width, TimeColumns columns,
-                         const std::optional<ConvertFilter>& filter)
+std::string ExpectedRows(
+    const Session& session, char d, int width, TimeColumns columns, const std::optional<ConvertFilter>& filter)
 {
     width = std::clamp(width, 0, 1024);
     auto justify = [width](const std::string& text) { return Printf("%*s", width, text.c_str()); };
@@ -133,8 +133,8 @@ std::string ExpectedRows(const Session& session, char d, int width, TimeColumns 
         pending = false;
     };
     for (const Stamp& stamp : session.stamps) {
-        const bool sameTime = current != nullptr && current->seconds == stamp.seconds
-            && current->ticks == stamp.ticks && current->type == stamp.type;
+        const bool sameTime = current != nullptr && current->seconds == stamp.seconds && current->ticks == stamp.ticks
+            && current->type == stamp.type;
         if (!sameTime) {
             writeRow();
             current = &stamp;
@@ -143,9 +143,8 @@ std::string ExpectedRows(const Session& session, char d, int width, TimeColumns 
             continue;
         for (const Value& value : stamp.values) {
             pending = true;
-            const auto column = std::find_if(kept.begin(), kept.end(), [&](const Point& p) {
-                return p.id == value.pointId;
-            });
+            const auto column
+                = std::find_if(kept.begin(), kept.end(), [&](const Point& p) { return p.id == value.pointId; });
             if (column == kept.end())
                 continue;
             std::string& cell = cells[static_cast<std::size_t>(column - kept.begin())];
@@ -186,13 +185,41 @@ Session Rollovers()
 {
     Session session{"rollovers", {{1, 3}, {2, 0}}, {}};
     const std::uint32_t moments[] = {
-        kLeapEve - 1,  kLeapEve,        kLeapEve + 1,   kLeapEve + kDay,  kLeapEve + kDay + 1,
-        1704067199,    1704067200,      1706745599,     1706745600,       1735689599,
-        1735689600,    4107542399,      4107542400,     4107542400 + kDay, 0,
-        1,             59,              4294967295,     1710053999,       1710054000,
-        1710054001,    1730613599,      1730613600,     1730613601,       1712419199,
-        1712419200,    1712419201,      1728143999,     1728144000,       1728144001,
-        1709164799 + 3600 * 5, 1709164799 + 3600 * 5 + 1, 951782400, 951868799, 951868800,
+        kLeapEve - 1,
+        kLeapEve,
+        kLeapEve + 1,
+        kLeapEve + kDay,
+        kLeapEve + kDay + 1,
+        1704067199,
+        1704067200,
+        1706745599,
+        1706745600,
+        1735689599,
+        1735689600,
+        4107542399,
+        4107542400,
+        4107542400 + kDay,
+        0,
+        1,
+        59,
+        4294967295,
+        1710053999,
+        1710054000,
+        1710054001,
+        1730613599,
+        1730613600,
+        1730613601,
+        1712419199,
+        1712419200,
+        1712419201,
+        1728143999,
+        1728144000,
+        1728144001,
+        1709164799 + 3600 * 5,
+        1709164799 + 3600 * 5 + 1,
+        951782400,
+        951868799,
+        951868800,
     };
     std::int32_t counter = 0;
     for (std::uint32_t seconds : moments) {
@@ -207,14 +234,14 @@ Session Rollovers()
 Session Jumps()
 {
     Session session{"jumps", {{1, 2}, {2, 0}, {3, 15}}, {}};
-    const std::int64_t steps[] = {0,    1,           -1,         59,    60,        3599,     3600,     86399,
-                                  86400, 86401,      -86400,     -86401, 31 * 86400, -400 * 86400, 3 * 365 * 86400,
-                                  7,    -3600 * 25, 1000000007, -999999937};
+    const std::int64_t steps[] = {0, 1, -1, 59, 60, 3599, 3600, 86399, 86400, 86401, -86400, -86401, 31 * 86400,
+        -400 * 86400, 3 * 365 * 86400, 7, -3600 * 25, 1000000007, -999999937};
     std::uint32_t seconds = 1710498030;
     std::uint32_t state = 12345;
     for (int i = 0; i < 200; ++i) {
         state = state * 1103515245u + 12345u;
-        seconds = static_cast<std::uint32_t>(static_cast<std::int64_t>(seconds) + steps[(state >> 16) % std::size(steps)]);
+        seconds
+            = static_cast<std::uint32_t>(static_cast<std::int64_t>(seconds) + steps[(state >> 16) % std::size(steps)]);
         const std::uint16_t ticks = (state >> 8) % 7 == 0 ? 0 : static_cast<std::uint16_t>((state >> 4) % 200);
         Stamp stamp{seconds, ticks, 13, {IntValue(2, i)}};
         if (i % 5 == 0)
@@ -236,54 +263,15 @@ Session Jumps()
 // defined twice, and a time stamp with no values.
 Session Values()
 {
-    Session session{"values", {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 6}, {6, 15}, {7, 0x13}, {8, 0}, {8, 4}, {-3, 0}}, {}};
-    const float floats[] = {0.0f,
-                            -0.0f,
-                            0.5f,
-                            1.5f,
-                            2.5f,
-                            -2.5f,
-                            0.125f,
-                            0.375f,
-                            -0.125f,
-                            0.05f,
-                            0.15f,
-                            0.25f,
-                            0.35f,
-                            0.45f,
-                            0.0005f,
-                            -0.0004f,
-                            9.995f,
-                            99.5f,
-                            999.9995f,
-                            123456.789f,
-                            16777216.0f,
-                            16777217.0f,
-                            1.0e10f,
-                            -1.0e19f,
-                            1.8446744e19f,
-                            3.4028235e38f,
-                            -3.4028235e38f,
-                            std::numeric_limits<float>::min(),
-                            std::numeric_limits<float>::denorm_min(),
-                            -std::numeric_limits<float>::denorm_min(),
-                            1.17549421e-38f,
-                            std::numeric_limits<float>::infinity(),
-                            -std::numeric_limits<float>::infinity(),
-                            std::numeric_limits<float>::quiet_NaN(),
-                            -std::numeric_limits<float>::quiet_NaN(),
-                            0.1f,
-                            0.7f,
-                            1.0f / 3.0f,
-                            2.0f / 3.0f,
-                            1.0e-7f,
-                            5.0e-7f,
-                            4.9999997e-7f,
-                            12.345f,
-                            -12.345f,
-                            1024.0625f,
-                            8388607.5f,
-                            -8388608.5f};
+    Session session{
+        "values", {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 6}, {6, 15}, {7, 0x13}, {8, 0}, {8, 4}, {-3, 0}}, {}};
+    const float floats[] = {0.0f, -0.0f, 0.5f, 1.5f, 2.5f, -2.5f, 0.125f, 0.375f, -0.125f, 0.05f, 0.15f, 0.25f, 0.35f,
+        0.45f, 0.0005f, -0.0004f, 9.995f, 99.5f, 999.9995f, 123456.789f, 16777216.0f, 16777217.0f, 1.0e10f, -1.0e19f,
+        1.8446744e19f, 3.4028235e38f, -3.4028235e38f, std::numeric_limits<float>::min(),
+        std::numeric_limits<float>::denorm_min(), -std::numeric_limits<float>::denorm_min(), 1.17549421e-38f,
+        std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+        std::numeric_limits<float>::quiet_NaN(), -std::numeric_limits<float>::quiet_NaN(), 0.1f, 0.7f, 1.0f / 3.0f,
+        2.0f / 3.0f, 1.0e-7f, 5.0e-7f, 4.9999997e-7f, 12.345f, -12.345f, 1024.0625f, 8388607.5f, -8388608.5f};
     const std::int32_t ints[] = {0, 1, -1, 99, 100, 999, -1000, 2147483647, -2147483647 - 1};
     const std::uint32_t bools[] = {0, 1, 0x100, 0xFF, 0x80000000u, 2};
     std::uint32_t seconds = 1710498030;
@@ -398,7 +386,9 @@ TEST_F(ConverterRowsTest, WritesInBoundedPiecesWhateverTheSessionSize)
     LogStreamWriter writer;
     writer.Point(1, "A", "u").Point(2, "B", "v");
     for (std::uint32_t i = 0; i < 40000; ++i)
-        writer.Stamp(1710498030 + i, static_cast<std::uint16_t>(i % 200)).Int(1, static_cast<std::int32_t>(i)).Float(2, 0.5f);
+        writer.Stamp(1710498030 + i, static_cast<std::uint16_t>(i % 200))
+            .Int(1, static_cast<std::int32_t>(i))
+            .Float(2, 0.5f);
     std::istringstream in(writer.Text());
     LargestWriteSink sink;
     const ConvertResult result = LoggedDataConverter(ConvertOptions{}).Convert(in, sink);
