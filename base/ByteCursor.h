@@ -22,12 +22,32 @@ public:
     const ByteError& Error() const { return error_; }
 
     // Moves to an absolute offset; the end of the buffer is a valid place.
-    bool Seek(std::size_t offset, std::string_view field);
+    bool Seek(std::size_t offset, std::string_view field)
+    {
+        if (!error_ && offset <= size_) {
+            offset_ = offset;
+            return true;
+        }
+        RefuseSeek(offset, field);
+        return false;
+    }
     // Claims count bytes at the offset and moves past them: where they start,
     // or nothing when they do not fit (kept as the failure) or after a failure.
-    std::optional<std::size_t> Claim(std::size_t count, std::string_view field);
+    // Inline, as every field of every record passes here.
+    std::optional<std::size_t> Claim(std::size_t count, std::string_view field)
+    {
+        if (!error_ && count <= size_ - offset_) {
+            const std::size_t start = offset_;
+            offset_ += count;
+            return start;
+        }
+        RefuseClaim(count, field);
+        return std::nullopt;
+    }
 
 private:
+    void RefuseSeek(std::size_t offset, std::string_view field);
+    void RefuseClaim(std::size_t count, std::string_view field);
     void Fail(ByteErrorKind kind, std::size_t offset, std::size_t size, std::string_view field);
 
     std::size_t size_;

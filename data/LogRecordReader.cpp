@@ -35,34 +35,41 @@ void LogRecordReader::Fill(std::size_t count)
     }
 }
 
-std::optional<LogRecord> LogRecordReader::Next()
+std::span<const std::uint8_t> LogRecordReader::NextBytes()
 {
     if (done_)
-        return std::nullopt;
-    Fill(1);
+        return {};
+    if (pos_ == end_)
+        Fill(1);
     if (pos_ == end_) {
         done_ = true;
-        return std::nullopt;
+        return {};
     }
     const std::size_t length = LogRecordLength(buffer_[pos_]);
-    Fill(length);
+    if (end_ - pos_ < length)
+        Fill(length);
     const std::size_t available = std::min(end_ - pos_, length);
-    if (available < length && readFailed_) {
-        // Cut short by the failed read, not by the stream's end.
+    if (available < length) {
         done_ = true;
-        return std::nullopt;
+        if (!readFailed_) {
+            // The stream ended inside the record: the parse names the field cut short.
+            error_ = ParseLogRecord(std::span<const std::uint8_t>(buffer_.data() + pos_, available)).error;
+            error_.offset += static_cast<std::size_t>(consumed_);
+        }
+        return {};
     }
-    ParsedLogRecord parsed = ParseLogRecord(std::span<const std::uint8_t>(buffer_.data() + pos_, available));
-    if (parsed.error) {
-        error_ = std::move(parsed.error);
-        error_.offset += static_cast<std::size_t>(consumed_);
-        done_ = true;
-        return std::nullopt;
-    }
-    LogRecord record{consumed_, std::move(parsed.body)};
+    const std::span<const std::uint8_t> record(buffer_.data() + pos_, length);
     pos_ += length;
     consumed_ += length;
     return record;
+}
+
+std::optional<LogRecord> LogRecordReader::Next()
+{
+    const std::span<const std::uint8_t> bytes = NextBytes();
+    if (bytes.empty())
+        return std::nullopt;
+    return LogRecord{consumed_ - bytes.size(), ParseLogRecord(bytes).body};
 }
 
 }  // namespace corvane

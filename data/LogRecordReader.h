@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <istream>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace corvane {
@@ -22,6 +23,10 @@ public:
     // field cut short with its offset in the stream. A read error ends the
     // walk after the last record received whole; ReadFailed() then tells.
     std::optional<LogRecord> Next();
+    // The next whole record's bytes, type byte first, valid until the next
+    // call; empty where Next() gives nothing, with the same Error() and
+    // ReadFailed(). For walks that read only some records' fields.
+    std::span<const std::uint8_t> NextBytes();
 
     const ByteError& Error() const { return error_; }
     // True when the stream itself failed (not just ended).

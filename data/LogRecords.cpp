@@ -3,6 +3,7 @@
 #include "base/ByteReader.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace corvane {
 namespace {
@@ -15,14 +16,11 @@ ValueRecord ReadValue(ByteReader& reader)
     record.typeByte = reader.U8("type");
     record.sourceKey = reader.U8("source key");
     record.pointId = reader.I16LE("point id");
-    const std::span<const std::uint8_t> value = reader.Bytes(4, "value");
-    if (value.size() == 4) {
-        ByteReader field(value);
-        record.boolValue = value[0] != 0;
-        record.intValue = field.I32LE();
-        field.Seek(0);
-        record.floatValue = field.F32LE();
-    }
+    // The same four bytes read as each kind; all stay zero when cut short.
+    const std::uint32_t value = reader.U32LE("value");
+    record.boolValue = (value & 0xFF) != 0;
+    record.intValue = static_cast<std::int32_t>(value);
+    record.floatValue = std::bit_cast<float>(value);
     return record;
 }
 
@@ -82,6 +80,18 @@ std::size_t LogRecordLength(std::uint8_t typeByte)
     case kTypePointDefinition: return kPointDefinitionLength;
     default: return kShortLength;
     }
+}
+
+ValueRecord ReadValueRecord(std::span<const std::uint8_t, kShortLength> bytes)
+{
+    ByteReader reader(bytes);
+    return ReadValue(reader);
+}
+
+TimeStampRecord ReadTimeStampRecord(std::span<const std::uint8_t, kShortLength> bytes)
+{
+    ByteReader reader(bytes);
+    return ReadTimeStamp(reader);
 }
 
 ParsedLogRecord ParseLogRecord(std::span<const std::uint8_t> bytes)

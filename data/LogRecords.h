@@ -140,6 +140,11 @@ struct ParsedLogRecord {
     ByteError error;  // set when the bytes end inside the record; names the field cut short
 };
 
+// Reads a whole value record (type byte 0, 1 or 2 in the low bits) or a
+// whole time stamp: the fields ParseLogRecord gives, without its variant.
+ValueRecord ReadValueRecord(std::span<const std::uint8_t, logrec::kShortLength> bytes);
+TimeStampRecord ReadTimeStampRecord(std::span<const std::uint8_t, logrec::kShortLength> bytes);
+
 // Parses one record from bytes that start at its type byte. bytes may be
 // shorter than the record: the error then names the first field cut short,
 // with its offset inside the record. Bytes beyond the record are ignored.

@@ -2,10 +2,12 @@
 
 #include "base/CivilTime.h"
 #include "base/ProgressRange.h"
+#include "data/FixedDecimalText.h"
 #include "data/LogRecordReader.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <type_traits>
@@ -20,6 +22,35 @@ constexpr int kPointIdBias = 32768;
 // Decimal places of a point definition are packed in 4 bits.
 constexpr int kDecimalsMask = 0x0F;
 constexpr int kMillisecondsPerTick = 5;
+// The text goes to the sink in pieces of about this size.
+constexpr std::size_t kFlushAt = std::size_t{64} * 1024;
+// The longest unjustified texts of a row's fields, with their delimiters:
+// a value (delimiter, padding to three, the longest number), a date, a
+// time with ticks, the elapsed seconds, and the row's end.
+constexpr std::size_t kValueTextMax = 4 + kFixedDecimalTextMax;
+constexpr std::size_t kDateTextMax = 16;
+constexpr std::size_t kTimeTextMax = 32;
+constexpr std::size_t kElapsedTextMax = 24;
+constexpr std::size_t kRowEndText = 3;
+
+char* PutText(char* at, std::string_view text)
+{
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+// Writes value with leading zeros to at least digits digits.
+char* PutPadded(char* at, int value, int digits)
+{
+    char text[16];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto length = static_cast<int>(result.ptr - text);
+    if (value >= 0 && length < digits) {
+        std::memset(at, '0', static_cast<std::size_t>(digits - length));
+        at += digits - length;
+    }
+    return PutText(at, std::string_view(text, static_cast<std::size_t>(length)));
+}
 
 void AppendInt(std::string& out, std::int64_t value)
 {
@@ -75,10 +106,37 @@ void LoggedDataConverter::JustifyInto(std::string& out, std::string_view text) c
 
 void LoggedDataConverter::Justify(std::string_view text) { JustifyInto(line_, text); }
 
+char* LoggedDataConverter::PutJustified(char* at, std::string_view text) const
+{
+    const auto width = static_cast<std::size_t>(options_.columnWidth);
+    if (text.size() < width) {
+        std::memset(at, ' ', width - text.size());
+        at += width - text.size();
+    }
+    return PutText(at, text);
+}
+
+char* LoggedDataConverter::Room(std::size_t count)
+{
+    if (buffer_.size() - used_ < count) {
+        Flush();
+        if (buffer_.size() < count)
+            buffer_.resize(count);
+    }
+    return buffer_.data() + used_;
+}
+
+void LoggedDataConverter::Flush()
+{
+    if (used_ > 0 && !writeFailed_ && !out_->Write(std::string_view(buffer_.data(), used_)))
+        writeFailed_ = true;
+    used_ = 0;
+}
+
 void LoggedDataConverter::EmitLine()
 {
-    if (!writeFailed_ && !out_->Write(line_))
-        writeFailed_ = true;
+    char* at = PutText(Room(line_.size()), line_);
+    used_ = static_cast<std::size_t>(at - buffer_.data());
     line_.clear();
 }
 
@@ -103,6 +161,10 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     inWindow_ = true;
     rows_ = 0;
     line_.clear();
+    buffer_.assign(kFlushAt + kFlushAt / 4, '\0');
+    used_ = 0;
+    utcTexts_ = TimeStampTexts(false);
+    localTexts_ = TimeStampTexts(true);
     emptyCell_.clear();
     JustifyInto(emptyCell_, std::string_view(&options_.delimiter, 1));
 
@@ -110,22 +172,10 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     ReportProgress(0);
     LogRecordReader reader(in);
     while (!writeFailed_) {
-        std::optional<LogRecord> record = reader.Next();
-        if (!record)
+        const std::span<const std::uint8_t> record = reader.NextBytes();
+        if (record.empty())
             break;
-        std::visit(
-            [this](const auto& body) {
-                using Body = std::decay_t<decltype(body)>;
-                if constexpr (std::is_same_v<Body, ValueRecord>)
-                    OnValue(body);
-                else if constexpr (std::is_same_v<Body, UnitHeaderRecord>)
-                    header_ = body;
-                else if constexpr (std::is_same_v<Body, PointDefinitionRecord>)
-                    OnPointDefinition(body);
-                else if constexpr (std::is_same_v<Body, TimeStampRecord>)
-                    OnTimeStamp(body);
-            },
-            record->body);
+        OnRecord(record);
         ++result.records;
         if (result.records % kProgressEvery == 0 && options_.totalBytes > 0) {
             ReportProgress(ProgressShare(reader.Consumed(), options_.totalBytes, 100));
@@ -133,6 +183,7 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     }
     if (rowPending_)
         WriteRow();
+    Flush();
     ReportProgress(100);
 
     result.truncation = reader.Error();
@@ -148,6 +199,28 @@ ConvertResult LoggedDataConverter::Convert(std::istream& in, OutputSink& out)
     }
     result.ok = true;
     return result;
+}
+
+void LoggedDataConverter::OnRecord(std::span<const std::uint8_t> bytes)
+{
+    // Values and time stamps, nearly every record, are read straight from
+    // their bytes; the rest go through the full parse.
+    switch (bytes[0] & 0x0F) {
+    case logrec::kTypeBool:
+    case logrec::kTypeInt:
+    case logrec::kTypeFloat: OnValue(ReadValueRecord(bytes.first<logrec::kShortLength>())); return;
+    case logrec::kTypeTimeStamp: OnTimeStamp(ReadTimeStampRecord(bytes.first<logrec::kShortLength>())); return;
+    default: break;
+    }
+    std::visit(
+        [this](const auto& body) {
+            using Body = std::decay_t<decltype(body)>;
+            if constexpr (std::is_same_v<Body, UnitHeaderRecord>)
+                header_ = body;
+            else if constexpr (std::is_same_v<Body, PointDefinitionRecord>)
+                OnPointDefinition(body);
+        },
+        ParseLogRecord(bytes).body);
 }
 
 void LoggedDataConverter::OnPointDefinition(const PointDefinitionRecord& record)
@@ -171,26 +244,9 @@ void LoggedDataConverter::OnValue(const ValueRecord& record)
     const std::int32_t column = columnOfPoint_[static_cast<std::size_t>(record.pointId + kPointIdBias)];
     if (column < 0)
         return;
-    scratch_.clear();
-    scratch_.push_back(options_.delimiter);
-    switch (record.Kind()) {
-    case logrec::kTypeBool: scratch_.append(record.boolValue ? "TRUE" : "FALSE"); break;
-    case logrec::kTypeInt: AppendInt(scratch_, record.intValue); break;
-    default: {
-        const int decimals = columns_[static_cast<std::size_t>(column)].decimals;
-        char text[96];
-        const auto converted = std::to_chars(
-            text, text + sizeof text, static_cast<double>(record.floatValue), std::chars_format::fixed, decimals);
-        const auto length = converted.ec == std::errc() ? static_cast<std::size_t>(converted.ptr - text) : 0;
-        if (length < 3)
-            scratch_.append(3 - length, ' ');
-        scratch_.append(text, length);
-        break;
-    }
-    }
-    std::string& cell = cells_[static_cast<std::size_t>(column)];
-    cell.clear();
-    JustifyInto(cell, scratch_);
+    Cell& cell = cells_[static_cast<std::size_t>(column)];
+    cell.filled = true;
+    cell.value = record;
 }
 
 void LoggedDataConverter::OnTimeStamp(const TimeStampRecord& record)
@@ -292,31 +348,52 @@ void LoggedDataConverter::WriteHeaderBlock(std::uint32_t firstStampSeconds)
     EmitLine();
 
     keptDefinitions_.clear();
-    cells_.assign(columns_.size(), emptyCell_);
+    cells_.assign(columns_.size(), Cell{});
+
+    const auto width = static_cast<std::size_t>(options_.columnWidth);
+    const std::size_t clock = std::max(width, kDateTextMax) + std::max(width, kTimeTextMax);
+    rowBytesMax_ = 2 * clock + emptyCell_.size() + kElapsedTextMax + kRowEndText
+        + columns_.size() * std::max(width, kValueTextMax);
 }
 
-void LoggedDataConverter::AppendDateTime(std::uint32_t seconds, std::uint16_t ticks, bool local)
+char* LoggedDataConverter::PutDateTime(
+    char* at, TimeStampTexts& texts, std::uint32_t seconds, std::uint16_t ticks) const
 {
-    const DateTimeFields fields = local ? LocalFields(seconds) : UtcFields(seconds);
-    scratch_.assign(1, ' ');
-    AppendPadded(scratch_, fields.month, 2);
-    scratch_.push_back('/');
-    AppendPadded(scratch_, fields.day, 2);
-    scratch_.push_back('/');
-    AppendPadded(scratch_, fields.year, 4);
-    Justify(scratch_);
-    scratch_.assign(1, options_.delimiter);
-    scratch_.push_back(' ');
-    AppendPadded(scratch_, fields.hour, 2);
-    scratch_.push_back(':');
-    AppendPadded(scratch_, fields.minute, 2);
-    scratch_.push_back(':');
-    AppendPadded(scratch_, fields.second, 2);
+    texts.Update(seconds);
+    at = PutJustified(at, texts.Date());
+    char clock[kTimeTextMax];
+    clock[0] = options_.delimiter;
+    char* end = PutText(clock + 1, texts.Time());
     if (ticks != 0) {
-        scratch_.push_back(':');
-        AppendPadded(scratch_, ticks * kMillisecondsPerTick, 3);
+        *end++ = ':';
+        end = PutPadded(end, ticks * kMillisecondsPerTick, 3);
     }
-    Justify(scratch_);
+    return PutJustified(at, std::string_view(clock, static_cast<std::size_t>(end - clock)));
+}
+
+char* LoggedDataConverter::PutCell(char* at, const Cell& cell, int decimals) const
+{
+    if (!cell.filled)
+        return PutText(at, emptyCell_);
+    char text[kValueTextMax];
+    text[0] = options_.delimiter;
+    char* end = text + 1;
+    switch (cell.value.Kind()) {
+    case logrec::kTypeBool: end = PutText(end, cell.value.boolValue ? "TRUE" : "FALSE"); break;
+    case logrec::kTypeInt: end = std::to_chars(end, text + sizeof text, cell.value.intValue).ptr; break;
+    default: {
+        // Floats are padded to at least three characters.
+        char number[kFixedDecimalTextMax];
+        const std::size_t length = FormatFixedDecimals(number, cell.value.floatValue, decimals);
+        if (length < 3) {
+            std::memset(end, ' ', 3 - length);
+            end += 3 - length;
+        }
+        end = PutText(end, std::string_view(number, length));
+        break;
+    }
+    }
+    return PutJustified(at, std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 void LoggedDataConverter::WriteRow()
@@ -326,21 +403,26 @@ void LoggedDataConverter::WriteRow()
     const std::uint32_t seconds = lastStamp_->seconds;
     const std::uint16_t ticks = lastStamp_->ticks;
     const char d = options_.delimiter;
+    char* at = Room(rowBytesMax_);
     if (options_.timeColumns != TimeColumns::Local)
-        AppendDateTime(seconds, ticks, false);
+        at = PutDateTime(at, utcTexts_, seconds, ticks);
     if (options_.timeColumns == TimeColumns::Both)
-        line_.append(emptyCell_);
+        at = PutText(at, emptyCell_);
     if (options_.timeColumns != TimeColumns::Utc)
-        AppendDateTime(seconds, ticks, true);
-    line_.push_back(d);
-    AppendInt(line_, static_cast<std::int64_t>(seconds) - static_cast<std::int64_t>(elapsedBase_));
-    for (std::string& cell : cells_) {
-        line_.append(cell);
-        cell = emptyCell_;
+        at = PutDateTime(at, localTexts_, seconds, ticks);
+    *at++ = d;
+    const std::int64_t elapsed = static_cast<std::int64_t>(seconds) - static_cast<std::int64_t>(elapsedBase_);
+    at = std::to_chars(at, at + kElapsedTextMax, elapsed).ptr;
+    for (std::size_t column = 0; column < cells_.size(); ++column) {
+        Cell& cell = cells_[column];
+        at = PutCell(at, cell, columns_[column].decimals);
+        cell.filled = false;
     }
-    line_.push_back(d);
-    line_.append("\r\n");
-    EmitLine();
+    *at++ = d;
+    at = PutText(at, "\r\n");
+    used_ = static_cast<std::size_t>(at - buffer_.data());
+    if (used_ >= kFlushAt)
+        Flush();
     ++rows_;
 }
 

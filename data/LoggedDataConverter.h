@@ -3,11 +3,13 @@
 #include "base/ByteError.h"
 #include "data/LogRecords.h"
 #include "data/OutputSink.h"
+#include "data/TimeStampTexts.h"
 
 #include <cstdint>
 #include <functional>
 #include <istream>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -52,7 +54,8 @@ struct ConvertResult {
 // units, then one row per distinct time stamp with the values that follow
 // it. Times are shown in the PC's time zone (and/or UTC); the Elapsed
 // column counts seconds from the stream's first time stamp. Reads and
-// writes as it goes: only the current row is held.
+// writes as it goes: only the current row's values and one buffer of text
+// are held, and the text goes to the sink whenever the buffer fills.
 class LoggedDataConverter {
 public:
     explicit LoggedDataConverter(ConvertOptions options);
@@ -64,17 +67,29 @@ private:
         std::int16_t pointId = 0;
         int decimals = 0;
     };
+    // The value a column shows in the current row, if any.
+    struct Cell {
+        bool filled = false;
+        ValueRecord value;
+    };
 
+    void OnRecord(std::span<const std::uint8_t> bytes);
     void OnValue(const ValueRecord& record);
     void OnPointDefinition(const PointDefinitionRecord& record);
     void OnTimeStamp(const TimeStampRecord& record);
     void WriteHeaderBlock(std::uint32_t firstStampSeconds);
     void WriteRow();
-    void AppendDateTime(std::uint32_t seconds, std::uint16_t ticks, bool local);
+    char* PutDateTime(char* at, TimeStampTexts& texts, std::uint32_t seconds, std::uint16_t ticks) const;
+    char* PutCell(char* at, const Cell& cell, int decimals) const;
+    // Writes text right-aligned to the column width.
+    char* PutJustified(char* at, std::string_view text) const;
     // Appends text right-aligned to the column width.
     void JustifyInto(std::string& out, std::string_view text) const;
     void Justify(std::string_view text);
     void EmitLine();
+    // Room for count more bytes of text at the end of the buffer.
+    char* Room(std::size_t count);
+    void Flush();
     void ReportProgress(int percent);
 
     ConvertOptions options_;
@@ -84,10 +99,15 @@ private:
     std::vector<PointDefinitionRecord> keptDefinitions_;
     std::vector<Column> columns_;
     std::vector<std::int32_t> columnOfPoint_;  // point id + 32768 -> first column, or -1
-    std::vector<std::string> cells_;
+    std::vector<Cell> cells_;
     std::string emptyCell_;
     std::string line_;
-    std::string scratch_;
+    // Converted text not yet written, used_ bytes of it.
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    std::size_t rowBytesMax_ = 0;  // the most a row can take
+    TimeStampTexts utcTexts_{false};
+    TimeStampTexts localTexts_{true};
     std::optional<TimeStampRecord> lastStamp_;
     std::uint32_t elapsedBase_ = 0;
     bool headerWritten_ = false;
