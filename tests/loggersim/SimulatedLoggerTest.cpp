@@ -34,6 +34,7 @@
 #include <thread>
 
 namespace corvane {
+namespace simulated_logger_test {
 namespace {
 
 using test::ScratchFolder;
@@ -507,4 +508,5 @@ TEST_F(SimulatedLoggerTest, EraseSessionRemovesItFromTheKeptSessions)
 }
 
 }  // namespace
+}  // namespace simulated_logger_test
 }  // namespace corvane
