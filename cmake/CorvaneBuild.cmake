@@ -85,6 +85,13 @@ endfunction()
 # (sanitizers, toolkit) only once.
 set(CORVANE_TEST_FILES_PER_SHARD 5 CACHE STRING "Test source files per ctest shard of a test program")
 
+# The test programs compile in batches: every few of a program's source files
+# are included into one generated file (CMake's unity build) and compiled as
+# one unit, which costs far less than compiling them one by one. Each test
+# file keeps its own names in a namespace named after the file, so files of a
+# batch do not see each other's helpers (CONTRIBUTING.md).
+set(CORVANE_TEST_UNITY_BATCH 8 CACHE STRING "Test source files compiled as one unit (0: all of a program's files, 1: each alone)")
+
 # corvane_add_test_program(<name> SOURCES ... DEPENDS ... [ENVIRONMENT var=value])
 # One GoogleTest program per library. ctest runs it as shards <name>/<i>
 # (GoogleTest's GTEST_TOTAL_SHARDS/GTEST_SHARD_INDEX): each shard runs every
@@ -94,6 +101,9 @@ function(corvane_add_test_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;ENVIRONMENT" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_compile_options(${name} PRIVATE ${CORVANE_WARNINGS})
+  if(NOT CORVANE_TEST_UNITY_BATCH EQUAL 1)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${CORVANE_TEST_UNITY_BATCH})
+  endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
   # Pictures and files the tests leave for people to look at go here, never
   # into the folder the program runs in (tests/platform/TestOutput.h).

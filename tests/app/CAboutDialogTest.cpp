@@ -12,6 +12,7 @@
 #include <string>
 
 namespace corvane {
+namespace c_about_dialog_test {
 namespace {
 
 using CAboutDialogTest = test::PlatformTest;
@@ -47,4 +48,5 @@ TEST(CFileVersionInfoTest, ReadsTheProgramsVersionStrings)
 }
 
 }  // namespace
+}  // namespace c_about_dialog_test
 }  // namespace corvane

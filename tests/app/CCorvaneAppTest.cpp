@@ -13,6 +13,7 @@
 #include <iterator>
 
 namespace corvane::test {
+namespace c_corvane_app_test {
 namespace {
 
 std::string ReadAll(const std::filesystem::path& path)
@@ -176,4 +177,5 @@ TEST_F(CCorvaneAppTest, RecentListsKeepAllTenSlotsAcrossRestarts)
 }
 
 }  // namespace
+}  // namespace c_corvane_app_test
 }  // namespace corvane::test

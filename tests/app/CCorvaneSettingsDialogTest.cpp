@@ -15,6 +15,7 @@
 #include <string>
 
 namespace corvane {
+namespace c_corvane_settings_dialog_test {
 namespace {
 
 class FixedCommsSettings final : public CommsSettings {
@@ -133,4 +134,5 @@ TEST_F(CCorvaneSettingsDialogTest, AnOldDriveLetterIsNotShownAndCancelChangesNot
 }
 
 }  // namespace
+}  // namespace c_corvane_settings_dialog_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 namespace corvane {
+namespace c_folder_options_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -209,4 +210,5 @@ TEST_F(CFolderOptionsTest, DeleteTempFolderRemovesLinksWithoutFollowingThem)
 }
 
 }  // namespace
+}  // namespace c_folder_options_test
 }  // namespace corvane

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane::test {
+namespace c_main_frame_test {
 namespace {
 
 // A value cache that records what reaches it.
@@ -287,4 +288,5 @@ TEST_F(CMainFrameTest, DocumentWindowsHaveNoSystemMenu)
 }
 
 }  // namespace
+}  // namespace c_main_frame_test
 }  // namespace corvane::test

@@ -19,6 +19,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace comm_window_commands_test {
 namespace {
 
 namespace fa = frame_automation;
@@ -133,4 +134,5 @@ TEST_F(CommWindowCommandsTest, SettingsCommandAboveExitSetsTheMountPointScanCard
 }
 
 }  // namespace
+}  // namespace comm_window_commands_test
 }  // namespace corvane::test

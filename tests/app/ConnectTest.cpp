@@ -24,6 +24,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace connect_test {
 namespace {
 
 using ConnectTest = LoggerConnectionTest;
@@ -248,4 +249,5 @@ TEST_F(ConnectTest, TitleAndStatusPanesFollowTheConnectionThroughALostLinkAndAHi
 }
 
 }  // namespace
+}  // namespace connect_test
 }  // namespace corvane::test

@@ -34,6 +34,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace data_download_test {
 namespace {
 
 constexpr std::uint32_t kFirstStart = 1710498030;  // 2024-03-15 10:20:30 UTC
@@ -486,4 +487,5 @@ TEST_F(DataDownloadTest, AnEmptyLoggerHasNoDataToDownloadAndAFailedListIsReporte
 }
 
 }  // namespace
+}  // namespace data_download_test
 }  // namespace corvane::test

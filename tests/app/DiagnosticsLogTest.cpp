@@ -9,8 +9,10 @@
 #include "ScratchFolder.h"
 
 namespace corvane {
-using test::ScratchFolder;
+namespace diagnostics_log_test {
 namespace {
+
+using test::ScratchFolder;
 
 std::string ReadAll(const std::filesystem::path& path)
 {
@@ -48,4 +50,5 @@ TEST(DiagnosticsLog, OpenTruncatesAndFailsForMissingFolder)
 }
 
 }  // namespace
+}  // namespace diagnostics_log_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace file_name_rules_test {
 namespace {
 
 using test::RecordingPoster;
@@ -133,4 +134,5 @@ TEST(FileNameRulesTest, VersionsMustShareMajorAndMinor)
 }
 
 }  // namespace
+}  // namespace file_name_rules_test
 }  // namespace corvane

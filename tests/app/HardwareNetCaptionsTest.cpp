@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace hardware_net_captions_test {
 namespace {
 
 class HardwareNetCaptionsTest : public LoggerConnectionTest {
@@ -76,4 +77,5 @@ TEST_F(HardwareNetCaptionsTest, QueriedNetsCaptionsStayOnThePaperClearOfIconsAnd
 }
 
 }  // namespace
+}  // namespace hardware_net_captions_test
 }  // namespace corvane::test

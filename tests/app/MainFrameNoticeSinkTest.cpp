@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace main_frame_notice_sink_test {
 namespace {
 
 TEST(MainFrameNoticeSinkTest, PostsEachNoticeToTheMainFrameAsAWarning)
@@ -22,4 +23,5 @@ TEST(MainFrameNoticeSinkTest, PostsEachNoticeToTheMainFrameAsAWarning)
 }
 
 }  // namespace
+}  // namespace main_frame_notice_sink_test
 }  // namespace corvane

@@ -29,6 +29,7 @@
 #include <set>
 
 namespace corvane::test {
+namespace net_editor_test {
 namespace {
 
 // Palette cells of the icons the net is drawn with.
@@ -317,4 +318,5 @@ TEST_F(NetEditorTest, SecondMemoryIconIsRefusedWithThePalettesMessage)
 }
 
 }  // namespace
+}  // namespace net_editor_test
 }  // namespace corvane::test

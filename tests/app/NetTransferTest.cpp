@@ -23,6 +23,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace net_transfer_test {
 namespace {
 
 constexpr int kSampleClockCell = 0;
@@ -265,4 +266,5 @@ TEST_F(NetTransferTest, CheckNetAndUploadRefuseANetForAnotherLoggerType)
 }
 
 }  // namespace
+}  // namespace net_transfer_test
 }  // namespace corvane::test

@@ -63,6 +63,7 @@
 extern char** environ;
 
 namespace corvane::test {
+namespace new_user_road_test {
 namespace {
 
 // The File menu's "Corvane Settings..." command of the Communication Window.
@@ -714,4 +715,5 @@ TEST_F(NewUserRoadTest, FromTheFirstConnectionToTheLastDisconnect)
 }
 
 }  // namespace
+}  // namespace new_user_road_test
 }  // namespace corvane::test

@@ -18,6 +18,7 @@
 extern char** environ;
 
 namespace corvane::test {
+namespace program_process_test {
 namespace {
 
 // Runs a command (found on PATH) with the scratch folders as its home and
@@ -150,4 +151,5 @@ TEST(ProgramUnderXServer, StartsAndKeepsRunningUnderXvfb)
 }
 
 }  // namespace
+}  // namespace program_process_test
 }  // namespace corvane::test

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace corvane {
+namespace program_settings_test {
 namespace {
 
 struct Expected {
@@ -107,4 +108,5 @@ TEST(ProgramSettingsTest, SnapToGridAndWindowPositionAreRewritten)
 }
 
 }  // namespace
+}  // namespace program_settings_test
 }  // namespace corvane

@@ -20,6 +20,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace recent_file_menu_test {
 namespace {
 
 namespace fa = frame_automation;
@@ -160,4 +161,5 @@ TEST_F(RecentFileMenuTest, DataFilesShowInTheCommunicationWindowAndOpenOnTheDesk
 }
 
 }  // namespace
+}  // namespace recent_file_menu_test
 }  // namespace corvane::test

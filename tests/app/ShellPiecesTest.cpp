@@ -19,6 +19,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace shell_pieces_test {
 namespace {
 
 std::string ReadText(const std::filesystem::path& path)
@@ -193,4 +194,5 @@ TEST(DesktopRegistration, WorksWithoutTheToolsAndEndsOneThatHangs)
 }
 
 }  // namespace
+}  // namespace shell_pieces_test
 }  // namespace corvane::test

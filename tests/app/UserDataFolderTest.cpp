@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 namespace corvane {
+namespace user_data_folder_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -64,4 +65,5 @@ TEST(MakeUserDataFolderTest, CreatesMissingFoldersPrivateAndLeavesExistingOnesAl
 }
 
 }  // namespace
+}  // namespace user_data_folder_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 
 namespace corvane {
+namespace atomic_file_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -198,4 +199,5 @@ TEST_F(AtomicFileTest, ReadTellsMissingFilesFromOtherFailures)
 }
 
 }  // namespace
+}  // namespace atomic_file_test
 }  // namespace corvane

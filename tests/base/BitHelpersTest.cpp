@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace bit_helpers_test {
 namespace {
 
 TEST(BitHelpersTest, SwapsReverseByteOrder)
@@ -50,4 +51,5 @@ TEST(BitHelpersTest, LowBitHelpers)
 }
 
 }  // namespace
+}  // namespace bit_helpers_test
 }  // namespace corvane

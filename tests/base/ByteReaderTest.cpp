@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace byte_reader_test {
 namespace {
 
 // A small record of every field kind, used for the round trip and the
@@ -170,4 +171,5 @@ TEST(ByteReaderTest, ReadsWideAndSignedValues)
 }
 
 }  // namespace
+}  // namespace byte_reader_test
 }  // namespace corvane

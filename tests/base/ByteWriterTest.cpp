@@ -5,6 +5,7 @@
 #include <array>
 
 namespace corvane {
+namespace byte_writer_test {
 namespace {
 
 TEST(ByteWriterTest, WritePastEndChangesNothingAndIsReported)
@@ -50,4 +51,5 @@ TEST(ByteWriterTest, FixedTextCutsAndPads)
 }
 
 }  // namespace
+}  // namespace byte_writer_test
 }  // namespace corvane

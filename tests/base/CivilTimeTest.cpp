@@ -5,6 +5,7 @@
 #include <ctime>
 
 namespace corvane {
+namespace civil_time_test {
 namespace {
 
 TEST(CivilTimeTest, BreakDownAgreesWithTheCLibrary)
@@ -55,4 +56,5 @@ TEST(CivilTimeTest, FormatsDateAndTime)
 }
 
 }  // namespace
+}  // namespace civil_time_test
 }  // namespace corvane

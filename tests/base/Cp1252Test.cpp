@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace cp1252_test {
 namespace {
 
 TEST(Cp1252Test, EveryByteSurvivesARoundTrip)
@@ -79,4 +80,5 @@ TEST(Cp1252Test, LimitCountsCodePageBytes)
 }
 
 }  // namespace
+}  // namespace cp1252_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace corvane {
+namespace crc32_test {
 namespace {
 
 std::span<const std::uint8_t> AsBytes(std::string_view text)
@@ -96,4 +97,5 @@ TEST(Crc32Test, UpdateOverPiecesEqualsWholeAtEverySplit)
 TEST(Crc32Test, UpdateOfNothingKeepsTheRunningValue) { EXPECT_EQ(Crc32Update(0x12345678u, {}), 0x12345678u); }
 
 }  // namespace
+}  // namespace crc32_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace logger_clock_test {
 namespace {
 
 struct RecordingSink : NoticeSink {
@@ -46,4 +47,5 @@ TEST(LoggerClockTest, WarnsOnlyBeyondOneHourEitherWay)
 }
 
 }  // namespace
+}  // namespace logger_clock_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace logger_time_zone_test {
 namespace {
 
 TEST(LoggerTimeZoneTest, WindowRunsFromSecondSundayOfMarchToFirstOfNovember)
@@ -86,4 +87,5 @@ TEST(LoggerTimeZoneTest, NoDaylightSavingWithoutTheFlag)
 }
 
 }  // namespace
+}  // namespace logger_time_zone_test
 }  // namespace corvane

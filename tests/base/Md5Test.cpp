@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace md5_test {
 namespace {
 
 std::string Hex(const Md5Digest& digest)
@@ -67,4 +68,5 @@ TEST(Md5Test, HandlesBlockBoundaryLengths)
 }
 
 }  // namespace
+}  // namespace md5_test
 }  // namespace corvane

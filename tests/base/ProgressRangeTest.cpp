@@ -6,6 +6,7 @@
 #include <limits>
 
 namespace corvane {
+namespace progress_range_test {
 namespace {
 
 TEST(ProgressRangeTest, PositionsAreHeldWithinTheRangeEitherWayRound)
@@ -52,4 +53,5 @@ TEST(ProgressRangeTest, ShareIsCutDownAndHeldToTheScale)
 }
 
 }  // namespace
+}  // namespace progress_range_test
 }  // namespace corvane

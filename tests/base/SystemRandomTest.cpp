@@ -5,6 +5,7 @@
 #include <array>
 
 namespace corvane {
+namespace system_random_test {
 namespace {
 
 TEST(SystemRandomTest, FillsEveryByteWithFreshValues)
@@ -19,4 +20,5 @@ TEST(SystemRandomTest, FillsEveryByteWithFreshValues)
 }
 
 }  // namespace
+}  // namespace system_random_test
 }  // namespace corvane

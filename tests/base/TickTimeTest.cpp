@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace tick_time_test {
 namespace {
 
 constexpr std::uint32_t kUntouched = 0xDEADBEEFu;
@@ -94,4 +95,5 @@ TEST(TickTimeTest, GetBestTimeUnitTable)
 }
 
 }  // namespace
+}  // namespace tick_time_test
 }  // namespace corvane

@@ -17,6 +17,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_card_manager_worker_thread_test {
 namespace {
 
 using test::CardReportWindow;
@@ -374,4 +375,5 @@ TEST(CCardManagerWorkerThreadNames, TheCopyTakesHeaderAndDataFilesOnly)
 }
 
 }  // namespace
+}  // namespace c_card_manager_worker_thread_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_flash_card_manager_test {
 namespace {
 
 using test::CardReportWindow;
@@ -272,4 +273,5 @@ TEST_F(CFlashCardManagerTest, StopsItsWorkerAndThenPostsNothing)
 }
 
 }  // namespace
+}  // namespace c_flash_card_manager_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <string>
 
 namespace corvane {
+namespace mount_table_probe_test {
 namespace {
 
 using test::ScratchFolder;
@@ -110,4 +111,5 @@ TEST_F(MountTableProbeTest, AFolderNotOnABlockDeviceIsNeitherRemovableNorPresent
 }
 
 }  // namespace
+}  // namespace mount_table_probe_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace store_card_settings_test {
 namespace {
 
 class StoreCardSettingsTest : public ::testing::Test {
@@ -47,4 +48,5 @@ TEST_F(StoreCardSettingsTest, ValuesOfAnotherTypeReadAsUnset)
 }
 
 }  // namespace
+}  // namespace store_card_settings_test
 }  // namespace corvane

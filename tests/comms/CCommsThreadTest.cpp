@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_comms_thread_test {
 namespace {
 
 using test::CountedPayload;
@@ -276,4 +277,5 @@ TEST_F(CCommsThreadTest, RepliesWaitingForANeverStartedThreadAreFreed)
 }
 
 }  // namespace
+}  // namespace c_comms_thread_test
 }  // namespace corvane

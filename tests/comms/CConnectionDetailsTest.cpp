@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_connection_details_test {
 namespace {
 
 using test::FixedCommsSettings;
@@ -256,4 +257,5 @@ TEST(UserPermissionTableTest, EachPermissionIsOneDistinctRight)
 }
 
 }  // namespace
+}  // namespace c_connection_details_test
 }  // namespace corvane

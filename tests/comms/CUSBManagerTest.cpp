@@ -12,6 +12,7 @@
 #include <string>
 
 namespace corvane {
+namespace cusb_manager_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -166,4 +167,5 @@ TEST_F(CUSBManagerTest, KeepsTheComPortOfTheLinkInUse)
 }
 
 }  // namespace
+}  // namespace cusb_manager_test
 }  // namespace corvane

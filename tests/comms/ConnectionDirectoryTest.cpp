@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace corvane {
+namespace connection_directory_test {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -229,4 +230,5 @@ TEST(ConnectionDirectoryTest, EntryHelpersMatchNamesExactlyAndTakeTheFirst)
 }
 
 }  // namespace
+}  // namespace connection_directory_test
 }  // namespace corvane

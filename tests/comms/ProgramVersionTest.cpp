@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace program_version_test {
 namespace {
 
 TEST(ProgramVersionTest, PacksFourNumbersOneBytePerNumber)
@@ -30,4 +31,5 @@ TEST(ProgramVersionTest, PacksFourNumbersOneBytePerNumber)
 }
 
 }  // namespace
+}  // namespace program_version_test
 }  // namespace corvane

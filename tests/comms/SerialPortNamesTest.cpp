@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane {
+namespace serial_port_names_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -95,4 +96,5 @@ TEST(SerialPortNamesTest, MissingFolderOffersNothing)
 }
 
 }  // namespace
+}  // namespace serial_port_names_test
 }  // namespace corvane

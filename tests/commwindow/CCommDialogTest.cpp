@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace c_comm_dialog_test {
 namespace {
 
 struct QuietPoster final : MainFramePoster {
@@ -74,4 +75,5 @@ TEST_F(CCommDialogTest, ARefusedRequestIsExplainedUnderTheCommandsCaption)
 }
 
 }  // namespace
+}  // namespace c_comm_dialog_test
 }  // namespace corvane::test

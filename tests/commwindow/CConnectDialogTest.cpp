@@ -38,6 +38,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_connect_dialog_test {
 namespace {
 
 using test::RecordingPromptSink;
@@ -649,4 +650,5 @@ TEST_F(CConnectDialogTest, ADeleteIsKeptWhateverWayTheDialogCloses)
 }
 
 }  // namespace
+}  // namespace c_connect_dialog_test
 }  // namespace corvane

@@ -19,6 +19,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_connection_settings_dlg_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -214,4 +215,5 @@ TEST_F(ConnectionSettingsDialog, IpPortMustLieInItsRange)
 }
 
 }  // namespace
+}  // namespace c_connection_settings_dlg_test
 }  // namespace corvane

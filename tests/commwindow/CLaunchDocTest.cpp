@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane::test {
+namespace c_launch_doc_test {
 namespace {
 
 class LaunchDoc : public PlatformTest {
@@ -71,4 +72,5 @@ TEST_F(LaunchDoc, NewDocumentIsTheGreyCommunicationPictureAndNeverAsksToSave)
 }
 
 }  // namespace
+}  // namespace c_launch_doc_test
 }  // namespace corvane::test

@@ -30,6 +30,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace c_launch_view_test {
 namespace {
 
 using K = CLaunchView::Kind;
@@ -635,4 +636,5 @@ TEST_F(LaunchView, SessionListAndEraseRepliesWithoutADownloadDialogOnlyReport)
 }
 
 }  // namespace
+}  // namespace c_launch_view_test
 }  // namespace corvane::test

@@ -20,6 +20,7 @@
 #include <vector>
 
 namespace corvane::test {
+namespace c_user_login_dialog_test {
 namespace {
 
 constexpr std::uint32_t kWaitLimitMs = 10000;
@@ -327,4 +328,5 @@ TEST_F(CUserLoginDialogTest, ThePasswordShowsAsBulletsAndTheFieldsKeepTheirLimit
 }
 
 }  // namespace
+}  // namespace c_user_login_dialog_test
 }  // namespace corvane::test

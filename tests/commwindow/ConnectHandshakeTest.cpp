@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace connect_handshake_test {
 namespace {
 
 using Step = ConnectHandshake::Step;
@@ -210,4 +211,5 @@ TEST(ConnectHandshakeTest, APasswordStatusErrorFailsTheHandshake)
 }
 
 }  // namespace
+}  // namespace connect_handshake_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <string>
 
 namespace corvane {
+namespace c_inter_drag_list_box_test {
 namespace {
 
 constexpr int kAvailableId = 101;
@@ -320,4 +321,5 @@ TEST_F(DragGesture, ClickOnASelectionOfSeveralSelectsTheItemUnderThePointer)
 }
 
 }  // namespace
+}  // namespace c_inter_drag_list_box_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "platform/ControlAutomation.h"
 
 namespace corvane {
+namespace dos_string_edit_test {
 namespace {
 
 namespace ca = control_automation;
@@ -78,4 +79,5 @@ TEST_F(DosStringEditTest, BackspaceAlwaysWorks)
 }
 
 }  // namespace
+}  // namespace dos_string_edit_test
 }  // namespace corvane

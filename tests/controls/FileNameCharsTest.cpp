@@ -5,6 +5,7 @@
 #include <optional>
 
 namespace corvane {
+namespace file_name_chars_test {
 namespace {
 
 TEST(FileNameCharsTest, FindsTheFirstCharacterOutsideTheSet)
@@ -42,4 +43,5 @@ TEST(FileNameCharsTest, SetsHoldExactlyTheNamedCharacters)
 }
 
 }  // namespace
+}  // namespace file_name_chars_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace list_move_model_test {
 namespace {
 
 using Style = ListMoveModel::Style;
@@ -141,4 +142,5 @@ TEST(ListMoveModelTest, SingleSelectionListSelectsTheMovedItem)
 }
 
 }  // namespace
+}  // namespace list_move_model_test
 }  // namespace corvane

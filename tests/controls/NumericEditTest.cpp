@@ -7,6 +7,7 @@
 #include "platform/ControlAutomation.h"
 
 namespace corvane {
+namespace numeric_edit_test {
 namespace {
 
 namespace ca = control_automation;
@@ -125,4 +126,5 @@ TEST_F(NumericEditTest, DeletingStillWorks)
 }
 
 }  // namespace
+}  // namespace numeric_edit_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <string>
 
 namespace corvane {
+namespace convert_logged_data_file_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -181,4 +182,5 @@ TEST_F(ConvertFileTest, ExistingOutputIsReplacedWhole)
 }
 
 }  // namespace
+}  // namespace convert_logged_data_file_test
 }  // namespace corvane

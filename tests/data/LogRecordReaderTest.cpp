@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace log_record_reader_test {
 namespace {
 
 using test::LogStreamWriter;
@@ -190,4 +191,5 @@ TEST(LogRecordReaderTest, ReadErrorEndsTheWalkAtItsOffsetWithoutThrowing)
 }
 
 }  // namespace
+}  // namespace log_record_reader_test
 }  // namespace corvane

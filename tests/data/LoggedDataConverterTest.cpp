@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace logged_data_converter_test {
 namespace {
 
 using test::LogStreamWriter;
@@ -236,4 +237,5 @@ TEST_F(ConverterTest, ProgressStaysInRangeAndNeedsAKnownSize)
 }
 
 }  // namespace
+}  // namespace logged_data_converter_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace corvane {
+namespace logged_data_renderer_test {
 namespace {
 
 using test::CardSessionFolder;
@@ -537,4 +538,5 @@ TEST_F(LoggedDataRendererTest, ForeignRecordInHeaderFailsTheRenderingAfterAMessa
 }
 
 }  // namespace
+}  // namespace logged_data_renderer_test
 }  // namespace corvane

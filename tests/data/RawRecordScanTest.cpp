@@ -9,6 +9,7 @@
 #include <sstream>
 
 namespace corvane {
+namespace raw_record_scan_test {
 namespace {
 
 using test::LogStreamWriter;
@@ -73,4 +74,5 @@ TEST(RawRecordScanTest, HeaderWordIsTheLoggingModeOfTheUnitHeader)
 }
 
 }  // namespace
+}  // namespace raw_record_scan_test
 }  // namespace corvane

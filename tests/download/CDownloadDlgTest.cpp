@@ -31,6 +31,7 @@
 #include <iterator>
 
 namespace corvane {
+namespace c_download_dlg_test {
 namespace {
 
 // Bounds that only keep a broken build from hanging; no timing is asserted.
@@ -588,4 +589,5 @@ TEST_F(DownloadDialog, CloseDuringADownloadIsACancel)
 }
 
 }  // namespace
+}  // namespace c_download_dlg_test
 }  // namespace corvane

@@ -22,6 +22,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_download_from_card_dialog_test {
 namespace {
 
 using test::ScratchFolder;
@@ -408,4 +409,5 @@ TEST_F(CDownloadFromCardDialogTest, ShowsTheWorkersJobReportsAndCancelsItsJobs)
 }
 
 }  // namespace
+}  // namespace c_download_from_card_dialog_test
 }  // namespace corvane

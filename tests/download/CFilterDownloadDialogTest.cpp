@@ -38,6 +38,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_filter_download_dialog_test {
 namespace {
 
 // Bounds that only keep a broken build from hanging; no timing is asserted.
@@ -563,4 +564,5 @@ TEST_F(FilterDownload, RefusesOutputTypesThatCannotBeFiltered)
 }
 
 }  // namespace
+}  // namespace c_filter_download_dialog_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace card_session_join_test {
 namespace {
 
 using test::ScratchFolder;
@@ -117,4 +118,5 @@ TEST_F(CardSessionJoinTest, AMissingSessionFolderOrRawFolderIsReported)
 }
 
 }  // namespace
+}  // namespace card_session_join_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace download_block_check_test {
 namespace {
 
 std::vector<std::uint8_t> Block(std::uint32_t offset, std::size_t length)
@@ -68,4 +69,5 @@ TEST(DownloadBlockCheck, ReportsTheOffsetOfARefusedBlock)
 }
 
 }  // namespace
+}  // namespace download_block_check_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <limits>
 
 namespace corvane {
+namespace filter_time_window_test {
 namespace {
 
 DateTimeFields At(int hour, int minute, int second = 0) { return {2024, 3, 15, hour, minute, second}; }
@@ -58,4 +59,5 @@ TEST(FilterTimeWindow, HoldsMomentsToThirtyTwoBits)
 }
 
 }  // namespace
+}  // namespace filter_time_window_test
 }  // namespace corvane

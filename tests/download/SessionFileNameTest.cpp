@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace session_file_name_test {
 namespace {
 
 // 2024-03-15 10:20:30 in the zone the guard sets (UTC+9, no daylight saving).
@@ -30,4 +31,5 @@ TEST(SessionFileName, StampsBeforeTheExtensionOfTheFileNameOnly)
 }
 
 }  // namespace
+}  // namespace session_file_name_test
 }  // namespace corvane

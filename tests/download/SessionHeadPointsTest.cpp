@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_head_points_test {
 namespace {
 
 struct Definition {
@@ -181,4 +182,5 @@ TEST(SessionHeadPoints, RejectsTruncationAtEveryLengthKeepingWholeDefinitions)
 }
 
 }  // namespace
+}  // namespace session_head_points_test
 }  // namespace corvane

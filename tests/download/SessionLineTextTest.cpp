@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace session_line_text_test {
 namespace {
 
 // 2024-03-15 10:20:30 UTC.
@@ -55,4 +56,5 @@ TEST(SessionLineText, ShowsTimesInThePcsLocalTime)
 }
 
 }  // namespace
+}  // namespace session_line_text_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_list_reply_test {
 namespace {
 
 void PutU32(std::vector<std::uint8_t>& bytes, std::uint32_t value)
@@ -93,4 +94,5 @@ TEST(SessionListReply, KeepsWholeRecordsOfDataCutAtAnyLength)
 }
 
 }  // namespace
+}  // namespace session_list_reply_test
 }  // namespace corvane

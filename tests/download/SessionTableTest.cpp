@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_table_test {
 namespace {
 
 SessionEntry Named(int number)
@@ -80,4 +81,5 @@ TEST(SessionTable, RemovesTheLastSlotOfAFullTable)
 }
 
 }  // namespace
+}  // namespace session_table_test
 }  // namespace corvane

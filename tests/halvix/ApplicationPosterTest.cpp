@@ -11,6 +11,7 @@
 #include <thread>
 
 namespace corvane {
+namespace application_poster_test {
 namespace {
 
 using test::PlatformTest;
@@ -76,4 +77,5 @@ TEST_F(ApplicationPosterTest, TheWindowOwnsItsReplyAndAGoneWindowsReplyIsDestroy
 }
 
 }  // namespace
+}  // namespace application_poster_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <numeric>
 
 namespace corvane {
+namespace frame_codec_test {
 namespace {
 
 Frame MakeFrame(FrameKind kind, std::uint16_t type, std::uint32_t id, std::size_t payloadSize, bool error = false)
@@ -205,4 +206,5 @@ TEST(FrameCodecTest, ErrorPayloadCarriesCodeAndText)
 }
 
 }  // namespace
+}  // namespace frame_codec_test
 }  // namespace corvane

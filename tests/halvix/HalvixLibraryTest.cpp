@@ -22,6 +22,7 @@
 #include <thread>
 
 namespace corvane {
+namespace halvix_library_test {
 namespace {
 
 using test::Posted;
@@ -658,4 +659,5 @@ TEST_F(HalvixSetUpTest, AFailedOpenSaysWhyAndLeavesNoLink)
 }
 
 }  // namespace
+}  // namespace halvix_library_test
 }  // namespace corvane

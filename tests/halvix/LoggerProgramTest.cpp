@@ -22,6 +22,7 @@
 #include <thread>
 
 namespace corvane {
+namespace logger_program_test {
 namespace {
 
 using test::Posted;
@@ -307,4 +308,5 @@ TEST(LoggerProgramStateTest, StateSurvivesARestart)
 }
 
 }  // namespace
+}  // namespace logger_program_test
 }  // namespace corvane

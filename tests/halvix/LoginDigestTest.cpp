@@ -5,6 +5,7 @@
 #include <array>
 
 namespace corvane {
+namespace login_digest_test {
 namespace {
 
 struct DigestCase {
@@ -40,4 +41,5 @@ TEST(LoginDigestTest, HexEncodesEachByteAsTwoLowercaseDigits)
 }
 
 }  // namespace
+}  // namespace login_digest_test
 }  // namespace corvane

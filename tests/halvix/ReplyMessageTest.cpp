@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace reply_message_test {
 namespace {
 
 CReplyMessage MakeReply(std::vector<std::uint8_t> data) { return CReplyMessage(0, 0, false, {}, std::move(data)); }
@@ -55,4 +56,5 @@ TEST(ReplyMessageTest, KeepsItsErrorFields)
 }
 
 }  // namespace
+}  // namespace reply_message_test
 }  // namespace corvane

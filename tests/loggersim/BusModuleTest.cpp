@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace bus_module_test {
 namespace {
 
 using test::ScratchFolder;
@@ -232,4 +233,5 @@ TEST(BusModuleTest, BadModuleLinesMarkTheFileDamaged)
 }
 
 }  // namespace
+}  // namespace bus_module_test
 }  // namespace corvane

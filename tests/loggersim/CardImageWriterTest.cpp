@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane {
+namespace card_image_writer_test {
 namespace {
 
 using test::ScratchFolder;
@@ -118,4 +119,5 @@ TEST(CardImageWriterTest, ReportsAFolderThatCannotBeCreated)
 }
 
 }  // namespace
+}  // namespace card_image_writer_test
 }  // namespace corvane

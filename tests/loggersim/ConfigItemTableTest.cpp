@@ -8,6 +8,7 @@
 #include <array>
 
 namespace corvane {
+namespace config_item_table_test {
 namespace {
 
 TEST(ConfigItemTableTest, EveryItemHasItsLength)
@@ -52,4 +53,5 @@ TEST(ConfigItemTableTest, DefaultsAreZeroButForTheItemsWithTheirOwn)
 }
 
 }  // namespace
+}  // namespace config_item_table_test
 }  // namespace corvane

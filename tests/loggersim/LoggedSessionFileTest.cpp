@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace logged_session_file_test {
 namespace {
 
 using test::ScratchFolder;
@@ -56,4 +57,5 @@ TEST(LoggedSessionFileTest, RefusesLinesThatAreNotSessions)
 }
 
 }  // namespace
+}  // namespace logged_session_file_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace logged_session_generator_test {
 namespace {
 
 // The head and every data record of a session, parsed back.
@@ -141,4 +142,5 @@ TEST(LoggedSessionGeneratorTest, AnEmptySessionHasNoDataRecords)
 }
 
 }  // namespace
+}  // namespace logged_session_generator_test
 }  // namespace corvane

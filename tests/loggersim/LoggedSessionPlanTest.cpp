@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace logged_session_plan_test {
 namespace {
 
 constexpr std::int64_t kClock = 1767605400;  // 2026-01-05 09:30:00 UTC
@@ -85,4 +86,5 @@ TEST(LoggedSessionPlanTest, ARunningSessionTakesTheScansDueBeforeTheClock)
 }
 
 }  // namespace
+}  // namespace logged_session_plan_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace logger_requests_test {
 namespace {
 
 constexpr std::int64_t kHostTime = 1700000000;
@@ -206,4 +207,5 @@ TEST(LoggerMessagesTest, RealTimeMessageHoldsItsItems)
 }
 
 }  // namespace
+}  // namespace logger_requests_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace logger_state_file_test {
 namespace {
 
 using test::ScratchFolder;
@@ -148,4 +149,5 @@ TEST(LoggerStateFileTest, UserLinesThatDoNotFitTheLoginAreRefused)
 }
 
 }  // namespace
+}  // namespace logger_state_file_test
 }  // namespace corvane

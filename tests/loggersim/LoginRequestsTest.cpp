@@ -13,6 +13,7 @@
 #include <tuple>
 
 namespace corvane {
+namespace login_requests_test {
 namespace {
 
 constexpr std::int64_t kHostTime = 1700000000;
@@ -195,4 +196,5 @@ TEST_F(LoginRequestsTest, PasswordStatusFollowsTheState)
 }
 
 }  // namespace
+}  // namespace login_requests_test
 }  // namespace corvane

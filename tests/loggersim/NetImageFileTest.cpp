@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace net_image_file_test {
 namespace {
 
 using test::MakeTestNetImage;
@@ -83,4 +84,5 @@ TEST(NetImageFileTest, ADamagedNetFileIsReportedAndNotTaken)
 }
 
 }  // namespace
+}  // namespace net_image_file_test
 }  // namespace corvane

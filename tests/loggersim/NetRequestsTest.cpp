@@ -12,6 +12,7 @@
 #include <algorithm>
 
 namespace corvane {
+namespace net_requests_test {
 namespace {
 
 using test::MakeTestNetImage;
@@ -294,4 +295,5 @@ TEST_F(NetRequestsTest, EraseAllErasesTheLoggedDataAndKeepsTheNet)
 }
 
 }  // namespace
+}  // namespace net_requests_test
 }  // namespace corvane

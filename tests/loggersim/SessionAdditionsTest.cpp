@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_additions_test {
 namespace {
 
 constexpr std::int64_t kClock = 1767605400;  // 2026-01-05 09:30:00 UTC
@@ -101,4 +102,5 @@ TEST(SessionAdditionsTest, RefusesSessionsThatDoNotFitAndLeavesTheOthers)
 }
 
 }  // namespace
+}  // namespace session_additions_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_download_test {
 namespace {
 
 using test::GeneratedStream;
@@ -92,4 +93,5 @@ TEST(SessionDownloadTest, HeadPartComesInStreamBlocksEndingWithAShortOne)
 }
 
 }  // namespace
+}  // namespace session_download_test
 }  // namespace corvane

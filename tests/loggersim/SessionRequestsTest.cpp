@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace session_requests_test {
 namespace {
 
 using test::GeneratedStream;
@@ -220,4 +221,5 @@ TEST(SessionRequestsTest, DownloadStartsAndADownloadErrorStopsIt)
 }
 
 }  // namespace
+}  // namespace session_requests_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <utility>
 
 namespace corvane {
+namespace sim_fault_test {
 namespace {
 
 TEST(SimFaultTest, ReadsEveryKindOfFault)
@@ -53,4 +54,5 @@ TEST(SimFaultTest, RefusesMalformedFaults)
 }
 
 }  // namespace
+}  // namespace sim_fault_test
 }  // namespace corvane

@@ -34,6 +34,7 @@
 #include <thread>
 
 namespace corvane {
+namespace simulated_logger_test {
 namespace {
 
 using test::ScratchFolder;
@@ -586,4 +587,5 @@ TEST_F(SimulatedLoggerTest, RecordsTheLatestRequestsUpToItsLimit)
 }
 
 }  // namespace
+}  // namespace simulated_logger_test
 }  // namespace corvane

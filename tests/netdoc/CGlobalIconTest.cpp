@@ -7,6 +7,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_global_icon_test {
 namespace {
 
 // Offsets of the Program icon's record that the tests look at.
@@ -336,4 +337,5 @@ TEST(CGlobalIconTest, RefusesTruncationAtEveryLength)
 }
 
 }  // namespace
+}  // namespace c_global_icon_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_net_clipboard_test {
 namespace {
 
 using test::GateIcon;
@@ -229,4 +230,5 @@ TEST_F(NetClipboard, DamagedRecordsEndThePasteWithoutReadingPastThem)
 }
 
 }  // namespace
+}  // namespace c_net_clipboard_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_net_doc_compile_test {
 namespace {
 
 using test::ClockIcon;
@@ -237,4 +238,5 @@ TEST_F(NetCompile, ProgramIconNameAndDataTagQueries)
 }
 
 }  // namespace
+}  // namespace c_net_doc_compile_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <fstream>
 
 namespace corvane {
+namespace c_net_doc_file_test {
 namespace {
 
 using test::NetDocTest;
@@ -326,4 +327,5 @@ TEST_F(NetFile, TheSaveQuestionNamesTheNet)
 }
 
 }  // namespace
+}  // namespace c_net_doc_file_test
 }  // namespace corvane

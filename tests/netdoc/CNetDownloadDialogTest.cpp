@@ -24,6 +24,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_net_download_dialog_test {
 namespace {
 
 using test::NetDocTest;
@@ -365,4 +366,5 @@ TEST_F(NetDownload, HelpOpensItsTopic)
 }
 
 }  // namespace
+}  // namespace c_net_download_dialog_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <optional>
 
 namespace corvane {
+namespace c_net_frm_test {
 namespace {
 
 TEST(CNetFrmMoveTest, PaletteFollowsTheMainFrameUnlessItJumps)
@@ -101,4 +102,5 @@ TEST_F(CNetFrmTest, PaletteMovesWithTheMainFrame)
 }
 
 }  // namespace
+}  // namespace c_net_frm_test
 }  // namespace corvane

@@ -21,6 +21,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_net_upload_dialog_test {
 namespace {
 
 using test::GateIcon;
@@ -384,4 +385,5 @@ TEST_F(CNetUploadDialogTest, AForeignFamilyIsUploadedOnlyWhenTheUserAgrees)
 }
 
 }  // namespace
+}  // namespace c_net_upload_dialog_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 namespace corvane::test {
+namespace c_net_view_test {
 namespace {
 
 constexpr int kSampleClockCell = 0;  // a palette cell without placing rules
@@ -258,4 +259,5 @@ TEST_F(CNetViewTest, SaveAsksForANameForProgramNetAndForSaveAs)
 }
 
 }  // namespace
+}  // namespace c_net_view_test
 }  // namespace corvane::test

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_quv_dialogs_test {
 namespace {
 
 using test::ModalDriver;
@@ -129,4 +130,5 @@ TEST_F(QuvDialogs, AcceptThatCannotWriteSaysSoAndStaysOpen)
 }
 
 }  // namespace
+}  // namespace c_quv_dialogs_test
 }  // namespace corvane

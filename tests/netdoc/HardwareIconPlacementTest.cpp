@@ -8,6 +8,7 @@
 #include <set>
 
 namespace corvane::test {
+namespace hardware_icon_placement_test {
 namespace {
 
 // What a placed icon says about itself: id (400 for the Program icon),
@@ -245,4 +246,5 @@ TEST_F(HardwareIconPlacementTest, IdsWithoutAnIconCreateNothingButUseARow)
 }
 
 }  // namespace
+}  // namespace hardware_icon_placement_test
 }  // namespace corvane::test

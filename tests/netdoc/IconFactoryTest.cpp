@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace icon_factory_test {
 namespace {
 
 std::vector<std::uint8_t> RecordWithWords(std::uint16_t w, std::uint16_t w2, std::uint8_t inputs = 0)
@@ -100,4 +101,5 @@ TEST(IconFactory, KnownTypesWithoutAClassBecomeOpaqueIcons)
 }
 
 }  // namespace
+}  // namespace icon_factory_test
 }  // namespace corvane

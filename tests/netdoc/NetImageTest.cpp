@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace net_image_test {
 namespace {
 
 std::vector<std::uint8_t> Record(std::uint16_t type, std::size_t length, std::uint8_t inputs = 0, std::uint8_t outputs = 0)
@@ -112,4 +113,5 @@ TEST(NetImage, TheSizeLimitCountsTheLengthFieldAndTheRecords)
 }
 
 }  // namespace
+}  // namespace net_image_test
 }  // namespace corvane

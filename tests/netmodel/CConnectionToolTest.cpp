@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_connection_tool_test {
 namespace {
 
 using test::Place;
@@ -185,4 +186,5 @@ TEST_F(ConnectionTool, CancelClearsTheDragAndKeepsAnInputsLink)
 }
 
 }  // namespace
+}  // namespace c_connection_tool_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_connector_test {
 namespace {
 
 TEST(Connector, InactiveConnectorsAreNeverHitAndHaveNoType)
@@ -75,4 +76,5 @@ TEST(Connector, ColoursFollowTheDataType)
 }
 
 }  // namespace
+}  // namespace c_connector_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_corvane_ctrl_test {
 namespace {
 
 class BitmapControl : public test::PlatformTest {
@@ -66,4 +67,5 @@ TEST(HardwareIcon, TheBaseAnswersNoQuestion)
 }
 
 }  // namespace
+}  // namespace c_corvane_ctrl_test
 }  // namespace corvane

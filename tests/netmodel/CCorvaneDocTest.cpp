@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_corvane_doc_test {
 namespace {
 
 using test::FakeObjectView;
@@ -154,4 +155,5 @@ TEST_F(NetDocument, FindsIconsById)
 }
 
 }  // namespace
+}  // namespace c_corvane_doc_test
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_corvane_icon_links_test {
 namespace {
 
 using test::ClockIcon;
@@ -250,4 +251,5 @@ TEST_F(IconLinks, OptionalConnectorsComeWithTheirTypeAndGoWithTheirLinks)
 }
 
 }  // namespace
+}  // namespace c_corvane_icon_links_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_corvane_icon_record_test {
 namespace {
 
 using test::ClockIcon;
@@ -217,4 +218,5 @@ TEST_F(IconRecordTransfer, AgreesWithTheRecordParser)
 }
 
 }  // namespace
+}  // namespace c_corvane_icon_record_test
 }  // namespace corvane

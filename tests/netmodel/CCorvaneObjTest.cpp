@@ -9,6 +9,7 @@
 #include <memory>
 
 namespace corvane {
+namespace c_corvane_obj_test {
 namespace {
 
 using test::FakeObjectView;
@@ -128,4 +129,5 @@ TEST_F(NetObject, CursorsFollowTheFlags)
 }
 
 }  // namespace
+}  // namespace c_corvane_obj_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_corvane_view_test {
 namespace {
 
 using test::EditorTest;
@@ -519,4 +520,5 @@ TEST_F(CCorvaneViewTest, SnapsDropsToTheIconGridWhileSnapIsOn)
 }
 
 }  // namespace
+}  // namespace c_corvane_view_test
 }  // namespace corvane

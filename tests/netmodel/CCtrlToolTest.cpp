@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_ctrl_tool_test {
 namespace {
 
 using test::RecordingPictureActions;
@@ -232,4 +233,5 @@ TEST_F(CtrlTool, CancelPutsTheDraggedItemBackAndKeepsTheTool)
 }
 
 }  // namespace
+}  // namespace c_ctrl_tool_test
 }  // namespace corvane

@@ -17,6 +17,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_hardware_poll_test {
 namespace {
 
 using test::RecordingPromptSink;
@@ -426,4 +427,5 @@ TEST(HardwarePollWaitTest, TheLimitCoversEveryRequestWaitingOutEachSending)
 }
 
 }  // namespace
+}  // namespace c_hardware_poll_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_icon_bar_test {
 namespace {
 
 namespace fa = frame_automation;
@@ -304,4 +305,5 @@ TEST_F(CIconBarTest, ExpandedBarDrawsItsCellsAndTheCheckBox)
 }
 
 }  // namespace
+}  // namespace c_icon_bar_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 namespace corvane {
+namespace c_select_tool_test {
 namespace {
 
 using test::Place;
@@ -300,4 +301,5 @@ TEST_F(SelectToolInNetView, AConnectorPressFillsTheNetSelectionUnlessShiftIsHeld
 }
 
 }  // namespace
+}  // namespace c_select_tool_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace cuid_mgr_test {
 namespace {
 
 TEST(CUIDMgrTest, FirstIdIsOneAndIdsAreNotReused)
@@ -65,4 +66,5 @@ TEST(CUIDMgrTest, RenumberingGivesUnassignedAndDuplicateIconsTheirOwnIds)
 }
 
 }  // namespace
+}  // namespace cuid_mgr_test
 }  // namespace corvane

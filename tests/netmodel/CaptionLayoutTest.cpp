@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace caption_layout_test {
 namespace {
 
 // Every character 6 wide, every line 10 tall.
@@ -110,4 +111,5 @@ TEST(CaptionLayout, KeepsAFullNetOfCloseIconsClear)
 }
 
 }  // namespace
+}  // namespace caption_layout_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 namespace corvane {
+namespace icon_drawing_test {
 namespace {
 
 using test::GateIcon;
@@ -80,4 +81,5 @@ TEST_F(IconDrawing, TrackersOnlyInAnActivatedViewForSelectedIcons)
 }
 
 }  // namespace
+}  // namespace icon_drawing_test
 }  // namespace corvane

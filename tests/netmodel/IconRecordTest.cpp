@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace icon_record_test {
 namespace {
 
 constexpr std::size_t kFixedEnd = kIconRecordHeaderSize + 6;
@@ -284,4 +285,5 @@ TEST(IconRecordTest, CompactionNeverGoesBelowNoInputs)
 }
 
 }  // namespace
+}  // namespace icon_record_test
 }  // namespace corvane

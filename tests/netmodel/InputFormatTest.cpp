@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace input_format_test {
 namespace {
 
 class RecordingNotices final : public NoticeSink {
@@ -92,4 +93,5 @@ TEST(InputFormat, ExpandsTemplatesBackToFormatStrings)
 }
 
 }  // namespace
+}  // namespace input_format_test
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace module_switch_word_test {
 namespace {
 
 // What a module reports, channel by channel.
@@ -94,4 +95,5 @@ TEST(ModuleSwitchWordTest, RebuildingWritesTheCodesAtTheChannelsPlaces)
 }
 
 }  // namespace
+}  // namespace module_switch_word_test
 }  // namespace corvane

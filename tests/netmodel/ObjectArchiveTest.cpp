@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace object_archive_test {
 namespace {
 
 class Bytes {
@@ -149,4 +150,5 @@ TEST(ObjectArchiveTest, MalformedArchivesAreRefusedWithTheirField)
 }
 
 }  // namespace
+}  // namespace object_archive_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace object_record_test {
 namespace {
 
 std::vector<std::uint8_t> Write(const ObjectRecord& record)
@@ -92,4 +93,5 @@ TEST(ObjectRecordTest, EachNamedOffsetFeedsItsField)
 }
 
 }  // namespace
+}  // namespace object_record_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace palette_bar_state_test {
 namespace {
 
 // Expands the bar by resting the pointer on it for the four hover ticks.
@@ -157,4 +158,5 @@ TEST(PaletteBarStateTest, ToggleDuringAHoverEndsTheHover)
 }
 
 }  // namespace
+}  // namespace palette_bar_state_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <string_view>
 
 namespace corvane {
+namespace palette_cells_test {
 namespace {
 
 using test::SourceIcon;
@@ -193,4 +194,5 @@ TEST_F(PaletteRules, HoldsATypeByItsLowTwelveBits)
 }
 
 }  // namespace
+}  // namespace palette_cells_test
 }  // namespace corvane

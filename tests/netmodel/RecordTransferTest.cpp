@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace record_transfer_test {
 namespace {
 
 TEST(RecordTransfer, FieldsRoundTripLittleEndian)
@@ -77,4 +78,5 @@ TEST(RecordTransfer, NetStringsNeedTheirTerminatorWithinTheMaximum)
 }
 
 }  // namespace
+}  // namespace record_transfer_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <thread>
 
 namespace corvane {
+namespace application_test {
 namespace {
 
 using test::CountedPayload;
@@ -265,9 +266,11 @@ TEST_F(ApplicationTest, NumbersStayInTheCLocale)
 }
 
 }  // namespace
+}  // namespace application_test
 }  // namespace corvane
 
 namespace corvane {
+namespace application_test {
 namespace {
 
 TEST_F(ApplicationTest, TheTestClocksCalendarTimeIsSetAndMovesWithTheClock)
@@ -303,4 +306,5 @@ TEST(ApplicationSteadyClockTest, TimersDriveTheRealLoop)
 }
 
 }  // namespace
+}  // namespace application_test
 }  // namespace corvane

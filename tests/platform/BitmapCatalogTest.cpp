@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace bitmap_catalog_test {
 namespace {
 
 constexpr RgbColour kWhite{255, 255, 255};
@@ -111,4 +112,5 @@ TEST_F(BitmapCatalogTest, PlaceholderIsAWhiteBoxWithARedFrameAndCross)
 }
 
 }  // namespace
+}  // namespace bitmap_catalog_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace corvane {
+namespace bitmap_test {
 namespace {
 
 using test::kBlue;
@@ -184,4 +185,5 @@ TEST_F(PageFontTest, FontsGrowWithThePagesResolution)
 }
 
 }  // namespace
+}  // namespace bitmap_test
 }  // namespace corvane

@@ -28,6 +28,7 @@
 #include <vector>
 
 namespace corvane {
+namespace controls_test {
 namespace {
 
 using test::NotifyLog;
@@ -698,4 +699,5 @@ TEST_F(AllControlsTest, DialogWithEveryControlDrawsThemAll)
 }
 
 }  // namespace
+}  // namespace controls_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace cursor_test {
 namespace {
 
 constexpr RgbColour kBlack{0, 0, 0};
@@ -164,4 +165,5 @@ TEST(WaitCursorLifetimeTest, ApplicationMayEndWhileTheWaitCursorShows)
 }
 
 }  // namespace
+}  // namespace cursor_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <string>
 
 namespace corvane {
+namespace dialog_layout_check_test {
 namespace {
 
 using K = ControlKind;
@@ -126,4 +127,5 @@ TEST_F(DialogLayoutCheckTest, ReportsListColumnsTooNarrowForTheirTextsOrTooWideF
 }
 
 }  // namespace
+}  // namespace dialog_layout_check_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <thread>
 
 namespace corvane {
+namespace dialog_test {
 namespace {
 
 using test::PlatformTest;
@@ -321,4 +322,5 @@ TEST_F(DialogTest, CharacterFilterJudgesTypedText)
 }
 
 }  // namespace
+}  // namespace dialog_test
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include "platform/FrameAutomation.h"
 
 namespace corvane {
+namespace document_test {
 namespace {
 
 using test::FrameTest;
@@ -189,4 +190,5 @@ TEST_F(DocumentTest, ClosingAChildFrameAsksItsDocument)
 }
 
 }  // namespace
+}  // namespace document_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace drawing_test {
 namespace {
 
 using test::kBlack;
@@ -860,4 +861,5 @@ TEST_F(DrawingTest, ContextStopsWhenItsBitmapIsReplaced)
 }
 
 }  // namespace
+}  // namespace drawing_test
 }  // namespace corvane

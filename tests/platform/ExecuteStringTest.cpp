@@ -7,6 +7,7 @@
 #include <string_view>
 
 namespace corvane {
+namespace execute_string_test {
 namespace {
 
 TEST(ExecuteStringTest, ParsesOpenCommands)
@@ -52,4 +53,5 @@ TEST(ExecuteStringTest, FormattedCommandsParseBack)
 }
 
 }  // namespace
+}  // namespace execute_string_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace file_filter_test {
 namespace {
 
 using Entries = std::vector<FileFilterEntry>;
@@ -187,4 +188,5 @@ TEST(FileFilterTest, SplitsTheProposedNameIntoFolderAndName)
 }
 
 }  // namespace
+}  // namespace file_filter_test
 }  // namespace corvane

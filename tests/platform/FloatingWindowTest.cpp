@@ -5,6 +5,7 @@
 #include "platform/FrameAutomation.h"
 
 namespace corvane {
+namespace floating_window_test {
 namespace {
 
 using test::FrameTest;
@@ -79,4 +80,5 @@ TEST_F(FloatingWindowTest, ToolWindowFloatsAndMovesOnRequest)
 }
 
 }  // namespace
+}  // namespace floating_window_test
 }  // namespace corvane

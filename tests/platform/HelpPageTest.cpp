@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace help_page_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -45,4 +46,5 @@ TEST(HelpPageTest, FindsOnlyExistingPageFiles)
 }
 
 }  // namespace
+}  // namespace help_page_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "platform/PopupWindow.h"
 
 namespace corvane {
+namespace input_press_watch_test {
 namespace {
 
 namespace fa = frame_automation;
@@ -49,4 +50,5 @@ TEST_F(InputPressWatchTest, SeesEveryPressFirstAndKeepsThoseItTakes)
 }
 
 }  // namespace
+}  // namespace input_press_watch_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace corvane {
+namespace list_controls_test {
 namespace {
 
 using test::NotifyLog;
@@ -595,4 +596,5 @@ TEST_F(TreeViewControlTest, CheckBoxesToggleForTheUserAlone)
 }
 
 }  // namespace
+}  // namespace list_controls_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <map>
 
 namespace corvane {
+namespace mdi_frame_test {
 namespace {
 
 using test::FrameTest;
@@ -526,4 +527,5 @@ TEST_F(FrameTest, ChildFramesTellOfTheMainFrameMoving)
 }
 
 }  // namespace
+}  // namespace mdi_frame_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace print_dialogs_test {
 namespace {
 
 constexpr Size kLetter{850, 1100};
@@ -169,4 +170,5 @@ TEST(PaperNameTest, NamesStandardPapersEitherWayRound)
 }
 
 }  // namespace
+}  // namespace print_dialogs_test
 }  // namespace corvane

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 namespace corvane {
+namespace print_job_test {
 namespace {
 
 constexpr RgbColour kWhite{255, 255, 255};
@@ -242,4 +243,5 @@ TEST_F(PrintJobTest, NoRendererPrintsNothing)
 }
 
 }  // namespace
+}  // namespace print_job_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace corvane {
+namespace print_preview_test {
 namespace {
 
 constexpr RgbColour kGrey{128, 128, 128};
@@ -182,4 +183,5 @@ TEST_F(PrintPreviewTest, DrawsPagesOnGreyAndIsSaved)
 }
 
 }  // namespace
+}  // namespace print_preview_test
 }  // namespace corvane

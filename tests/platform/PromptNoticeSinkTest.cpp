@@ -4,6 +4,7 @@
 #include "base/LoggerClock.h"
 
 namespace corvane {
+namespace prompt_notice_sink_test {
 namespace {
 
 using PromptNoticeSinkTest = test::PlatformTest;
@@ -52,4 +53,5 @@ TEST_F(PromptNoticeSinkTest, ReachesTheSinkTheApplicationHasWhenTheNoticeArrives
 }
 
 }  // namespace
+}  // namespace prompt_notice_sink_test
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include <tuple>
 
 namespace corvane {
+namespace property_sheet_test {
 namespace {
 
 using test::PlatformTest;
@@ -405,4 +406,5 @@ TEST_F(PropertySheetTest, ChildSheetRefusesAMissingPlaceholderAndSurvivesItsHost
 }
 
 }  // namespace
+}  // namespace property_sheet_test
 }  // namespace corvane

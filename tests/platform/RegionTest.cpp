@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace region_test {
 namespace {
 
 TEST(RegionTest, CombineOperationsKeepTheRightPoints)
@@ -129,4 +130,5 @@ TEST(RegionTest, HugeCoordinatesAreSafe)
 }
 
 }  // namespace
+}  // namespace region_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "platform/PromptAutomation.h"
 
 namespace corvane {
+namespace scroll_view_test {
 namespace {
 
 using test::FrameTest;
@@ -243,4 +244,5 @@ TEST_F(ScrollViewTest, PrintsItsPagesToAFileAndInAPreview)
 }
 
 }  // namespace
+}  // namespace scroll_view_test
 }  // namespace corvane

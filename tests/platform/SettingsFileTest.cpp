@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace settings_file_test {
 namespace {
 
 SettingsKey Key(std::string name, std::vector<SettingsNamedValue> values, std::vector<SettingsKey> subkeys = {})
@@ -199,4 +200,5 @@ TEST(SettingsFileTest, FindsNamesInAnyAsciiCase)
 }
 
 }  // namespace
+}  // namespace settings_file_test
 }  // namespace corvane

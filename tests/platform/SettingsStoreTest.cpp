@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 
 namespace corvane {
+namespace settings_store_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -375,4 +376,5 @@ TEST(SettingsLocationTest, FollowsTheEnvironment)
 }
 
 }  // namespace
+}  // namespace settings_store_test
 }  // namespace corvane

@@ -36,6 +36,7 @@
 #include <unistd.h>
 
 namespace corvane {
+namespace single_instance_channel_test {
 namespace {
 
 using namespace std::chrono_literals;
@@ -467,4 +468,5 @@ TEST(SingleInstancePathTest, FollowsTheRuntimeFolder)
 }
 
 }  // namespace
+}  // namespace single_instance_channel_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <functional>
 
 namespace corvane {
+namespace toolkit_prompt_sink_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -329,4 +330,5 @@ TEST(PromptColourTest, StoredColoursAreBlueGreenRed)
 }
 
 }  // namespace
+}  // namespace toolkit_prompt_sink_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace window_placement_test {
 namespace {
 
 constexpr std::string_view kKey = "Software\\Tarnwick\\Corvane";
@@ -99,4 +100,5 @@ TEST(WindowPlacementTest, ADwordValueIsNotAPlacement)
 }
 
 }  // namespace
+}  // namespace window_placement_test
 }  // namespace corvane

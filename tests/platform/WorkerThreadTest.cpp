@@ -8,6 +8,7 @@
 #include <thread>
 
 namespace corvane {
+namespace worker_thread_test {
 namespace {
 
 using namespace std::chrono_literals;
@@ -109,4 +110,5 @@ TEST(EventTest, ManualAndAutomaticReset)
 }
 
 }  // namespace
+}  // namespace worker_thread_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <set>
 
 namespace corvane {
+namespace dialog_templates_test {
 namespace {
 
 // The program leaves dialogs the toolkit's own font, "Sans Serif" at 9
@@ -35,4 +36,5 @@ TEST_F(DialogTemplatesTest, EverySheetInsideADialogShowsItsPagesWhole)
 }
 
 }  // namespace
+}  // namespace dialog_templates_test
 }  // namespace corvane

@@ -17,6 +17,7 @@
 #include <vector>
 
 namespace corvane::res {
+namespace pictures_test {
 namespace {
 
 using PicturesTest = test::PlatformTest;
@@ -315,4 +316,5 @@ TEST_F(PicturesTest, ContactSheetShowsEveryPicture)
 }
 
 }  // namespace
+}  // namespace pictures_test
 }  // namespace corvane::res

@@ -15,6 +15,7 @@
 #include <vector>
 
 namespace corvane {
+namespace program_settings_dialog_test {
 namespace {
 
 // Opens the table with plain members, as the settings dialog will.
@@ -71,4 +72,5 @@ TEST_F(ProgramSettingsDialogTest, OpensExchangesClosesAndIsDrawn)
 }
 
 }  // namespace
+}  // namespace program_settings_dialog_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_advisory_dlg_test {
 namespace {
 
 // Escape and the close box reach the dialog as a cancel.
@@ -102,4 +103,5 @@ TEST_F(CAdvisoryDlgTest, EscapeDoesNotSuppressTheText)
 }
 
 }  // namespace
+}  // namespace c_advisory_dlg_test
 }  // namespace corvane

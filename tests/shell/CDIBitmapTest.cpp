@@ -8,6 +8,7 @@
 #include <vector>
 
 namespace corvane {
+namespace cdi_bitmap_test {
 namespace {
 
 constexpr RgbColour kWhite{255, 255, 255};
@@ -127,4 +128,5 @@ TEST_F(CDIBitmapTest, ACaptureReplacesThePicture)
 }
 
 }  // namespace
+}  // namespace cdi_bitmap_test
 }  // namespace corvane

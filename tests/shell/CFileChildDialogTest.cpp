@@ -6,6 +6,7 @@
 #include <string>
 
 namespace corvane {
+namespace c_file_child_dialog_test {
 namespace {
 
 using CFileChildDialogTest = test::PlatformTest;
@@ -74,4 +75,5 @@ TEST_F(CFileChildDialogTest, CancelReportsCancel)
 }
 
 }  // namespace
+}  // namespace c_file_child_dialog_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_registry_test {
 namespace {
 
 constexpr std::string_view kKey = "Software\\Tarnwick\\Corvane\\Test";
@@ -249,4 +250,5 @@ TEST(CRegistryTest, DeleteRemovesOneValueAndEmptyBinaryChangesNothing)
 }
 
 }  // namespace
+}  // namespace c_registry_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <array>
 
 namespace corvane {
+namespace combo_fill_test {
 namespace {
 
 constexpr int kCombo = 100;
@@ -67,4 +68,5 @@ TEST_F(ComboFillTest, FillsFromATableOrWithNumbers)
 }
 
 }  // namespace
+}  // namespace combo_fill_test
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include "halvix/CReplyMessage.h"
 
 namespace corvane {
+namespace error_boxes_test {
 namespace {
 
 class ErrorBoxesTest : public test::PlatformTest {};
@@ -69,4 +70,5 @@ TEST_F(ErrorBoxesTest, CommErrorIsAlwaysShown)
 }
 
 }  // namespace
+}  // namespace error_boxes_test
 }  // namespace corvane

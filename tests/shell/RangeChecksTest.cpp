@@ -4,6 +4,7 @@
 #include "RecordingNoticeSink.h"
 
 namespace corvane {
+namespace range_checks_test {
 namespace {
 
 using test::RecordingNoticeSink;
@@ -93,4 +94,5 @@ TEST_F(CheckRangeUnsignedTest, OutOfRangeTellsTheUser)
 }
 
 }  // namespace
+}  // namespace range_checks_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace corvane {
+namespace status_helpers_test {
 namespace {
 
 // A status bar that logs what reaches it.
@@ -91,4 +92,5 @@ TEST(StatusHelpersTest, NoFrameMeansNoActiveView)
 }
 
 }  // namespace
+}  // namespace status_helpers_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <array>
 
 namespace corvane {
+namespace string_fields_test {
 namespace {
 
 TEST(StringFieldsTest, StringToFieldStopsAtTheMaximumAndEndsWithNul)
@@ -43,4 +44,5 @@ TEST(StringFieldsTest, FieldToStringStopsAtNulMaximumOrEnd)
 }
 
 }  // namespace
+}  // namespace string_fields_test
 }  // namespace corvane

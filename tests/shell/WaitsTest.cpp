@@ -6,6 +6,7 @@
 #include <thread>
 
 namespace corvane {
+namespace waits_test {
 namespace {
 
 using test::RecordingWindow;
@@ -123,4 +124,5 @@ TEST_F(WaitsTest, NoPumpWaitsLeaveMessagesWaiting)
 }
 
 }  // namespace
+}  // namespace waits_test
 }  // namespace corvane

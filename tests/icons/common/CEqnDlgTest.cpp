@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_eqn_dlg_test {
 namespace {
 
 class EqnDialog : public test::PlatformTest {
@@ -160,4 +161,5 @@ TEST_F(EqnDialog, EmptyPointEditsAreRefusedAndHelpOpensTheDefaultContext)
 }
 
 }  // namespace
+}  // namespace c_eqn_dlg_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <string>
 
 namespace corvane {
+namespace c_icon_dialog_test {
 namespace {
 
 using test::Link;
@@ -282,4 +283,5 @@ TEST_F(CIconDialogTest, HelpOpensTheDialogsContext)
 }
 
 }  // namespace
+}  // namespace c_icon_dialog_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <string>
 
 namespace corvane {
+namespace function_icon_catalogue_test {
 namespace {
 
 TEST(FunctionIconCatalogueTest, EveryCellIsUsedOnceAndDrawsItsOwnBitmap)
@@ -109,4 +110,5 @@ INSTANTIATE_TEST_SUITE_P(Rows, FunctionIconRowTest,
             {false, false, 1, true, false}}));
 
 }  // namespace
+}  // namespace function_icon_catalogue_test
 }  // namespace corvane

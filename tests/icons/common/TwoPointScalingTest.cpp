@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace two_point_scaling_test {
 namespace {
 
 using Status = LinearScaling::Status;
@@ -50,4 +51,5 @@ TEST(TwoPointScalingTest, NewPointsAreUndefined)
 }
 
 }  // namespace
+}  // namespace two_point_scaling_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_comparator_dialog_test {
 namespace {
 
 using test::Link;
@@ -129,4 +130,5 @@ TEST_F(CComparatorDialogTest, AnInputWithoutSourceReadsUnconnectedAfterASwap)
 }
 
 }  // namespace
+}  // namespace c_comparator_dialog_test
 }  // namespace corvane

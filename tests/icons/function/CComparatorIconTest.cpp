@@ -4,6 +4,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_comparator_icon_test {
 namespace {
 
 using test::Link;
@@ -84,4 +85,5 @@ TEST_F(CComparatorIconTest, AThreeInputRecordLoadsAsAWindowComparator)
 }
 
 }  // namespace
+}  // namespace c_comparator_icon_test
 }  // namespace corvane

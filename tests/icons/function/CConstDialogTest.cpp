@@ -10,6 +10,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_const_dialog_test {
 namespace {
 
 using test::Link;
@@ -169,4 +170,5 @@ TEST_F(ConstDialog, HelpOpensTheContextOfTheKind)
 }
 
 }  // namespace
+}  // namespace c_const_dialog_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_count_dialog_test {
 namespace {
 
 using test::Link;
@@ -142,4 +143,5 @@ TEST_F(CCountDialogTest, CancelChangesNothing)
 }
 
 }  // namespace
+}  // namespace c_count_dialog_test
 }  // namespace corvane

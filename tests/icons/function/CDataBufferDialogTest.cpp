@@ -8,6 +8,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_data_buffer_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -83,4 +84,5 @@ TEST_F(CDataBufferDialogTest, ChangeAnsweredYesDisconnectsAndMarksEveryEntryLogi
 }
 
 }  // namespace
+}  // namespace c_data_buffer_dialog_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_data_buffer_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -69,4 +70,5 @@ TEST_F(CDataBufferIconTest, LinkingASourceRenamesNothing)
 }
 
 }  // namespace
+}  // namespace c_data_buffer_icon_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_delay_dialog_test {
 namespace {
 
 using test::Place;
@@ -187,4 +188,5 @@ TEST_F(DelayDialog, HelpOpensTheDefaultContext)
 }
 
 }  // namespace
+}  // namespace c_delay_dialog_test
 }  // namespace corvane

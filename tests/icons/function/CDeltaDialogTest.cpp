@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_delta_dialog_test {
 namespace {
 
 using test::Link;
@@ -121,4 +122,5 @@ TEST_F(CDeltaDialogTest, TheWhenDisabledChoiceKeepsTheOtherOptionBits)
 }
 
 }  // namespace
+}  // namespace c_delta_dialog_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_duty_cycle_dialog_test {
 namespace {
 
 using test::Link;
@@ -89,4 +90,5 @@ TEST_F(CDutyCycleDialogTest, CancelLeavesTheWordAndLabel)
 }
 
 }  // namespace
+}  // namespace c_duty_cycle_dialog_test
 }  // namespace corvane

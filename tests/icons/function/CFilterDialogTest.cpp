@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_filter_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -99,4 +100,5 @@ TEST_F(CFilterDialogTest, FactorBeyondTheLowPassRangeOpensAsTheLargestAndSwitchi
 }
 
 }  // namespace
+}  // namespace c_filter_dialog_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_filter_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -57,4 +58,5 @@ TEST_F(CFilterIconTest, NeedsItsInputAndOutput)
 }
 
 }  // namespace
+}  // namespace c_filter_icon_test
 }  // namespace corvane

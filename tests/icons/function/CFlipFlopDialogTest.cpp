@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_flip_flop_dialog_test {
 namespace {
 
 using test::Link;
@@ -60,4 +61,5 @@ TEST_F(CFlipFlopDialogTest, TheOperationWordsFollowTheRadioAndOkWritesEveryPair)
 }
 
 }  // namespace
+}  // namespace c_flip_flop_dialog_test
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include "LogicIconsTestSupport.h"
 
 namespace corvane {
+namespace c_flip_flop_icon_test {
 namespace {
 
 using test::Link;
@@ -73,4 +74,5 @@ TEST_F(CFlipFlopIconTest, ChoicesKeepTheOtherModeBits)
 }
 
 }  // namespace
+}  // namespace c_flip_flop_icon_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_function_icon_test {
 namespace {
 
 using test::RecordBytes;
@@ -403,4 +404,5 @@ TEST_F(FunctionIconNet, APlacedNetOfTheseIconsCompiles)
 }
 
 }  // namespace
+}  // namespace c_function_icon_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_integrator_dialog_test {
 namespace {
 
 using test::Link;
@@ -79,4 +80,5 @@ TEST_F(CIntegratorDialogTest, CancelChangesNothing)
 }
 
 }  // namespace
+}  // namespace c_integrator_dialog_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace clc_dtext_dialog_test {
 namespace {
 
 using test::Link;
@@ -310,4 +311,5 @@ TEST_F(LcdDialogs, TestViewsShowFormatsOrNames)
 }
 
 }  // namespace
+}  // namespace clc_dtext_dialog_test
 }  // namespace corvane

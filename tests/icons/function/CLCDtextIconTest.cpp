@@ -8,6 +8,7 @@
 #include <string>
 
 namespace corvane {
+namespace clc_dtext_icon_test {
 namespace {
 
 using test::Link;
@@ -248,4 +249,5 @@ TEST_F(LcdTextIcon, InputsTakeTheKindOfTheirSource)
 }
 
 }  // namespace
+}  // namespace clc_dtext_icon_test
 }  // namespace corvane

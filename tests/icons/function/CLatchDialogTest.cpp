@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_latch_dialog_test {
 namespace {
 
 using test::Link;
@@ -66,4 +67,5 @@ TEST_F(CLatchDialogTest, ShowsTheInputsSourceAndCancelChangesNothing)
 }
 
 }  // namespace
+}  // namespace c_latch_dialog_test
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include "LogicIconsTestSupport.h"
 
 namespace corvane {
+namespace c_latch_icon_test {
 namespace {
 
 using test::Link;
@@ -55,4 +56,5 @@ TEST_F(CLatchIconTest, TheStateChoiceIsBit0x2000AndKeepsTheOthers)
 }
 
 }  // namespace
+}  // namespace c_latch_icon_test
 }  // namespace corvane

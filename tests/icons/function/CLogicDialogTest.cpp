@@ -10,6 +10,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_logic_dialog_test {
 namespace {
 
 using test::Link;
@@ -192,4 +193,5 @@ TEST_F(CLogicDialogTest, CancelLeavesTheGateItsOutputsAndLinksAsTheyWere)
 }
 
 }  // namespace
+}  // namespace c_logic_dialog_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_logic_icon_test {
 namespace {
 
 using test::Link;
@@ -195,4 +196,5 @@ TEST_F(CLogicIconTest, PicturesFollowTheGateAndItsTwoFlags)
 }
 
 }  // namespace
+}  // namespace c_logic_icon_test
 }  // namespace corvane

@@ -18,6 +18,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_math_dialog_test {
 namespace {
 
 constexpr Rect kDrop{100, 100, 132, 132};
@@ -286,4 +287,5 @@ TEST_F(MathDialog, WithoutAStoreTheLibraryIsNotOfferedAndHelpOpensTheDefaultCont
 }
 
 }  // namespace
+}  // namespace c_math_dialog_test
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_math_function_library_dialog_test {
 namespace {
 
 namespace ca = control_automation;
@@ -230,4 +231,5 @@ TEST_F(SaveMathFunctionDialog, TakesAHundredCharacterEquationAndShowsItsPicture)
 }
 
 }  // namespace
+}  // namespace c_math_function_library_dialog_test
 }  // namespace corvane

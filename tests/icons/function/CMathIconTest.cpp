@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_math_icon_test {
 namespace {
 
 using test::RecordBytes;
@@ -280,4 +281,5 @@ TEST_F(MathIconChecks, SwappingMovesTheLinksOfXAndYWithTheirEnds)
 }
 
 }  // namespace
+}  // namespace c_math_icon_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_max_min_avg_sum_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -121,4 +122,5 @@ TEST_F(CMaxMinAvgSumDialogTest, CountOutOfRangeIsRefusedAndNothingIsStored)
 }
 
 }  // namespace
+}  // namespace c_max_min_avg_sum_dialog_test
 }  // namespace corvane

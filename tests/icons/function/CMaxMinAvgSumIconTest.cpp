@@ -11,6 +11,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_max_min_avg_sum_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -174,4 +175,5 @@ TEST_F(CMaxMinAvgSumIconTest, OnlyTheOfferedOutputsTakeLinks)
 }
 
 }  // namespace
+}  // namespace c_max_min_avg_sum_icon_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_multiplex_dialog_test {
 namespace {
 
 constexpr Rect kDrop{100, 100, 132, 132};
@@ -64,4 +65,5 @@ TEST_F(MultiplexDialog, OkStoresTheName)
 }
 
 }  // namespace
+}  // namespace c_multiplex_dialog_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_one_shot_dialog_test {
 namespace {
 
 using test::Place;
@@ -191,4 +192,5 @@ TEST_F(OneShotDialog, HelpOpensItsContext)
 }
 
 }  // namespace
+}  // namespace c_one_shot_dialog_test
 }  // namespace corvane

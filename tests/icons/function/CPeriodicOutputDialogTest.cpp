@@ -13,6 +13,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_periodic_output_dialog_test {
 namespace {
 
 using test::Place;
@@ -229,4 +230,5 @@ TEST_F(PeriodicOutputDialog, TicksAndFieldsConvertBothWays)
 }
 
 }  // namespace
+}  // namespace c_periodic_output_dialog_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_rate_of_change_dialog_test {
 namespace {
 
 using test::Link;
@@ -103,4 +104,5 @@ TEST_F(CRateOfChangeDialogTest, SampleIntervalsMustLieBetweenOneAndSixteen)
 }
 
 }  // namespace
+}  // namespace c_rate_of_change_dialog_test
 }  // namespace corvane

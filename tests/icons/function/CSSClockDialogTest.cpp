@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace css_clock_dialog_test {
 namespace {
 
 using test::Place;
@@ -305,4 +306,5 @@ TEST_F(SSClockDialog, LongDurationsWithinThirtyTwoBitsAreKept)
 }
 
 }  // namespace
+}  // namespace css_clock_dialog_test
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_sample_rate_clock_dialog_test {
 namespace {
 
 using test::Link;
@@ -321,4 +322,5 @@ TEST_F(SampleRateClockDialog, HelpOpensTheDefaultContext)
 }
 
 }  // namespace
+}  // namespace c_sample_rate_clock_dialog_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_sched_dialog_test {
 namespace {
 
 using test::Place;
@@ -379,4 +380,5 @@ TEST_F(SchedDialog, OrdinalSuffixes)
 }
 
 }  // namespace
+}  // namespace c_sched_dialog_test
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_scratch_pad_icon_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -83,4 +84,5 @@ TEST_F(CScratchPadIconDialogTest, OkStoresRegisterFlagsAndValueAndReadModeDropsT
 }
 
 }  // namespace
+}  // namespace c_scratch_pad_icon_dialog_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <bit>
 
 namespace corvane {
+namespace c_scratch_pad_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -93,4 +94,5 @@ TEST_F(CScratchPadIconTest, HiddenConnectorsTakeNoNewLinks)
 }
 
 }  // namespace
+}  // namespace c_scratch_pad_icon_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <bit>
 
 namespace corvane {
+namespace c_spike_blocker_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -51,4 +52,5 @@ TEST_F(CSpikeBlockerIconTest, NeedsItsInputAndOutput)
 }
 
 }  // namespace
+}  // namespace c_spike_blocker_icon_test
 }  // namespace corvane

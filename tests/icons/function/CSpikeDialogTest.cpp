@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_spike_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -69,4 +70,5 @@ TEST_F(CSpikeDialogTest, RefusesACountBelowTwoAndANegativeMagnitude)
 }
 
 }  // namespace
+}  // namespace c_spike_dialog_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_stop_dialog_test {
 namespace {
 
 constexpr Rect kDrop{100, 100, 132, 132};
@@ -50,4 +51,5 @@ TEST_F(StopDialog, NamesTheInputThatStopsTheNetAndStoresOnlyTheName)
 }
 
 }  // namespace
+}  // namespace c_stop_dialog_test
 }  // namespace corvane

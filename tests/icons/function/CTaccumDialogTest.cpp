@@ -7,6 +7,7 @@
 #include "res/TaccumDialog.h"
 
 namespace corvane {
+namespace c_taccum_dialog_test {
 namespace {
 
 using test::Link;
@@ -117,4 +118,5 @@ TEST_F(CTaccumDialogTest, CancelChangesNothing)
 }
 
 }  // namespace
+}  // namespace c_taccum_dialog_test
 }  // namespace corvane

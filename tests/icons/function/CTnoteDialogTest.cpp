@@ -8,6 +8,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_tnote_dialog_test {
 namespace {
 
 constexpr Rect kDrop{100, 100, 132, 132};
@@ -50,4 +51,5 @@ TEST_F(TnoteDialog, TextIsKeptAsRecordBytes)
 }
 
 }  // namespace
+}  // namespace c_tnote_dialog_test
 }  // namespace corvane

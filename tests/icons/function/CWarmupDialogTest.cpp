@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_warmup_dialog_test {
 namespace {
 
 using test::kStatsDrop;
@@ -139,4 +140,5 @@ TEST_F(CWarmupDialogTest, MillisecondNoticeIsShownAndEitherAnswerKeepsTheUnit)
 }
 
 }  // namespace
+}  // namespace c_warmup_dialog_test
 }  // namespace corvane

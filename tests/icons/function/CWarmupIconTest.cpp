@@ -10,6 +10,7 @@
 #include <algorithm>
 
 namespace corvane {
+namespace c_warmup_icon_test {
 namespace {
 
 using test::kStatsDrop;
@@ -87,4 +88,5 @@ TEST_F(CWarmupIconTest, WarmupsAreNumberedEarlyShortestDelayFirst)
 }
 
 }  // namespace
+}  // namespace c_warmup_icon_test
 }  // namespace corvane

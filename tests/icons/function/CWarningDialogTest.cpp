@@ -10,6 +10,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_warning_dialog_test {
 namespace {
 
 using test::Place;
@@ -143,4 +144,5 @@ TEST_F(WarningDialog, HelpOpensTheDefaultContext)
 }
 
 }  // namespace
+}  // namespace c_warning_dialog_test
 }  // namespace corvane

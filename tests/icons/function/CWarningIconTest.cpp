@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_warning_icon_test {
 namespace {
 
 using test::Place;
@@ -82,4 +83,5 @@ TEST_F(WarningIcon, NeedsItsOutputConnected)
 }
 
 }  // namespace
+}  // namespace c_warning_icon_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_win_compare_dialog_test {
 namespace {
 
 using test::Link;
@@ -79,4 +80,5 @@ TEST_F(CWinCompareDialogTest, ClearingTheHysteresisStoresZeroAndCancelKeepsTheRe
 }
 
 }  // namespace
+}  // namespace c_win_compare_dialog_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <vector>
 
 namespace corvane {
+namespace duration_text_test {
 namespace {
 
 TEST(DurationText, ReadsHoursMinutesAndSecondsWithCarries)
@@ -48,4 +49,5 @@ TEST(DurationText, CutsAtTheFirstCharacterThatIsNoDigitOrColon)
 }
 
 }  // namespace
+}  // namespace duration_text_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <string>
 
 namespace corvane {
+namespace lcd_message_layout_test {
 namespace {
 
 // A conditional message: input 1 a number shown as "##.#" (4 wide), input 2
@@ -138,4 +139,5 @@ TEST(LcdMessageLayout, NumberPatternsKeepToElevenPlaces)
 }
 
 }  // namespace
+}  // namespace lcd_message_layout_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace corvane {
+namespace lcd_message_tail_test {
 namespace {
 
 class RecordingNotices final : public NoticeSink {
@@ -210,4 +211,5 @@ TEST(LcdMessageTail, ReadsOnlyWhatEveryTruncationLeaves)
 }
 
 }  // namespace
+}  // namespace lcd_message_tail_test
 }  // namespace corvane

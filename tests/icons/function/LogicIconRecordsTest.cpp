@@ -14,6 +14,7 @@
 #include <functional>
 
 namespace corvane {
+namespace logic_icon_records_test {
 namespace {
 
 using test::ExpectedRecord;
@@ -144,4 +145,5 @@ TEST_F(LogicIconRecords, RefusesATruncatedFixedPart)
 }
 
 }  // namespace
+}  // namespace logic_icon_records_test
 }  // namespace corvane

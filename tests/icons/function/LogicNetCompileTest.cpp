@@ -12,6 +12,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace logic_net_compile_test {
 namespace {
 
 using test::Link;
@@ -100,4 +101,5 @@ TEST_F(LogicNetCompile, APlacedNetOfGatesLatchesAndComparatorsChecksCleanAndComp
 }
 
 }  // namespace
+}  // namespace logic_net_compile_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace math_function_library_test {
 namespace {
 
 using AddResult = MathFunctionLibrary::AddResult;
@@ -96,4 +97,5 @@ TEST(MathFunctionLibraryTest, ReportsAStoreThatCannotBeWritten)
 }
 
 }  // namespace
+}  // namespace math_function_library_test
 }  // namespace corvane

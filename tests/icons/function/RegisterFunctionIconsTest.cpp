@@ -9,6 +9,7 @@
 #include <algorithm>
 
 namespace corvane {
+namespace register_function_icons_test {
 namespace {
 
 constexpr std::uint16_t kProgramIconType = 1;
@@ -42,4 +43,5 @@ TEST(RegisterFunctionIconsTest, MakesAnIconOfTheRowsTypeForEveryRegisteredRow)
 }
 
 }  // namespace
+}  // namespace register_function_icons_test
 }  // namespace corvane

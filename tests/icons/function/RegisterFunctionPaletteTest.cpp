@@ -12,6 +12,7 @@
 #include <string_view>
 
 namespace corvane {
+namespace register_function_palette_test {
 namespace {
 
 constexpr Point kDrop{110, 90};
@@ -102,4 +103,5 @@ TEST_F(FunctionPalette, APlacedMathIconReachesTheGivenLibrary)
 }
 
 }  // namespace
+}  // namespace register_function_palette_test
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include <functional>
 
 namespace corvane {
+namespace scheduling_icon_records_test {
 namespace {
 
 using test::RecordBytes;
@@ -300,4 +301,5 @@ TEST_F(SchedulingIconChecks, ANetOfTheseIconsCompiles)
 }
 
 }  // namespace
+}  // namespace scheduling_icon_records_test
 }  // namespace corvane

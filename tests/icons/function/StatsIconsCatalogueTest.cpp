@@ -16,6 +16,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace stats_icons_catalogue_test {
 namespace {
 
 using test::kStatsDrop;
@@ -70,4 +71,5 @@ TEST_F(StatsIconsCatalogue, PlacedIconsMatchTheirRows)
 }
 
 }  // namespace
+}  // namespace stats_icons_catalogue_test
 }  // namespace corvane

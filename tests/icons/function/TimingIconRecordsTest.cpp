@@ -19,6 +19,7 @@
 #include <functional>
 
 namespace corvane {
+namespace timing_icon_records_test {
 namespace {
 
 using test::RecordBytes;
@@ -378,4 +379,5 @@ TEST_F(TimingIconRecords, ANetOfEveryVariantCompilesWithoutFindings)
 }
 
 }  // namespace
+}  // namespace timing_icon_records_test
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "icons/hardware/CACVXM_7Icon.h"
 
 namespace corvane {
+namespace cacvxm_7_dialog_test {
 namespace {
 
 using test::Place;
@@ -32,4 +33,5 @@ TEST_F(ACVXM_7Dialog, OpensOnTheStoredRangeWithTheChannelsCaption)
 }
 
 }  // namespace
+}  // namespace cacvxm_7_dialog_test
 }  // namespace corvane

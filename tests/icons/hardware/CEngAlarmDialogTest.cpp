@@ -9,6 +9,7 @@
 #include "shell/CAdvisoryDlg.h"
 
 namespace corvane {
+namespace c_eng_alarm_dialog_test {
 namespace {
 
 using test::Click;
@@ -83,4 +84,5 @@ TEST_F(EngAlarmDialog, ChirpOutsideABatteryNetNeverAsks)
 }
 
 }  // namespace
+}  // namespace c_eng_alarm_dialog_test
 }  // namespace corvane

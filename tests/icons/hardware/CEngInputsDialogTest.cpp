@@ -16,6 +16,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_eng_inputs_dialog_test {
 namespace {
 
 using test::Place;
@@ -431,4 +432,5 @@ TEST_F(EngInputsDialog, MainsPoweredNetAsksNoBatteryQuestion)
 }
 
 }  // namespace
+}  // namespace c_eng_inputs_dialog_test
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_eng_inputs_icon_test {
 namespace {
 
 using test::Link;
@@ -338,4 +339,5 @@ TEST_F(EngInputsIconTest, InputTypeTextNamesKindAndChannel)
 }
 
 }  // namespace
+}  // namespace c_eng_inputs_icon_test
 }  // namespace corvane

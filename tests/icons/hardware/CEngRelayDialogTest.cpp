@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_eng_relay_dialog_test {
 namespace {
 
 using test::Checked;
@@ -84,4 +85,5 @@ TEST_F(EngRelayDialog, OkComposesTheModeWord)
 }
 
 }  // namespace
+}  // namespace c_eng_relay_dialog_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include "shell/CAdvisoryDlg.h"
 
 namespace corvane {
+namespace c_excite_dialog_test {
 namespace {
 
 using test::Checked;
@@ -54,4 +55,5 @@ TEST_F(ExciteDialog, WarnsAsItOpensWhenAnalogInputsUseExcitation)
 }
 
 }  // namespace
+}  // namespace c_excite_dialog_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 namespace corvane {
+namespace c_excite_icon_test {
 namespace {
 
 using test::Place;
@@ -47,4 +48,5 @@ TEST_F(ExciteIcon, NetCheckReportsTheConflictOnlyWhenBothUsesArePresent)
 }
 
 }  // namespace
+}  // namespace c_excite_icon_test
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include <limits>
 
 namespace corvane {
+namespace c_gpdi_dialog_test {
 namespace {
 
 using test::Link;
@@ -188,4 +189,5 @@ TEST_F(GpdiDialog, RefusesAnOutputTypeThatAFedInputCannotTake)
 }
 
 }  // namespace
+}  // namespace c_gpdi_dialog_test
 }  // namespace corvane

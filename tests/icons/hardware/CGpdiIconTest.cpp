@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_gpdi_icon_test {
 namespace {
 
 using test::HardwareRecordBytes;
@@ -162,4 +163,5 @@ TEST_F(GpdiIcon, GivesTwoTerminalsOfTheLoggerStripByKind)
 }
 
 }  // namespace
+}  // namespace c_gpdi_icon_test
 }  // namespace corvane

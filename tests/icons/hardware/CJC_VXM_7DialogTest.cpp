@@ -5,6 +5,7 @@
 #include "icons/hardware/CJC_VXM_7Icon.h"
 
 namespace corvane {
+namespace cjc_vxm_7_dialog_test {
 namespace {
 
 using test::Place;
@@ -44,4 +45,5 @@ TEST_F(JC_VXM_7Dialog, UnitIsStoredWithItsTextOnOkOnly)
 }
 
 }  // namespace
+}  // namespace cjc_vxm_7_dialog_test
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_odio_dialog_test {
 namespace {
 
 using test::Link;
@@ -199,4 +200,5 @@ TEST_F(OdioDialog, HelpOpensTheContextOfTheModeAtOpening)
 }
 
 }  // namespace
+}  // namespace c_odio_dialog_test
 }  // namespace corvane

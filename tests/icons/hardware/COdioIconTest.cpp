@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_odio_icon_test {
 namespace {
 
 using test::HardwareRecordBytes;
@@ -162,4 +163,5 @@ TEST_F(OdioIcon, GivesTwoTerminalsOfTheLoggerStripByKind)
 }
 
 }  // namespace
+}  // namespace c_odio_icon_test
 }  // namespace corvane

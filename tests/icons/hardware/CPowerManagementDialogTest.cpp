@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace c_power_management_dialog_test {
 namespace {
 
 using test::Checked;
@@ -58,4 +59,5 @@ TEST_F(PowerManagementDialog, RefusesADelayAboveTwoHundredFiftyFive)
 }
 
 }  // namespace
+}  // namespace c_power_management_dialog_test
 }  // namespace corvane

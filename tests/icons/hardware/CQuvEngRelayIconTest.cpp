@@ -5,6 +5,7 @@
 #include "netmodel/TerminalStripEntry.h"
 
 namespace corvane {
+namespace c_quv_eng_relay_icon_test {
 namespace {
 
 using test::Place;
@@ -61,4 +62,5 @@ TEST_F(QuvEngRelayIcon, IsNumberedAfterTheOtherIconsOfTheNet)
 }
 
 }  // namespace
+}  // namespace c_quv_eng_relay_icon_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_temp_base_dialog_test {
 namespace {
 
 using test::Place;
@@ -68,4 +69,5 @@ TEST_F(TempBaseDialog, FahrenheitIsStoredWithItsUnitTextOnOkOnly)
 }
 
 }  // namespace
+}  // namespace c_temp_base_dialog_test
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <numeric>
 
 namespace corvane {
+namespace c_tevlink_node_test {
 namespace {
 
 CHardwarePoll::ModuleRecord RecordOfType(std::uint8_t moduleType)
@@ -64,4 +65,5 @@ TEST(TevlinkNode, PictureFollowsTheModuleType)
 }
 
 }  // namespace
+}  // namespace c_tevlink_node_test
 }  // namespace corvane

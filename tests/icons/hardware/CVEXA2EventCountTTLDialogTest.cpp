@@ -11,6 +11,7 @@
 #include <functional>
 
 namespace corvane {
+namespace cvexa2_event_count_ttl_dialog_test {
 namespace {
 
 using test::Link;
@@ -134,4 +135,5 @@ TEST_F(VexaEventCountDialog, HelpFollowsChannelAndModeAtOpening)
 }
 
 }  // namespace
+}  // namespace cvexa2_event_count_ttl_dialog_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <functional>
 
 namespace corvane {
+namespace cvexa2_freq_out_dialog_test {
 namespace {
 
 using test::Link;
@@ -73,4 +74,5 @@ TEST_F(VexaFreqOutDialog, RefusesASourceOfTheWrongTypeBeforeChangingAnything)
 }
 
 }  // namespace
+}  // namespace cvexa2_freq_out_dialog_test
 }  // namespace corvane

@@ -16,6 +16,7 @@
 #include <string>
 
 namespace corvane {
+namespace cvexa_2_icon_test {
 namespace {
 
 using test::HardwareRecordBytes;
@@ -344,4 +345,5 @@ TEST_F(VexaTwoIcon, ChannelsOfAQueriedModuleSaveReopenAndCompileUnchanged)
 }
 
 }  // namespace
+}  // namespace cvexa_2_icon_test
 }  // namespace corvane

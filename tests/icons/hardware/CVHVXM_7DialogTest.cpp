@@ -5,6 +5,7 @@
 #include "icons/hardware/CVHVXM_7Icon.h"
 
 namespace corvane {
+namespace cvhvxm_7_dialog_test {
 namespace {
 
 using test::Place;
@@ -44,4 +45,5 @@ TEST_F(VHVXM_7Dialog, RangeOfTheSecondGroupIsStoredAsSevenMinusIndex)
 }
 
 }  // namespace
+}  // namespace cvhvxm_7_dialog_test
 }  // namespace corvane

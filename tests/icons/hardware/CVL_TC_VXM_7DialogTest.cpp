@@ -7,6 +7,7 @@
 #include "platform/ComboBoxControl.h"
 
 namespace corvane {
+namespace cvl_tc_vxm_7_dialog_test {
 namespace {
 
 using test::Place;
@@ -154,4 +155,5 @@ TEST_F(VL_TC_VXM_7Dialog, VoltageHelpAndRangeCode)
 }
 
 }  // namespace
+}  // namespace cvl_tc_vxm_7_dialog_test
 }  // namespace corvane

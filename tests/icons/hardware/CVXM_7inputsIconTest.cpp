@@ -19,6 +19,7 @@
 #include <iterator>
 
 namespace corvane {
+namespace cvxm_7inputs_icon_test {
 namespace {
 
 using test::Link;
@@ -413,4 +414,5 @@ TEST_F(VxmQueriedModuleTest, PlacedChannelsSaveReopenAndCompileByteForByte)
 }
 
 }  // namespace
+}  // namespace cvxm_7inputs_icon_test
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "icons/hardware/CACVXM_7Icon.h"
 
 namespace corvane {
+namespace c_vxm_analog_dialog_test {
 namespace {
 
 using test::Place;
@@ -153,4 +154,5 @@ TEST_F(VxmAnalogDialog, StoredPointsWithEqualSignalLevelsOpenAsOneAndZero)
 }
 
 }  // namespace
+}  // namespace c_vxm_analog_dialog_test
 }  // namespace corvane

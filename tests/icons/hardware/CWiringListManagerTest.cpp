@@ -14,6 +14,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_wiring_list_manager_test {
 namespace {
 
 using test::Link;
@@ -246,4 +247,5 @@ TEST(HardwareModuleInfo, KeepsOnlyPinsWithinTheStripAndTheLastPinOfAnIndex)
 }
 
 }  // namespace
+}  // namespace c_wiring_list_manager_test
 }  // namespace corvane

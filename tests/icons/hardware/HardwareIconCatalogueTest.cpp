@@ -6,6 +6,7 @@
 #include <string>
 
 namespace corvane {
+namespace hardware_icon_catalogue_test {
 namespace {
 
 TEST(HardwareIconCatalogueTest, ClassesSharingATypeCodeAreToldApartBySubtype)
@@ -70,4 +71,5 @@ INSTANTIATE_TEST_SUITE_P(LoggerFunctions, HardwareIconRowTest,
     [](const testing::TestParamInfo<RowCase>& row) { return std::string(row.param.className); });
 
 }  // namespace
+}  // namespace hardware_icon_catalogue_test
 }  // namespace corvane

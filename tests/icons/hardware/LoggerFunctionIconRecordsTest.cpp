@@ -13,6 +13,7 @@
 #include <functional>
 
 namespace corvane {
+namespace logger_function_icon_records_test {
 namespace {
 
 using test::HardwareRecordBytes;
@@ -250,4 +251,5 @@ TEST_F(LoggerFunctionIcons, ConnectionChecksFollowEachClass)
 }
 
 }  // namespace
+}  // namespace logger_function_icon_records_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "icons/hardware/CTempBaseIcon.h"
 
 namespace corvane {
+namespace name_only_hardware_dialogs_test {
 namespace {
 
 using test::Click;
@@ -54,4 +55,5 @@ TEST_F(NameOnlyHardwareDialogs, SupplyVoltagesDialogStoresOnlyTheName)
 }
 
 }  // namespace
+}  // namespace name_only_hardware_dialogs_test
 }  // namespace corvane

@@ -34,6 +34,7 @@
 #include <vector>
 
 namespace corvane {
+namespace register_hardware_placing_test {
 namespace {
 
 constexpr Rect kRow{20, 90, 52, 122};
@@ -169,4 +170,5 @@ TEST_F(HardwarePlacing, ThePaletteOffersTheExcitationIconOnly)
 }
 
 }  // namespace
+}  // namespace register_hardware_placing_test
 }  // namespace corvane

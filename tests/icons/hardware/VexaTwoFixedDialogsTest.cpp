@@ -14,6 +14,7 @@
 #include "res/ResourceIds.h"
 
 namespace corvane {
+namespace vexa_two_fixed_dialogs_test {
 namespace {
 
 using test::Place;
@@ -76,4 +77,5 @@ TEST_F(VexaFixedDialogs, FiveVoltOutputStoresItsLogicOnOkOnly)
 }
 
 }  // namespace
+}  // namespace vexa_two_fixed_dialogs_test
 }  // namespace corvane

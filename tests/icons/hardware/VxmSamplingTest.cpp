@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace vxm_sampling_test {
 namespace {
 
 TEST(VxmSampling, ResolutionTableByRangeAndSlider)
@@ -58,4 +59,5 @@ TEST(VxmSampling, SpeedShownGivesBackItsCode)
 }
 
 }  // namespace
+}  // namespace vxm_sampling_test
 }  // namespace corvane

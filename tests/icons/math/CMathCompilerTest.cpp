@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_math_compiler_test {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -269,4 +270,5 @@ TEST(CMathCompilerTest, GivesEveryErrorAText)
 }
 
 }  // namespace
+}  // namespace c_math_compiler_test
 }  // namespace corvane

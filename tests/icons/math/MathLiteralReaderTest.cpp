@@ -9,6 +9,7 @@
 #include <string>
 
 namespace corvane {
+namespace math_literal_reader_test {
 namespace {
 
 struct IntegerCase {
@@ -109,4 +110,5 @@ TEST(MathLiteralReaderTest, IgnoresTheProcessLocale)
 }
 
 }  // namespace
+}  // namespace math_literal_reader_test
 }  // namespace corvane

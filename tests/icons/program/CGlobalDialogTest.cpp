@@ -20,6 +20,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_global_dialog_test {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -300,4 +301,5 @@ TEST_F(CGlobalDialogTest, ProgramIconsOfTheFactoryOpenTheSheet)
 }
 
 }  // namespace
+}  // namespace c_global_dialog_test
 }  // namespace corvane

@@ -22,6 +22,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_big_data_icon_dialog_test {
 namespace {
 
 using test::Place;
@@ -284,4 +285,5 @@ TEST_F(CloudDialog, MqttSeriesTypedAndDeclinedOnOkKeepsTheDialogOpen)
 }
 
 }  // namespace
+}  // namespace c_big_data_icon_dialog_test
 }  // namespace corvane

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_big_data_icon_test {
 namespace {
 
 using test::Link;
@@ -406,4 +407,5 @@ TEST_F(CloudIcons, ANetHoldsAtMostOneOfEachCloudIcon)
 }
 
 }  // namespace
+}  // namespace c_big_data_icon_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <functional>
 
 namespace corvane {
+namespace c_data_tag_dialog_test {
 namespace {
 
 using test::Link;
@@ -142,4 +143,5 @@ TEST_F(DataTagDialog, CancelChangesNothingAndHelpOpensItsContext)
 }
 
 }  // namespace
+}  // namespace c_data_tag_dialog_test
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane {
+namespace c_data_tag_icon_test {
 namespace {
 
 using test::Link;
@@ -212,4 +213,5 @@ TEST_F(DataTagRecords, DeletingATagDropsItFromTheListsOfTheNet)
 }
 
 }  // namespace
+}  // namespace c_data_tag_icon_test
 }  // namespace corvane

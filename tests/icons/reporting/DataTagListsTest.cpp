@@ -6,6 +6,7 @@
 #include <vector>
 
 namespace corvane {
+namespace data_tag_lists_test {
 namespace {
 
 using TagList = DataTagLists::TagList;
@@ -112,4 +113,5 @@ TEST(DataTagListsTest, RemovedTagLeavesEveryList)
 }
 
 }  // namespace
+}  // namespace data_tag_lists_test
 }  // namespace corvane

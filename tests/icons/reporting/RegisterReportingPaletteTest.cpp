@@ -12,6 +12,7 @@
 #include <string_view>
 
 namespace corvane {
+namespace register_reporting_palette_test {
 namespace {
 
 constexpr Point kDrop{110, 90};
@@ -55,4 +56,5 @@ TEST_F(ReportingPalette, APlacedMqttIconKeepsItsSeriesInTheGivenStore)
 }
 
 }  // namespace
+}  // namespace register_reporting_palette_test
 }  // namespace corvane
