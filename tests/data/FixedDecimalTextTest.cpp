@@ -9,6 +9,7 @@
 #include <string>
 
 namespace corvane {
+namespace fixed_decimal_text_test {
 namespace {
 
 // The text std::to_chars gives for the float as a double.
@@ -76,4 +77,5 @@ TEST(FixedDecimalTextTest, SweepOfFloatBitPatternsMatchesToChars)
 }
 
 }  // namespace
+}  // namespace fixed_decimal_text_test
 }  // namespace corvane

@@ -21,6 +21,7 @@
 #include <vector>
 
 namespace corvane {
+namespace logged_data_converter_rows_test {
 namespace {
 
 using test::LogStreamWriter;
@@ -399,4 +400,5 @@ TEST_F(ConverterRowsTest, WritesInBoundedPiecesWhateverTheSessionSize)
 }
 
 }  // namespace
+}  // namespace logged_data_converter_rows_test
 }  // namespace corvane
