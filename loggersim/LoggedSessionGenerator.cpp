@@ -34,6 +34,7 @@ constexpr std::size_t kHeaderUnusedBeforeMode = 33;
 constexpr std::size_t kPointNameWidth = 22;
 constexpr std::size_t kPointUnitsWidth = 10;
 constexpr std::uint32_t kTicksPerSecond = 200;
+constexpr std::size_t kValueOffset = 4;
 
 }  // namespace
 
@@ -45,6 +46,17 @@ LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSe
     if (!plan_.subSecond)
         plan_.startTicks = 0;
     plan_.startTicks = static_cast<std::uint16_t>(plan_.startTicks % kTicksPerSecond);
+    // The bytes of a value record before its value never change, so each
+    // record starts as a copy of its point's.
+    valueHeads_.reserve(plan_.points.size());
+    for (const LoggedPoint& point : plan_.points) {
+        Record head{};
+        ByteWriter writer(head);
+        writer.U8(point.kind);
+        writer.U8(point.sourceKey);
+        writer.I16LE(point.id);
+        valueHeads_.push_back(head);
+    }
     stamp_ = MakeStamp(0);
 }
 
@@ -124,15 +136,12 @@ LoggedSessionGenerator::Record LoggedSessionGenerator::MakeStamp(std::uint32_t s
 
 LoggedSessionGenerator::Record LoggedSessionGenerator::MakeValue(std::size_t pointIndex, std::uint32_t scan) const
 {
-    const LoggedPoint& point = plan_.points[pointIndex];
-    Record record{};
-    ByteWriter writer(record);
-    writer.U8(point.kind);
-    writer.U8(point.sourceKey);
-    writer.I16LE(point.id);
-    if (point.kind == kKindBool)
+    const std::uint8_t kind = plan_.points[pointIndex].kind;
+    Record record = valueHeads_[pointIndex];
+    ByteWriter writer(std::span<std::uint8_t>(record).subspan(kValueOffset));
+    if (kind == kKindBool)
         writer.U8(BoolValue(pointIndex, scan) ? 1 : 0);
-    else if (point.kind == kKindInt)
+    else if (kind == kKindInt)
         writer.I32LE(IntValue(pointIndex, scan));
     else
         writer.F32LE(FloatValue(pointIndex, scan));

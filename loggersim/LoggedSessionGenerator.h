@@ -56,6 +56,7 @@ private:
     std::string programName_;
     std::uint16_t zoneOffset_;
     std::uint16_t dstFlags_;
+    std::vector<Record> valueHeads_;  // per point: a value record up to its value
     std::uint32_t scan_ = 0;
     std::size_t nextInScan_ = 0;  // 0: the time stamp; n: the value of point n - 1
     bool endGiven_ = false;

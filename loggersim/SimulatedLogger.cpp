@@ -5,7 +5,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
-#include "halvix/protocol/WakePipe.h"
+#include "halvix/protocol/WakeEvent.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -68,8 +68,9 @@ struct SimulatedLogger::Link {
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Output> outputs;
-    // Bytes already taken from outputs that the pseudo-terminal had no room
-    // for yet; they go out before anything else.
+    // Bytes taken from outputs and not written yet: the due frames of one
+    // turn, gathered for one write, and on a pseudo-terminal what had no
+    // room yet. They go out before anything else.
     std::vector<std::uint8_t> unsent;
     // The session download under way and the id of the request that began it.
     std::unique_ptr<SessionDownload> download;
@@ -93,7 +94,7 @@ struct SimulatedLogger::Shared {
     std::size_t linkCount = 0;
     std::vector<std::uint16_t> requestTypes;  // every request taken, in order
     std::size_t fullLinkWrites = 0;
-    WakePipe wake;
+    WakeEvent wake;
     UniqueFd listener;
 };
 
@@ -342,30 +343,25 @@ void SimulatedLogger::Queue(Link& link, const Frame& frame, std::uint32_t delayM
 
 void SimulatedLogger::FlushOutputs(Link& link)
 {
+    if (link.closed)
+        return;
     const auto now = Clock::now();
-    // Due outputs go in the order they were queued; later ones wait.
+    // Due outputs go in the order they were queued, gathered behind what
+    // already waits into one write; later ones wait.
     auto due = std::stable_partition(
         link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
+    for (auto output = link.outputs.begin(); output != due; ++output)
+        link.unsent.insert(link.unsent.end(), output->bytes.begin(), output->bytes.end());
+    link.outputs.erase(link.outputs.begin(), due);
+    if (link.unsent.empty())
+        return;
     if (link.pty) {
-        // Whole frames in order: a frame that does not fit waits in unsent,
-        // and the due ones after it stay queued until it has gone.
-        auto next = link.outputs.begin();
-        while (!link.closed && WriteUnsent(link) && link.unsent.empty() && next != due) {
-            link.unsent = std::move(next->bytes);
-            ++next;
-        }
-        if (!link.closed)
-            link.outputs.erase(link.outputs.begin(), next);
+        WriteUnsent(link);
         return;
     }
-    std::vector<Link::Output> sending(std::make_move_iterator(link.outputs.begin()), std::make_move_iterator(due));
-    link.outputs.erase(link.outputs.begin(), due);
-    for (const Link::Output& output : sending) {
-        if (link.closed)
-            return;
-        if (WriteAllBytes(link.fd.Get(), output.bytes, kNetworkWriteTimeoutMs) != WriteResult::Done)
-            CloseLink(link);
-    }
+    if (WriteAllBytes(link.fd.Get(), link.unsent, kNetworkWriteTimeoutMs) != WriteResult::Done)
+        CloseLink(link);
+    link.unsent.clear();
 }
 
 bool SimulatedLogger::WriteUnsent(Link& link)
@@ -636,7 +632,7 @@ void SimulatedLogger::Serve()
         }
 
         std::vector<pollfd> entries;
-        entries.push_back({shared_->wake.ReadFd(), POLLIN, 0});
+        entries.push_back({shared_->wake.Fd(), POLLIN, 0});
         if (shared_->listener.Valid())
             entries.push_back({shared_->listener.Get(), POLLIN, 0});
         const std::size_t firstLink = entries.size();

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <span>
+#include <utility>
 
 namespace corvane {
 
@@ -61,6 +63,10 @@ void LinkSession::SetTiming(std::uint32_t retryTimeMs, int maxRetries)
 
 int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload)
 {
+    Posts posts;
+    std::optional<std::vector<std::uint8_t>> bytes;
+    std::uint32_t requestId = 0;
+    bool wake = true;
     {
         std::lock_guard lock(mutex_);
         if (lost_.load())
@@ -72,8 +78,32 @@ int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::ve
         request.requestType = requestType;
         request.payload = std::move(payload);
         queue_.push_back(std::move(request));
+        if (!inFlight_ && queue_.size() == 1 && !callerWriting_ && outbox_.empty()) {
+            bytes = StartNextLocked(posts, std::chrono::steady_clock::now());
+            requestId = inFlight_->requestId;
+            callerWriting_ = bytes.has_value();
+            wake = !bytes || inFlight_->deadline < wakeBy_;
+        }
     }
-    wake_.Wake();
+    RunPosts(posts);
+    if (!bytes) {
+        wake_.Wake();
+        return kCxOk;
+    }
+    std::span<const std::uint8_t> rest(*bytes);
+    const WriteResult written = WriteWithoutWaiting(fd_.Get(), rest);
+    {
+        std::lock_guard lock(mutex_);
+        callerWriting_ = false;
+        // The session's thread finishes what did not fit, and finds a dead
+        // descriptor dead again.
+        if (written != WriteResult::Done && inFlight_ && inFlight_->requestId == requestId) {
+            outbox_.assign(rest.begin(), rest.end());
+            wake = true;
+        }
+    }
+    if (wake)
+        wake_.Wake();
     return kCxOk;
 }
 
@@ -138,19 +168,55 @@ void LinkSession::MarkLost(std::string_view why)
     RunPosts(posts);
 }
 
-std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& posts, int& pollTimeoutMs)
+std::optional<std::vector<std::uint8_t>> LinkSession::StartNextLocked(Posts& posts, TimePoint now)
+{
+    inFlight_ = std::move(queue_.front());
+    queue_.pop_front();
+    std::uint32_t id = nextRequestId_.fetch_add(1);
+    if (id == 0)
+        id = nextRequestId_.fetch_add(1);
+    inFlight_->requestId = id;
+    inFlight_->attempts = 1;
+    // The logger stops a download when told of an error or asked for
+    // another one.
+    if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
+        download_.reset();
+    inFlight_->deadline = now + std::chrono::milliseconds(retryTimeMs_);
+    AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
+    Frame frame;
+    frame.kind = FrameKind::Request;
+    frame.requestType = inFlight_->requestType;
+    frame.requestId = inFlight_->requestId;
+    frame.payload = inFlight_->payload;
+    return EncodeFrame(frame);
+}
+
+std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& posts, TimePoint& wakeBy)
 {
     std::lock_guard lock(mutex_);
     const auto now = std::chrono::steady_clock::now();
     const auto retryTime = std::chrono::milliseconds(retryTimeMs_);
-    bool send = false;
+    // Another thread is writing the request in flight; that takes moments.
+    if (callerWriting_) {
+        wakeBy_ = now + std::chrono::milliseconds(1);
+        wakeBy = wakeBy_;
+        return std::nullopt;
+    }
+    if (!outbox_.empty())
+        return std::exchange(outbox_, {});
+    std::optional<std::vector<std::uint8_t>> send;
     if (inFlight_ && now >= inFlight_->deadline) {
         if (inFlight_->attempts <= maxRetries_) {
             ++inFlight_->attempts;
             inFlight_->deadline = now + retryTime;
-            send = true;
             AddTrace(
                 posts, Describe("send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size()));
+            Frame frame;
+            frame.kind = FrameKind::Request;
+            frame.requestType = inFlight_->requestType;
+            frame.requestId = inFlight_->requestId;
+            frame.payload = inFlight_->payload;
+            send = EncodeFrame(frame);
         } else {
             AddTrace(posts, Describe("time-out of", inFlight_->requestId, inFlight_->requestType, 0));
             Post post;
@@ -161,35 +227,11 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
             inFlight_.reset();
         }
     }
-    if (!inFlight_ && !queue_.empty()) {
-        inFlight_ = std::move(queue_.front());
-        queue_.pop_front();
-        std::uint32_t id = nextRequestId_.fetch_add(1);
-        if (id == 0)
-            id = nextRequestId_.fetch_add(1);
-        inFlight_->requestId = id;
-        inFlight_->attempts = 1;
-        // The logger stops a download when told of an error or asked for
-        // another one.
-        if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
-            download_.reset();
-        inFlight_->deadline = now + retryTime;
-        send = true;
-        AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
-    }
-    pollTimeoutMs = -1;
-    if (inFlight_) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(inFlight_->deadline - now).count();
-        pollTimeoutMs = static_cast<int>(std::clamp<std::int64_t>(left, 0, 65536));
-    }
-    if (!send)
-        return std::nullopt;
-    Frame frame;
-    frame.kind = FrameKind::Request;
-    frame.requestType = inFlight_->requestType;
-    frame.requestId = inFlight_->requestId;
-    frame.payload = inFlight_->payload;
-    return EncodeFrame(frame);
+    if (!inFlight_ && !queue_.empty())
+        send = StartNextLocked(posts, now);
+    wakeBy_ = inFlight_ ? inFlight_->deadline : now + retryTime;
+    wakeBy = wakeBy_;
+    return send;
 }
 
 bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
@@ -256,11 +298,15 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
 
 void LinkSession::Run()
 {
-    std::vector<std::uint8_t> chunk(4096);
+    // Large reads: a download arrives as a stream of frames, and each read
+    // takes as many as have come.
+    chunk_.resize(64 * 1024);
+    // Replies read are handed out after the next decision on what to send,
+    // so a caller that asks again at once finds the session unlocked.
+    Posts posts;
     while (!stopping_.load()) {
-        Posts posts;
-        int pollTimeoutMs = -1;
-        const auto bytes = NextTransmission(posts, pollTimeoutMs);
+        TimePoint wakeBy;
+        const auto bytes = NextTransmission(posts, wakeBy);
         RunPosts(posts);
         if (bytes) {
             std::uint32_t writeTimeMs = 0;
@@ -276,7 +322,9 @@ void LinkSession::Run()
             }
             continue;  // the deadline may already have passed during a slow write
         }
-        pollfd entries[2] = {{fd_.Get(), POLLIN, 0}, {wake_.ReadFd(), POLLIN, 0}};
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(wakeBy - std::chrono::steady_clock::now());
+        const int pollTimeoutMs = static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, 65536));
+        pollfd entries[2] = {{fd_.Get(), POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
         const int ready = ::poll(entries, 2, pollTimeoutMs);
         if (ready < 0) {
             if (errno == EINTR)
@@ -288,12 +336,11 @@ void LinkSession::Run()
             wake_.Drain();
         if ((entries[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) == 0)
             continue;
-        const ssize_t count = ::read(fd_.Get(), chunk.data(), chunk.size());
+        const ssize_t count = ::read(fd_.Get(), chunk_.data(), chunk_.size());
         if (count > 0) {
-            reader_.Feed(std::span(chunk).first(static_cast<std::size_t>(count)));
+            reader_.Feed(std::span(chunk_).first(static_cast<std::size_t>(count)));
             while (auto frame = reader_.Next())
                 HandleFrame(std::move(*frame), posts);
-            RunPosts(posts);
         } else if (count == 0) {
             MarkLost("closed by the other side");
             return;
@@ -302,6 +349,7 @@ void LinkSession::Run()
             return;
         }
     }
+    RunPosts(posts);
 }
 
 }  // namespace corvane
