@@ -326,19 +326,24 @@ void SimulatedLogger::CloseLink(Link& link)
 
 void SimulatedLogger::Queue(Link& link, const Frame& frame, std::uint32_t delayMs)
 {
-    if (link.closed)
-        return;
-    std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
-    if (!bytes)
+    if (link.closed || frame.payload.size() > kMaxFramePayload)
         return;
     if (link.pty && !link.unsent.empty()) {
         std::size_t backlog = link.unsent.size();
         for (const Link::Output& output : link.outputs)
             backlog += output.bytes.size();
-        if (backlog + bytes->size() > kPtyBacklogBytes)
+        if (backlog + kFrameOverhead + frame.payload.size() > kPtyBacklogBytes)
             return;
     }
-    link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
+    // A frame due now with nothing queued before it joins the bytes of the
+    // next write at once.
+    if (delayMs == 0 && link.outputs.empty()) {
+        AppendFrame(frame, link.unsent);
+        return;
+    }
+    std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
+    if (bytes)
+        link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
 }
 
 void SimulatedLogger::FlushOutputs(Link& link)
@@ -532,9 +537,10 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
 
 void SimulatedLogger::PumpDownload(Link& link)
 {
-    // A few blocks at a time, and only once what was queued has gone, so a
+    // A turn's worth of blocks at a time (about 64 KiB, which the flush
+    // sends in one write), and only once what was queued has gone, so a
     // session of any size streams without piling up.
-    constexpr int kBlocksPerTurn = 8;
+    constexpr int kBlocksPerTurn = 64;
     if (!link.download || link.closed || !link.outputs.empty() || !link.unsent.empty())
         return;
     for (int i = 0; i < kBlocksPerTurn; ++i) {
