@@ -32,10 +32,10 @@ using corvane::bench::SimulatorLinkFixture;
 using Clock = std::chrono::steady_clock;
 
 constexpr corvane::WindowHandle kWindow{7};
-constexpr std::size_t kNetBlocks = 64;          // the simulator's largest net
-constexpr std::size_t kAnswerSize = 4;          // the NetSet reply's value
+constexpr std::size_t kNetBlocks = 64;           // the simulator's largest net
+constexpr std::size_t kAnswerSize = 4;           // the NetSet reply's value
 constexpr std::size_t kStreamChunk = 64 * 1024;  // the stream peer's writes and reads
-constexpr std::size_t kBytesPerScan = 40;       // a time stamp and four values
+constexpr std::size_t kBytesPerScan = 40;        // a time stamp and four values
 
 double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
 

@@ -22,8 +22,8 @@ public:
         std::unique_ptr<CReplyMessage> reply;  // empty for a time-out
     };
 
-    bool PostToWindow(WindowHandle, MessageId id, std::uintptr_t wParam, std::intptr_t,
-        std::unique_ptr<Payload> payload) override
+    bool PostToWindow(
+        WindowHandle, MessageId id, std::uintptr_t wParam, std::intptr_t, std::unique_ptr<Payload> payload) override
     {
         std::unique_ptr<CReplyMessage> reply(dynamic_cast<CReplyMessage*>(payload.get()));
         if (reply)

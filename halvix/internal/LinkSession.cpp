@@ -113,6 +113,14 @@ bool LinkSession::Busy() const
     return inFlight_.has_value() || !queue_.empty();
 }
 
+void LinkSession::AddTrace(
+    Posts& posts, std::string_view what, std::uint32_t id, std::uint16_t type, std::size_t length) const
+{
+    // The line is made only while tracing: a download passes here per block.
+    if (tracing_.load())
+        AddTrace(posts, Describe(what, id, type, length));
+}
+
 void LinkSession::AddTrace(Posts& posts, std::string text) const
 {
     if (!tracing_.load())
@@ -140,7 +148,7 @@ void LinkSession::AnswerAllWithTimeouts(Posts& posts)
 {
     std::lock_guard lock(mutex_);
     auto answer = [&](const Request& request) {
-        AddTrace(posts, Describe("no answer (link closed) to", request.requestId, request.requestType, 0));
+        AddTrace(posts, "no answer (link closed) to", request.requestId, request.requestType, 0);
         Post post;
         post.kind = Post::Kind::Timeout;
         post.window = request.window;
@@ -182,7 +190,7 @@ std::optional<std::vector<std::uint8_t>> LinkSession::StartNextLocked(Posts& pos
     if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
         download_.reset();
     inFlight_->deadline = now + std::chrono::milliseconds(retryTimeMs_);
-    AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
+    AddTrace(posts, "send", id, inFlight_->requestType, inFlight_->payload.size());
     Frame frame;
     frame.kind = FrameKind::Request;
     frame.requestType = inFlight_->requestType;
@@ -209,8 +217,7 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
         if (inFlight_->attempts <= maxRetries_) {
             ++inFlight_->attempts;
             inFlight_->deadline = now + retryTime;
-            AddTrace(
-                posts, Describe("send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size()));
+            AddTrace(posts, "send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size());
             Frame frame;
             frame.kind = FrameKind::Request;
             frame.requestType = inFlight_->requestType;
@@ -218,7 +225,7 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
             frame.payload = inFlight_->payload;
             send = EncodeFrame(frame);
         } else {
-            AddTrace(posts, Describe("time-out of", inFlight_->requestId, inFlight_->requestType, 0));
+            AddTrace(posts, "time-out of", inFlight_->requestId, inFlight_->requestType, 0);
             Post post;
             post.kind = Post::Kind::Timeout;
             post.window = inFlight_->window;
@@ -240,9 +247,8 @@ bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
         || frame.requestType == kReplySdlOther;
     if (!download_ || frame.requestId != download_->requestId || !followUp)
         return false;
-    AddTrace(posts,
-        Describe(frame.error ? "download error reply" : "download reply", frame.requestId, frame.requestType,
-            frame.payload.size()));
+    AddTrace(posts, frame.error ? "download error reply" : "download reply", frame.requestId, frame.requestType,
+        frame.payload.size());
     Post post;
     post.kind = Post::Kind::Reply;
     post.window = download_->window;
@@ -262,13 +268,12 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         if (HandleDownloadReply(frame, posts))
             return;
         if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
-            AddTrace(posts,
-                Describe(
-                    "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size()));
+            AddTrace(
+                posts, "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size());
             return;
         }
-        AddTrace(posts,
-            Describe(frame.error ? "error reply" : "reply", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(
+            posts, frame.error ? "error reply" : "reply", frame.requestId, frame.requestType, frame.payload.size());
         Post post;
         post.kind = Post::Kind::Reply;
         post.window = inFlight_->window;
@@ -281,7 +286,7 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         return;
     }
     case FrameKind::Unsolicited: {
-        AddTrace(posts, Describe("message", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(posts, "message", frame.requestId, frame.requestType, frame.payload.size());
         Post post;
         post.kind = Post::Kind::Unsolicited;
         post.requestType = frame.requestType;
@@ -290,8 +295,7 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         return;
     }
     case FrameKind::Request:
-        AddTrace(posts,
-            Describe("dropped a request from the logger:", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(posts, "dropped a request from the logger:", frame.requestId, frame.requestType, frame.payload.size());
         return;
     }
 }

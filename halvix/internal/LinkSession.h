@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/UniqueFd.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/protocol/FrameReader.h"
-#include "base/UniqueFd.h"
 #include "halvix/protocol/WakeEvent.h"
 #include "platform/Message.h"
 
@@ -96,6 +96,8 @@ private:
     void MarkLost(std::string_view why);
     void AnswerAllWithTimeouts(Posts& posts);
     void AddTrace(Posts& posts, std::string text) const;
+    // "what id N type T length L".
+    void AddTrace(Posts& posts, std::string_view what, std::uint32_t id, std::uint16_t type, std::size_t length) const;
     void RunPosts(Posts& posts);
 
     UniqueFd fd_;
