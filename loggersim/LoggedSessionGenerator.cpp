@@ -3,6 +3,8 @@
 #include "base/ByteWriter.h"
 #include "loggersim/LoggerState.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 namespace {
@@ -34,6 +36,8 @@ constexpr std::size_t kHeaderUnusedBeforeMode = 33;
 constexpr std::size_t kPointNameWidth = 22;
 constexpr std::size_t kPointUnitsWidth = 10;
 constexpr std::uint32_t kTicksPerSecond = 200;
+constexpr std::size_t kStampTicksOffset = 2;
+constexpr std::size_t kValueOffset = 4;
 
 }  // namespace
 
@@ -45,7 +49,19 @@ LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSe
     if (!plan_.subSecond)
         plan_.startTicks = 0;
     plan_.startTicks = static_cast<std::uint16_t>(plan_.startTicks % kTicksPerSecond);
-    stamp_ = MakeStamp(0);
+    // A scan's records differ from one scan to the next only in the stamp's
+    // time and the values, so each scan is written over this one.
+    scanRecords_.resize(kRecordSize * (1 + plan_.points.size()));
+    ByteWriter writer(scanRecords_);
+    writer.U8(kTypeTimeStamp);
+    writer.U8(plan_.subSecond ? 1 : 0);
+    for (std::size_t p = 0; p < plan_.points.size(); ++p) {
+        writer.Seek(kRecordSize * (1 + p));
+        writer.U8(plan_.points[p].kind);
+        writer.U8(plan_.points[p].sourceKey);
+        writer.I16LE(plan_.points[p].id);
+    }
+    MakeScan(0);
 }
 
 std::vector<std::uint8_t> LoggedSessionGenerator::HeadRecords() const
@@ -85,12 +101,10 @@ bool LoggedSessionGenerator::Next(Record& record)
         record = Record{kTypeEnd};
         return true;
     }
-    if (nextInScan_ == 0) {
-        stamp_ = MakeStamp(scan_);
-        record = stamp_;
-    } else {
-        record = MakeValue(nextInScan_ - 1, scan_);
-    }
+    if (nextInScan_ == 0)
+        MakeScan(scan_);
+    std::copy_n(
+        scanRecords_.begin() + static_cast<std::ptrdiff_t>(kRecordSize * nextInScan_), kRecordSize, record.begin());
     if (++nextInScan_ > plan_.points.size()) {
         nextInScan_ = 0;
         ++scan_;
@@ -110,33 +124,24 @@ std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
         + std::uint64_t{scan} * ScanIntervalTicks(plan_);
 }
 
-LoggedSessionGenerator::Record LoggedSessionGenerator::MakeStamp(std::uint32_t scan) const
+void LoggedSessionGenerator::MakeScan(std::uint32_t scan)
 {
     const std::uint64_t ticks = ScanTicks(scan);
-    Record record{};
-    ByteWriter writer(record);
-    writer.U8(kTypeTimeStamp);
-    writer.U8(plan_.subSecond ? 1 : 0);
+    ByteWriter writer(scanRecords_);
+    writer.Seek(kStampTicksOffset);
     writer.U16LE(plan_.subSecond ? static_cast<std::uint16_t>(ticks % kTicksPerSecond) : 0);
     writer.U32LE(static_cast<std::uint32_t>(ticks / kTicksPerSecond));
-    return record;
-}
-
-LoggedSessionGenerator::Record LoggedSessionGenerator::MakeValue(std::size_t pointIndex, std::uint32_t scan) const
-{
-    const LoggedPoint& point = plan_.points[pointIndex];
-    Record record{};
-    ByteWriter writer(record);
-    writer.U8(point.kind);
-    writer.U8(point.sourceKey);
-    writer.I16LE(point.id);
-    if (point.kind == kKindBool)
-        writer.U8(BoolValue(pointIndex, scan) ? 1 : 0);
-    else if (point.kind == kKindInt)
-        writer.I32LE(IntValue(pointIndex, scan));
-    else
-        writer.F32LE(FloatValue(pointIndex, scan));
-    return record;
+    for (std::size_t p = 0; p < plan_.points.size(); ++p) {
+        writer.Seek(kRecordSize * (1 + p) + kValueOffset);
+        const std::uint8_t kind = plan_.points[p].kind;
+        if (kind == kKindBool)
+            writer.U8(BoolValue(p, scan) ? 1 : 0);
+        else if (kind == kKindInt)
+            writer.I32LE(IntValue(p, scan));
+        else
+            writer.F32LE(FloatValue(p, scan));
+    }
+    std::copy_n(scanRecords_.begin(), kRecordSize, stamp_.begin());
 }
 
 // Values with few significant bits, so every rendering shows them exactly.

@@ -46,8 +46,8 @@ public:
 private:
     // Seconds and ticks of a scan's time stamp.
     std::uint64_t ScanTicks(std::uint32_t scan) const;
-    Record MakeStamp(std::uint32_t scan) const;
-    Record MakeValue(std::size_t pointIndex, std::uint32_t scan) const;
+    // Writes the scan's stamp and values into scanRecords_.
+    void MakeScan(std::uint32_t scan);
 
     LoggedSessionPlan plan_;
     std::int32_t serialNumber_;
@@ -56,6 +56,7 @@ private:
     std::string programName_;
     std::uint16_t zoneOffset_;
     std::uint16_t dstFlags_;
+    std::vector<std::uint8_t> scanRecords_;  // the current scan's stamp and value records
     std::uint32_t scan_ = 0;
     std::size_t nextInScan_ = 0;  // 0: the time stamp; n: the value of point n - 1
     bool endGiven_ = false;

@@ -38,21 +38,30 @@ std::optional<SessionDownload::Block> SessionDownload::NextDataBlock()
         head_.clear();
         head_.shrink_to_fit();
     }
-    LoggedSessionGenerator::Record record;
-    while (pending_.size() < kSdlBlockSize && generator_.Next(record))
-        pending_.insert(pending_.end(), record.begin(), record.end());
-
     const std::uint64_t room = std::numeric_limits<std::uint32_t>::max() - offset_;
-    const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>({kSdlBlockSize, pending_.size(), room}));
+    const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kSdlBlockSize, room));
+    // The block takes what is left over first, then records straight from
+    // the generator; a record that does not fit is left over for the next.
+    Block block{kReplySdlData, std::vector<std::uint8_t>(kSdlOffsetSize + size)};
+    const std::span<std::uint8_t> stream = std::span(block.data).subspan(kSdlOffsetSize);
+    const std::size_t carried = std::min(size, pending_.size());
+    std::copy_n(pending_.begin(), carried, stream.begin());
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(carried));
+    std::size_t count = carried;
+    LoggedSessionGenerator::Record record;
+    while (count < size && generator_.Next(record)) {
+        const std::size_t part = std::min(record.size(), size - count);
+        std::copy_n(record.begin(), part, stream.begin() + static_cast<std::ptrdiff_t>(count));
+        pending_.insert(pending_.end(), record.begin() + static_cast<std::ptrdiff_t>(part), record.end());
+        count += part;
+    }
     if (count == 0) {
         finished_ = true;
         return Block{kReplySdlData, {}};
     }
-    Block block{kReplySdlData, std::vector<std::uint8_t>(kSdlOffsetSize + count)};
+    block.data.resize(kSdlOffsetSize + count);
     ByteWriter writer(block.data);
     writer.U32LE(static_cast<std::uint32_t>(offset_));
-    writer.Bytes(std::span(pending_).first(count));
-    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(count));
     offset_ += count;
     return block;
 }

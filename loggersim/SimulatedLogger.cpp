@@ -5,7 +5,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
-#include "halvix/protocol/WakePipe.h"
+#include "halvix/protocol/WakeEvent.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -69,8 +69,9 @@ struct SimulatedLogger::Link {
         std::vector<std::uint8_t> bytes;
     };
     std::vector<Output> outputs;
-    // Bytes already taken from outputs that the pseudo-terminal had no room
-    // for yet; they go out before anything else.
+    // Bytes taken from outputs and not written yet: the due frames of one
+    // turn, gathered for one write, and on a pseudo-terminal what had no
+    // room yet. They go out before anything else.
     std::vector<std::uint8_t> unsent;
     // The session download under way and the id of the request that began it.
     std::unique_ptr<SessionDownload> download;
@@ -98,7 +99,7 @@ struct SimulatedLogger::Shared {
     // one is grown to the clock per request (SessionAsOf), not here.
     std::optional<std::vector<LoggedSessionPlan>> sessions;
     std::size_t fullLinkWrites = 0;
-    WakePipe wake;
+    WakeEvent wake;
     UniqueFd listener;
 };
 
@@ -330,47 +331,47 @@ void SimulatedLogger::CloseLink(Link& link)
 
 void SimulatedLogger::Queue(Link& link, const Frame& frame, std::uint32_t delayMs)
 {
-    if (link.closed)
-        return;
-    std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
-    if (!bytes)
+    if (link.closed || frame.payload.size() > kMaxFramePayload)
         return;
     if (link.pty && !link.unsent.empty()) {
         std::size_t backlog = link.unsent.size();
         for (const Link::Output& output : link.outputs)
             backlog += output.bytes.size();
-        if (backlog + bytes->size() > kPtyBacklogBytes)
+        if (backlog + kFrameOverhead + frame.payload.size() > kPtyBacklogBytes)
             return;
     }
-    link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
+    // A frame due now with nothing queued before it joins the bytes of the
+    // next write at once.
+    if (delayMs == 0 && link.outputs.empty()) {
+        AppendFrame(frame, link.unsent);
+        return;
+    }
+    std::optional<std::vector<std::uint8_t>> bytes = EncodeFrame(frame);
+    if (bytes)
+        link.outputs.push_back({Clock::now() + std::chrono::milliseconds(delayMs), std::move(*bytes)});
 }
 
 void SimulatedLogger::FlushOutputs(Link& link)
 {
+    if (link.closed)
+        return;
     const auto now = Clock::now();
-    // Due outputs go in the order they were queued; later ones wait.
+    // Due outputs go in the order they were queued, gathered behind what
+    // already waits into one write; later ones wait.
     auto due = std::stable_partition(
         link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
+    for (auto output = link.outputs.begin(); output != due; ++output)
+        link.unsent.insert(link.unsent.end(), output->bytes.begin(), output->bytes.end());
+    link.outputs.erase(link.outputs.begin(), due);
+    if (link.unsent.empty())
+        return;
     if (link.pty) {
-        // Whole frames in order: a frame that does not fit waits in unsent,
-        // and the due ones after it stay queued until it has gone.
-        auto next = link.outputs.begin();
-        while (!link.closed && WriteUnsent(link) && link.unsent.empty() && next != due) {
-            link.unsent = std::move(next->bytes);
-            ++next;
-        }
-        if (!link.closed)
-            link.outputs.erase(link.outputs.begin(), next);
+        WriteUnsent(link);
         return;
     }
-    std::vector<Link::Output> sending(std::make_move_iterator(link.outputs.begin()), std::make_move_iterator(due));
-    link.outputs.erase(link.outputs.begin(), due);
-    for (const Link::Output& output : sending) {
-        if (link.closed)
-            return;
-        if (WriteAllBytes(link.fd.Get(), output.bytes, kNetworkWriteTimeoutMs) != WriteResult::Done)
-            CloseLink(link);
-    }
+    if (WriteAllBytes(link.fd.Get(), link.unsent, kNetworkWriteTimeoutMs) != WriteResult::Done)
+        CloseLink(link);
+    link.unsent.clear();
 }
 
 bool SimulatedLogger::WriteUnsent(Link& link)
@@ -553,9 +554,10 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
 
 void SimulatedLogger::PumpDownload(Link& link)
 {
-    // A few blocks at a time, and only once what was queued has gone, so a
+    // A turn's worth of blocks at a time (about 64 KiB, which the flush
+    // sends in one write), and only once what was queued has gone, so a
     // session of any size streams without piling up.
-    constexpr int kBlocksPerTurn = 8;
+    constexpr int kBlocksPerTurn = 64;
     if (!link.download || link.closed || !link.outputs.empty() || !link.unsent.empty())
         return;
     for (int i = 0; i < kBlocksPerTurn; ++i) {
@@ -653,7 +655,7 @@ void SimulatedLogger::Serve()
         }
 
         std::vector<pollfd> entries;
-        entries.push_back({shared_->wake.ReadFd(), POLLIN, 0});
+        entries.push_back({shared_->wake.Fd(), POLLIN, 0});
         if (shared_->listener.Valid())
             entries.push_back({shared_->listener.Get(), POLLIN, 0});
         const std::size_t firstLink = entries.size();

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <span>
+#include <utility>
 
 namespace corvane {
 
@@ -61,6 +63,10 @@ void LinkSession::SetTiming(std::uint32_t retryTimeMs, int maxRetries)
 
 int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload)
 {
+    Posts posts;
+    std::optional<std::vector<std::uint8_t>> bytes;
+    std::uint32_t requestId = 0;
+    bool wake = true;
     {
         std::lock_guard lock(mutex_);
         if (lost_.load())
@@ -72,8 +78,32 @@ int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::ve
         request.requestType = requestType;
         request.payload = std::move(payload);
         queue_.push_back(std::move(request));
+        if (!inFlight_ && queue_.size() == 1 && !callerWriting_ && outbox_.empty()) {
+            bytes = StartNextLocked(posts, std::chrono::steady_clock::now());
+            requestId = inFlight_->requestId;
+            callerWriting_ = bytes.has_value();
+            wake = !bytes || inFlight_->deadline < wakeBy_;
+        }
     }
-    wake_.Wake();
+    RunPosts(posts);
+    if (!bytes) {
+        wake_.Wake();
+        return kCxOk;
+    }
+    std::span<const std::uint8_t> rest(*bytes);
+    const WriteResult written = WriteWithoutWaiting(fd_.Get(), rest);
+    {
+        std::lock_guard lock(mutex_);
+        callerWriting_ = false;
+        // The session's thread finishes what did not fit, and finds a dead
+        // descriptor dead again.
+        if (written != WriteResult::Done && inFlight_ && inFlight_->requestId == requestId) {
+            outbox_.assign(rest.begin(), rest.end());
+            wake = true;
+        }
+    }
+    if (wake)
+        wake_.Wake();
     return kCxOk;
 }
 
@@ -81,6 +111,14 @@ bool LinkSession::Busy() const
 {
     std::lock_guard lock(mutex_);
     return inFlight_.has_value() || !queue_.empty();
+}
+
+void LinkSession::AddTrace(
+    Posts& posts, std::string_view what, std::uint32_t id, std::uint16_t type, std::size_t length) const
+{
+    // The line is made only while tracing: a download passes here per block.
+    if (tracing_.load())
+        AddTrace(posts, Describe(what, id, type, length));
 }
 
 void LinkSession::AddTrace(Posts& posts, std::string text) const
@@ -110,7 +148,7 @@ void LinkSession::AnswerAllWithTimeouts(Posts& posts)
 {
     std::lock_guard lock(mutex_);
     auto answer = [&](const Request& request) {
-        AddTrace(posts, Describe("no answer (link closed) to", request.requestId, request.requestType, 0));
+        AddTrace(posts, "no answer (link closed) to", request.requestId, request.requestType, 0);
         Post post;
         post.kind = Post::Kind::Timeout;
         post.window = request.window;
@@ -138,52 +176,21 @@ void LinkSession::MarkLost(std::string_view why)
     RunPosts(posts);
 }
 
-std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& posts, int& pollTimeoutMs)
+std::optional<std::vector<std::uint8_t>> LinkSession::StartNextLocked(Posts& posts, TimePoint now)
 {
-    std::lock_guard lock(mutex_);
-    const auto now = std::chrono::steady_clock::now();
-    const auto retryTime = std::chrono::milliseconds(retryTimeMs_);
-    bool send = false;
-    if (inFlight_ && now >= inFlight_->deadline) {
-        if (inFlight_->attempts <= maxRetries_) {
-            ++inFlight_->attempts;
-            inFlight_->deadline = now + retryTime;
-            send = true;
-            AddTrace(
-                posts, Describe("send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size()));
-        } else {
-            AddTrace(posts, Describe("time-out of", inFlight_->requestId, inFlight_->requestType, 0));
-            Post post;
-            post.kind = Post::Kind::Timeout;
-            post.window = inFlight_->window;
-            post.requestType = inFlight_->requestType;
-            posts.push_back(std::move(post));
-            inFlight_.reset();
-        }
-    }
-    if (!inFlight_ && !queue_.empty()) {
-        inFlight_ = std::move(queue_.front());
-        queue_.pop_front();
-        std::uint32_t id = nextRequestId_.fetch_add(1);
-        if (id == 0)
-            id = nextRequestId_.fetch_add(1);
-        inFlight_->requestId = id;
-        inFlight_->attempts = 1;
-        // The logger stops a download when told of an error or asked for
-        // another one.
-        if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
-            download_.reset();
-        inFlight_->deadline = now + retryTime;
-        send = true;
-        AddTrace(posts, Describe("send", id, inFlight_->requestType, inFlight_->payload.size()));
-    }
-    pollTimeoutMs = -1;
-    if (inFlight_) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(inFlight_->deadline - now).count();
-        pollTimeoutMs = static_cast<int>(std::clamp<std::int64_t>(left, 0, 65536));
-    }
-    if (!send)
-        return std::nullopt;
+    inFlight_ = std::move(queue_.front());
+    queue_.pop_front();
+    std::uint32_t id = nextRequestId_.fetch_add(1);
+    if (id == 0)
+        id = nextRequestId_.fetch_add(1);
+    inFlight_->requestId = id;
+    inFlight_->attempts = 1;
+    // The logger stops a download when told of an error or asked for
+    // another one.
+    if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
+        download_.reset();
+    inFlight_->deadline = now + std::chrono::milliseconds(retryTimeMs_);
+    AddTrace(posts, "send", id, inFlight_->requestType, inFlight_->payload.size());
     Frame frame;
     frame.kind = FrameKind::Request;
     frame.requestType = inFlight_->requestType;
@@ -192,15 +199,56 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
     return EncodeFrame(frame);
 }
 
+std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& posts, TimePoint& wakeBy)
+{
+    std::lock_guard lock(mutex_);
+    const auto now = std::chrono::steady_clock::now();
+    const auto retryTime = std::chrono::milliseconds(retryTimeMs_);
+    // Another thread is writing the request in flight; that takes moments.
+    if (callerWriting_) {
+        wakeBy_ = now + std::chrono::milliseconds(1);
+        wakeBy = wakeBy_;
+        return std::nullopt;
+    }
+    if (!outbox_.empty())
+        return std::exchange(outbox_, {});
+    std::optional<std::vector<std::uint8_t>> send;
+    if (inFlight_ && now >= inFlight_->deadline) {
+        if (inFlight_->attempts <= maxRetries_) {
+            ++inFlight_->attempts;
+            inFlight_->deadline = now + retryTime;
+            AddTrace(posts, "send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size());
+            Frame frame;
+            frame.kind = FrameKind::Request;
+            frame.requestType = inFlight_->requestType;
+            frame.requestId = inFlight_->requestId;
+            frame.payload = inFlight_->payload;
+            send = EncodeFrame(frame);
+        } else {
+            AddTrace(posts, "time-out of", inFlight_->requestId, inFlight_->requestType, 0);
+            Post post;
+            post.kind = Post::Kind::Timeout;
+            post.window = inFlight_->window;
+            post.requestType = inFlight_->requestType;
+            posts.push_back(std::move(post));
+            inFlight_.reset();
+        }
+    }
+    if (!inFlight_ && !queue_.empty())
+        send = StartNextLocked(posts, now);
+    wakeBy_ = inFlight_ ? inFlight_->deadline : now + retryTime;
+    wakeBy = wakeBy_;
+    return send;
+}
+
 bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
 {
     const bool followUp = frame.requestType == kReplySdlStream || frame.requestType == kReplySdlData
         || frame.requestType == kReplySdlOther;
     if (!download_ || frame.requestId != download_->requestId || !followUp)
         return false;
-    AddTrace(posts,
-        Describe(frame.error ? "download error reply" : "download reply", frame.requestId, frame.requestType,
-            frame.payload.size()));
+    AddTrace(posts, frame.error ? "download error reply" : "download reply", frame.requestId, frame.requestType,
+        frame.payload.size());
     Post post;
     post.kind = Post::Kind::Reply;
     post.window = download_->window;
@@ -220,13 +268,12 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         if (HandleDownloadReply(frame, posts))
             return;
         if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
-            AddTrace(posts,
-                Describe(
-                    "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size()));
+            AddTrace(
+                posts, "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size());
             return;
         }
-        AddTrace(posts,
-            Describe(frame.error ? "error reply" : "reply", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(
+            posts, frame.error ? "error reply" : "reply", frame.requestId, frame.requestType, frame.payload.size());
         Post post;
         post.kind = Post::Kind::Reply;
         post.window = inFlight_->window;
@@ -239,7 +286,7 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         return;
     }
     case FrameKind::Unsolicited: {
-        AddTrace(posts, Describe("message", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(posts, "message", frame.requestId, frame.requestType, frame.payload.size());
         Post post;
         post.kind = Post::Kind::Unsolicited;
         post.requestType = frame.requestType;
@@ -248,19 +295,22 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         return;
     }
     case FrameKind::Request:
-        AddTrace(posts,
-            Describe("dropped a request from the logger:", frame.requestId, frame.requestType, frame.payload.size()));
+        AddTrace(posts, "dropped a request from the logger:", frame.requestId, frame.requestType, frame.payload.size());
         return;
     }
 }
 
 void LinkSession::Run()
 {
-    std::vector<std::uint8_t> chunk(4096);
+    // Large reads: a download arrives as a stream of frames, and each read
+    // takes as many as have come.
+    chunk_.resize(64 * 1024);
+    // Replies read are handed out after the next decision on what to send,
+    // so a caller that asks again at once finds the session unlocked.
+    Posts posts;
     while (!stopping_.load()) {
-        Posts posts;
-        int pollTimeoutMs = -1;
-        const auto bytes = NextTransmission(posts, pollTimeoutMs);
+        TimePoint wakeBy;
+        const auto bytes = NextTransmission(posts, wakeBy);
         RunPosts(posts);
         if (bytes) {
             std::uint32_t writeTimeMs = 0;
@@ -276,7 +326,9 @@ void LinkSession::Run()
             }
             continue;  // the deadline may already have passed during a slow write
         }
-        pollfd entries[2] = {{fd_.Get(), POLLIN, 0}, {wake_.ReadFd(), POLLIN, 0}};
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(wakeBy - std::chrono::steady_clock::now());
+        const int pollTimeoutMs = static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, 65536));
+        pollfd entries[2] = {{fd_.Get(), POLLIN, 0}, {wake_.Fd(), POLLIN, 0}};
         const int ready = ::poll(entries, 2, pollTimeoutMs);
         if (ready < 0) {
             if (errno == EINTR)
@@ -288,12 +340,11 @@ void LinkSession::Run()
             wake_.Drain();
         if ((entries[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) == 0)
             continue;
-        const ssize_t count = ::read(fd_.Get(), chunk.data(), chunk.size());
+        const ssize_t count = ::read(fd_.Get(), chunk_.data(), chunk_.size());
         if (count > 0) {
-            reader_.Feed(std::span(chunk).first(static_cast<std::size_t>(count)));
+            reader_.Feed(std::span(chunk_).first(static_cast<std::size_t>(count)));
             while (auto frame = reader_.Next())
                 HandleFrame(std::move(*frame), posts);
-            RunPosts(posts);
         } else if (count == 0) {
             MarkLost("closed by the other side");
             return;
@@ -302,6 +353,7 @@ void LinkSession::Run()
             return;
         }
     }
+    RunPosts(posts);
 }
 
 }  // namespace corvane

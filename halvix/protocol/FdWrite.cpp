@@ -9,12 +9,13 @@
 
 namespace corvane {
 
-WriteResult WriteAllBytes(int fd, std::span<const std::uint8_t> bytes, int timeoutMs)
+namespace {
+
+// Writes until bytes are gone or the descriptor has no room. Sockets are
+// written with send() so a closed peer gives an error rather than SIGPIPE;
+// anything else (ttys) with write().
+WriteResult WriteWhatFits(int fd, std::span<const std::uint8_t>& bytes, bool& socket)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    // Sockets are written with send() so a closed peer gives an error
-    // rather than SIGPIPE; anything else (ttys) with write().
-    bool socket = true;
     while (!bytes.empty()) {
         ssize_t written = -1;
         if (socket) {
@@ -34,6 +35,27 @@ WriteResult WriteAllBytes(int fd, std::span<const std::uint8_t> bytes, int timeo
             continue;
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             return WriteResult::Failed;
+        return WriteResult::TimedOut;
+    }
+    return WriteResult::Done;
+}
+
+}  // namespace
+
+WriteResult WriteWithoutWaiting(int fd, std::span<const std::uint8_t>& bytes)
+{
+    bool socket = true;
+    return WriteWhatFits(fd, bytes, socket);
+}
+
+WriteResult WriteAllBytes(int fd, std::span<const std::uint8_t> bytes, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool socket = true;
+    for (;;) {
+        const WriteResult result = WriteWhatFits(fd, bytes, socket);
+        if (result != WriteResult::TimedOut)
+            return result;
         const auto left
             = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
@@ -45,7 +67,6 @@ WriteResult WriteAllBytes(int fd, std::span<const std::uint8_t> bytes, int timeo
         if (ready > 0 && (entry.revents & (POLLERR | POLLNVAL)) != 0)
             return WriteResult::Failed;
     }
-    return WriteResult::Done;
 }
 
 }  // namespace corvane

@@ -12,4 +12,9 @@ enum class WriteResult { Done, TimedOut, Failed };
 // other side is gone).
 WriteResult WriteAllBytes(int fd, std::span<const std::uint8_t> bytes, int timeoutMs);
 
+// Writes what a non-blocking descriptor takes now without waiting and drops
+// it from the front of bytes: Done when all went, TimedOut when the rest
+// found no room, Failed when the descriptor is unusable.
+WriteResult WriteWithoutWaiting(int fd, std::span<const std::uint8_t>& bytes);
+
 }  // namespace corvane

@@ -8,11 +8,13 @@
 
 namespace corvane {
 
-std::optional<std::vector<std::uint8_t>> EncodeFrame(const Frame& frame)
+bool AppendFrame(const Frame& frame, std::vector<std::uint8_t>& out)
 {
     if (frame.payload.size() > kMaxFramePayload)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(kFrameOverhead + frame.payload.size(), 0);
+        return false;
+    const std::size_t start = out.size();
+    out.resize(start + kFrameOverhead + frame.payload.size());
+    const std::span<std::uint8_t> bytes = std::span(out).subspan(start);
     ByteWriter writer(bytes);
     writer.U8(kFrameMagic0, "magic");
     writer.U8(kFrameMagic1, "magic");
@@ -25,10 +27,21 @@ std::optional<std::vector<std::uint8_t>> EncodeFrame(const Frame& frame)
     writer.U16LE(frame.code, "code");
     writer.U16LE(0, "reserved");
     writer.U32LE(static_cast<std::uint32_t>(frame.payload.size()), "payload length");
-    writer.U32LE(Crc32(std::span(bytes).first(kFrameHeaderSize - 4)), "header crc");
+    writer.U32LE(Crc32(bytes.first(kFrameHeaderSize - 4)), "header crc");
     writer.Bytes(frame.payload, "payload");
-    writer.U32LE(Crc32(std::span(bytes).first(bytes.size() - kFrameTrailerSize)), "frame crc");
-    if (writer.Failed())
+    writer.U32LE(Crc32(bytes.first(bytes.size() - kFrameTrailerSize)), "frame crc");
+    if (writer.Failed()) {
+        out.resize(start);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> EncodeFrame(const Frame& frame)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(kFrameOverhead + frame.payload.size());
+    if (!AppendFrame(frame, bytes))
         return std::nullopt;
     return bytes;
 }

@@ -14,6 +14,9 @@ namespace corvane {
 // The bytes of one frame; nothing when the payload is longer than
 // kMaxFramePayload.
 std::optional<std::vector<std::uint8_t>> EncodeFrame(const Frame& frame);
+// The same bytes added to the end of out; false, and out unchanged, when the
+// payload is too long.
+bool AppendFrame(const Frame& frame, std::vector<std::uint8_t>& out);
 
 // The data of an error reply: the u16 code, then the text and a NUL. The
 // text is cut so the whole fits kMaxFramePayload.

@@ -80,6 +80,32 @@ TEST(FrameCodecTest, HeaderFieldsSitAtTheirOffsets)
 TEST(FrameCodecTest, AnOverlongPayloadIsNotEncoded)
 {
     EXPECT_FALSE(EncodeFrame(MakeFrame(FrameKind::Request, 1, 1, kMaxFramePayload + 1)).has_value());
+    std::vector<std::uint8_t> out = {1, 2, 3};
+    EXPECT_FALSE(AppendFrame(MakeFrame(FrameKind::Request, 1, 1, kMaxFramePayload + 1), out));
+    EXPECT_EQ(out, (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+// Frames appended one after another are the bytes of each, in order, and
+// read back as they were.
+TEST(FrameCodecTest, AppendedFramesFollowWhatWasThere)
+{
+    const Frame frames[] = {
+        MakeFrame(FrameKind::Reply, 0x8002, 3, 1028),
+        MakeFrame(FrameKind::Reply, 0x8002, 3, 0),
+        MakeFrame(FrameKind::Unsolicited, 71, 0, 22),
+    };
+    std::vector<std::uint8_t> out = {0x48};  // a stray first magic byte, skipped on reading
+    std::vector<std::uint8_t> expected = out;
+    for (const Frame& frame : frames) {
+        ASSERT_TRUE(AppendFrame(frame, out));
+        const auto bytes = Encode(frame);
+        expected.insert(expected.end(), bytes.begin(), bytes.end());
+    }
+    EXPECT_EQ(out, expected);
+    const auto decoded = Decode(out);
+    ASSERT_EQ(decoded.size(), 3u);
+    for (std::size_t i = 0; i < decoded.size(); ++i)
+        EXPECT_EQ(decoded[i], frames[i]);
 }
 
 TEST(FrameCodecTest, EveryTruncationWaitsAndTheRestCompletesTheFrame)

@@ -1,6 +1,10 @@
 #include "halvix/HalvixLib.h"
 
 #include "HalvixTestSupport.h"
+#include "base/UniqueFd.h"
+#include "halvix/protocol/FdWrite.h"
+#include "halvix/protocol/FrameCodec.h"
+#include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/LoginDigest.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
@@ -14,6 +18,11 @@
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -242,6 +251,21 @@ TEST_P(HalvixLinkTest, AnUnansweredRequestTimesOutWithItsTypeInBothParameters)
     Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
 }
 
+// An idle link waits one retry time at most; a shorter retry time set
+// meanwhile still holds for the next request.
+TEST_P(HalvixLinkTest, AShortenedRetryTimeHoldsForTheNextRequest)
+{
+    ASSERT_EQ(CxSetRetryTime(60000), kCxOk);
+    ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    Reply([] { return CxPing(kWindow, "PP"); }, kRequestPing);
+    ASSERT_EQ(CxSetRetryTime(150), kCxOk);
+    ASSERT_EQ(CxSetMaxRetries(1), kCxOk);
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestOobS, 0, 0, {}, -1});
+    EXPECT_EQ(Answer([] { return CxOobS(kWindow, 1); }).id, kTimeoutMessage);
+    const auto types = sim_->RequestTypes();
+    EXPECT_EQ(std::count(types.begin(), types.end(), kRequestOobS), 2) << "sent once and again once";
+}
+
 TEST_P(HalvixLinkTest, ARetryRecoversALostAnswerWithoutDoingTheRequestTwice)
 {
     ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
@@ -266,6 +290,11 @@ TEST_P(HalvixLinkTest, ARetryRecoversALostAnswerWithoutDoingTheRequestTwice)
 TEST_P(HalvixLinkTest, ADroppedLinkAnswersWhatWaitsWithTimeoutsAndIsReported)
 {
     ASSERT_EQ(Connect(GetParam()), kCxOk) << library_->LastLinkError();
+    // The link drops when the ping is sent again, so the state request
+    // queued meanwhile is waiting too.
+    ASSERT_EQ(CxSetRetryTime(150), kCxOk);
+    ASSERT_EQ(CxSetMaxRetries(1), kCxOk);
+    sim_->InjectFault({SimFault::Kind::NoReply, kRequestPing, 0, 0, {}, 1});
     sim_->InjectFault({SimFault::Kind::DropLink, kRequestPing, 0, 0, {}, 1});
     ASSERT_EQ(CxPing(kWindow, "PP"), kCxOk);
     ASSERT_EQ(CxStateGet(kWindow), kCxOk);
@@ -656,6 +685,62 @@ TEST_F(HalvixSetUpTest, AFailedOpenSaysWhyAndLeavesNoLink)
     library_.SetSerialDevice(9, folder.Write("plain-file").string());
     EXPECT_EQ(library_.LoggerConnect(1), kCxCommError);
     EXPECT_NE(library_.LastLinkError().find("not a serial device"), std::string::npos);
+}
+
+// A request larger than the link has room for goes out whole: what the
+// thread that queued it could not write is finished by the link's thread.
+TEST_F(HalvixSetUpTest, ARequestLargerThanTheLinksRoomArrivesWhole)
+{
+    UniqueFd listener(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    ASSERT_TRUE(listener.Valid());
+    const int small = 4096;  // the logger takes in little at a time
+    ASSERT_EQ(::setsockopt(listener.Get(), SOL_SOCKET, SO_RCVBUF, &small, sizeof small), 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener.Get(), reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::listen(listener.Get(), 1), 0);
+    ASSERT_EQ(::getsockname(listener.Get(), reinterpret_cast<sockaddr*>(&address), &size), 0);
+    ASSERT_EQ(library_.Init(), kCxOk);
+    ASSERT_EQ(library_.SetNetworkServer("127.0.0.1", ntohs(address.sin_port)), kCxOk);
+    ASSERT_EQ(library_.SetCommunicationType(kCommTypeNetwork), kCxOk);
+    ASSERT_EQ(library_.LoggerConnect(1), kCxOk) << library_.LastLinkError();
+    UniqueFd logger(::accept4(listener.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+    ASSERT_TRUE(logger.Valid());
+
+    std::string tag(60000, ' ');
+    for (std::size_t i = 0; i < tag.size(); ++i)
+        tag[i] = static_cast<char>('A' + i % 26);
+    ASSERT_EQ(library_.Ping(kWindow, tag), kCxOk);
+
+    FrameReader reader;
+    std::optional<Frame> request;
+    std::vector<std::uint8_t> chunk(4096);
+    while (!request) {
+        pollfd entry{logger.Get(), POLLIN, 0};
+        ASSERT_EQ(::poll(&entry, 1, 20000), 1) << "the request stopped short";
+        const ssize_t count = ::read(logger.Get(), chunk.data(), chunk.size());
+        ASSERT_GT(count, 0);
+        reader.Feed(std::span(chunk).first(static_cast<std::size_t>(count)));
+        request = reader.Next();
+    }
+    EXPECT_EQ(reader.SkippedBytes(), 0u);
+    EXPECT_EQ(request->requestType, kRequestPing);
+    std::vector<std::uint8_t> expected = test::Bytes(tag);
+    expected.push_back(0);
+    EXPECT_EQ(request->payload, expected);
+
+    Frame reply = *request;
+    reply.kind = FrameKind::Reply;
+    const auto bytes = EncodeFrame(reply);
+    ASSERT_TRUE(bytes);
+    ASSERT_EQ(WriteAllBytes(logger.Get(), *bytes, 20000), WriteResult::Done);
+    const Posted answer = posts_->WaitForWindowPost(1);
+    EXPECT_EQ(answer.id, kReplyMessage);
+    ASSERT_NE(answer.reply, nullptr);
+    EXPECT_TRUE(std::equal(answer.reply->Data().begin(), answer.reply->Data().end(), expected.begin(), expected.end()));
+    library_.LoggerConnect(0);
 }
 
 }  // namespace
