@@ -15,6 +15,7 @@
 #include <vector>
 
 namespace corvane {
+namespace descriptor_helpers_test {
 namespace {
 
 struct SocketPair {
@@ -91,4 +92,5 @@ TEST(WakeEventTest, ManyWakeUpsAreTakenByOneDrain)
 }
 
 }  // namespace
+}  // namespace descriptor_helpers_test
 }  // namespace corvane
