@@ -8,6 +8,8 @@
 
 namespace corvane {
 
+class DateTimeControl;
+
 // The date picker of an option tree item; the text is the locale's short date.
 class CTreeOptionsDateCtrl : public TreeOptionsEditor {
 public:
@@ -17,6 +19,14 @@ public:
     virtual std::string GetDisplayText(const TreeOptionsTime& time) const;
     virtual std::uint32_t GetWindowStyle() const { return 0x50000000; }
     virtual bool IsTimePicker() const { return false; }
+
+    DateTimeControl* Picker() const;
+    // The picker's value, kept as the last one read; false when it holds none.
+    bool ReadTime(TreeOptionsTime& time);
+    void WriteTime(const TreeOptionsTime& time);
+
+private:
+    TreeOptionsTime lastRead_;
 };
 
 }  // namespace corvane

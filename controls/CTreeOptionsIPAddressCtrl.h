@@ -7,6 +7,8 @@
 
 namespace corvane {
 
+class IpAddressControl;
+
 // The IP address editor of an option tree item.
 class CTreeOptionsIPAddressCtrl : public TreeOptionsEditor {
 public:
@@ -18,6 +20,8 @@ public:
     virtual std::uint32_t GetWindowStyle() const { return 0x50000000; }
 
     static std::string FormatDotted(std::uint32_t address);
+
+    IpAddressControl* AddressControl() const;
 };
 
 }  // namespace corvane

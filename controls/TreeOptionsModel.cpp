@@ -266,8 +266,10 @@ TreeItem TreeOptionsModel::CopyItem(TreeItem item, TreeItem newParent, TreeItem 
         store_.GetItemText(item), newParent, after, store_.GetItemImage(item), store_.GetItemSelectedImage(item));
     if (copy == 0)
         return 0;
-    if (const TreeOptionsItemData* record = Record(item))
+    if (const TreeOptionsItemData* record = Record(item)) {
         NewRecord(copy) = *record;
+        store_.InvalidateItem(copy);
+    }
     return copy;
 }
 
@@ -304,6 +306,7 @@ TreeItem TreeOptionsModel::InsertGroup(
     TreeOptionsItemData& record = NewRecord(item);
     record.kind = TreeOptionsKind::Group;
     record.userValue = userValue;
+    store_.InvalidateItem(item);
     return item;
 }
 
@@ -331,6 +334,8 @@ TreeItem TreeOptionsModel::InsertRadioButton(
     record.userValue = userValue;
     if (checked)
         SelectRadioButton(item);
+    else
+        store_.InvalidateItem(item);
     return item;
 }
 
@@ -344,6 +349,7 @@ bool TreeOptionsModel::AddEditor(TreeItem item, const TreeOptionsEditorClass& ed
     record.extraClass = extraClass;
     record.kind = kind;
     record.userValue = userValue;
+    store_.InvalidateItem(item);
     return true;
 }
 
@@ -381,6 +387,7 @@ bool TreeOptionsModel::AddColorSelector(
     if (!AddEditor(item, buttonClass, nullptr, TreeOptionsKind::Colour, userValue))
         return false;
     MutableRecord(item)->showColourSwatch = showColourSwatch;
+    store_.InvalidateItem(item);
     return true;
 }
 
@@ -458,6 +465,7 @@ void TreeOptionsModel::SetColor(TreeItem item, std::uint32_t colour)
     if (record == nullptr)
         return;
     record->colour = colour;
+    store_.InvalidateItem(item);
     const RgbColour rgb = RgbFromStoredColour(colour);
     char text[8];
     std::snprintf(text, sizeof text, "&%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
