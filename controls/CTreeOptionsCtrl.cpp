@@ -196,6 +196,15 @@ void CTreeOptionsCtrl::DestroyEditors()
     for (TreeOptionsEditor* editor : std::initializer_list<TreeOptionsEditor*>{
              combo_.get(), edit_.get(), spin_.get(), button_.get(), dateTime_.get(), ipAddress_.get()})
         RemoveEditorControl(editor);
+    if (browsing_ > 0) {
+        // The button that runs the browse dialog, and its partners, live on until it returns.
+        retired_.push_back(std::move(combo_));
+        retired_.push_back(std::move(edit_));
+        retired_.push_back(std::move(spin_));
+        retired_.push_back(std::move(button_));
+        if (frame_)
+            retiredFrame_ = std::move(frame_);
+    }
     combo_.reset();
     edit_.reset();
     frame_.reset();
@@ -455,32 +464,44 @@ void CTreeOptionsCtrl::OnBrowseButtonClicked()
     const TreeOptionsItemData* record = Record(GetSelectedItem());
     if (record == nullptr || !button_ || record->editorClass == nullptr)
         return;
-    const TreeOptionsEditorClass& editorClass = *record->editorClass;
-    const TreeOptionsKind kind = record->kind;
-    if (editorClass.IsDerivedFrom(CTreeOptionsEdit::Class()) && edit_) {
+    const TreeOptionsItemData copy = *record;
+    ++browsing_;
+    Browse(copy);
+    if (--browsing_ == 0) {
+        retired_.clear();
+        retiredFrame_.reset();
+    }
+}
+
+void CTreeOptionsCtrl::Browse(const TreeOptionsItemData& record)
+{
+    CTreeOptionsBrowseButton* button = button_.get();
+    CTreeOptionsEdit* edit = edit_.get();
+    const TreeOptionsEditorClass& editorClass = *record.editorClass;
+    const TreeOptionsKind kind = record.kind;
+    if (editorClass.IsDerivedFrom(CTreeOptionsEdit::Class()) && edit != nullptr) {
         if (frame_) {
             frame_->SetFocus();
         } else if (kind == TreeOptionsKind::FileEdit || kind == TreeOptionsKind::FolderEdit) {
-            const std::string current = edit_->GetControl() != nullptr ? edit_->GetControl()->GetText() : "";
-            edit_->SetBrowsing(true);
+            const std::string current = edit->GetControl() != nullptr ? edit->GetControl()->GetText() : "";
+            edit->SetBrowsing(true);
             if (kind == TreeOptionsKind::FileEdit)
-                edit_->BrowseForFile(current);
+                edit->BrowseForFile(current);
             else
-                edit_->BrowseForFolder(current);
-            if (edit_)
-                edit_->SetBrowsing(false);
+                edit->BrowseForFolder(current);
+            edit->SetBrowsing(false);
         } else if (kind == TreeOptionsKind::BrowseButton) {
-            button_->BrowseForOpaque();
+            button->BrowseForOpaque();
         }
     } else if (editorClass.IsDerivedFrom(CTreeOptionsCombo::Class())) {
         if (kind == TreeOptionsKind::BrowseButton)
-            button_->BrowseForOpaque();
+            button->BrowseForOpaque();
     } else if (kind == TreeOptionsKind::Colour) {
-        button_->BrowseForColor();
+        button->BrowseForColor();
     } else if (kind == TreeOptionsKind::Font) {
-        button_->BrowseForFont();
+        button->BrowseForFont();
     } else if (kind == TreeOptionsKind::BrowseButton) {
-        button_->BrowseForOpaque();
+        button->BrowseForOpaque();
     }
 }
 

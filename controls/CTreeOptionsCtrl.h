@@ -6,6 +6,7 @@
 #include "platform/Window.h"
 
 #include <memory>
+#include <vector>
 
 namespace corvane {
 
@@ -102,6 +103,7 @@ private:
     void OnTreeKillFocus(int otherId);
     void OnEditorKillFocus(int idInTree, int otherId);
     void OnBrowseButtonClicked();
+    void Browse(const TreeOptionsItemData& record);
     // Acts on a counted click or the space key on a check box or radio button.
     void ToggleOption(TreeItem item);
     void CommitAndClose();
@@ -121,6 +123,10 @@ private:
     std::unique_ptr<CTreeOptionsBrowseButton> button_;
     std::unique_ptr<CTreeOptionsDateCtrl> dateTime_;
     std::unique_ptr<CTreeOptionsIPAddressCtrl> ipAddress_;
+    // Editors closed while one of them runs a browse dialog; they go once it returns.
+    std::vector<std::unique_ptr<TreeOptionsEditor>> retired_;
+    std::unique_ptr<CMultiLineEditFrameWnd> retiredFrame_;
+    int browsing_ = 0;
     TreeItem current_ = 0;
     bool toggleOnlyOnImage_ = false;
     bool focusEditor_ = false;
