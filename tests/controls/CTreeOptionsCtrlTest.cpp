@@ -10,6 +10,7 @@
 #include "controls/CTreeOptionsIPAddressCtrl.h"
 #include "controls/CTreeOptionsSpinCtrl.h"
 #include "controls/CTreeOptionsTimeCtrl.h"
+#include "controls/TreeOptionsDataExchange.h"
 
 #include "PlatformTestSupport.h"
 #include "TestOutput.h"
@@ -17,6 +18,7 @@
 #include "platform/ButtonControl.h"
 #include "platform/ComboBoxControl.h"
 #include "platform/ControlAutomation.h"
+#include "platform/DataExchange.h"
 #include "platform/DateTimeControl.h"
 #include "platform/Dialog.h"
 #include "platform/EditControl.h"
@@ -348,6 +350,60 @@ TEST_F(OptionTree, ClicksAndTheSpaceKeyToggleChecksAndRadios)
     SavePicture("option-tree-checks.png");
     tree->SetThemedDrawing(false);
     SavePicture("option-tree-plain-checks.png");
+}
+
+TEST_F(OptionTree, DataExchangeMovesValuesBetweenItemsAndVariables)
+{
+    int checked = 1;
+    int radio = 1;
+    int number = 0;
+    std::string text = "/var/x";
+    bool enabled = true;
+    std::uint32_t rgb = 0x123456;
+    std::uint32_t ip = 0x0A0B0C0D;
+    {
+        DataExchange load(dialog, false);
+        DdxTreeCheck(load, *tree, box, checked);
+        DdxTreeRadio(load, *tree, View().GetParentItem(radioA), radio);
+        DdxTreeText(load, *tree, folder, text);
+        number = 77;
+        DdxTreeInt(load, *tree, port, number);
+        enabled = false;
+        DdxTreeBoolean(load, *tree, flag, enabled);
+        DdxTreeColour(load, *tree, colour, rgb);
+        DdxTreeIpAddress(load, *tree, address, ip);
+    }
+    EXPECT_EQ(Text(folder), "Folder: /var/x");
+    EXPECT_EQ(Text(port), "Port: 77");
+    EXPECT_EQ(Text(flag), "Enabled: False");
+    EXPECT_EQ(Text(colour), "Colour: &563412");
+    EXPECT_EQ(Text(address), "Address: 10.11.12.13");
+    EXPECT_TRUE(tree->Record(radioB)->checked);
+
+    // Saving takes the open editor's value first.
+    Select(port);
+    dynamic_cast<EditControl*>(Editor(CTreeOptionsCtrl::kEditId))->SetText("12abc");
+    tree->SetValueText(flag, "true");
+    checked = radio = number = -5;
+    enabled = true;
+    {
+        DataExchange save(dialog, true);
+        DdxTreeCheck(save, *tree, box, checked);
+        DdxTreeRadio(save, *tree, View().GetParentItem(radioA), radio);
+        DdxTreeInt(save, *tree, port, number);
+        DdxTreeBoolean(save, *tree, flag, enabled);
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_EQ(radio, 1);
+    EXPECT_EQ(number, 12);
+    EXPECT_FALSE(enabled) << "only exactly True is true";
+
+    // No radio checked: the variable keeps its value.
+    tree->SetRadioButtonByIndex(View().GetParentItem(radioA), -1);
+    radio = 4;
+    DataExchange save(dialog, true);
+    DdxTreeRadio(save, *tree, View().GetParentItem(radioA), radio);
+    EXPECT_EQ(radio, 4);
 }
 
 }  // namespace
