@@ -4,7 +4,8 @@ namespace corvane {
 
 const TreeOptionsEditorClass& COptionsEdit::Class()
 {
-    static const TreeOptionsEditorClass kClass{"COptionsEdit", &CTreeOptionsEdit::Class(), &MakeTreeOptionsEditor<COptionsEdit>};
+    static const TreeOptionsEditorClass kClass{
+        "COptionsEdit", &CTreeOptionsEdit::Class(), &MakeTreeOptionsEditor<COptionsEdit>};
     return kClass;
 }
 

@@ -54,7 +54,8 @@ void CTreeOptionsBrowseButton::BrowseForColor()
 {
     if (Tree() == nullptr)
         return;
-    const std::optional<std::uint32_t> chosen = Application::Instance().Prompts().ChooseColour(Tree()->Handle(), colour_);
+    const std::optional<std::uint32_t> chosen
+        = Application::Instance().Prompts().ChooseColour(Tree()->Handle(), colour_);
     if (!chosen)
         return;
     colour_ = *chosen;

@@ -227,7 +227,8 @@ void CTreeOptionsCtrl::CreateEditors(TreeItem item)
     std::unique_ptr<TreeOptionsEditor> object = data.editorClass->create();
     std::string value;
     if ((combo_ = Adopt<CTreeOptionsCombo>(object)) || (edit_ = Adopt<CTreeOptionsEdit>(object))
-        || (dateTime_ = Adopt<CTreeOptionsDateCtrl>(object)) || (ipAddress_ = Adopt<CTreeOptionsIPAddressCtrl>(object))) {
+        || (dateTime_ = Adopt<CTreeOptionsDateCtrl>(object))
+        || (ipAddress_ = Adopt<CTreeOptionsIPAddressCtrl>(object))) {
         value = GetValueText(item);
         RemoveValueText(item);
     } else if ((button_ = Adopt<CTreeOptionsBrowseButton>(object))) {
@@ -512,12 +513,10 @@ void CTreeOptionsCtrl::ToggleOption(TreeItem item)
     const TreeOptionsItemData* record = Record(item);
     if (record == nullptr || !record->enabled)
         return;
-    if (record->kind == TreeOptionsKind::CheckBox) {
-        itemStore_.SetRedraw(false);
+    if (record->kind == TreeOptionsKind::CheckBox)
         ToggleCheckBox(item, record->checked);
-    } else if (record->kind == TreeOptionsKind::RadioButton && !record->checked) {
+    else if (record->kind == TreeOptionsKind::RadioButton && !record->checked)
         SelectRadioButton(item);
-    }
 }
 
 void CTreeOptionsCtrl::OnTreeButtonDown(Point point)

@@ -27,7 +27,8 @@ std::string CTreeOptionsEdit::FormatDisplayText(std::string_view text) const
 void CTreeOptionsEdit::BrowseForFolder(const std::string& current)
 {
     const WindowHandle owner = Tree() != nullptr ? Tree()->Handle() : WindowHandle{};
-    const std::optional<std::string> folder = Application::Instance().Prompts().ChooseFolder(owner, GetFolderPrompt(), current);
+    const std::optional<std::string> folder
+        = Application::Instance().Prompts().ChooseFolder(owner, GetFolderPrompt(), current);
     if (folder && Edit() != nullptr)
         Edit()->SetText(*folder);
 }

@@ -12,19 +12,19 @@ struct TreeOptionsEditorClass;
 // What an option tree item is (TreeOptionsItemData::kind).
 enum class TreeOptionsKind : std::int32_t {
     None = 0,
-    Group = 1,            // heading with image
-    EditWithSpin = 2,     // edit box with a spin button
-    FileEdit = 3,         // edit box with a file browse button
-    FolderEdit = 4,       // edit box with a folder browse button
-    Colour = 5,           // browse button for a colour
-    Font = 6,             // browse button for a font
+    Group = 1,         // heading with image
+    EditWithSpin = 2,  // edit box with a spin button
+    FileEdit = 3,      // edit box with a file browse button
+    FolderEdit = 4,    // edit box with a folder browse button
+    Colour = 5,        // browse button for a colour
+    Font = 6,          // browse button for a font
     CheckBox = 7,
     RadioButton = 8,
-    Editor = 9,           // any editor class (combo boxes)
+    Editor = 9,  // any editor class (combo boxes)
     EditBox = 10,
-    DateTime = 11,        // date or time picker
+    DateTime = 11,  // date or time picker
     IpAddress = 12,
-    BrowseButton = 13,    // a browse button with an action of its own
+    BrowseButton = 13,  // a browse button with an action of its own
 };
 
 // A font as a font item keeps it: the fields of a logical font.

@@ -107,7 +107,7 @@ void TreeOptionsModel::DeleteItemRecords(TreeItem first)
 
 // --------------------------------------------------------------- check boxes
 
-bool TreeOptionsModel::SetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::* field, bool value)
+bool TreeOptionsModel::SetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::*field, bool value)
 {
     TreeOptionsItemData* record = MutableRecord(item);
     if (record == nullptr || record->kind != kind)
@@ -117,8 +117,7 @@ bool TreeOptionsModel::SetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOpt
     return true;
 }
 
-bool TreeOptionsModel::GetFlag(
-    TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::* field, bool& value) const
+bool TreeOptionsModel::GetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::*field, bool& value) const
 {
     const TreeOptionsItemData* record = Record(item);
     if (record == nullptr || record->kind != kind)
@@ -391,7 +390,8 @@ bool TreeOptionsModel::AddColorSelector(
     return true;
 }
 
-bool TreeOptionsModel::AddFontSelector(TreeItem item, const TreeOptionsEditorClass& buttonClass, std::uint32_t userValue)
+bool TreeOptionsModel::AddFontSelector(
+    TreeItem item, const TreeOptionsEditorClass& buttonClass, std::uint32_t userValue)
 {
     return AddEditor(item, buttonClass, nullptr, TreeOptionsKind::Font, userValue);
 }

@@ -150,8 +150,8 @@ protected:
     virtual void OnDeletingItems() {}
 
 private:
-    bool SetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::* field, bool value);
-    bool GetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::* field, bool& value) const;
+    bool SetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::*field, bool value);
+    bool GetFlag(TreeItem item, TreeOptionsKind kind, bool TreeOptionsItemData::*field, bool& value) const;
     bool AddEditor(TreeItem item, const TreeOptionsEditorClass& editorClass, const TreeOptionsEditorClass* extraClass,
         TreeOptionsKind kind, std::uint32_t userValue);
     void FreeRecord(TreeItem item);

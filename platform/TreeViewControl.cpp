@@ -6,15 +6,15 @@
 #include "platform/internal/ControlWidgets.h"
 
 #include <QHeaderView>
-#include <QPainter>
-#include <QPainterPath>
-#include <QScrollBar>
-#include <QWheelEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTreeWidgetItemIterator>
+#include <QWheelEvent>
 
 #include <functional>
 #include <utility>
@@ -211,7 +211,8 @@ void TreeWidget::DrawGlyph(QPainter& painter, const QRect& image, const TreeItem
         return;
     }
     const bool box = glyph.kind == TreeGlyphKind::CheckBox;
-    painter.fillRect(image, box && glyph.partlyChecked ? palette().color(QPalette::Button) : palette().color(QPalette::Base));
+    painter.fillRect(
+        image, box && glyph.partlyChecked ? palette().color(QPalette::Button) : palette().color(QPalette::Base));
     // A 16 x 16 square centred in the image.
     const QPoint centre((image.left() + image.right() + 1) / 2, (image.top() + image.bottom() + 1) / 2);
     const QRect square(centre.x() - 8, centre.y() - 8, 16, 16);
@@ -705,7 +706,8 @@ std::optional<Rect> TreeViewControl::GetItemRect(TreeItem item, bool textOnly) c
         return std::nullopt;
     if (textOnly)
         return FromQt(tree->LabelRect(found));
-    return corvane::Rect{0, cell.top(), std::max(tree->viewport()->width(), cell.right() + 1), cell.top() + cell.height()};
+    return corvane::Rect{
+        0, cell.top(), std::max(tree->viewport()->width(), cell.right() + 1), cell.top() + cell.height()};
 }
 
 std::optional<Rect> TreeViewControl::GetItemImageRect(TreeItem item) const
@@ -721,7 +723,8 @@ std::optional<Rect> TreeViewControl::GetItemImageRect(TreeItem item) const
 corvane::Rect TreeViewControl::GetClientRect() const
 {
     TreeWidget* tree = Tree(*this);
-    return tree != nullptr ? corvane::Rect{0, 0, tree->viewport()->width(), tree->viewport()->height()} : corvane::Rect{};
+    return tree != nullptr ? corvane::Rect{0, 0, tree->viewport()->width(), tree->viewport()->height()}
+                           : corvane::Rect{};
 }
 
 Point TreeViewControl::ClientToScreen(Point point) const

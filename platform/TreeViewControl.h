@@ -24,12 +24,12 @@ inline constexpr TreeItem kTreeSorted = -3;  // in order of text, ignoring case
 
 // Where a point lies (TreeViewControl::HitTest).
 namespace tree_hit {
-inline constexpr unsigned kNowhere = 0x01;        // below the last item
-inline constexpr unsigned kOnItemIcon = 0x02;     // on the item's image
-inline constexpr unsigned kOnItemLabel = 0x04;    // on its text
-inline constexpr unsigned kOnItemIndent = 0x08;   // left of it
-inline constexpr unsigned kOnItemButton = 0x10;   // on its expand button
-inline constexpr unsigned kOnItemRight = 0x20;    // right of its text
+inline constexpr unsigned kNowhere = 0x01;       // below the last item
+inline constexpr unsigned kOnItemIcon = 0x02;    // on the item's image
+inline constexpr unsigned kOnItemLabel = 0x04;   // on its text
+inline constexpr unsigned kOnItemIndent = 0x08;  // left of it
+inline constexpr unsigned kOnItemButton = 0x10;  // on its expand button
+inline constexpr unsigned kOnItemRight = 0x20;   // right of its text
 inline constexpr unsigned kOnItemStateIcon = 0x40;
 inline constexpr unsigned kOnItem = kOnItemIcon | kOnItemLabel | kOnItemStateIcon;
 }  // namespace tree_hit

@@ -11,8 +11,7 @@ namespace corvane {
 
 namespace {
 
-constexpr std::string_view kIncompleteText
-    = "Please fill in all four fields of the IP address and of the subnet mask.";
+constexpr std::string_view kIncompleteText = "Please fill in all four fields of the IP address and of the subnet mask.";
 
 }  // namespace
 

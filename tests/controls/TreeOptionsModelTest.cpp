@@ -1,8 +1,8 @@
+#include "controls/TreeOptionsModel.h"
 #include "controls/CTreeOptionsDateCtrl.h"
 #include "controls/CTreeOptionsEdit.h"
 #include "controls/CTreeOptionsIPAddressCtrl.h"
 #include "controls/CTreeOptionsTimeCtrl.h"
-#include "controls/TreeOptionsModel.h"
 #include "platform/LocaleFormats.h"
 #include "tests/controls/MemoryTreeItemStore.h"
 
@@ -97,9 +97,8 @@ TEST_F(TreeOptionsModelTest, TypedValuesWriteTheirValueTexts)
         std::uint32_t stored;
         const char* text;
     };
-    for (const ColourCase& c : std::vector<ColourCase>{
-             {0x0000FF, "Colour: &FF0000"}, {0xFF0000, "Colour: &0000FF"}, {0x0A0B0C, "Colour: &0C0B0A"},
-             {0xFF123456, "Colour: &563412"}}) {
+    for (const ColourCase& c : std::vector<ColourCase>{{0x0000FF, "Colour: &FF0000"}, {0xFF0000, "Colour: &0000FF"},
+             {0x0A0B0C, "Colour: &0C0B0A"}, {0xFF123456, "Colour: &563412"}}) {
         model.SetColor(colour, c.stored);
         EXPECT_EQ(store.GetItemText(colour), c.text);
         EXPECT_EQ(model.GetColor(colour), c.stored);
@@ -112,8 +111,9 @@ TEST_F(TreeOptionsModelTest, TypedValuesWriteTheirValueTexts)
     EXPECT_EQ(store.GetItemText(font), "Font: DejaVu Sans");
     EXPECT_EQ(model.GetFont(font), face);
 
-    for (const auto& [value, text] : std::vector<std::pair<std::uint32_t, const char*>>{
-             {0xC0A8010Au, "Address: 192.168.1.10"}, {0u, "Address: 0.0.0.0"}, {0xFFFFFFFFu, "Address: 255.255.255.255"}}) {
+    for (const auto& [value, text] :
+        std::vector<std::pair<std::uint32_t, const char*>>{{0xC0A8010Au, "Address: 192.168.1.10"},
+            {0u, "Address: 0.0.0.0"}, {0xFFFFFFFFu, "Address: 255.255.255.255"}}) {
         model.SetIPAddress(address, value);
         EXPECT_EQ(store.GetItemText(address), text);
         EXPECT_EQ(model.GetIPAddress(address), value);
@@ -194,15 +194,12 @@ TEST_F(TreeOptionsModelTest, CheckBoxesCascadeToChildrenAndTellTheirParent)
         const char* expected;  // parent, A, B, C, A1
     };
     const std::vector<Step> steps{
-        {kids[1], "-oxoo"},   // one of three: parent checked and partly checked
-        {kids[0], "-xxox"},   // the child's own child follows it
-        {kids[2], "xxxxx"},   // all three: checked, not partly
-        {kids[1], "-xoxx"},
-        {kids[0], "-ooxo"},
-        {kids[2], "ooooo"},   // the last one unchecked: parent clear
-        {parent, "xxxxo"},    // the parent cascades one level down
-        {parent, "ooooo"},
-        {grandchild, "oxoox"},  // A is a check box: it follows its only child
+        {kids[1], "-oxoo"},                                          // one of three: parent checked and partly checked
+        {kids[0], "-xxox"},                                          // the child's own child follows it
+        {kids[2], "xxxxx"},                                          // all three: checked, not partly
+        {kids[1], "-xoxx"}, {kids[0], "-ooxo"}, {kids[2], "ooooo"},  // the last one unchecked: parent clear
+        {parent, "xxxxo"},                                           // the parent cascades one level down
+        {parent, "ooooo"}, {grandchild, "oxoox"},                    // A is a check box: it follows its only child
     };
     for (const Step& step : steps) {
         bool old = false;
@@ -319,8 +316,8 @@ TEST(TreeOptionsGlyphTest, CentreGlyphRectIsASixteenPixelSquare)
         Rect image;
         Rect glyph;
     };
-    for (const Case& c : std::vector<Case>{{{0, 0, 16, 16}, {0, 0, 16, 16}}, {{10, 4, 30, 24}, {12, 6, 28, 22}},
-             {{0, 0, 17, 19}, {0, 1, 16, 17}}}) {
+    for (const Case& c : std::vector<Case>{
+             {{0, 0, 16, 16}, {0, 0, 16, 16}}, {{10, 4, 30, 24}, {12, 6, 28, 22}}, {{0, 0, 17, 19}, {0, 1, 16, 17}}}) {
         const Rect glyph = TreeOptionsModel::CentreGlyphRect(c.image);
         EXPECT_EQ(glyph.left, c.glyph.left);
         EXPECT_EQ(glyph.top, c.glyph.top);

@@ -171,7 +171,8 @@ TEST_F(CIPAddressButtonTest, ValueTextShowsAddressAndMaskInNetworkOrder)
         const char* text;
     };
     for (const Case& c : std::vector<Case>{{0xC0A8010A, 0xFFFFFF00, "192.168.1.10  /  255.255.255.0"},
-             {0x00000000, 0xFFFFFFFF, "0.0.0.0  /  255.255.255.255"}, {0x01020304, 0x80000000, "1.2.3.4  /  128.0.0.0"}}) {
+             {0x00000000, 0xFFFFFFFF, "0.0.0.0  /  255.255.255.255"},
+             {0x01020304, 0x80000000, "1.2.3.4  /  128.0.0.0"}}) {
         EXPECT_EQ(CIPAddressButton::FormatValueText(htonl(c.hostAddress), htonl(c.hostMask)), c.text);
     }
     EXPECT_EQ(tree->View().GetItemText(page.addresses[1].item), "Server 1: 192.168.1.10  /  255.255.255.0");
