@@ -354,6 +354,25 @@ TEST_F(OptionTree, ClicksAndTheSpaceKeyToggleChecksAndRadios)
     SavePicture("option-tree-plain-checks.png");
 }
 
+TEST_F(OptionTree, TheRightArrowAndTheFocusEditorFlagFocusTheOpenEditor)
+{
+    View().SetFocus();
+    Select(address);
+    App().ProcessPending();
+    EXPECT_TRUE(View().HasFocus());
+    EXPECT_TRUE(automation::PressKey(View(), automation::Key::Right));
+    App().ProcessPending();
+    EXPECT_TRUE(Editor(CTreeOptionsCtrl::kIpAddressId)->HasFocus());
+    EXPECT_EQ(tree->CurrentItem(), address) << "focus within the tree's own editor keeps it open";
+
+    tree->SetFocusEditor(true);
+    View().SetFocus();
+    Select(port);
+    App().ProcessPending();
+    EXPECT_TRUE(Editor(CTreeOptionsCtrl::kEditId)->HasFocus());
+    EXPECT_EQ(Text(address), "Address: 192.168.1.10");
+}
+
 TEST_F(OptionTree, DataExchangeMovesValuesBetweenItemsAndVariables)
 {
     int checked = 1;
