@@ -340,8 +340,8 @@ void CTreeOptionsCtrl::PlaceSpin(const TreeOptionsEditorClass&, const Rect&, con
     if (buddy != nullptr)
         buddy->Move(ToDialogRect({editor.left, editor.top, rect.left, editor.bottom}));
     spin_->SetBuddy(edit_.get());
-    spin_->SetControl(AddEditorControl(
-        {ControlKind::Spin, EditorControlId(kSpinId), "", ToDialogRect(rect), control_style::kBuddyInteger}));
+    spin_->SetControl(AddEditorControl({ControlKind::Spin, EditorControlId(kSpinId), "", ToDialogRect(rect),
+        control_style::kBuddyInteger | control_style::kVertical}));
     if (SpinControl* spin = spin_->Spin()) {
         int lower = 0;
         int upper = 100;
