@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace corvane::control_automation {
 
@@ -77,6 +78,9 @@ bool ItemPoint(Control& control, std::intptr_t item, QWidget*& target, QPoint& a
             cell.setLeft(check.right() + 1);
         target = view->viewport();
         at = cell.center();
+        // A tree item's text, where a click counts as one on the item.
+        if (auto* tree = dynamic_cast<TreeWidget*>(view); tree != nullptr && !tree->LabelRect(row).isEmpty())
+            at = tree->LabelRect(row).center();
         return !cell.isEmpty();
     }
     if (auto* strip = dynamic_cast<TabStripWidget*>(widget)) {
@@ -147,6 +151,26 @@ bool ClickItemExpander(Control& control, std::intptr_t item)
         return false;
     const QRect button = tree->ExpanderRect(row);
     return !button.isEmpty() && SendClicks(tree->viewport(), button.center(), Qt::NoModifier, false);
+}
+
+bool ClickItemImage(Control& control, std::intptr_t item)
+{
+    auto* tree = dynamic_cast<TreeWidget*>(control.Impl().widget.data());
+    QTreeWidgetItem* row = tree != nullptr ? ShownItem(*tree, item) : nullptr;
+    const QRect image = row != nullptr ? tree->ImageRect(row) : QRect();
+    return !image.isEmpty() && SendClicks(tree->viewport(), image.center(), Qt::NoModifier, false);
+}
+
+bool TurnWheel(Control& control, int notches)
+{
+    auto* view = dynamic_cast<QAbstractScrollArea*>(control.Impl().widget.data());
+    if (view == nullptr || notches == 0)
+        return false;
+    const QPointF at(view->viewport()->rect().center());
+    QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &event);
+    return true;
 }
 
 bool ClickSpinArrow(Control& control, bool up)

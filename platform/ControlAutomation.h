@@ -48,6 +48,11 @@ bool DoubleClickItem(Control& control, std::intptr_t item);
 bool ClickItemCheckBox(Control& control, std::intptr_t item);
 // Clicks the button that expands or collapses a tree item.
 bool ClickItemExpander(Control& control, std::intptr_t item);
+// Clicks a tree item's image.
+bool ClickItemImage(Control& control, std::intptr_t item);
+// Turns the mouse wheel over a list or tree view by notches (positive: away
+// from the user, up).
+bool TurnWheel(Control& control, int notches);
 // Clicks a spin's up (or right) arrow, or its down (or left) one.
 bool ClickSpinArrow(Control& control, bool up);
 // Presses a key in the control (in its part that has or last had the focus).

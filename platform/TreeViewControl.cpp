@@ -1,14 +1,20 @@
 #include "platform/TreeViewControl.h"
 
 #include "platform/ImageList.h"
+#include "platform/TreeViewInputHook.h"
+#include "platform/internal/CanvasWidget.h"
 #include "platform/internal/ControlWidgets.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTreeWidgetItemIterator>
+#include <QWheelEvent>
 
 #include <functional>
 #include <utility>
@@ -108,6 +114,11 @@ TreeWidget::TreeWidget(DialogImpl& dialog, ControlImpl& control, const ControlTe
     setSelectionModel(gated);
     delete old;
     // The widget's own selection signals stay with the model it was made with.
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, [this](int) {
+            if (hook != nullptr)
+                hook->OnTreeScroll();
+        });
     connect(gated, &QItemSelectionModel::selectionChanged, [this] {
         if (!IsUserChange(dialog_, control_))
             return;
@@ -137,7 +148,110 @@ std::intptr_t TreeWidget::Register(QTreeWidgetItem* item)
 
 void TreeWidget::Forget(QTreeWidgetItem* item)
 {
-    ForEachBelow(item, [this](QTreeWidgetItem* each) { items_.erase(KeyOf(each)); });
+    ForEachBelow(item, [this](QTreeWidgetItem* each) {
+        items_.erase(KeyOf(each));
+        glyphs.erase(KeyOf(each));
+    });
+}
+
+QRect TreeWidget::ImageRect(QTreeWidgetItem* item) const
+{
+    QStyleOptionViewItem option = ItemOption(item);
+    if (option.rect.isEmpty() || !option.features.testFlag(QStyleOptionViewItem::HasDecoration))
+        return {};
+    return style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, this);
+}
+
+QRect TreeWidget::LabelRect(QTreeWidgetItem* item) const
+{
+    QStyleOptionViewItem option = ItemOption(item);
+    if (option.rect.isEmpty())
+        return {};
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+    // Only as wide as the text with its margins, as the label of a tree item is.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int width = option.fontMetrics.horizontalAdvance(option.text) + 2 * margin;
+    return QRect(text.left(), option.rect.top(), width, option.rect.height());
+}
+
+void TreeWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton;
+    pressed_ = false;
+    ItemTreeWidget::mouseReleaseEvent(event);
+    if (click && hook != nullptr)
+        hook->OnTreeClick({event->position().toPoint().x(), event->position().toPoint().y()});
+}
+
+void TreeWidget::wheelEvent(QWheelEvent* event)
+{
+    if (hook != nullptr)
+        hook->OnTreeScroll();
+    ItemTreeWidget::wheelEvent(event);
+}
+
+void TreeWidget::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    ItemTreeWidget::drawRow(painter, option, index);
+    QTreeWidgetItem* item = itemFromIndex(index);
+    const auto glyph = glyphs.find(KeyOf(item));
+    if (glyph == glyphs.end() || glyph->second.kind == TreeGlyphKind::None)
+        return;
+    const QRect image = ImageRect(item);
+    if (!image.isEmpty())
+        DrawGlyph(*painter, image, glyph->second);
+}
+
+void TreeWidget::DrawGlyph(QPainter& painter, const QRect& image, const TreeItemGlyph& glyph) const
+{
+    painter.save();
+    if (glyph.kind == TreeGlyphKind::ColourSwatch) {
+        painter.fillRect(image, QColor(glyph.colour.red, glyph.colour.green, glyph.colour.blue));
+        painter.restore();
+        return;
+    }
+    const bool box = glyph.kind == TreeGlyphKind::CheckBox;
+    painter.fillRect(
+        image, box && glyph.partlyChecked ? palette().color(QPalette::Button) : palette().color(QPalette::Base));
+    // A 16 x 16 square centred in the image.
+    const QPoint centre((image.left() + image.right() + 1) / 2, (image.top() + image.bottom() + 1) / 2);
+    const QRect square(centre.x() - 8, centre.y() - 8, 16, 16);
+    if (themedGlyphs) {
+        QStyleOptionButton button;
+        button.initFrom(this);
+        button.rect = square;
+        button.state = (glyph.enabled ? QStyle::State_Enabled : QStyle::State_None)
+            | (glyph.checked ? QStyle::State_On : QStyle::State_Off);
+        style()->drawPrimitive(
+            box ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton, &button, &painter, this);
+        painter.restore();
+        return;
+    }
+    // Plain framed glyphs: a sunken square or circle, a tick or a dot.
+    const QColor ink = glyph.enabled ? QColor(0, 0, 0) : QColor(128, 128, 128);
+    const QRect inner = square.adjusted(1, 1, -2, -2);
+    painter.setRenderHint(QPainter::Antialiasing, !box);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setBrush(glyph.enabled ? QColor(255, 255, 255) : QColor(192, 192, 192));
+    if (box)
+        painter.drawRect(inner);
+    else
+        painter.drawEllipse(inner);
+    if (glyph.checked) {
+        painter.setPen(QPen(ink, 2));
+        painter.setBrush(ink);
+        if (box) {
+            QPainterPath tick;
+            tick.moveTo(inner.left() + 3, inner.center().y());
+            tick.lineTo(inner.left() + 6, inner.bottom() - 3);
+            tick.lineTo(inner.right() - 3, inner.top() + 3);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(tick);
+        } else {
+            painter.drawEllipse(inner.center() + QPoint(1, 1), 2, 2);
+        }
+    }
+    painter.restore();
 }
 
 bool TreeWidget::ExpandByUser(QTreeWidgetItem* item, bool expand)
@@ -201,6 +315,12 @@ bool TreeWidget::ToggleAtExpander(QMouseEvent* event)
 
 void TreeWidget::mousePressEvent(QMouseEvent* event)
 {
+    pressed_ = event->button() == Qt::LeftButton;
+    if (pressed_ && hook != nullptr) {
+        hook->OnTreeButtonDown({event->position().toPoint().x(), event->position().toPoint().y()});
+        if (!dialog_.open)
+            return;
+    }
     if (ToggleAtExpander(event))
         return;
     ItemTreeWidget::mousePressEvent(event);
@@ -225,6 +345,17 @@ void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TreeWidget::keyPressEvent(QKeyEvent* event)
 {
+    if (hook != nullptr) {
+        const QString typed = event->text();
+        if (typed.size() == 1 && typed.at(0).isPrint() && hook->OnTreeChar(typed.at(0).unicode())) {
+            event->accept();
+            return;
+        }
+        if (hook->OnTreeKeyDown(KeyFromToolkit(event->key()))) {
+            event->accept();
+            return;
+        }
+    }
     QTreeWidgetItem* item = currentItem();
     const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
     if (item != nullptr && plain) {
@@ -542,6 +673,162 @@ void TreeViewControl::SetImageList(const ImageList& images)
             IconFromList(
                 images_.get(), item->data(0, kItemImageRole).toInt(), item->data(0, kItemSelectedImageRole).toInt()));
     }
+}
+
+int TreeViewControl::GetItemImage(TreeItem item) const
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    return found != nullptr ? found->data(0, kItemImageRole).toInt() : -1;
+}
+
+int TreeViewControl::GetItemSelectedImage(TreeItem item) const
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    return found != nullptr ? found->data(0, kItemSelectedImageRole).toInt() : -1;
+}
+
+namespace {
+
+corvane::Rect FromQt(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+}  // namespace
+
+std::optional<Rect> TreeViewControl::GetItemRect(TreeItem item, bool textOnly) const
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    if (found == nullptr)
+        return std::nullopt;
+    const QRect cell = tree->visualRect(tree->indexFromItem(found, 0));
+    if (cell.isEmpty())
+        return std::nullopt;
+    if (textOnly)
+        return FromQt(tree->LabelRect(found));
+    return corvane::Rect{
+        0, cell.top(), std::max(tree->viewport()->width(), cell.right() + 1), cell.top() + cell.height()};
+}
+
+std::optional<Rect> TreeViewControl::GetItemImageRect(TreeItem item) const
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    const QRect image = found != nullptr ? tree->ImageRect(found) : QRect();
+    if (image.isEmpty())
+        return std::nullopt;
+    return FromQt(image);
+}
+
+corvane::Rect TreeViewControl::GetClientRect() const
+{
+    TreeWidget* tree = Tree(*this);
+    return tree != nullptr ? corvane::Rect{0, 0, tree->viewport()->width(), tree->viewport()->height()}
+                           : corvane::Rect{};
+}
+
+Point TreeViewControl::ClientToScreen(Point point) const
+{
+    TreeWidget* tree = Tree(*this);
+    if (tree == nullptr)
+        return point;
+    const QPoint screen = tree->viewport()->mapToGlobal(QPoint(point.x, point.y));
+    return {screen.x(), screen.y()};
+}
+
+TreeItem TreeViewControl::HitTest(Point point, unsigned& flags) const
+{
+    flags = 0;
+    TreeWidget* tree = Tree(*this);
+    if (tree == nullptr)
+        return 0;
+    const QPoint at(point.x, point.y);
+    QTreeWidgetItem* found = tree->itemAt(at);
+    if (found == nullptr) {
+        flags = tree_hit::kNowhere;
+        return 0;
+    }
+    const QRect image = tree->ImageRect(found);
+    const QRect label = tree->LabelRect(found);
+    if (found->childCount() > 0 && tree->ExpanderRect(found).contains(at))
+        flags = tree_hit::kOnItemButton;
+    else if (image.contains(at))
+        flags = tree_hit::kOnItemIcon;
+    else if (label.contains(at))
+        flags = tree_hit::kOnItemLabel;
+    else if (at.x() < (image.isEmpty() ? label.left() : image.left()))
+        flags = tree_hit::kOnItemIndent;
+    else
+        flags = tree_hit::kOnItemRight;
+    return tree->KeyOf(found);
+}
+
+int TreeViewControl::GetTextWidth(std::string_view text) const
+{
+    TreeWidget* tree = Tree(*this);
+    return tree != nullptr ? tree->fontMetrics().horizontalAdvance(ToQString(text)) : 0;
+}
+
+void TreeViewControl::SetItemGlyph(TreeItem item, const TreeItemGlyph& glyph)
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    if (found == nullptr)
+        return;
+    if (glyph.kind == TreeGlyphKind::None) {
+        tree->glyphs.erase(item);
+    } else {
+        tree->glyphs[item] = glyph;
+        if (found->icon(0).isNull()) {
+            QPixmap blank(tree->iconSize().isValid() ? tree->iconSize() : QSize(16, 16));
+            blank.fill(Qt::transparent);
+            found->setIcon(0, QIcon(blank));
+        }
+    }
+    InvalidateItem(item);
+}
+
+TreeItemGlyph TreeViewControl::GetItemGlyph(TreeItem item) const
+{
+    TreeWidget* tree = Tree(*this);
+    if (tree == nullptr)
+        return {};
+    const auto found = tree->glyphs.find(item);
+    return found == tree->glyphs.end() ? TreeItemGlyph{} : found->second;
+}
+
+void TreeViewControl::SetThemedGlyphs(bool themed)
+{
+    if (TreeWidget* tree = Tree(*this)) {
+        tree->themedGlyphs = themed;
+        tree->viewport()->update();
+    }
+}
+
+void TreeViewControl::InvalidateItem(TreeItem item)
+{
+    TreeWidget* tree = Tree(*this);
+    QTreeWidgetItem* found = tree != nullptr ? tree->ItemOf(item) : nullptr;
+    if (found == nullptr)
+        return;
+    const QRect cell = tree->visualRect(tree->indexFromItem(found, 0));
+    if (!cell.isEmpty())
+        tree->viewport()->update(QRect(0, cell.top(), tree->viewport()->width(), cell.height()));
+}
+
+void TreeViewControl::SetRedraw(bool redraw)
+{
+    if (TreeWidget* tree = Tree(*this)) {
+        tree->viewport()->setUpdatesEnabled(redraw);
+        if (redraw)
+            tree->viewport()->update();
+    }
+}
+
+void TreeViewControl::SetInputHook(TreeViewInputHook* hook)
+{
+    if (TreeWidget* tree = Tree(*this))
+        tree->hook = hook;
 }
 
 }  // namespace corvane

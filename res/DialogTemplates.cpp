@@ -32,6 +32,7 @@
 #include "res/GlobalDialog.h"
 #include "res/GpdiDialog.h"
 #include "res/IntegratorDialog.h"
+#include "res/IpAddressAndSubnetDialog.h"
 #include "res/LatchDialog.h"
 #include "res/LcdMessageEntryDialog.h"
 #include "res/LcdTextDialog.h"
@@ -112,6 +113,7 @@ constexpr std::array kTemplates = {
     &kGlobalLcdPage,
     &kGpdiDialog,
     &kIntegratorDialog,
+    &kIpAddressAndSubnetDialog,
     &kLatchDialog,
     &kLcdMessageEntryDialog,
     &kLcdTextDialog,

@@ -91,6 +91,22 @@ QRect ItemTreeWidget::CheckBoxRect(QTreeWidgetItem* item) const
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
 }
 
+QStyleOptionViewItem ItemTreeWidget::ItemOption(QTreeWidgetItem* item) const
+{
+    QStyleOptionViewItem option;
+    if (item == nullptr)
+        return option;
+    const QModelIndex index = indexFromItem(item, 0);
+    const QRect cell = visualRect(index);
+    auto* delegate = dynamic_cast<ItemDelegate*>(itemDelegateForIndex(index));
+    if (!index.isValid() || cell.isEmpty() || delegate == nullptr)
+        return option;
+    initViewItemOption(&option);
+    option.rect = cell;
+    delegate->initStyleOption(&option, index);
+    return option;
+}
+
 bool ItemTreeWidget::ToggleCheckAt(const QMouseEvent* event)
 {
     if (!checkBoxes_ || event->button() != Qt::LeftButton)

@@ -7,6 +7,8 @@
 
 #include "platform/Cursor.h"
 #include "platform/ListBoxMouseHook.h"
+#include "platform/TreeViewControl.h"
+#include "platform/TreeViewInputHook.h"
 #include "platform/internal/DialogInternals.h"
 
 #include <QDateTimeEdit>
@@ -81,6 +83,8 @@ public:
     // Where the item's check box is drawn, in viewport coordinates; empty
     // when it has none or is not on show.
     QRect CheckBoxRect(QTreeWidgetItem* item) const;
+    // The layout the item is drawn with; an empty rectangle when it is not on show.
+    QStyleOptionViewItem ItemOption(QTreeWidgetItem* item) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -117,7 +121,11 @@ public:
     std::intptr_t Register(QTreeWidgetItem* item);
     // Forgets the handles of an item and everything below it.
     void Forget(QTreeWidgetItem* item);
-    void ForgetAll() { items_.clear(); }
+    void ForgetAll()
+    {
+        items_.clear();
+        glyphs.clear();
+    }
     int Count() const { return static_cast<int>(items_.size()); }
 
     // Expands or collapses an item as the user asked, unless a handler of
@@ -128,11 +136,21 @@ public:
     bool MaySelect(const QModelIndex& index);
     // Where the item's expand button is, in viewport coordinates.
     QRect ExpanderRect(QTreeWidgetItem* item) const;
+    // Where the item's image and its text are drawn, in viewport coordinates.
+    QRect ImageRect(QTreeWidgetItem* item) const;
+    QRect LabelRect(QTreeWidgetItem* item) const;
+
+    TreeViewInputHook* hook = nullptr;
+    std::unordered_map<std::intptr_t, TreeItemGlyph> glyphs;
+    bool themedGlyphs = true;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
 
 private:
@@ -140,8 +158,11 @@ private:
     // A left press on an expander opens or closes its item; true when it did.
     bool ToggleAtExpander(QMouseEvent* event);
 
+    void DrawGlyph(QPainter& painter, const QRect& image, const TreeItemGlyph& glyph) const;
+
     std::unordered_map<std::intptr_t, QTreeWidgetItem*> items_;
     std::intptr_t nextHandle_ = 1;
+    bool pressed_ = false;
 };
 
 class ListBoxWidget final : public QListWidget {

@@ -65,6 +65,8 @@ struct DialogImpl {
     // sheet, a sheet in its host dialog): its widget is a plain child there,
     // never a window of its own.
     QPointer<QWidget> embedIn;
+    // The controls made while the dialog is open over each control, in order.
+    std::map<QWidget*, std::vector<QPointer<QWidget>>> addedOver;
 
     // Sends a notification from a control to its dialog.
     void Notify(Notification code, int controlId, std::intptr_t item = -1, int otherControlId = 0);

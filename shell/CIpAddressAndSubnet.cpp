@@ -1,0 +1,61 @@
+#include "shell/CIpAddressAndSubnet.h"
+
+#include "platform/Application.h"
+#include "platform/IpAddressControl.h"
+#include "platform/PromptSink.h"
+#include "res/IpAddressAndSubnetDialog.h"
+
+#include <arpa/inet.h>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kIncompleteText = "Please fill in all four fields of the IP address and of the subnet mask.";
+
+}  // namespace
+
+CIpAddressAndSubnet::CIpAddressAndSubnet(Window* parent) : Dialog(res::kIpAddressAndSubnetDialog, parent)
+{
+    On(Notification::Clicked, kIdHelp,
+        [this](NotifyEvent&) { Application::Instance().Prompts().ShowHelp(Handle(), kHelpContext); });
+}
+
+bool CIpAddressAndSubnet::OnInitDialog()
+{
+    const bool result = Dialog::OnInitDialog();
+    if (auto* address = GetControlAs<IpAddressControl>(res::kIdcIpAddress))
+        address->SetAddress(ntohl(address_));
+    if (auto* mask = GetControlAs<IpAddressControl>(res::kIdcSubnetMask))
+        mask->SetAddress(ntohl(mask_));
+    return result;
+}
+
+void CIpAddressAndSubnet::OnOK()
+{
+    auto* address = GetControlAs<IpAddressControl>(res::kIdcIpAddress);
+    auto* mask = GetControlAs<IpAddressControl>(res::kIdcSubnetMask);
+    std::uint32_t addressValue = 0;
+    std::uint32_t maskValue = 0;
+    const int addressFields = address != nullptr ? address->GetAddress(addressValue) : 0;
+    const int maskFields = mask != nullptr ? mask->GetAddress(maskValue) : 0;
+    if (addressFields != 4 || maskFields != 4) {
+        MessageBoxRequest box;
+        box.owner = Handle();
+        box.text = std::string(kIncompleteText);
+        box.caption = "Network Address";
+        box.icon = MessageBoxIcon::Warning;
+        Application::Instance().Prompts().ShowMessageBox(box);
+        IpAddressControl* incomplete = addressFields != 4 ? address : mask;
+        if (incomplete != nullptr) {
+            incomplete->SetFocus();
+            incomplete->SetFieldFocus(-1);
+        }
+        return;
+    }
+    address_ = addressValue;
+    mask_ = maskValue;
+    EndDialog(kIdOk);
+}
+
+}  // namespace corvane
