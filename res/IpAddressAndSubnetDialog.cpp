@@ -1,4 +1,5 @@
 #include "res/IpAddressAndSubnetDialog.h"
+#include "res/ResourceIds.h"
 
 #include <array>
 

@@ -53,6 +53,13 @@ inline constexpr int kIdcAdvisoryFirst = 1925;
 inline constexpr int kIdcAdvisorySecond = 1256;
 inline constexpr int kIdcAdvisoryDontShow = 1934;
 
+// "Network Address": an IP address and its subnet mask.
+inline constexpr int kDialogIpAddressAndSubnet = 531;
+inline constexpr int kIdcIpAddress = 1484;
+inline constexpr int kIdcSubnetMask = 1222;
+inline constexpr int kIdcNetworkAddressPicture = 1485;
+inline constexpr int kNetworkAddressAnimation = 493;  // the picture control's animation
+
 // Check net dialog: the report of the net checks.
 inline constexpr int kDialogCheckNet = 700;
 inline constexpr int kIdcCheckNetReport = 1977;

@@ -4,6 +4,7 @@
 #include "platform/IpAddressControl.h"
 #include "platform/PromptSink.h"
 #include "res/IpAddressAndSubnetDialog.h"
+#include "res/ResourceIds.h"
 
 #include <arpa/inet.h>
 

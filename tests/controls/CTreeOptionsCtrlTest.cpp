@@ -35,6 +35,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_tree_options_ctrl_test {
 namespace {
 
 namespace automation = control_automation;
@@ -428,4 +429,5 @@ TEST_F(OptionTree, DataExchangeMovesValuesBetweenItemsAndVariables)
 }
 
 }  // namespace
+}  // namespace c_tree_options_ctrl_test
 }  // namespace corvane

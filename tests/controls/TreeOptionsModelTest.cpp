@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace corvane {
+namespace tree_options_model_test {
 namespace {
 
 class TreeOptionsModelTest : public ::testing::Test {
@@ -327,4 +328,5 @@ TEST(TreeOptionsGlyphTest, CentreGlyphRectIsASixteenPixelSquare)
 }
 
 }  // namespace
+}  // namespace tree_options_model_test
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include "platform/IpAddressControl.h"
 #include "platform/TreeViewControl.h"
 #include "res/IpAddressAndSubnetDialog.h"
+#include "res/ResourceIds.h"
 #include "shell/CIpAddressAndSubnet.h"
 #include "shell/ModbusAddressOwner.h"
 
@@ -22,6 +23,7 @@
 #include <vector>
 
 namespace corvane {
+namespace cip_address_button_test {
 namespace {
 
 namespace automation = control_automation;
@@ -207,4 +209,5 @@ TEST_F(CIPAddressButtonTest, OkWritesTheEntryInNetworkOrderAndCancelChangesNothi
 }
 
 }  // namespace
+}  // namespace cip_address_button_test
 }  // namespace corvane
