@@ -63,20 +63,38 @@ LayoutFinding ControlFinding(
         Text(DialogName(layout), ", control ", control.id, " ", Quoted(caption), " (entry ", entry, "): ", fault)};
 }
 
-// The room a push button's caption takes with the button's frame and
-// margins, without the least width the style gives captioned buttons.
+// The room a push button's caption and picture take with the button's frame
+// and margins (the picture and the space beside it as the toolkit measures
+// them), without the least width the style gives captioned buttons.
 QSize PushButtonNeed(const QPushButton& button)
 {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.features = QStyleOptionButton::None;
-    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
-    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, text, &button);
+    QSize contents
+        = button.text().isEmpty() ? QSize(0, 0) : button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    if (!button.icon().isNull()) {
+        constexpr int kPictureSpace = 4;
+        const QSize picture = button.iconSize();
+        contents
+            = QSize(contents.width() + picture.width() + kPictureSpace, std::max(contents.height(), picture.height()));
+    }
+    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button);
 }
 
-// The caption the widget shows, and the room it needs; an empty size when
-// it has none or its kind shows no caption.
-std::pair<QString, QSize> CaptionNeed(QWidget& widget)
+// What a control shows that must fit it, the room that takes, and what to
+// call it in a finding.
+struct CaptionRoom {
+    QString caption;
+    QSize need;
+    std::string_view what = "caption";
+};
+
+// The caption the widget shows, and the room it and a push button's picture
+// need; an empty size when it shows neither or its kind shows no caption. A
+// picture button is named by the caption it had, which stays its
+// accessible name.
+CaptionRoom CaptionNeed(QWidget& widget)
 {
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
         // Statics wrap their text at their width.
@@ -84,8 +102,11 @@ std::pair<QString, QSize> CaptionNeed(QWidget& widget)
             QRect(0, 0, label->width(), 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
         return {label->text(), label->text().isEmpty() ? QSize() : wrapped.size()};
     }
-    if (auto* push = qobject_cast<QPushButton*>(&widget))
+    if (auto* push = qobject_cast<QPushButton*>(&widget)) {
+        if (!push->icon().isNull())
+            return {push->text().isEmpty() ? push->accessibleName() : push->text(), PushButtonNeed(*push), "picture"};
         return {push->text(), push->text().isEmpty() ? QSize() : PushButtonNeed(*push)};
+    }
     // Check boxes and radio buttons: the box, its spacing and the caption beside it.
     if (auto* button = qobject_cast<QAbstractButton*>(&widget))
         return {button->text(), button->text().isEmpty() ? QSize() : button->sizeHint()};
@@ -145,7 +166,7 @@ std::vector<LayoutFinding> CheckBuiltDialogLayout(const Dialog& dialog)
         if (widget == nullptr)
             continue;
         const QRect r = widget->geometry();
-        const auto [caption, need] = CaptionNeed(*widget);
+        const auto [caption, need, what] = CaptionNeed(*widget);
         const std::string text = caption.toStdString();
         if (r.x() < 0 || r.y() < 0 || r.x() + r.width() > size.width() || r.y() + r.height() > size.height())
             findings.push_back(ControlFinding(dialog, entry, text,
@@ -153,7 +174,7 @@ std::vector<LayoutFinding> CheckBuiltDialogLayout(const Dialog& dialog)
                     ") size ", SizeText(r.width(), r.height()))));
         if (need.width() > r.width() || need.height() > r.height())
             findings.push_back(ControlFinding(dialog, entry, text,
-                Text("its caption needs ", SizeText(need.width(), need.height()), " pixels, the control is ",
+                Text("its ", what, " needs ", SizeText(need.width(), need.height()), " pixels, the control is ",
                     SizeText(r.width(), r.height()))));
         if (auto* list = dynamic_cast<ListViewWidget*>(widget))
             CheckColumns(dialog, entry, *list, findings);

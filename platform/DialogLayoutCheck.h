@@ -54,9 +54,11 @@ std::string ResolvedFontFace(const LayoutFont& font);
 std::vector<LayoutFinding> CheckDialogLayout(const DialogTemplate& layout, const LayoutFont& font);
 
 // The same for a dialog that is built already (in the font of a
-// DialogFontScope), with the captions, places and list columns its code has
-// given it since; also reports each list view column narrower than its
-// heading or a row's text, and columns wider together than their list.
+// DialogFontScope), with the captions, pictures, places and list columns its
+// code has given it since; also reports each push button too small for the
+// picture it shows (with its caption, if it keeps one), each list view
+// column narrower than its heading or a row's text, and columns wider
+// together than their list.
 std::vector<LayoutFinding> CheckBuiltDialogLayout(const Dialog& dialog);
 
 // Builds the sheet's host dialog hidden with a property sheet over its

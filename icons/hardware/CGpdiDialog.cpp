@@ -3,6 +3,7 @@
 #include "icons/hardware/CGpdiIcon.h"
 #include "icons/hardware/HardwareIconNet.h"
 #include "icons/hardware/OutputTypeCheck.h"
+#include "icons/hardware/PictureButtons.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
@@ -125,6 +126,10 @@ float CGpdiDialog::FrequencyAt(int position)
 bool CGpdiDialog::OnInitDialog()
 {
     const bool result = CIconDialog::OnInitDialog();
+    constexpr std::array kPictures{ButtonPicture{res::kIdcGpdiEventPicture, res::kBitmapGpdiEvent},
+        ButtonPicture{res::kIdcGpdiCounterPicture, res::kBitmapGpdiCounter},
+        ButtonPicture{res::kIdcGpdiFrequencyPicture, res::kBitmapGpdiFrequency}};
+    ShowButtonPictures(*this, kPictures);
     if (auto* slider = GetControlAs<SliderControl>(res::kIdcGpdiFrequencySlider)) {
         slider->SetRange(kSliderMinimum, kSliderMaximum);
         slider->SetPos(SliderPositionOf(frequency_));

@@ -3,6 +3,7 @@
 #include "icons/hardware/COdioIcon.h"
 #include "icons/hardware/HardwareIconNet.h"
 #include "icons/hardware/OutputTypeCheck.h"
+#include "icons/hardware/PictureButtons.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
@@ -22,6 +23,9 @@ constexpr std::uint32_t kSwitchedOutputHelp = 12;
 constexpr std::uint32_t kEventHelp = 13;
 constexpr std::uint32_t kCounterHelp = 14;
 
+constexpr std::array kPictures{ButtonPicture{res::kIdcOdioEventPicture, res::kBitmapDigitalEvent},
+    ButtonPicture{res::kIdcOdioCounterPicture, res::kBitmapCounterInput},
+    ButtonPicture{res::kIdcOdioOutputPicture, res::kBitmapDigitalOutput}};
 constexpr std::array kModeRadios{res::kIdcOdioEvent, res::kIdcOdioCounter, res::kIdcOdioOutput};
 constexpr std::array kCountControls{res::kIdcOdioOutputOnDisable, res::kIdcOdioClearOnEnable,
     res::kIdcOdioClearAfterOutput, res::kIdcOdioCountGroup, res::kIdcOdioCounterNote};
@@ -93,6 +97,7 @@ COdioDialog::COdioDialog(COdioIcon& icon, Window* parent)
 bool COdioDialog::OnInitDialog()
 {
     const bool result = CIconDialog::OnInitDialog();
+    ShowButtonPictures(*this, kPictures);
     ShowControl(res::kIdcOdioRetainNote, false);
     if (mode_ == kRelay) {
         ShowControl(res::kIdcOdioRetainNote, relayState_ == kRetain);

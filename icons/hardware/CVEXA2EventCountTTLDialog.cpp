@@ -2,6 +2,7 @@
 
 #include "icons/hardware/CVEXA2EventCountTTLIcon.h"
 #include "icons/hardware/OutputTypeCheck.h"
+#include "icons/hardware/PictureButtons.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
@@ -78,6 +79,12 @@ bool CVEXA2EventCountTTLDialog::OnInitDialog()
     const bool result = CIconDialog::OnInitDialog();
     // Channels 0..7 are inputs only.
     const bool outputAllowed = channel_.Channel() >= kFirstUpperChannel;
+    // The event picture is the channel's own: an input, or an input/output.
+    const std::array pictures{
+        ButtonPicture{res::kIdcVexaEventPicture, outputAllowed ? res::kBitmapDigitalEventIo : res::kBitmapDigitalEvent},
+        ButtonPicture{res::kIdcVexaCounterPicture, res::kBitmapCounterInput},
+        ButtonPicture{res::kIdcVexaOutputPicture, res::kBitmapDigitalOutput}};
+    ShowButtonPictures(*this, pictures);
     ShowControl(res::kIdcVexaDiscreteOutput, outputAllowed);
     ShowControl(res::kIdcVexaOutputPicture, outputAllowed);
     ShowMode(mode_);

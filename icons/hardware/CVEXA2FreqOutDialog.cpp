@@ -2,6 +2,7 @@
 
 #include "icons/hardware/CVEXA2FreqOutIcon.h"
 #include "icons/hardware/HardwareIconNet.h"
+#include "icons/hardware/PictureButtons.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
@@ -40,6 +41,9 @@ CVEXA2FreqOutDialog::CVEXA2FreqOutDialog(CVEXA2FreqOutIcon& icon, Window* parent
 bool CVEXA2FreqOutDialog::OnInitDialog()
 {
     const bool result = CIconDialog::OnInitDialog();
+    constexpr std::array kPictures{ButtonPicture{res::kIdcVexaEventPicture, res::kBitmapDigitalOutput},
+        ButtonPicture{res::kIdcVexaCounterPicture, res::kBitmapFrequencyOutput}};
+    ShowButtonPictures(*this, kPictures);
     ShowMode();
     return result;
 }

@@ -1,6 +1,8 @@
 #include "platform/DialogLayoutCheck.h"
 
 #include "PlatformTestSupport.h"
+#include "platform/Bitmap.h"
+#include "platform/ButtonControl.h"
 #include "platform/Dialog.h"
 #include "platform/ListViewControl.h"
 
@@ -124,6 +126,28 @@ TEST_F(DialogLayoutCheckTest, ReportsListColumnsTooNarrowForTheirTextsOrTooWideF
     findings = CheckBuiltDialogLayout(dialog);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_NE(findings[0].message.find("its columns take 380 pixels"), std::string::npos) << findings[0].message;
+}
+
+TEST_F(DialogLayoutCheckTest, ReportsAPictureButtonTooSmallForItsPicture)
+{
+    constexpr int kSmall = 300;
+    constexpr int kLarge = 301;
+    constexpr std::array controls = {ControlTemplate{K::PushButton, kSmall, "Event", {10, 10, 70, 36}},
+        ControlTemplate{K::PushButton, kLarge, "Counter", {90, 10, 60, 84}}};
+    const DialogTemplate layout{9202, "Mode", 160, 110, controls};
+    const DialogFontScope fontScope(kFont);
+    Dialog dialog(layout);
+    ASSERT_TRUE(dialog.CreateHidden());
+    EXPECT_TRUE(CheckBuiltDialogLayout(dialog).empty()) << "the captions fit";
+
+    const Bitmap picture(32, 64);
+    for (const int id : {kSmall, kLarge})
+        dialog.GetControlAs<ButtonControl>(id)->SetPicture(picture);
+    const std::vector<LayoutFinding> findings = CheckBuiltDialogLayout(dialog);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].controlId, kSmall);
+    EXPECT_NE(findings[0].message.find("control 300 \"Event\" (entry 0): its picture needs"), std::string::npos)
+        << findings[0].message;
 }
 
 }  // namespace

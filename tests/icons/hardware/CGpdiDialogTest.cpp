@@ -2,15 +2,20 @@
 
 #include "HardwareIconTestSupport.h"
 #include "ModalDriver.h"
+#include "PictureButtonChecks.h"
 
 #include "icons/hardware/CGpdiIcon.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
+#include "platform/DialogLayoutCheck.h"
 #include "platform/SliderControl.h"
+#include "res/Pictures.h"
 #include "res/ResourceIds.h"
 #include "shell/CAdvisoryDlg.h"
 
+#include <array>
 #include <functional>
+#include <gmock/gmock.h>
 #include <limits>
 
 namespace corvane {
@@ -186,6 +191,32 @@ TEST_F(GpdiDialog, RefusesAnOutputTypeThatAFedInputCannotTake)
         Click(d, kIdCancel);
     }));
     EXPECT_EQ(gpdi.ModeWord(), CGpdiIcon::kNewModeWord);
+}
+
+// Each mode's picture button shows the picture of its mode, and in each
+// mode the buttons have room for their pictures without covering anything.
+TEST_F(GpdiDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
+{
+    struct Case {
+        int button;
+        int picture;
+    };
+    constexpr std::array kCases{Case{res::kIdcGpdiEventPicture, res::kBitmapGpdiEvent},
+        Case{res::kIdcGpdiCounterPicture, res::kBitmapGpdiCounter},
+        Case{res::kIdcGpdiFrequencyPicture, res::kBitmapGpdiFrequency}};
+    res::RegisterPictures(App().Bitmaps());
+    auto& gpdi = PlaceGpdi();
+    const DialogFontScope font(test::kPinnedDialogFont);
+    Run(gpdi, [&](CGpdiDialog& d) {
+        for (const Case& c : kCases)
+            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
+        for (const Case& c : kCases) {
+            Click(d, c.button);
+            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
+            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
+        }
+        Click(d, kIdCancel);
+    });
 }
 
 }  // namespace

@@ -2,14 +2,19 @@
 
 #include "HardwareIconTestSupport.h"
 #include "ModalDriver.h"
+#include "PictureButtonChecks.h"
 
 #include "icons/hardware/COdioIcon.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
+#include "platform/DialogLayoutCheck.h"
+#include "res/Pictures.h"
 #include "res/ResourceIds.h"
 #include "shell/CAdvisoryDlg.h"
 
+#include <array>
 #include <functional>
+#include <gmock/gmock.h>
 
 namespace corvane {
 namespace c_odio_dialog_test {
@@ -197,6 +202,33 @@ TEST_F(OdioDialog, HelpOpensTheContextOfTheModeAtOpening)
         ASSERT_FALSE(Prompts().helpIds.empty());
         EXPECT_EQ(Prompts().helpIds.back(), c.help) << c.mode;
     }
+}
+
+// Each mode's picture button shows the picture of its mode, and in each
+// mode the buttons have room for their pictures without covering anything.
+TEST_F(OdioDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
+{
+    struct Case {
+        int button;
+        int picture;
+    };
+    constexpr std::array kCases{Case{res::kIdcOdioEventPicture, res::kBitmapDigitalEvent},
+        Case{res::kIdcOdioCounterPicture, res::kBitmapCounterInput},
+        Case{res::kIdcOdioOutputPicture, res::kBitmapDigitalOutput}};
+    res::RegisterPictures(App().Bitmaps());
+    PlaceProgramWith(kMainsNet);
+    auto& odio = Place<COdioIcon>(doc, kDrop, 0);
+    const DialogFontScope font(test::kPinnedDialogFont);
+    Run(odio, [&](COdioDialog& d) {
+        for (const Case& c : kCases)
+            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
+        for (const Case& c : kCases) {
+            Click(d, c.button);
+            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
+            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
+        }
+        Click(d, kIdCancel);
+    });
 }
 
 }  // namespace

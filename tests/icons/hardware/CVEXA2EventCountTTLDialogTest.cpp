@@ -2,13 +2,18 @@
 
 #include "HardwareIconTestSupport.h"
 #include "ModalDriver.h"
+#include "PictureButtonChecks.h"
 
 #include "icons/hardware/CVEXA2EventCountTTLIcon.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
+#include "platform/DialogLayoutCheck.h"
+#include "res/Pictures.h"
 #include "res/ResourceIds.h"
 
+#include <array>
 #include <functional>
+#include <gmock/gmock.h>
 
 namespace corvane {
 namespace cvexa2_event_count_ttl_dialog_test {
@@ -132,6 +137,39 @@ TEST_F(VexaEventCountDialog, HelpFollowsChannelAndModeAtOpening)
         });
     }
     EXPECT_EQ(Prompts().helpIds, (std::vector<std::uint32_t>{12315, 12375}));
+}
+
+// The event button shows the input picture on channels 0..7 and the
+// input/output picture on 16..23; in each mode the channel offers, the
+// buttons have room for their pictures without covering anything.
+TEST_F(VexaEventCountDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
+{
+    struct Case {
+        int channel;
+        int eventPicture;
+    };
+    constexpr std::array kPictureButtons{
+        res::kIdcVexaEventPicture, res::kIdcVexaCounterPicture, res::kIdcVexaOutputPicture};
+    res::RegisterPictures(App().Bitmaps());
+    const DialogFontScope font(test::kPinnedDialogFont);
+    for (const Case c : {Case{0, res::kBitmapDigitalEvent}, Case{7, res::kBitmapDigitalEvent},
+             Case{16, res::kBitmapDigitalEventIo}, Case{23, res::kBitmapDigitalEventIo}}) {
+        SCOPED_TRACE(c.channel);
+        auto& icon = Place<CVEXA2EventCountTTLIcon>(doc, kDrop, 1, c.channel);
+        Run(icon, [&](CVEXA2EventCountTTLDialog& d) {
+            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaEventPicture, c.eventPicture));
+            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaCounterPicture, res::kBitmapCounterInput));
+            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaOutputPicture, res::kBitmapDigitalOutput));
+            for (const int button : kPictureButtons) {
+                if (!Visible(d, button))
+                    continue;
+                Click(d, button);
+                EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
+                EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
+            }
+            Click(d, kIdCancel);
+        });
+    }
 }
 
 }  // namespace

@@ -2,13 +2,18 @@
 
 #include "HardwareIconTestSupport.h"
 #include "ModalDriver.h"
+#include "PictureButtonChecks.h"
 
 #include "icons/hardware/CVEXA2FreqOutIcon.h"
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
+#include "platform/DialogLayoutCheck.h"
+#include "res/Pictures.h"
 #include "res/ResourceIds.h"
 
+#include <array>
 #include <functional>
+#include <gmock/gmock.h>
 
 namespace corvane {
 namespace cvexa2_freq_out_dialog_test {
@@ -71,6 +76,31 @@ TEST_F(VexaFreqOutDialog, RefusesASourceOfTheWrongTypeBeforeChangingAnything)
     EXPECT_EQ(Saved(icon), before) << "record and connectors stay as they were";
     EXPECT_EQ(icon.Input(0).GetDataType(), data_type::kLogic);
     EXPECT_EQ(clock.FindLinkedInputs(0).size(), 1u);
+}
+
+// Each mode's picture button shows the picture of its mode, and in each
+// mode the buttons have room for their pictures without covering anything.
+TEST_F(VexaFreqOutDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
+{
+    struct Case {
+        int button;
+        int picture;
+    };
+    constexpr std::array kCases{Case{res::kIdcVexaEventPicture, res::kBitmapDigitalOutput},
+        Case{res::kIdcVexaCounterPicture, res::kBitmapFrequencyOutput}};
+    res::RegisterPictures(App().Bitmaps());
+    auto& icon = Place<CVEXA2FreqOutIcon>(doc, kDrop, 5, 26);
+    const DialogFontScope font(test::kPinnedDialogFont);
+    Run(icon, [&](CVEXA2FreqOutDialog& d) {
+        for (const Case& c : kCases)
+            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
+        for (const Case& c : kCases) {
+            Click(d, c.button);
+            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
+            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
+        }
+        Click(d, kIdCancel);
+    });
 }
 
 }  // namespace
