@@ -18,6 +18,7 @@
 #include "netdoc/CNetUploadDialog.h"
 #include "netmodel/CCorvaneCtrl.h"
 #include "platform/Application.h"
+#include "platform/Cursor.h"
 #include "platform/DialogTemplate.h"
 #include "platform/MdiFrame.h"
 #include "platform/PromptSink.h"
@@ -175,28 +176,28 @@ constexpr std::array kCommandsWithoutDialog = {
 // library's retry time is raised by this much while the dialog runs.
 constexpr std::uint32_t kDownloadRetryAllowanceMs = 50000;
 
-struct Tip {
+struct KindTip {
     int kind;
     std::string_view text;
 };
 constexpr std::array kTips = {
-    Tip{K::kLoggerNet, "Logger Program Net\nDrag to the PC image to download the Logger Net"},
-    Tip{K::kLoggerData, "Logger Data Memory\nDrag to the PC image to download data"},
-    Tip{K::kLoggerConfiguration, "Logger Configuration/Settings\nLogger Configuration/Settings"},
-    Tip{K::kProbePoints, "Probe Point Values\nProbe Point Values"},
-    Tip{K::kLoggerClock, "Logger Date/Time\nSet Logger Date/Time"},
-    Tip{K::kLoggerStatus, "Logger Status\nDisplay Logger Status"},
-    Tip{K::kPcNet, "Program Net Open in Corvane\nDrag to the logger image to upload the Net in the PC"},
-    Tip{K::kPcClock, "PC Time/Date\nDrag to the Logger image to set the time"},
-    Tip{K::kLastDownload, "Last downloaded file\nDouble-click to launch the last downloaded file"},
-    Tip{K::kEnableButton, "Enable Net Execution\nBegin a new Logging Session"},
-    Tip{K::kStopButton, "Stop Net Execution\nTerminate the current Data Session"},
-    Tip{K::kEraseButton, "Erase Logged Data\nClear All Data From Logger Memory"},
-    Tip{K::kLinkSymbol, "Establish Connection\nEstablish Connection"},
-    Tip{K::kBus, "Tevlink Module\nDouble click to display Tevlink module information"},
-    Tip{K::kCardData, "SD Memory\nDrag to the PC to download SD data"},
-    Tip{K::kCardMounted, "SD Card mounted\nSelect menu item \"SD Card | Scan Card\" to list logging sessions"},
-    Tip{K::kPassword, "Password Management\nDisplay Password Management Options"},
+    KindTip{K::kLoggerNet, "Logger Program Net\nDrag to the PC image to download the Logger Net"},
+    KindTip{K::kLoggerData, "Logger Data Memory\nDrag to the PC image to download data"},
+    KindTip{K::kLoggerConfiguration, "Logger Configuration/Settings\nLogger Configuration/Settings"},
+    KindTip{K::kProbePoints, "Probe Point Values\nProbe Point Values"},
+    KindTip{K::kLoggerClock, "Logger Date/Time\nSet Logger Date/Time"},
+    KindTip{K::kLoggerStatus, "Logger Status\nDisplay Logger Status"},
+    KindTip{K::kPcNet, "Program Net Open in Corvane\nDrag to the logger image to upload the Net in the PC"},
+    KindTip{K::kPcClock, "PC Time/Date\nDrag to the Logger image to set the time"},
+    KindTip{K::kLastDownload, "Last downloaded file\nDouble-click to launch the last downloaded file"},
+    KindTip{K::kEnableButton, "Enable Net Execution\nBegin a new Logging Session"},
+    KindTip{K::kStopButton, "Stop Net Execution\nTerminate the current Data Session"},
+    KindTip{K::kEraseButton, "Erase Logged Data\nClear All Data From Logger Memory"},
+    KindTip{K::kLinkSymbol, "Establish Connection\nEstablish Connection"},
+    KindTip{K::kBus, "Tevlink Module\nDouble click to display Tevlink module information"},
+    KindTip{K::kCardData, "SD Memory\nDrag to the PC to download SD data"},
+    KindTip{K::kCardMounted, "SD Card mounted\nSelect menu item \"SD Card | Scan Card\" to list logging sessions"},
+    KindTip{K::kPassword, "Password Management\nDisplay Password Management Options"},
 };
 
 std::uint32_t ReadDword(const SettingsStore& store, std::string_view name)
@@ -234,8 +235,10 @@ std::string ReplyErrorText(const CReplyMessage& reply)
 }  // namespace
 
 CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& services)
-    : CCorvaneView(environment), services_(services)
+    : CCorvaneView(environment), services_(services), tip_(services.Status())
 {
+    tip_.Create(this);
+    tip_.SetIcon(kTipIconId);
     const std::uint32_t lastKind = ReadDword(services_.Settings(), "LastCommType");
     commType_ = lastKind <= static_cast<std::uint32_t>(kRs232) ? static_cast<int>(lastKind) : kEthernet;
     AddCommand(kProgramSettingsCommand, [this](int) { OnProgramSettings(); });
@@ -265,7 +268,7 @@ CLaunchDoc* CLaunchView::GetLaunchDoc() const { return dynamic_cast<CLaunchDoc*>
 
 std::string CLaunchView::TipText(int kind)
 {
-    for (const Tip& tip : kTips) {
+    for (const KindTip& tip : kTips) {
         if (tip.kind == kind)
             return std::string(tip.text);
     }
@@ -330,26 +333,44 @@ void CLaunchView::RebuildHardwarePicture()
     if (cardPresent_ && cardAnalysed_)
         AddItem(*doc, {K::kCardData, res::kBitmapMemory, kCardDataPlace, false, true});
     doc->SetModified(false);
-    RegisterTips();
     UpdatePictureStates();
 }
 
-void CLaunchView::RegisterTips()
+void CLaunchView::OnMouseMove(const MouseEvent& event)
 {
-    ClearToolTips();
-    const CLaunchDoc* doc = GetLaunchDoc();
-    for (int index = 0; index < doc->GetObjectCount(); ++index) {
-        const auto* item = dynamic_cast<const CCorvaneCtrl*>(doc->GetObjectAt(index));
-        if (item != nullptr && !TipText(item->GetCtrlId()).empty())
-            AddToolTip(index + 1, item->HomeRect());
-    }
+    SetTimer(kTipTimerId, kTipPauseMs);
+    tipTimerRunning_ = true;
+    tip_.RelayEvent(CXInfoTip::Relayed::MouseMove);
+    CCorvaneView::OnMouseMove(event);
 }
 
-std::string CLaunchView::OnToolTipText(int toolId)
+void CLaunchView::OnMouseDown(const MouseEvent& event)
 {
-    const CLaunchDoc* doc = GetLaunchDoc();
-    const auto* item = doc != nullptr ? dynamic_cast<const CCorvaneCtrl*>(doc->GetObjectAt(toolId - 1)) : nullptr;
-    return item != nullptr ? TipText(item->GetCtrlId()) : std::string();
+    tip_.RelayEvent(CXInfoTip::Relayed::ButtonDown);
+    CCorvaneView::OnMouseDown(event);
+}
+
+void CLaunchView::OnTimer(std::uint32_t id)
+{
+    if (id != kTipTimerId) {
+        CCorvaneView::OnTimer(id);
+        return;
+    }
+    // One tip per pause of the mouse: the timer goes until the mouse moves again.
+    const Point cursor = CursorScreenPosition();
+    if (cursor != lastTipPoint_) {
+        lastTipPoint_ = cursor;
+        Point point = ScreenToClient(cursor);
+        ClientToDoc(point);
+        const CLaunchDoc* doc = GetLaunchDoc();
+        const auto* item = doc != nullptr ? dynamic_cast<const CCorvaneCtrl*>(doc->HitTest(point)) : nullptr;
+        if (item != nullptr) {
+            if (const std::string text = TipText(item->GetCtrlId()); !text.empty())
+                tip_.Show(text, cursor);
+        }
+    }
+    KillTimer(kTipTimerId);
+    tipTimerRunning_ = false;
 }
 
 void CLaunchView::UpdatePictureStates()

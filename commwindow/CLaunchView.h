@@ -6,6 +6,7 @@
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
 #include "netmodel/PictureActions.h"
+#include "shell/CXInfoTip.h"
 
 #include <cstdint>
 #include <memory>
@@ -163,9 +164,18 @@ public:
     void OnActivateView(bool activate, View* activated, View* deactivated) override;
     std::intptr_t OnMessage(Message& message) override;
 
+    // The hover tip: shown when the mouse has rested this long on an
+    // object that has one, once per pause.
+    static constexpr std::uint32_t kTipTimerId = 101;
+    static constexpr std::uint32_t kTipPauseMs = 500;
+    static constexpr int kTipIconId = 475;
+    CXInfoTip& Tip() { return tip_; }
+
 protected:
     void OnSize(Size clientSize) override;
-    std::string OnToolTipText(int toolId) override;
+    void OnMouseMove(const MouseEvent& event) override;
+    void OnMouseDown(const MouseEvent& event) override;
+    void OnTimer(std::uint32_t id) override;
 
 private:
     void OnCommReply(const CReplyMessage& reply);
@@ -181,8 +191,6 @@ private:
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
     // The rights test of a command's request; false after the refusal box.
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
-    // Tips for the objects of the picture just built.
-    void RegisterTips();
 
     CommWindowServices& services_;
     bool connected_ = false;
@@ -196,6 +204,9 @@ private:
     bool cardPresent_ = false;
     bool cardAnalysed_ = false;
     bool closing_ = false;
+    CXInfoTip tip_;
+    bool tipTimerRunning_ = false;
+    Point lastTipPoint_{-1, -1};
 };
 
 }  // namespace corvane

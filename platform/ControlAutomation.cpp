@@ -223,10 +223,11 @@ namespace {
 // A left-button event at a point of a list box's client area.
 bool SendListMouse(Control& control, QEvent::Type type, Point at, unsigned modifiers)
 {
-    auto* list = dynamic_cast<ListBoxWidget*>(control.Impl().widget.data());
-    if (list == nullptr)
+    QWidget* target = control.Impl().widget.data();
+    if (auto* list = dynamic_cast<ListBoxWidget*>(target))
+        target = list->viewport();
+    else if (dynamic_cast<PictureWidget*>(target) == nullptr)
         return false;
-    QWidget* target = list->viewport();
     const QPoint local(at.x, at.y);
     if (type == QEvent::MouseButtonPress && !target->rect().contains(local))
         return false;

@@ -60,8 +60,9 @@ bool PressKey(Control& control, Key key, unsigned modifiers = kNoModifier);
 // Types text, one key per character, into the control's part that has the focus.
 bool TypeText(Control& control, std::string_view text);
 
-// The left button over a list box, at points of its client area: it goes
-// down (inside the area), the pointer moves with it held, it comes up.
+// The left button over a list box or a picture, at points of its client
+// area: it goes down (inside the area), the pointer moves with it held, it
+// comes up.
 // Moves and the release may lie outside the area, where they reach a list
 // that holds the mouse.
 bool PressMouse(Control& control, Point at, unsigned modifiers = kNoModifier);

@@ -4,6 +4,7 @@
 
 #include "res/GateShapes.h"
 #include "res/IconShapes.h"
+#include "res/AnimationShapes.h"
 #include "res/PictureTables.h"
 #include "res/ResourceIds.h"
 
@@ -205,24 +206,8 @@ void MathLibrary(PicturePainter& p)
     p.Label({1, 1, 19, 17}, "f(x)", kFunctionColours.ink, style);
 }
 
-// A function being filed into the library: an open book with "f(x)" on its
-// right page and an arrow going in.
-void MathFunctionSave(PicturePainter& p)
-{
-    p.Fill({0, 0, 64, 64}, Blend(kFunctionColours.body, colour::kWhite, 0.6));
-    p.Shape(std::array<Point, 4>{Point{6, 22}, Point{31, 26}, Point{31, 58}, Point{6, 54}}, colour::kWhite, kNavy, 2);
-    p.Shape(std::array<Point, 4>{Point{33, 26}, Point{58, 22}, Point{58, 54}, Point{33, 58}}, colour::kWhite, kNavy, 2);
-    for (int y = 32; y <= 48; y += 6)
-        p.Line({10, y}, {27, y + 2}, kInk);
-    LabelStyle style;
-    style.face = "DejaVu Serif";
-    style.italic = true;
-    style.pointSize = 9.0;
-    style.minPointSize = 6.0;
-    p.Label({35, 30, 57, 50}, "f(x)", kFunctionColours.ink, style);
-    p.Line({32, 2}, {32, 16}, colour::kRed, 3);
-    p.Shape(std::array<Point, 3>{Point{25, 12}, Point{39, 12}, Point{32, 20}}, colour::kRed, colour::kRed);
-}
+// A function being filed into the library, the first frame of its animation.
+void MathFunctionSave(PicturePainter& p) { DrawMathFunctionFiling(p, 0); }
 
 constexpr std::array kPictures{
     PictureEntry{kBitmapSplash, kSplashSize, Splash},

@@ -94,7 +94,12 @@
 //   502  60 x 20, keyed  remote controls tree: group, constant, switch
 //   526  60 x 20, keyed  Modbus map tree: data tag, remote constant, remote switch
 //   510  20 x 20  probe list                     513  20 x 18  math function library
-//   517  64 x 64  a function filed into the math library (open book, "f(x)", arrow going in)
+//   517  64 x 64  a function filed into the math library (open book, "f(x)", arrow going in);
+//                 the first frame of animation 517
+//
+// Animations (frames drawn in code, res/Animations.h)
+//   493  64 x 64  "Network Address": an address packet travelling from a PC to a logger
+//   517  64 x 64  a function filed into the math library: the arrow drops into the book
 //
 // Cursors (32 x 32, keyed; their own numbering)
 //   154 move an object (arrow, four-way cross)   465 drag a palette cell (arrow, tile)

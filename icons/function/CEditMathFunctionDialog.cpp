@@ -1,12 +1,13 @@
 #include "icons/function/CEditMathFunctionDialog.h"
 
+#include "controls/CPictureEx.h"
 #include "platform/Application.h"
-#include "platform/BitmapCatalog.h"
 #include "platform/Control.h"
 #include "platform/DataExchange.h"
 #include "platform/EditControl.h"
 #include "platform/PictureControl.h"
 #include "platform/PromptSink.h"
+#include "res/Animations.h"
 #include "res/EditMathFunctionDialog.h"
 #include "res/ResourceIds.h"
 
@@ -33,6 +34,8 @@ CEditMathFunctionDialog::CEditMathFunctionDialog(
     });
 }
 
+CEditMathFunctionDialog::~CEditMathFunctionDialog() = default;
+
 bool CEditMathFunctionDialog::OnInitDialog()
 {
     if (auto* equation = GetControlAs<EditControl>(res::kIdcMathFunctionEquation)) {
@@ -41,10 +44,11 @@ bool CEditMathFunctionDialog::OnInitDialog()
     }
     if (auto* comment = GetControlAs<EditControl>(res::kIdcMathFunctionComment))
         comment->SetLimitText(kCommentLimit);
-    // The picture shows the first frame of the library's animation.
+    // The picture plays the library's animation.
     if (auto* picture = GetControlAs<PictureControl>(res::kIdcMathFunctionPicture)) {
-        const std::string png = Application::Instance().Bitmaps().Get(res::kBitmapMathFunctionSave).PngBytes();
-        picture->SetImage(std::span(reinterpret_cast<const std::uint8_t*>(png.data()), png.size()));
+        picture_ = std::make_unique<CPictureEx>(*picture);
+        if (picture_->Load(res::MakeAnimation(res::kAnimationMathLibrary)))
+            picture_->Draw();
     }
     if (mode_ == kSaveMode) {
         SetCaption(kSaveCaption);

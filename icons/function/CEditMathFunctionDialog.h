@@ -4,8 +4,11 @@
 #include "platform/Dialog.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace corvane {
+
+class CPictureEx;
 
 // Saves a new function into the math function library (mode 1: the
 // equation is shown read-only and OK, labelled "Save", writes it) or edits
@@ -22,9 +25,12 @@ public:
 
     // library: where mode 1 writes; unused in mode 0.
     CEditMathFunctionDialog(int mode, MathFunction function, MathFunctionLibrary* library, Window* parent = nullptr);
+    ~CEditMathFunctionDialog() override;
 
     // The equation and comment as they stood when the dialog ended with OK.
     const MathFunction& Function() const { return function_; }
+    // The library's animation, once the dialog is open.
+    CPictureEx* Picture() const { return picture_.get(); }
 
 protected:
     bool OnInitDialog() override;
@@ -37,6 +43,7 @@ private:
     int mode_;
     MathFunction function_;
     MathFunctionLibrary* library_;
+    std::unique_ptr<CPictureEx> picture_;
 };
 
 }  // namespace corvane

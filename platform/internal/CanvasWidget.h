@@ -73,6 +73,7 @@ public:
     void PaintOn(QPaintDevice& device, const QRegion* region);
     // The next paint erases first.
     void ErasePending() { impl_.erasePending = true; }
+    CanvasWindow& Owner() const { return impl_.owner; }
 
 protected:
     bool event(QEvent* event) override;

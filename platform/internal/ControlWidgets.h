@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <unordered_map>
@@ -293,20 +294,28 @@ private:
     ControlImpl& control_;
 };
 
-// A still picture, centred, scaled down to fit when it is larger.
+// A still picture, centred, scaled down to fit when it is larger; or a
+// picture the program draws, at the top-left corner or stretched over the
+// control (SetDrawnPicture).
 class PictureWidget final : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent) : QWidget(parent) {}
 
     void SetPicture(QImage image);
+    // image may hold see-through pixels (an alpha channel).
+    void SetDrawnPicture(QImage image, bool stretch);
     bool HasPicture() const { return !image_.isNull(); }
     QSize ShownSize() const;
+    std::function<void()> onLeftPress;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    enum class Placing { Centred, TopLeft, Stretched };
     QImage image_;
+    Placing placing_ = Placing::Centred;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 #include "LaunchTestServices.h"
 #include "RecordingPictureActions.h"
 #include "ScratchFolder.h"
+#include "TestOutput.h"
 
 #include "commwindow/CCommDialog.h"
 #include "commwindow/CConnectDialog.h"
@@ -20,6 +21,7 @@
 #include "netmodel/CToolSet.h"
 #include "netmodel/PictureActions.h"
 #include "platform/CommandState.h"
+#include "platform/FrameAutomation.h"
 #include "res/Pictures.h"
 #include "res/ResourceIds.h"
 
@@ -264,6 +266,66 @@ TEST_F(LaunchView, ConnectedPictureShowsTheLoggerWithBothModulesAndItsCard)
     EXPECT_FALSE(Launch().IsConnected());
     EXPECT_FALSE(services.connection.IsConnected());
     EXPECT_EQ(Picture().size(), 4u);
+}
+
+TEST_F(LaunchView, HoverTipShowsOncePerPauseOverAnObjectThatHasOne)
+{
+    ConnectWithModules();
+    namespace fa = frame_automation;
+    CXInfoTip& tip = Launch().Tip();
+    const auto pause = [this] {
+        // The view's pause, then the tip's own delay.
+        TestClock().Advance(CLaunchView::kTipPauseMs);
+        App().ProcessPending();
+        TestClock().Advance(CXInfoTip::kShowDelayMs);
+        App().ProcessPending();
+    };
+    const Point overErase = View().ClientToScreen({943, 280});
+    fa::MovePointer(overErase);
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Move, MouseButton::None, {943, 280}));
+    pause();
+    ASSERT_TRUE(tip.IsShowing());
+    EXPECT_EQ(tip.TipText(), "Erase Logged Data ");
+    EXPECT_EQ(services.status.messages.back(), "\nClear All Data From Logger Memory");
+    EXPECT_EQ(tip.Anchor(), overErase);
+
+    // The picture with its tip, as the user sees it.
+    Bitmap seen = View().RenderToBitmap();
+    {
+        const Point origin = View().ClientToScreen({0, 0});
+        const Rect at = tip.ScreenRect().Offset(-origin.x, -origin.y);
+        const Bitmap balloon = tip.RenderToBitmap();
+        for (int y = 0; y < balloon.Height(); ++y)
+            for (int x = 0; x < balloon.Width(); ++x)
+                if (tip.Shape().Contains({x, y}))
+                    seen.SetPixel(at.left + x, at.top + y, balloon.PixelAt(x, y));
+    }
+    EXPECT_TRUE(seen.SavePng(test::OutputFile("comm-window-tip.png")));
+
+    // Held still, the tip stays and does not come again.
+    const std::size_t statusTexts = services.status.messages.size();
+    pause();
+    pause();
+    EXPECT_TRUE(tip.IsShowing());
+    EXPECT_EQ(services.status.messages.size(), statusTexts);
+
+    // A move of one pixel takes it away; the next pause brings it back.
+    fa::MovePointer({overErase.x + 1, overErase.y});
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Move, MouseButton::None, {944, 280}));
+    EXPECT_FALSE(tip.IsShowing());
+    pause();
+    EXPECT_TRUE(tip.IsShowing());
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Press, MouseButton::Middle, {944, 280}));
+    EXPECT_FALSE(tip.IsShowing()) << "a button takes it away";
+    fa::SendMouse(View(), fa::MouseAction::Release, MouseButton::Middle, {944, 280});
+
+    // The logger's body has no tip.
+    const Point overLogger = View().ClientToScreen({700, 400});
+    fa::MovePointer(overLogger);
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Move, MouseButton::None, {700, 400}));
+    pause();
+    EXPECT_FALSE(tip.IsShowing());
+    EXPECT_FALSE(tip.IsWaiting());
 }
 
 TEST_F(LaunchView, RunStateShadesTheButtonsAndTheBusStrip)

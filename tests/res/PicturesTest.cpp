@@ -2,6 +2,7 @@
 
 #include "PlatformTestSupport.h"
 #include "platform/DeviceContext.h"
+#include "res/Animations.h"
 #include "res/IconStyle.h"
 #include "res/PictureTables.h"
 #include "res/ResourceIds.h"
@@ -71,6 +72,30 @@ TEST_F(PicturesTest, EveryPictureIsDrawnAtItsSizeInMoreThanOneColour)
         EXPECT_FALSE(IsOneColour(picture));
         EXPECT_FALSE(SamePixels(picture, BitmapCatalog::Placeholder(entry.size.width, entry.size.height)));
     }
+}
+
+TEST_F(PicturesTest, AnimationsPlayDifferentFramesWhoseLabelsFit)
+{
+    for (const int id : AllAnimations()) {
+        SCOPED_TRACE(id);
+        bool overflowed = true;
+        const DecodedPicture animation = MakeAnimation(id, &overflowed);
+        EXPECT_FALSE(overflowed);
+        ASSERT_TRUE(animation.IsAnimated());
+        for (std::size_t i = 0; i < animation.frames.size(); ++i) {
+            const DecodedPicture::Frame& frame = animation.frames[i];
+            EXPECT_EQ(frame.image.Extent(), animation.size);
+            EXPECT_GT(frame.delayHundredths, 0);
+            EXPECT_FALSE(SamePixels(frame.image, animation.frames[(i + 1) % animation.frames.size()].image))
+                << "frame " << i << " shows the same as the next";
+        }
+    }
+    EXPECT_TRUE(MakeAnimation(kBitmapProgramIcon).IsEmpty());
+    // The still picture of the math library is its animation's first frame.
+    BitmapCatalog catalog;
+    RegisterPictures(catalog);
+    EXPECT_TRUE(
+        SamePixels(catalog.Get(kBitmapMathFunctionSave), MakeAnimation(kAnimationMathLibrary).frames.front().image));
 }
 
 TEST_F(PicturesTest, NoTwoPicturesShareAnId)

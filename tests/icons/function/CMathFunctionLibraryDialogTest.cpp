@@ -3,13 +3,17 @@
 #include "ChildDialogDriver.h"
 #include "MathLibraryTestSupport.h"
 #include "ModalDriver.h"
+#include "TestOutput.h"
 
+#include "controls/CPictureEx.h"
 #include "icons/function/CEditMathFunctionDialog.h"
 #include "platform/ButtonControl.h"
 #include "platform/ControlAutomation.h"
 #include "platform/EditControl.h"
+#include "platform/DeviceContext.h"
 #include "platform/ListViewControl.h"
 #include "platform/PictureControl.h"
+#include "res/Animations.h"
 #include "res/ResourceIds.h"
 
 #include <functional>
@@ -223,6 +227,29 @@ TEST_F(SaveMathFunctionDialog, TakesAHundredCharacterEquationAndShowsItsPicture)
     CEditMathFunctionDialog dialog(CEditMathFunctionDialog::kSaveMode, {equation, ""}, &library);
     EXPECT_TRUE(Run(dialog, [&] {
         EXPECT_TRUE(dialog.GetControlAs<PictureControl>(res::kIdcMathFunctionPicture)->HasImage());
+        // The library's animation plays, frame by frame on the clock, and
+        // comes round again.
+        const CPictureEx* picture = dialog.Picture();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_TRUE(picture->IsPlaying());
+        const DecodedPicture frames = res::MakeAnimation(res::kAnimationMathLibrary);
+        ASSERT_GT(frames.frames.size(), 1u);
+        Bitmap strip(frames.size.width * static_cast<int>(frames.frames.size()), frames.size.height);
+        for (std::size_t i = 0; i < frames.frames.size(); ++i) {
+            ASSERT_EQ(picture->CurrentFrame(), i);
+            {
+                MemoryContext dc(strip);
+                dc.CopyBitmap({frames.size.width * static_cast<int>(i), 0}, picture->Surface(),
+                    {0, 0, frames.size.width, frames.size.height});
+            }
+            if (i == 2) {
+                EXPECT_TRUE(dialog.SaveImage(test::OutputFile("math-function-dialog.png").string()));
+            }
+            TestClock().Advance(CPictureEx::FrameDelayMs(frames.frames[i].delayHundredths));
+            App().ProcessPending();
+        }
+        EXPECT_EQ(picture->CurrentFrame(), 0u);
+        EXPECT_TRUE(strip.SavePng(test::OutputFile("math-function-animation.png")));
         dialog.GetControlAs<ButtonControl>(kIdHelp)->Click();
         dialog.GetControlAs<ButtonControl>(kIdOk)->Click();
     }));
