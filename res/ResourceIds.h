@@ -58,7 +58,6 @@ inline constexpr int kDialogIpAddressAndSubnet = 531;
 inline constexpr int kIdcIpAddress = 1484;
 inline constexpr int kIdcSubnetMask = 1222;
 inline constexpr int kIdcNetworkAddressPicture = 1485;
-inline constexpr int kNetworkAddressAnimation = 493;  // the picture control's animation
 
 // Check net dialog: the report of the net checks.
 inline constexpr int kDialogCheckNet = 700;

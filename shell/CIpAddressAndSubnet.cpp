@@ -1,8 +1,10 @@
 #include "shell/CIpAddressAndSubnet.h"
 
+#include "controls/CPictureEx.h"
 #include "platform/Application.h"
 #include "platform/IpAddressControl.h"
 #include "platform/PromptSink.h"
+#include "res/Animations.h"
 #include "res/IpAddressAndSubnetDialog.h"
 #include "res/ResourceIds.h"
 
@@ -22,9 +24,17 @@ CIpAddressAndSubnet::CIpAddressAndSubnet(Window* parent) : Dialog(res::kIpAddres
         [this](NotifyEvent&) { Application::Instance().Prompts().ShowHelp(Handle(), kHelpContext); });
 }
 
+CIpAddressAndSubnet::~CIpAddressAndSubnet() = default;
+
 bool CIpAddressAndSubnet::OnInitDialog()
 {
     const bool result = Dialog::OnInitDialog();
+    // The picture plays the network animation on the button face.
+    if (auto* picture = GetControlAs<PictureControl>(res::kIdcNetworkAddressPicture)) {
+        picture_ = std::make_unique<CPictureEx>(*picture);
+        if (picture_->Load(res::MakeAnimation(res::kAnimationNetworkAddress)))
+            picture_->Draw();
+    }
     if (auto* address = GetControlAs<IpAddressControl>(res::kIdcIpAddress))
         address->SetAddress(ntohl(address_));
     if (auto* mask = GetControlAs<IpAddressControl>(res::kIdcSubnetMask))

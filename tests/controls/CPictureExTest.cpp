@@ -17,6 +17,7 @@
 #include <vector>
 
 namespace corvane {
+namespace c_picture_ex_test {
 namespace {
 
 using test::GifBuilder;
@@ -241,4 +242,5 @@ TEST_F(PictureExTest, ALeftClickTellsTheDialog)
 }
 
 }  // namespace
+}  // namespace c_picture_ex_test
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include <vector>
 
 namespace corvane {
+namespace decoded_picture_test {
 namespace {
 
 using test::GifBuilder;
@@ -218,4 +219,5 @@ TEST_F(DecodedPictureTest, ADamagedStillPictureGivesNothing)
 }
 
 }  // namespace
+}  // namespace decoded_picture_test
 }  // namespace corvane

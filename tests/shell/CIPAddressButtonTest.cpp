@@ -3,6 +3,7 @@
 #include "PlatformTestSupport.h"
 #include "TestOutput.h"
 
+#include "controls/CPictureEx.h"
 #include "controls/CTreeOptionsCtrl.h"
 #include "platform/ButtonControl.h"
 #include "platform/ControlAutomation.h"
@@ -71,6 +72,11 @@ TEST_F(CIpAddressAndSubnetTest, ShowsNetworkOrderValuesAndGivesHostOrderOnOk)
     NestedModalDriver driver([&](Dialog& open) {
         EXPECT_EQ(Field(open, res::kIdcIpAddress).GetText(), "192.168.1.10");
         EXPECT_EQ(Field(open, res::kIdcSubnetMask).GetText(), "255.255.255.0");
+        // The picture beside the fields plays the network animation.
+        CPictureEx* picture = dialog.Picture();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_TRUE(picture->IsAnimated());
+        EXPECT_TRUE(picture->IsPlaying());
         EXPECT_TRUE(open.SaveImage(test::OutputFile("network-address-dialog.png").string()));
         Field(open, res::kIdcIpAddress).SetText("10.20.30.40");
         Press(open, kIdOk);

@@ -16,6 +16,7 @@
 #include <vector>
 
 namespace corvane {
+namespace cx_info_tip_test {
 namespace {
 
 namespace fa = frame_automation;
@@ -181,4 +182,5 @@ TEST_F(CXInfoTipTest, ShowsOnlyOverRegisteredWindowsThatStillExist)
 }
 
 }  // namespace
+}  // namespace cx_info_tip_test
 }  // namespace corvane
