@@ -29,6 +29,7 @@ CCorvaneObj& CCorvaneDoc::AddObject(std::unique_ptr<CCorvaneObj> object)
 {
     object->SetOwner(this);
     objects_.push_back(std::move(object));
+    iconIndexStale_ = true;
     return *objects_.back();
 }
 
@@ -40,6 +41,7 @@ std::unique_ptr<CCorvaneObj> CCorvaneDoc::RemoveObject(CCorvaneObj& object)
     if (found != objects_.end()) {
         removed = std::move(*found);
         objects_.erase(found);
+        iconIndexStale_ = true;
     }
     ForEachObjectView([&](NetObjectView& view) { view.DropFromSelection(object); });
     return removed;
@@ -49,8 +51,10 @@ void CCorvaneDoc::MoveToFront(CCorvaneObj& object)
 {
     const auto found = std::find_if(
         objects_.begin(), objects_.end(), [&](const std::unique_ptr<CCorvaneObj>& o) { return o.get() == &object; });
-    if (found != objects_.end())
+    if (found != objects_.end()) {
         std::rotate(objects_.begin(), found, found + 1);
+        iconIndexStale_ = true;
+    }
 }
 
 CCorvaneObj* CCorvaneDoc::ObjectAt(Point point) const
@@ -62,23 +66,50 @@ CCorvaneObj* CCorvaneDoc::ObjectAt(Point point) const
     return nullptr;
 }
 
-std::vector<CCorvaneIcon*> CCorvaneDoc::Icons() const
+std::vector<CCorvaneIcon*> CCorvaneDoc::Icons() const { return IconList(); }
+
+const std::vector<CCorvaneIcon*>& CCorvaneDoc::IconList() const
 {
-    std::vector<CCorvaneIcon*> icons;
-    for (const auto& object : objects_)
-        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get()))
-            icons.push_back(icon);
-    return icons;
+    RefreshIconIndex();
+    return icons_;
 }
 
 CCorvaneIcon* CCorvaneDoc::FindIconById(std::uint16_t id) const
 {
     if (id == 0)
         return nullptr;
-    for (const auto& object : objects_)
-        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get()); icon != nullptr && icon->UniqueId() == id)
-            return icon;
-    return nullptr;
+    RefreshIconIndex();
+    const auto found = iconsById_.find(id);
+    return found != iconsById_.end() ? found->second : nullptr;
+}
+
+void CCorvaneDoc::RefreshIconIndex() const
+{
+    if (!iconIndexStale_)
+        return;
+    icons_.clear();
+    iconsById_.clear();
+    for (const auto& object : objects_) {
+        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get())) {
+            icons_.push_back(icon);
+            // The first icon in list order keeps an id that two icons share.
+            if (icon->UniqueId() != 0)
+                iconsById_.try_emplace(icon->UniqueId(), icon);
+        }
+    }
+    iconIndexStale_ = false;
+}
+
+void CCorvaneDoc::LayoutAllIconConnectors()
+{
+    // Placing first and linking after gives each input the anchor of its
+    // source's placed output, which LayoutConnectors reaches by placing
+    // each icon and then binding every input its outputs feed.
+    const std::vector<CCorvaneIcon*> icons = Icons();
+    for (CCorvaneIcon* icon : icons)
+        icon->PlaceConnectors();
+    for (CCorvaneIcon* icon : icons)
+        icon->LinkAllConnectors();
 }
 
 void CCorvaneDoc::DrawAll(DeviceContext& dc, BitmapCatalog& pictures, const NetObjectView* view) const
@@ -179,7 +210,7 @@ void CCorvaneDoc::RenumberIcons()
         sources.push_back(link->sourceId);
     const RenumberedIds renumbered = RenumberIds(ids, sources);
     for (std::size_t i = 0; i < icons.size(); ++i)
-        icons[i]->Header().uniqueId = renumbered.ids[i];
+        icons[i]->SetUniqueId(renumbered.ids[i]);
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (renumbered.linkSources[i] == 0)
             ClearInputLink(*links[i]);
@@ -187,8 +218,7 @@ void CCorvaneDoc::RenumberIcons()
             links[i]->sourceId = renumbered.linkSources[i];
     }
     ResetIdsFromIcons();
-    for (CCorvaneIcon* icon : icons)
-        icon->LayoutConnectors();
+    LayoutAllIconConnectors();
 }
 
 std::vector<std::uint8_t> CCorvaneDoc::SaveObjectArchive() const

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
@@ -48,7 +49,18 @@ public:
     const std::vector<std::unique_ptr<CCorvaneObj>>& GetObjects() const { return objects_; }
     // Every icon, in list order.
     std::vector<CCorvaneIcon*> Icons() const;
+    // The same list without a copy, for a walk that changes no object's
+    // place in the list and adds or removes none.
+    const std::vector<CCorvaneIcon*>& IconList() const;
+    // The first icon in list order with the id, or null (none for 0).
     CCorvaneIcon* FindIconById(std::uint16_t id) const;
+    // An icon took another id (CCorvaneIcon::SetUniqueId): the index by id
+    // is renewed before it is next used.
+    void OnIconIdChanged() { iconIndexStale_ = true; }
+    // Places the connectors of every icon and links them, as
+    // LayoutConnectors on each icon in list order would, in time linear in
+    // the number of icons: each input is linked once both ends are placed.
+    void LayoutAllIconConnectors();
 
     // Draws every object and, in an activated view and not when printing,
     // the trackers of the selected ones, object by object.
@@ -93,6 +105,8 @@ public:
 
 private:
     void RenumberIcons();
+    // Renews the icon list and the index by id when they are stale.
+    void RefreshIconIndex() const;
 
     CHardwarePoll hardwarePoll_;
     std::vector<std::unique_ptr<CCorvaneObj>> objects_;
@@ -100,6 +114,11 @@ private:
     Size paperSize_{};
     std::uint32_t paperColour_ = kDefaultPaperColour;
     CUIDMgr ids_;
+    // The icons in list order and the first icon of each id, renewed in
+    // one pass on first use after the object list or an icon's id changed.
+    mutable std::vector<CCorvaneIcon*> icons_;
+    mutable std::unordered_map<std::uint16_t, CCorvaneIcon*> iconsById_;
+    mutable bool iconIndexStale_ = true;
 };
 
 }  // namespace corvane
