@@ -17,9 +17,25 @@
 
 namespace corvane {
 
+namespace {
+
+// The paper of the printer a page set-up prints to, turned when landscape;
+// none for a PDF file or when no printer is configured.
+std::optional<Size> PrinterArea(const PrintSetup& setup)
+{
+    Application& app = Application::Instance();
+    const PrintSetup resolved = ResolvePrintSetup(setup, app.Printers());
+    if (resolved.target == PrintTarget::Printer)
+        return PaperOnPage(resolved);
+    return std::nullopt;
+}
+
+}  // namespace
+
 CCorvaneDoc::CCorvaneDoc()
 {
-    ComputePageSize();
+    if (Application::Exists())
+        startSetup_ = Application::Instance().Printing();
     AddCommand(kPaperColourCommand, [this](int) { OnPaperColor(); });
 }
 
@@ -146,25 +162,30 @@ void CCorvaneDoc::DeleteObjects(bool all)
 
 void CCorvaneDoc::ComputePageSize()
 {
-    // The paper of the printer the page set-up prints to; none for a PDF
-    // file or when no printer is configured.
     std::optional<Size> area;
-    if (Application::Exists()) {
-        Application& app = Application::Instance();
-        const PrintSetup setup = ResolvePrintSetup(app.Printing(), app.Printers());
-        if (setup.target == PrintTarget::Printer)
-            area = PaperOnPage(setup);
-    }
+    if (Application::Exists())
+        area = PrinterArea(Application::Instance().Printing());
     ComputePageSize(area);
 }
 
 void CCorvaneDoc::ComputePageSize(std::optional<Size> printerArea)
 {
     const Size size = printerArea.value_or(kDefaultPaper);
-    if (size == paperSize_)
+    if (size == GetPaperSize())
         return;
     paperSize_ = size;
     ForEachObjectView([&](NetObjectView& view) { view.OnPaperSizeChanged(size); });
+}
+
+Size CCorvaneDoc::GetPaperSize() const
+{
+    if (!paperSize_) {
+        std::optional<Size> area;
+        if (startSetup_ && Application::Exists())
+            area = PrinterArea(*startSetup_);
+        paperSize_ = area.value_or(kDefaultPaper);
+    }
+    return *paperSize_;
 }
 
 void CCorvaneDoc::OnPaperColor()

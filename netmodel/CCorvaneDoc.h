@@ -5,6 +5,7 @@
 #include "netmodel/RecordError.h"
 #include "platform/Document.h"
 #include "platform/Geometry.h"
+#include "platform/PrintSetup.h"
 
 #include <cstdint>
 #include <functional>
@@ -71,12 +72,17 @@ public:
 
     // The paper: in hundredths of an inch, that of the printer the page
     // set-up prints to, turned when landscape, or 5000 x 5000 without a
-    // printer (or when printing to a PDF file); the views hear of a change only.
+    // printer (or when printing to a PDF file). A document starts with the
+    // paper of the page set-up it was made under, asked of the print system
+    // only when it is first needed; ComputePageSize takes the page set-up
+    // as it is now, and the views hear of a change only.
     void ComputePageSize();
     void ComputePageSize(std::optional<Size> printerArea);
     Size GetDocSize() const { return docSize_; }
     void SetDocSize(Size size) { docSize_ = size; }
-    Size GetPaperSize() const { return paperSize_; }
+    Size GetPaperSize() const;
+    // Whether the paper is known without asking the print system.
+    bool IsPaperSizeKnown() const { return paperSize_.has_value(); }
     std::uint32_t GetPaperColor() const { return paperColour_; }
     void SetPaperColor(std::uint32_t colour) { paperColour_ = colour; }
     // Asks for a colour (black offered first); on OK it becomes the paper
@@ -111,7 +117,9 @@ private:
     CHardwarePoll hardwarePoll_;
     std::vector<std::unique_ptr<CCorvaneObj>> objects_;
     Size docSize_{};
-    Size paperSize_{};
+    // The page set-up the document was made under; none without an application.
+    std::optional<PrintSetup> startSetup_;
+    mutable std::optional<Size> paperSize_;
     std::uint32_t paperColour_ = kDefaultPaperColour;
     CUIDMgr ids_;
     // The icons in list order and the first icon of each id, renewed in
