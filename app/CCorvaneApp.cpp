@@ -39,6 +39,8 @@ namespace {
 
 // An execute string that reached the single-instance channel (payload: the text).
 constexpr MessageId kShellExecuteMessage = kUserMessage + 0x100;
+// Posted to the application once it has started.
+constexpr MessageId kRegisterDesktopFilesMessage = kUserMessage + 0x101;
 // What a second start without a file hands over: the running one comes to the front.
 constexpr std::string_view kActivateExecute = "[activate]";
 
@@ -56,6 +58,18 @@ constexpr std::array kHelpMenu = {MenuCommand(kCmdAbout, "&About Corvane...")};
 constexpr std::array kMainMenuBar
     = {MenuPopup("&File", kFileMenu), MenuPopup("&View", kViewMenu), MenuPopup("&Help", kHelpMenu)};
 constexpr MenuTemplate kMainMenu{2, kMainMenuBar};
+
+// Tells the desktop of net files; silent on failure: the program works
+// without the desktop knowing its files.
+void RegisterDesktopFiles(const CorvaneAppOptions& options)
+{
+    DesktopTools tools = DesktopTools::FromProcess();
+    if (options.desktopToolPath) {
+        tools.searchPath = *options.desktopToolPath;
+    }
+    (void)RegisterNetFiles(options.desktopDataHome.empty() ? DesktopDataHomeOfProcess() : options.desktopDataHome,
+        options.executable.empty() ? std::filesystem::path("corvane") : options.executable, tools);
+}
 
 // "&1 /path/name.nt3": numbered, the number the mnemonic, any '&' of the
 // path shown as itself.
@@ -242,13 +256,10 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
     }
 
     if (options_.registerDesktopFiles) {
-        DesktopTools tools = DesktopTools::FromProcess();
-        if (options_.desktopToolPath) {
-            tools.searchPath = *options_.desktopToolPath;
-        }
-        // Silent on failure: the program works without the desktop knowing its files.
-        (void)RegisterNetFiles(options_.desktopDataHome.empty() ? DesktopDataHomeOfProcess() : options_.desktopDataHome,
-            options_.executable.empty() ? std::filesystem::path("corvane") : options_.executable, tools);
+        // The desktop learns of net files once the main window is up:
+        // drawing the icons to compare them with those written before takes
+        // longer than showing the window.
+        (void)app_.PostMessage(Handle(), kRegisterDesktopFilesMessage);
     }
 
     RestoreWindowPlacement();
@@ -613,6 +624,10 @@ void CCorvaneApp::SetLoggerInfoText(std::string_view text)
 
 std::intptr_t CCorvaneApp::OnMessage(Message& message)
 {
+    if (message.id == kRegisterDesktopFilesMessage) {
+        RegisterDesktopFiles(options_);
+        return 0;
+    }
     if (message.id == kShellExecuteMessage) {
         if (auto text = message.TakePayload<ValuePayload<std::string>>()) {
             OnExecute(text->value);

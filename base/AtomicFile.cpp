@@ -19,6 +19,8 @@ namespace {
 
 // Bytes per read or write call; the kernel caps single transfers anyway.
 constexpr std::size_t kChunk = std::size_t{1} << 20;
+// What a whole-file read asks for beyond the size the file had.
+constexpr std::size_t kEndProbe = 4096;
 
 // How many temporary names are tried before giving up.
 constexpr int kNameAttempts = 64;
@@ -211,11 +213,15 @@ FileContents ReadWholeFile(const std::filesystem::path& path, std::size_t maxByt
         return contents;
     }
     contents.bytes.reserve(static_cast<std::size_t>(size));
-    // Read to the end rather than trusting the size: the file may grow.
+    // Read to the end rather than trusting the size: the file may grow. Each
+    // read asks for what the size leaves and a little more, so that the end
+    // shows without zeroing a whole chunk for a small file.
     for (;;) {
         const std::size_t old = contents.bytes.size();
-        contents.bytes.resize(old + kChunk);
-        const ssize_t got = ::read(fd, contents.bytes.data() + old, kChunk);
+        const std::size_t left = size > old ? static_cast<std::size_t>(size - old) : 0;
+        const std::size_t want = std::min(kChunk, left + kEndProbe);
+        contents.bytes.resize(old + want);
+        const ssize_t got = ::read(fd, contents.bytes.data() + old, want);
         if (got < 0) {
             const int error = errno;
             contents.bytes.resize(old);

@@ -204,7 +204,7 @@ void CNetClipboard::RemapIconIds(CNetDoc& doc, std::span<CCorvaneIcon* const> ic
         CIconIdPair pair;
         pair.oldId = icon->UniqueId();
         pair.newId = doc.TakeNextIconId();
-        icon->Header().uniqueId = pair.newId;
+        icon->SetUniqueId(pair.newId);
         pairs.push_back(pair);
     }
     for (CCorvaneIcon* icon : icons) {

@@ -77,7 +77,7 @@ std::optional<RecordError> CNetDoc::LoadIconFromRecord(std::unique_ptr<CCorvaneI
         CCorvaneIcon& added = *icon;
         AddObject(std::move(icon));
         if (added.UniqueId() == 0)
-            added.Header().uniqueId = TakeNextIconId();
+            added.SetUniqueId(TakeNextIconId());
     }
     return std::nullopt;
 }

@@ -304,11 +304,10 @@ std::optional<CNetDoc::OpenRefusal> CNetDoc::LoadNetImage(std::span<const std::u
     ResetIdsFromIcons();
     for (CCorvaneIcon* icon : icons)
         if (icon->UniqueId() == 0)
-            icon->Header().uniqueId = TakeNextIconId();
-    for (CCorvaneIcon* icon : icons) {
+            icon->SetUniqueId(TakeNextIconId());
+    for (CCorvaneIcon* icon : icons)
         icon->SetPositionFromRecord();
-        icon->LayoutConnectors();
-    }
+    LayoutAllIconConnectors();
     for (CCorvaneIcon* icon : icons)
         for (int slot = 0; slot < icon->TotalInputs(); ++slot)
             if ((icon->Input(slot).GetDataType() & data_type::kAdapts) != 0)

@@ -157,6 +157,16 @@ void CNetView::OnPaperSizeChanged(Size paper)
     UpdateScrollSizes();
 }
 
+void CNetView::SizeToPaper()
+{
+    CCorvaneView::SizeToPaper();
+    if (const CNetDoc* document = GetNetDocument()) {
+        const Size paper = document->GetPaperSize();
+        SetPageSize(paper.width, paper.height);
+        UpdateScrollSizes();
+    }
+}
+
 void CNetView::OnPrepareDC(DeviceContext& dc)
 {
     CCorvaneView::OnPrepareDC(dc);
@@ -197,12 +207,8 @@ void CNetView::OnInitialUpdate()
 {
     CCorvaneView::OnInitialUpdate();
     netSelection_.clear();
-    CNetDoc* document = GetNetDocument();
-    if (document != nullptr) {
-        SetPageSize(document->GetPaperSize().width, document->GetPaperSize().height);
-        UpdateScrollSizes();
+    if (CNetDoc* document = GetNetDocument())
         document->SetModified(false);
-    }
     EnsurePlacement();
     if (auto* frame = dynamic_cast<CNetFrm*>(ParentFrame()))
         frame->SetIconBarTarget(this);

@@ -81,6 +81,8 @@ protected:
     void OnKeyDown(const KeyEvent& event) override;
     void OnContextMenu(Point point) override;
     bool DrawsNetText() const override { return true; }
+    // The base's area, then the page and the zoomed scroll area.
+    void SizeToPaper() override;
 
 private:
     void RegisterNetCommands();

@@ -39,6 +39,7 @@ std::variant<std::size_t, RecordError> COpaqueIcon::LoadRecord(std::span<const s
         return *error;
     const IconRecordHeader& header = std::get<IconRecord>(parsed).header;
     Header() = header;
+    SetUniqueId(header.uniqueId);
     Header().name = header.name;
     SetName(header.name);
     record_.assign(record.begin(), record.begin() + header.length);

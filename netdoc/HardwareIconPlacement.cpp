@@ -233,7 +233,7 @@ CCorvaneIcon* HardwareIconPlacement::CreateHardwareIcon(int module, std::uint32_
     icon->SetType(kHardwareObjectType);
     auto& added = static_cast<CCorvaneIcon&>(document_.AddObject(std::move(icon)));
     if (added.UniqueId() == 0)
-        added.Header().uniqueId = document_.TakeNextIconId();
+        added.SetUniqueId(document_.TakeNextIconId());
     return &added;
 }
 

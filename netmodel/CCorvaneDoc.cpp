@@ -17,9 +17,25 @@
 
 namespace corvane {
 
+namespace {
+
+// The paper of the printer a page set-up prints to, turned when landscape;
+// none for a PDF file or when no printer is configured.
+std::optional<Size> PrinterArea(const PrintSetup& setup)
+{
+    Application& app = Application::Instance();
+    const PrintSetup resolved = ResolvePrintSetup(setup, app.Printers());
+    if (resolved.target == PrintTarget::Printer)
+        return PaperOnPage(resolved);
+    return std::nullopt;
+}
+
+}  // namespace
+
 CCorvaneDoc::CCorvaneDoc()
 {
-    ComputePageSize();
+    if (Application::Exists())
+        startSetup_ = Application::Instance().Printing();
     AddCommand(kPaperColourCommand, [this](int) { OnPaperColor(); });
 }
 
@@ -29,6 +45,7 @@ CCorvaneObj& CCorvaneDoc::AddObject(std::unique_ptr<CCorvaneObj> object)
 {
     object->SetOwner(this);
     objects_.push_back(std::move(object));
+    iconIndexStale_ = true;
     return *objects_.back();
 }
 
@@ -40,6 +57,7 @@ std::unique_ptr<CCorvaneObj> CCorvaneDoc::RemoveObject(CCorvaneObj& object)
     if (found != objects_.end()) {
         removed = std::move(*found);
         objects_.erase(found);
+        iconIndexStale_ = true;
     }
     ForEachObjectView([&](NetObjectView& view) { view.DropFromSelection(object); });
     return removed;
@@ -49,8 +67,10 @@ void CCorvaneDoc::MoveToFront(CCorvaneObj& object)
 {
     const auto found = std::find_if(
         objects_.begin(), objects_.end(), [&](const std::unique_ptr<CCorvaneObj>& o) { return o.get() == &object; });
-    if (found != objects_.end())
+    if (found != objects_.end()) {
         std::rotate(objects_.begin(), found, found + 1);
+        iconIndexStale_ = true;
+    }
 }
 
 CCorvaneObj* CCorvaneDoc::ObjectAt(Point point) const
@@ -62,23 +82,50 @@ CCorvaneObj* CCorvaneDoc::ObjectAt(Point point) const
     return nullptr;
 }
 
-std::vector<CCorvaneIcon*> CCorvaneDoc::Icons() const
+std::vector<CCorvaneIcon*> CCorvaneDoc::Icons() const { return IconList(); }
+
+const std::vector<CCorvaneIcon*>& CCorvaneDoc::IconList() const
 {
-    std::vector<CCorvaneIcon*> icons;
-    for (const auto& object : objects_)
-        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get()))
-            icons.push_back(icon);
-    return icons;
+    RefreshIconIndex();
+    return icons_;
 }
 
 CCorvaneIcon* CCorvaneDoc::FindIconById(std::uint16_t id) const
 {
     if (id == 0)
         return nullptr;
-    for (const auto& object : objects_)
-        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get()); icon != nullptr && icon->UniqueId() == id)
-            return icon;
-    return nullptr;
+    RefreshIconIndex();
+    const auto found = iconsById_.find(id);
+    return found != iconsById_.end() ? found->second : nullptr;
+}
+
+void CCorvaneDoc::RefreshIconIndex() const
+{
+    if (!iconIndexStale_)
+        return;
+    icons_.clear();
+    iconsById_.clear();
+    for (const auto& object : objects_) {
+        if (auto* icon = dynamic_cast<CCorvaneIcon*>(object.get())) {
+            icons_.push_back(icon);
+            // The first icon in list order keeps an id that two icons share.
+            if (icon->UniqueId() != 0)
+                iconsById_.try_emplace(icon->UniqueId(), icon);
+        }
+    }
+    iconIndexStale_ = false;
+}
+
+void CCorvaneDoc::LayoutAllIconConnectors()
+{
+    // Placing first and linking after gives each input the anchor of its
+    // source's placed output, which LayoutConnectors reaches by placing
+    // each icon and then binding every input its outputs feed.
+    const std::vector<CCorvaneIcon*> icons = Icons();
+    for (CCorvaneIcon* icon : icons)
+        icon->PlaceConnectors();
+    for (CCorvaneIcon* icon : icons)
+        icon->LinkAllConnectors();
 }
 
 void CCorvaneDoc::DrawAll(DeviceContext& dc, BitmapCatalog& pictures, const NetObjectView* view) const
@@ -115,25 +162,30 @@ void CCorvaneDoc::DeleteObjects(bool all)
 
 void CCorvaneDoc::ComputePageSize()
 {
-    // The paper of the printer the page set-up prints to; none for a PDF
-    // file or when no printer is configured.
     std::optional<Size> area;
-    if (Application::Exists()) {
-        Application& app = Application::Instance();
-        const PrintSetup setup = ResolvePrintSetup(app.Printing(), app.Printers());
-        if (setup.target == PrintTarget::Printer)
-            area = PaperOnPage(setup);
-    }
+    if (Application::Exists())
+        area = PrinterArea(Application::Instance().Printing());
     ComputePageSize(area);
 }
 
 void CCorvaneDoc::ComputePageSize(std::optional<Size> printerArea)
 {
     const Size size = printerArea.value_or(kDefaultPaper);
-    if (size == paperSize_)
+    if (size == GetPaperSize())
         return;
     paperSize_ = size;
     ForEachObjectView([&](NetObjectView& view) { view.OnPaperSizeChanged(size); });
+}
+
+Size CCorvaneDoc::GetPaperSize() const
+{
+    if (!paperSize_) {
+        std::optional<Size> area;
+        if (startSetup_ && Application::Exists())
+            area = PrinterArea(*startSetup_);
+        paperSize_ = area.value_or(kDefaultPaper);
+    }
+    return *paperSize_;
 }
 
 void CCorvaneDoc::OnPaperColor()
@@ -179,7 +231,7 @@ void CCorvaneDoc::RenumberIcons()
         sources.push_back(link->sourceId);
     const RenumberedIds renumbered = RenumberIds(ids, sources);
     for (std::size_t i = 0; i < icons.size(); ++i)
-        icons[i]->Header().uniqueId = renumbered.ids[i];
+        icons[i]->SetUniqueId(renumbered.ids[i]);
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (renumbered.linkSources[i] == 0)
             ClearInputLink(*links[i]);
@@ -187,8 +239,7 @@ void CCorvaneDoc::RenumberIcons()
             links[i]->sourceId = renumbered.linkSources[i];
     }
     ResetIdsFromIcons();
-    for (CCorvaneIcon* icon : icons)
-        icon->LayoutConnectors();
+    LayoutAllIconConnectors();
 }
 
 std::vector<std::uint8_t> CCorvaneDoc::SaveObjectArchive() const

@@ -5,12 +5,14 @@
 #include "netmodel/RecordError.h"
 #include "platform/Document.h"
 #include "platform/Geometry.h"
+#include "platform/PrintSetup.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
@@ -48,7 +50,18 @@ public:
     const std::vector<std::unique_ptr<CCorvaneObj>>& GetObjects() const { return objects_; }
     // Every icon, in list order.
     std::vector<CCorvaneIcon*> Icons() const;
+    // The same list without a copy, for a walk that changes no object's
+    // place in the list and adds or removes none.
+    const std::vector<CCorvaneIcon*>& IconList() const;
+    // The first icon in list order with the id, or null (none for 0).
     CCorvaneIcon* FindIconById(std::uint16_t id) const;
+    // An icon took another id (CCorvaneIcon::SetUniqueId): the index by id
+    // is renewed before it is next used.
+    void OnIconIdChanged() { iconIndexStale_ = true; }
+    // Places the connectors of every icon and links them, as
+    // LayoutConnectors on each icon in list order would, in time linear in
+    // the number of icons: each input is linked once both ends are placed.
+    void LayoutAllIconConnectors();
 
     // Draws every object and, in an activated view and not when printing,
     // the trackers of the selected ones, object by object.
@@ -59,12 +72,17 @@ public:
 
     // The paper: in hundredths of an inch, that of the printer the page
     // set-up prints to, turned when landscape, or 5000 x 5000 without a
-    // printer (or when printing to a PDF file); the views hear of a change only.
+    // printer (or when printing to a PDF file). A document starts with the
+    // paper of the page set-up it was made under, asked of the print system
+    // only when it is first needed; ComputePageSize takes the page set-up
+    // as it is now, and the views hear of a change only.
     void ComputePageSize();
     void ComputePageSize(std::optional<Size> printerArea);
     Size GetDocSize() const { return docSize_; }
     void SetDocSize(Size size) { docSize_ = size; }
-    Size GetPaperSize() const { return paperSize_; }
+    Size GetPaperSize() const;
+    // Whether the paper is known without asking the print system.
+    bool IsPaperSizeKnown() const { return paperSize_.has_value(); }
     std::uint32_t GetPaperColor() const { return paperColour_; }
     void SetPaperColor(std::uint32_t colour) { paperColour_ = colour; }
     // Asks for a colour (black offered first); on OK it becomes the paper
@@ -93,13 +111,22 @@ public:
 
 private:
     void RenumberIcons();
+    // Renews the icon list and the index by id when they are stale.
+    void RefreshIconIndex() const;
 
     CHardwarePoll hardwarePoll_;
     std::vector<std::unique_ptr<CCorvaneObj>> objects_;
     Size docSize_{};
-    Size paperSize_{};
+    // The page set-up the document was made under; none without an application.
+    std::optional<PrintSetup> startSetup_;
+    mutable std::optional<Size> paperSize_;
     std::uint32_t paperColour_ = kDefaultPaperColour;
     CUIDMgr ids_;
+    // The icons in list order and the first icon of each id, renewed in
+    // one pass on first use after the object list or an icon's id changed.
+    mutable std::vector<CCorvaneIcon*> icons_;
+    mutable std::unordered_map<std::uint16_t, CCorvaneIcon*> iconsById_;
+    mutable bool iconIndexStale_ = true;
 };
 
 }  // namespace corvane

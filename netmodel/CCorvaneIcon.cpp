@@ -111,6 +111,8 @@ void CCorvaneIcon::InitIcon(int x, int y, int inputCount, int outputCount, std::
     bool enableActive, bool selectInput)
 {
     header_ = IconRecordHeader{};
+    if (Owner() != nullptr)
+        Owner()->OnIconIdChanged();
     header_.warningFlags = kNewIconWarningFlags;
     header_.x = ClampCoordinate(x);
     header_.y = ClampCoordinate(y);
@@ -213,7 +215,7 @@ void CCorvaneIcon::Layout()
 {
     labelFlags_ = 0;
     if (header_.uniqueId == 0 && Owner() != nullptr)
-        header_.uniqueId = Owner()->TakeNextIconId();
+        SetUniqueId(Owner()->TakeNextIconId());
     SetPositionFromRecord();
     LayoutConnectors();
 }
@@ -237,7 +239,22 @@ void CCorvaneIcon::SyncRecordPosition()
     header_.y = ClampCoordinate(Position().top);
 }
 
+void CCorvaneIcon::SetUniqueId(std::uint16_t id)
+{
+    header_.uniqueId = id;
+    if (Owner() != nullptr)
+        Owner()->OnIconIdChanged();
+}
+
 void CCorvaneIcon::LayoutConnectors()
+{
+    PlaceConnectors();
+    LinkAllConnectors();
+    for (int i = 0; i < outputCount_; ++i)
+        BindOutputLinks(i);
+}
+
+void CCorvaneIcon::PlaceConnectors()
 {
     const Point origin = Position().TopLeft();
     enable_.SetPosition(kEnableInputPoint);
@@ -265,9 +282,6 @@ void CCorvaneIcon::LayoutConnectors()
         }
         output.SetHotRect(origin + output.Position());
     }
-    LinkAllConnectors();
-    for (int i = 0; i < outputCount_; ++i)
-        BindOutputLinks(i);
 }
 
 int CCorvaneIcon::HitTestConnectors(Point point, const NetObjectView* view)

@@ -87,6 +87,9 @@ public:
     const IconRecordHeader& Header() const { return header_; }
     IconRecordHeader& Header() { return header_; }
     std::uint16_t UniqueId() const { return header_.uniqueId; }
+    // Gives the icon another id and tells its owner, whose index by id
+    // follows. An icon's id changes only here or by loading a record.
+    void SetUniqueId(std::uint16_t id);
     std::uint16_t TypeCode() const { return header_.TypeCode(); }
     std::span<InputLink> GetInputLinks() { return {inputLinks_.data(), static_cast<std::size_t>(TotalInputs())}; }
     std::span<const InputLink> GetInputLinks() const
@@ -159,6 +162,9 @@ public:
     // connectors an icon offers is its class's choice (BuildConnectors);
     // those beyond the counts are switched off.
     void LayoutConnectors();
+    // The first half of LayoutConnectors: every connector placed, those
+    // beyond the counts switched off, no link end renewed.
+    void PlaceConnectors();
     // The connector under a point (making it the dragged one) as a hit
     // code, or the base hit code when there is none.
     int HitTestConnectors(Point point, const NetObjectView* view);

@@ -56,7 +56,7 @@ std::vector<LinkedInput> CCorvaneIcon::FindLinkedInputs(int outputIndex) const
     std::vector<LinkedInput> found;
     if (Owner() == nullptr || header_.uniqueId == 0)
         return found;
-    for (CCorvaneIcon* icon : Owner()->Icons()) {
+    for (CCorvaneIcon* icon : Owner()->IconList()) {
         const auto check = [&](int slot) {
             const InputLink* link = icon->RecordLink(slot);
             if (link->sourceId == header_.uniqueId && link->sourceOutput == outputIndex)
@@ -75,7 +75,7 @@ std::vector<LinkedInput> CCorvaneIcon::FindInputsLinkedToIcon() const
     std::vector<LinkedInput> found;
     if (Owner() == nullptr || header_.uniqueId == 0)
         return found;
-    for (CCorvaneIcon* icon : Owner()->Icons()) {
+    for (CCorvaneIcon* icon : Owner()->IconList()) {
         const auto check = [&](int slot) {
             if (icon->RecordLink(slot)->sourceId == header_.uniqueId)
                 found.push_back({icon, slot});

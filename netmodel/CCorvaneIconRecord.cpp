@@ -2,6 +2,7 @@
 #include "netmodel/CCorvaneIcon.h"
 
 #include "base/ByteReader.h"
+#include "netmodel/CCorvaneDoc.h"
 #include "netmodel/IconRecord.h"
 #include "netmodel/RecordTransfer.h"
 
@@ -52,6 +53,8 @@ void CCorvaneIcon::TransferHeader(RecordTransfer& t, std::uint8_t inputCount)
     TransferLink(t, header_.trigger, "trigger link");
     TransferLink(t, header_.enable, "enable link");
     t.Zeros(kReservedTail, "header");
+    if (t.IsLoading() && Owner() != nullptr)
+        Owner()->OnIconIdChanged();
     if (!t.IsLoading() || t.Failed())
         return;
     if (TypeCode() == kTypeMath)

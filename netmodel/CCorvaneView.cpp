@@ -185,15 +185,27 @@ void CCorvaneView::SetPageSize(int cx, int cy)
 void CCorvaneView::OnInitialUpdate()
 {
     if (CCorvaneDoc* document = GetDocument()) {
+        // Asking the print system for the paper takes its time: a new
+        // document's view asks when its area is first used.
+        if (document->IsPaperSizeKnown())
+            SizeToPaper();
+        else
+            SetScrollSizesWhenNeeded([this] { SizeToPaper(); });
+    }
+    ScrollView::OnInitialUpdate();
+    if (ChildFrame* frame = ParentFrame())
+        frame->ShowMaximized();
+}
+
+void CCorvaneView::SizeToPaper()
+{
+    if (CCorvaneDoc* document = GetDocument()) {
         // Paper in hundredths of an inch, as SetPageSize converts it.
         const Size paper = document->GetPaperSize();
         const Size perInch = ScreenPixelsPerInch();
         SetScrollSizes({paper.width * perInch.width / 100, paper.height * perInch.height / 100}, kInitialPageStep,
             kInitialLineStep);
     }
-    ScrollView::OnInitialUpdate();
-    if (ChildFrame* frame = ParentFrame())
-        frame->ShowMaximized();
 }
 
 bool CCorvaneView::OnScrollBy(Size delta, bool doScroll)

@@ -99,7 +99,11 @@ public:
 
     // The page size in hundredths of an inch: the scroll area becomes it in pixels.
     void SetPageSize(int cx, int cy);
-    Size PrintSize() const { return printSize_; }
+    Size PrintSize() const
+    {
+        SettleScrollSizes();
+        return printSize_;
+    }
 
     bool IsSnapToGrid() const { return snapToGrid_; }
     // Snaps a document point to the 90 x 70 icon grid (origin 20, 20)
@@ -166,6 +170,10 @@ protected:
     bool OnEraseBackground(DeviceContext& dc) override;
     void OnBeginPrinting() override;
     bool OnPrint(DeviceContext& page, int pageNumber) override;
+
+    // Sets the scroll area from the document's paper, when the view opens
+    // or, while the paper still has to be asked for, on the area's first use.
+    virtual void SizeToPaper();
 
     // Whether objects draw with a transparent text background in black
     // (the program-net view).

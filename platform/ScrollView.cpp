@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -79,6 +80,7 @@ ScrollView::~ScrollView()
 
 void ScrollView::SetScrollSizes(Size total, Size page, Size line)
 {
+    settle_ = nullptr;
     total_ = {std::max(0, total.width), std::max(0, total.height)};
     page_ = {page.width > 0 ? page.width : std::max(1, total_.width / 10),
         page.height > 0 ? page.height : std::max(1, total_.height / 10)};
@@ -87,14 +89,28 @@ void ScrollView::SetScrollSizes(Size total, Size page, Size line)
     UpdateBars();
 }
 
+void ScrollView::SetScrollSizesWhenNeeded(std::function<void()> settle) { settle_ = std::move(settle); }
+
+void ScrollView::SettleScrollSizes() const
+{
+    if (!settle_)
+        return;
+    // Taken first, so that the area's own use while it is set runs nothing again.
+    const std::function<void()> settle = std::move(settle_);
+    settle_ = nullptr;
+    settle();
+}
+
 Point ScrollView::MaxScrollPosition() const
 {
+    SettleScrollSizes();
     const Size client = ClientSize();
     return {std::max(0, total_.width - client.width), std::max(0, total_.height - client.height)};
 }
 
 void ScrollView::ScrollTo(Point position)
 {
+    SettleScrollSizes();
     const Point most = MaxScrollPosition();
     const Point clamped{std::clamp(position.x, 0, most.x), std::clamp(position.y, 0, most.y)};
     if (clamped == position_)
@@ -107,12 +123,14 @@ void ScrollView::ScrollTo(Point position)
 
 void ScrollView::OnPrepareDC(DeviceContext& dc)
 {
+    SettleScrollSizes();
     View::OnPrepareDC(dc);
     dc.SetViewportOrigin({-position_.x, -position_.y});
 }
 
 bool ScrollView::OnScrollBy(Size delta, bool doScroll)
 {
+    SettleScrollSizes();
     const Point most = MaxScrollPosition();
     const Point target{std::clamp(position_.x + delta.width, 0, most.x),
         std::clamp(position_.y + delta.height, 0, most.y)};
@@ -125,6 +143,7 @@ bool ScrollView::OnScrollBy(Size delta, bool doScroll)
 
 void ScrollView::OnBarMoved(bool horizontal, int value)
 {
+    SettleScrollSizes();
     const Size delta = horizontal ? Size{value - position_.x, 0} : Size{0, value - position_.y};
     // The position changes only through OnScrollBy, which may refuse.
     bars_->SetValue(bars_->horizontal, position_.x);

@@ -10,6 +10,7 @@
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/IconFactory.h"
+#include "netdoc/NetImage.h"
 #include "netmodel/CHardwarePoll.h"
 #include "netmodel/RecordTransfer.h"
 #include "platform/Application.h"
@@ -58,14 +59,17 @@ private:
 };
 
 struct FullNet {
-    FullNet()
+    // scale 1: the net that fills the size limit; scale n: n times as many
+    // chain icons, kept in memory (its image is built past the limit).
+    explicit FullNet(int scale = 1)
     {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         app = std::make_unique<Application>(std::vector<std::string>{"corvane-bench"});
         app->SetPromptSink(&prompts);
         factory.Register(kChainTypeCode, [](std::uint16_t) { return std::make_unique<ChainIcon>(); });
         // The Program icon, then a chain of icons each feeding the next, as
-        // many as the size limit allows, fifty to a row of the icon grid.
+        // many as the size limit allows (times the scale), fifty to a row
+        // of the icon grid.
         CHardwarePoll poll;
         auto program = std::make_unique<CGlobalIcon>(Rect{20, 20, 52, 52}, poll, 0x03000000u, 0, std::uint8_t{0});
         auto& programIcon = static_cast<CCorvaneIcon&>(net.AddObject(std::move(program)));
@@ -73,26 +77,48 @@ struct FullNet {
         const auto programSize
             = std::get<std::vector<std::uint8_t>>(programIcon.StoreRecord(TransferMode::Save)).size();
         const auto chainSize = std::get<std::vector<std::uint8_t>>(ChainIcon().StoreRecord(TransferMode::Save)).size();
-        std::size_t size = 4 + programSize;
+        const std::size_t fitting = (kNetSizeLimit - 4 - programSize) / chainSize;
+        const std::size_t count = fitting * static_cast<std::size_t>(scale);
         CCorvaneIcon* previous = nullptr;
-        for (int i = 0; size + chainSize <= kNetSizeLimit; ++i, size += chainSize) {
-            auto& icon = static_cast<CCorvaneIcon&>(
-                net.AddObject(std::make_unique<ChainIcon>(20 + 90 * (i % 50), 100 + 70 * (i / 50))));
+        for (std::size_t i = 0; i < count; ++i) {
+            const int column = static_cast<int>(i % 50);
+            const int row = static_cast<int>(i / 50);
+            auto& icon
+                = static_cast<CCorvaneIcon&>(net.AddObject(std::make_unique<ChainIcon>(20 + 90 * column, 100 + 70 * row)));
             icon.Layout();
             if (previous != nullptr)
                 icon.GetInputLinks()[0] = InputLink{previous->UniqueId(), 0, 0x02};
             previous = &icon;
         }
-        image = std::get<std::vector<std::uint8_t>>(net.BuildSaveImage());
+        iconCount = count + 1;
+        fullIconCount = fitting + 1;
+        if (scale == 1) {
+            image = std::get<std::vector<std::uint8_t>>(net.BuildSaveImage());
+        } else {
+            image = ImageOfFirstIcons(iconCount);
+        }
         path = std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(::getpid()) + ".nt3");
     }
     ~FullNet() { std::filesystem::remove(path); }
+
+    // The image of the first icons of the net (the Program icon first) in
+    // list order, built past the size limit when they need it.
+    std::vector<std::uint8_t> ImageOfFirstIcons(std::size_t count)
+    {
+        std::vector<std::vector<std::uint8_t>> records;
+        const std::vector<CCorvaneIcon*> icons = net.Icons();
+        for (std::size_t i = 0; i < count && i < icons.size(); ++i)
+            records.push_back(std::get<std::vector<std::uint8_t>>(icons[i]->StoreRecord(TransferMode::Save)));
+        return std::get<std::vector<std::uint8_t>>(BuildNetImage(records, false));
+    }
 
     testsupport::QuietPrompts prompts;
     std::unique_ptr<Application> app;
     testsupport::QuietNetDocServices services{std::filesystem::temp_directory_path(), true};
     IconFactory factory;
     CNetDoc net{services, factory};
+    std::size_t iconCount = 0;      // the Program icon and the chain
+    std::size_t fullIconCount = 0;  // those of the net that fills the size limit
     std::vector<std::uint8_t> image;  // the net's file image
     std::filesystem::path path;       // where the benchmarks may save it
 };

@@ -1,6 +1,7 @@
 #include "netdoc/CNetClipboard.h"
 
 #include "EditorTestSupport.h"
+#include "IconIndexCheck.h"
 #include "NetDocTestSupport.h"
 
 #include "netdoc/CNetDoc.h"
@@ -100,6 +101,7 @@ TEST_F(NetClipboard, LinkedIconsPasteLinkedWithFreshIdsOffsetOnce)
         EXPECT_EQ(newSource.Position(), source.Position().Offset(20, 20)) << "each paste lies at the same place";
         EXPECT_EQ(newRelay.Position(), relay.Position().Offset(20, 20));
         EXPECT_EQ(View().Selection(), (std::vector<CCorvaneObj*>{&newSource, &newRelay}));
+        EXPECT_TRUE(test::IconIndexMatchesObjects(Net()));
     }
     EXPECT_EQ(Net().GetObjectCount(), 6);
     EXPECT_TRUE(Net().IsModified());

@@ -38,7 +38,7 @@ CCorvaneIcon& AddForeign(CNetDoc& net, std::uint16_t type, std::uint16_t word72,
     auto icon = net.CreateIcon(type, 0);
     EXPECT_TRUE(std::holds_alternative<std::size_t>(icon->LoadRecord(record)));
     auto& added = static_cast<CCorvaneIcon&>(net.AddObject(std::move(icon)));
-    added.Header().uniqueId = net.TakeNextIconId();
+    added.SetUniqueId(net.TakeNextIconId());
     return added;
 }
 

@@ -1,3 +1,4 @@
+#include "IconIndexCheck.h"
 #include "NetDocTestSupport.h"
 
 #include "base/AtomicFile.h"
@@ -94,6 +95,7 @@ TEST_F(NetFile, SaveAndOpenKeepEveryIconProgramFirst)
     CNetDoc reopened(services, factory);
     ASSERT_TRUE(Open(reopened, path));
     EXPECT_EQ(reopened.GetObjectCount(), 6);
+    EXPECT_TRUE(test::IconIndexMatchesObjects(reopened));
     std::vector<std::uint8_t> reopenedImage = std::get<std::vector<std::uint8_t>>(reopened.BuildSaveImage());
     EXPECT_EQ(reopenedImage, ReadAll(path)) << "the same icons in the same order, byte for byte";
     const auto* opaque = dynamic_cast<COpaqueIcon*>(reopened.FindIconById(77));
@@ -242,7 +244,7 @@ TEST_F(NetFile, ASaveThatWouldNotOpenAgainIsRefusedAndKeepsTheOldFile)
     ASSERT_TRUE(doc.SaveNetFile(true, path));
     const auto before = ReadAll(path);
     const std::vector<CCorvaneIcon*> icons = doc.Icons();
-    icons[3]->Header().uniqueId = icons[2]->UniqueId();
+    icons[3]->SetUniqueId(icons[2]->UniqueId());
     services.notices.clear();
     EXPECT_FALSE(doc.SaveNetFile(true, path));
     ASSERT_EQ(services.notices.size(), 1u);

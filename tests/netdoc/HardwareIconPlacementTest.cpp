@@ -1,3 +1,4 @@
+#include "IconIndexCheck.h"
 #include "NetDocTestSupport.h"
 #include "NetViewTestSupport.h"
 
@@ -113,6 +114,7 @@ TEST_F(HardwareIconPlacementTest, PlacesTheLoggersIconsInOrderWithItsChannelsFro
     }
     EXPECT_EQ(ids.size(), expected.size());
     EXPECT_EQ(ids.count(0), 0u);
+    EXPECT_TRUE(IconIndexMatchesObjects(doc));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(BoxTexts().empty());
 }

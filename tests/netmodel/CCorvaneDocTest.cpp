@@ -1,3 +1,4 @@
+#include "IconIndexCheck.h"
 #include "NetTestIcons.h"
 #include "NetTestViews.h"
 #include "PlatformTestSupport.h"
@@ -8,11 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <variant>
+#include <vector>
+
 namespace corvane {
 namespace c_corvane_doc_test {
 namespace {
 
 using test::FakeObjectView;
+using test::GateIcon;
+using test::IconIndexMatchesObjects;
 using test::Link;
 using test::Place;
 using test::RelayIcon;
@@ -76,12 +85,67 @@ TEST_F(NetDocument, DeletingKeepsWhatCannotBeDeletedAndResetsTheIds)
     EXPECT_EQ(doc.TakeNextIconId(), 1);
 }
 
+TEST_F(NetDocument, TheIconIndexFollowsEveryEditThatChangesIdsOrObjects)
+{
+    SourceIcon* source = nullptr;
+    RelayIcon* relay = nullptr;
+    GateIcon* gate = nullptr;
+    std::unique_ptr<CCorvaneObj> removed;
+    struct Step {
+        const char* edit;
+        std::function<void()> run;
+    };
+    const Step steps[] = {
+        {"placing linked icons",
+            [&] {
+                source = &Place<SourceIcon>(doc);
+                relay = &Place<RelayIcon>(doc);
+                gate = &Place<GateIcon>(doc);
+                Link(*source, 0, *relay, 0);
+                Link(*relay, 0, *gate, 0);
+            }},
+        {"adding an object that is no icon", [&] { AddPlain({0, 0, 10, 10}); }},
+        {"giving an icon another id", [&] { relay->SetUniqueId(40); }},
+        {"two icons sharing an id", [&] { gate->SetUniqueId(source->UniqueId()); }},
+        {"moving the later of them to the front", [&] { doc.MoveToFront(*gate); }},
+        {"reading a record into a placed icon",
+            [&] {
+                SourceIcon loose;
+                loose.SetUniqueId(77);
+                const auto bytes = std::get<std::vector<std::uint8_t>>(loose.StoreRecord(TransferMode::Save));
+                ASSERT_TRUE(std::holds_alternative<std::size_t>(source->LoadRecord(bytes)));
+                ASSERT_EQ(source->UniqueId(), 77);
+            }},
+        {"removing an icon", [&] { removed = doc.RemoveObject(*relay); }},
+        {"running out of ids, which renumbers",
+            [&] {
+                source->SetUniqueId(65535);
+                doc.ResetIdsFromIcons();
+                (void)doc.TakeNextIconId();
+                ASSERT_NE(source->UniqueId(), 65535);
+            }},
+        {"placing an icon that takes the next id", [&] { Place<RelayIcon>(doc); }},
+        {"deleting the deletable objects",
+            [&] {
+                source->SetDeletable(false);
+                doc.DeleteObjects(false);
+                ASSERT_EQ(doc.Icons().size(), 1u);
+            }},
+        {"deleting every object", [&] { doc.DeleteObjects(true); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.edit);
+        step.run();
+        EXPECT_TRUE(IconIndexMatchesObjects(doc));
+    }
+}
+
 TEST_F(NetDocument, RunningOutOfIdsRenumbersTheNet)
 {
     auto& source = Place<SourceIcon>(doc);
     auto& fed = Place<RelayIcon>(doc);
     Link(source, 0, fed, 0);
-    source.Header().uniqueId = 65535;
+    source.SetUniqueId(65535);
     fed.GetInputLinks()[0].sourceId = 65535;
     doc.ResetIdsFromIcons();
 

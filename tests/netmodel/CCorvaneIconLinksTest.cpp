@@ -36,6 +36,55 @@ TEST_F(IconLinks, LinkingStoresTheSourceAndEndsAtItsOutput)
     EXPECT_EQ(gate.Input(1).LinkEnd(), source.Output(0).GetLinkAnchorPoint());
 }
 
+TEST_F(IconLinks, LayingOutEveryIconAtOnceLinksAsLayingOutEachInTurn)
+{
+    // Each net: a receiver ahead of its source in the list, a gate fed by
+    // both on its inputs and trigger, a link naming an output its source
+    // lacks and one naming no icon; then every icon moves without a layout.
+    const auto build = [](CCorvaneDoc& net) {
+        auto& relay = Place<RelayIcon>(net);
+        auto& source = Place<SourceIcon>(net);
+        auto& gate = Place<GateIcon>(net);
+        Link(source, 0, relay, 0);
+        Link(source, 0, gate, 0);
+        Link(relay, 0, gate, 1);
+        *gate.RecordLink(kTriggerSlot) = InputLink{relay.UniqueId(), 0, 0};
+        *gate.RecordLink(kEnableSlot) = InputLink{source.UniqueId(), 5, 0};
+        gate.GetInputLinks()[2] = InputLink{999, 0, 0x02};
+        int step = 0;
+        for (CCorvaneIcon* icon : net.Icons()) {
+            ++step;
+            icon->Header().x = static_cast<std::uint16_t>(icon->Header().x + 45 * step);
+            icon->Header().y = static_cast<std::uint16_t>(icon->Header().y + 20 * step);
+            icon->SetPositionFromRecord();
+        }
+    };
+    CCorvaneDoc eachInTurn;
+    build(eachInTurn);
+    for (CCorvaneIcon* icon : eachInTurn.Icons())
+        icon->LayoutConnectors();
+    build(doc);
+    doc.LayoutAllIconConnectors();
+
+    const std::vector<CCorvaneIcon*> expected = eachInTurn.Icons();
+    const std::vector<CCorvaneIcon*> laidOut = doc.Icons();
+    ASSERT_EQ(laidOut.size(), expected.size());
+    for (std::size_t i = 0; i < laidOut.size(); ++i) {
+        std::vector<int> slots{kEnableSlot, kTriggerSlot};
+        for (int slot = 0; slot < static_cast<int>(CCorvaneIcon::kMaxInputs); ++slot)
+            slots.push_back(slot);
+        for (const int slot : slots) {
+            SCOPED_TRACE("icon " + std::to_string(i) + " slot " + std::to_string(slot));
+            EXPECT_EQ(laidOut[i]->InputConnector(slot)->LinkEnd(), expected[i]->InputConnector(slot)->LinkEnd());
+            EXPECT_EQ(laidOut[i]->InputConnector(slot)->IsActive(), expected[i]->InputConnector(slot)->IsActive());
+        }
+    }
+    // The links end at the moved outputs.
+    const CCorvaneIcon& source = *laidOut[1];
+    EXPECT_EQ(laidOut[0]->Input(0).LinkEnd(), source.Output(0).GetLinkAnchorPoint());
+    EXPECT_EQ(laidOut[2]->InputConnector(kTriggerSlot)->LinkEnd(), laidOut[0]->Output(0).GetLinkAnchorPoint());
+}
+
 TEST_F(IconLinks, InputsGrowWhenAllAreInUseUpToTheLimit)
 {
     auto& source = Place<SourceIcon>(doc);

@@ -27,10 +27,17 @@ public:
     std::vector<std::string> printers;   // the default first
     std::map<std::string, Size> papers;  // each printer's own paper, upright
     std::vector<Job> jobs;
+    // How often the print system was asked for its printers or a paper.
+    int questions = 0;
 
-    std::vector<std::string> PrinterNames() override { return printers; }
+    std::vector<std::string> PrinterNames() override
+    {
+        ++questions;
+        return printers;
+    }
     std::optional<Size> DefaultPaper(const std::string& printerName) override
     {
+        ++questions;
         const auto found = papers.find(printerName);
         if (found == papers.end())
             return std::nullopt;

@@ -5,6 +5,8 @@
 #include "platform/FrameAutomation.h"
 #include "platform/PromptAutomation.h"
 
+#include <functional>
+
 namespace corvane {
 namespace scroll_view_test {
 namespace {
@@ -68,6 +70,49 @@ TEST_F(ScrollViewTest, ScrollingStaysWithinTheArea)
     view_->SetScrollSizes({10, 10});
     EXPECT_EQ(view_->ScrollPosition(), (Point{0, 0})) << "an area that fits scrolls back";
     EXPECT_EQ(view_->MaxScrollPosition(), (Point{0, 0}));
+}
+
+TEST_F(ScrollViewTest, AnAreaSetWhenNeededIsSetOnItsFirstUseOnlyOnce)
+{
+    ASSERT_NE(view_, nullptr);
+    int settled = 0;
+    const auto settleLater = [&] {
+        view_->SetScrollSizes({10, 10});
+        view_->SetScrollSizesWhenNeeded([&] {
+            ++settled;
+            view_->SetScrollSizes({3000, 2000});
+            (void)view_->TotalSize();  // the area's own use while it is set
+        });
+    };
+    // Each first use settles the area before it answers.
+    const struct {
+        const char* use;
+        std::function<void()> run;
+    } uses[] = {
+        {"its size", [&] { EXPECT_EQ(view_->TotalSize(), (Size{3000, 2000})); }},
+        {"the position", [&] { EXPECT_EQ(view_->ScrollPosition(), (Point{0, 0})); }},
+        {"scrolling", [&] {
+             view_->ScrollTo({500, 400});
+             EXPECT_EQ(view_->ScrollPosition(), (Point{500, 400}));
+         }},
+        {"converting a point", [&] { (void)view_->ClientToLogical(Point{1, 1}); }},
+    };
+    for (const auto& use : uses) {
+        SCOPED_TRACE(use.use);
+        settled = 0;
+        settleLater();
+        EXPECT_EQ(settled, 0);
+        use.run();
+        EXPECT_EQ(settled, 1);
+        EXPECT_EQ(view_->TotalSize(), (Size{3000, 2000}));
+        EXPECT_EQ(settled, 1) << "once";
+    }
+    // An area set in the meantime replaces the one still to come.
+    settled = 0;
+    settleLater();
+    view_->SetScrollSizes({20, 20});
+    EXPECT_EQ(view_->TotalSize(), (Size{20, 20}));
+    EXPECT_EQ(settled, 0);
 }
 
 TEST_F(ScrollViewTest, TheUsersScrollingGoesThroughOnScrollBy)
