@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 namespace corvane::test {
+namespace start_up_printing_test {
 namespace {
 
 class StartUpPrinting : public ShellTest {
@@ -104,4 +105,5 @@ TEST_F(StartUpPrinting, PageSetUpAndPrintingAsk)
 }
 
 }  // namespace
+}  // namespace start_up_printing_test
 }  // namespace corvane::test
