@@ -1,16 +1,75 @@
 #include "halvix/CReplyMessage.h"
 
 #include "base/ByteReader.h"
+#include "halvix/ReplyMemoryPool.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <new>
 
 namespace corvane {
 
 CReplyMessage::CReplyMessage(std::uint16_t requestType, std::uint16_t code, bool errorFlag, std::string errorText,
     std::vector<std::uint8_t> data)
     : requestType_(requestType), code_(code), errorFlag_(errorFlag), errorText_(std::move(errorText)),
-      data_(std::move(data))
+      owned_(std::move(data)), data_(owned_)
 {}
+
+namespace {
+
+// What comes before every reply object made on the heap: the pool its
+// block goes back to, or nothing for a block of the heap's own.
+struct alignas(std::max_align_t) BlockHeader {
+    std::shared_ptr<ReplyMemoryPool> pool;
+};
+constexpr std::size_t kHeaderSize = sizeof(BlockHeader);
+
+void ReleaseBlock(BlockHeader* header)
+{
+    const std::shared_ptr<ReplyMemoryPool> pool = std::move(header->pool);
+    header->~BlockHeader();
+    if (pool)
+        pool->Give(header);
+    else
+        ::operator delete(header);
+}
+
+}  // namespace
+
+void* CReplyMessage::operator new(std::size_t size)
+{
+    void* block = ::operator new(kHeaderSize + size);
+    ::new (block) BlockHeader{};
+    return static_cast<std::byte*>(block) + kHeaderSize;
+}
+
+void CReplyMessage::operator delete(void* memory)
+{
+    if (memory != nullptr)
+        ReleaseBlock(reinterpret_cast<BlockHeader*>(static_cast<std::byte*>(memory) - kHeaderSize));
+}
+
+std::unique_ptr<CReplyMessage> CReplyMessage::Make(std::uint16_t requestType, std::uint16_t code, bool errorFlag,
+    std::string errorText, std::span<const std::uint8_t> data, const std::shared_ptr<ReplyMemoryPool>& pool)
+{
+    const std::size_t size = kHeaderSize + sizeof(CReplyMessage) + data.size();
+    const bool pooled = pool && size <= ReplyMemoryPool::kBlockSize;
+    void* block = pooled ? pool->Take() : ::operator new(size);
+    auto* header = ::new (block) BlockHeader{pooled ? pool : nullptr};
+    std::byte* memory = static_cast<std::byte*>(block) + kHeaderSize;
+    auto* bytes = reinterpret_cast<std::uint8_t*>(memory + sizeof(CReplyMessage));
+    if (!data.empty())
+        std::memcpy(bytes, data.data(), data.size());
+    try {
+        auto* reply = ::new (memory) CReplyMessage(requestType, code, errorFlag, std::move(errorText), {});
+        reply->data_ = std::span<const std::uint8_t>(bytes, data.size());
+        return std::unique_ptr<CReplyMessage>(reply);
+    } catch (...) {
+        ReleaseBlock(header);
+        throw;
+    }
+}
 
 namespace {
 

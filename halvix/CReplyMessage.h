@@ -3,6 +3,7 @@
 #include "platform/Message.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace corvane {
+
+class ReplyMemoryPool;
 
 // A logger's answer to one request, or a message the logger sent by itself.
 // It travels as the payload of kReplyMessage or kUnsolicitedMessage and
@@ -24,6 +27,20 @@ class CReplyMessage final : public Payload {
 public:
     CReplyMessage(std::uint16_t requestType, std::uint16_t code, bool errorFlag, std::string errorText,
         std::vector<std::uint8_t> data);
+    // The same reply with a copy of data in the reply's own block: one
+    // block per reply, from pool when it fits there, which the link thread
+    // makes for every block of a download and the receiving thread frees.
+    static std::unique_ptr<CReplyMessage> Make(std::uint16_t requestType, std::uint16_t code, bool errorFlag,
+        std::string errorText, std::span<const std::uint8_t> data,
+        const std::shared_ptr<ReplyMemoryPool>& pool = nullptr);
+    ~CReplyMessage() override = default;
+    // The data may live behind the object, so a reply is neither copied nor moved.
+    CReplyMessage(const CReplyMessage&) = delete;
+    CReplyMessage& operator=(const CReplyMessage&) = delete;
+    // Every reply made on the heap has a place before it that names the
+    // pool its block goes back to (none for these).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* memory);
 
     std::uint16_t RequestType() const { return requestType_; }
     std::uint16_t Code() const { return code_; }
@@ -51,7 +68,8 @@ private:
     std::uint16_t code_;
     bool errorFlag_;
     std::string errorText_;
-    std::vector<std::uint8_t> data_;
+    std::vector<std::uint8_t> owned_;     // the data given to the public constructor
+    std::span<const std::uint8_t> data_;  // owned_, or the bytes behind the object
 };
 
 }  // namespace corvane

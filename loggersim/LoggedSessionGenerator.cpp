@@ -42,8 +42,9 @@ constexpr std::size_t kValueOffset = 4;
 }  // namespace
 
 LoggedSessionGenerator::LoggedSessionGenerator(const LoggerState& unit, LoggedSessionPlan plan)
-    : plan_(std::move(plan)), serialNumber_(static_cast<std::int32_t>(unit.serialNumber)), unitName_(unit.unitName),
-      unitId_(unit.unitId), programName_(unit.netName), zoneOffset_(static_cast<std::uint16_t>(unit.timeZoneMinutes)),
+    : plan_(std::move(plan)), intervalTicks_(ScanIntervalTicks(plan_)),
+      serialNumber_(static_cast<std::int32_t>(unit.serialNumber)), unitName_(unit.unitName), unitId_(unit.unitId),
+      programName_(unit.netName), zoneOffset_(static_cast<std::uint16_t>(unit.timeZoneMinutes)),
       dstFlags_(unit.daylightRule != 0 ? 1 : 0)
 {
     if (!plan_.subSecond)
@@ -112,6 +113,35 @@ bool LoggedSessionGenerator::Next(Record& record)
     return true;
 }
 
+std::size_t LoggedSessionGenerator::Fill(std::span<std::uint8_t> out)
+{
+    std::size_t written = 0;
+    while (out.size() - written >= kRecordSize) {
+        if (scan_ >= plan_.scanCount) {
+            Record record;
+            if (!Next(record))
+                break;
+            std::copy(record.begin(), record.end(), out.begin() + static_cast<std::ptrdiff_t>(written));
+            written += kRecordSize;
+            continue;
+        }
+        if (nextInScan_ == 0)
+            MakeScan(scan_);
+        // The rest of the scan's records, or as many as fit.
+        const std::size_t recordsPerScan = 1 + plan_.points.size();
+        const std::size_t count = std::min(recordsPerScan - nextInScan_, (out.size() - written) / kRecordSize);
+        const auto first = scanRecords_.begin() + static_cast<std::ptrdiff_t>(kRecordSize * nextInScan_);
+        std::copy_n(first, kRecordSize * count, out.begin() + static_cast<std::ptrdiff_t>(written));
+        written += kRecordSize * count;
+        nextInScan_ += count;
+        if (nextInScan_ == recordsPerScan) {
+            nextInScan_ = 0;
+            ++scan_;
+        }
+    }
+    return written;
+}
+
 std::uint32_t LoggedSessionGenerator::EndSeconds() const
 {
     const std::uint64_t ticks = ScanTicks(plan_.scanCount);
@@ -121,7 +151,7 @@ std::uint32_t LoggedSessionGenerator::EndSeconds() const
 std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
 {
     return std::uint64_t{plan_.startSeconds} * kTicksPerSecond + plan_.startTicks
-        + std::uint64_t{scan} * ScanIntervalTicks(plan_);
+        + std::uint64_t{scan} * intervalTicks_;
 }
 
 void LoggedSessionGenerator::MakeScan(std::uint32_t scan)

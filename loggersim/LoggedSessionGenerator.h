@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ public:
     std::vector<std::uint8_t> HeadRecords() const;
     // The next data record; false after the last.
     bool Next(Record& record);
+    // As many whole next data records as out has room for, written into it
+    // a scan at a time; the bytes written (fewer than out's room only
+    // after the last record).
+    std::size_t Fill(std::span<std::uint8_t> out);
     // The time stamp of the scan the last record given belongs to (of the
     // first scan before any).
     const Record& CurrentStamp() const { return stamp_; }
@@ -50,6 +55,7 @@ private:
     void MakeScan(std::uint32_t scan);
 
     LoggedSessionPlan plan_;
+    std::uint32_t intervalTicks_;
     std::int32_t serialNumber_;
     std::string unitName_;
     std::string unitId_;

@@ -48,8 +48,9 @@ std::optional<SessionDownload::Block> SessionDownload::NextDataBlock()
     std::copy_n(pending_.begin(), carried, stream.begin());
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(carried));
     std::size_t count = carried;
+    count += generator_.Fill(stream.subspan(count, size - count));
     LoggedSessionGenerator::Record record;
-    while (count < size && generator_.Next(record)) {
+    if (count < size && generator_.Next(record)) {
         const std::size_t part = std::min(record.size(), size - count);
         std::copy_n(record.begin(), part, stream.begin() + static_cast<std::ptrdiff_t>(count));
         pending_.insert(pending_.end(), record.begin() + static_cast<std::ptrdiff_t>(part), record.end());

@@ -13,7 +13,9 @@
 namespace corvane::bench {
 
 // Hands what the library posts to the one thread that waits for it, as a
-// window's message queue would: one hand-off per reply.
+// window's message queue would: one hand-off per reply. A post wakes the
+// waiter only when it sleeps, and the waiter takes all that has come in one
+// turn of the lock, so a poster seldom meets the lock held.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -28,11 +30,14 @@ public:
         std::unique_ptr<CReplyMessage> reply(dynamic_cast<CReplyMessage*>(payload.get()));
         if (reply)
             (void)payload.release();
+        bool wake = false;
         {
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
+            wake = waiting_;
         }
-        ready_.notify_one();
+        if (wake)
+            ready_.notify_one();
         return true;
     }
 
@@ -44,17 +49,24 @@ public:
     // The next answer, waiting for it.
     Answer Take()
     {
-        std::unique_lock lock(mutex_);
-        ready_.wait(lock, [this] { return !answers_.empty(); });
-        Answer answer = std::move(answers_.front());
-        answers_.pop_front();
+        if (taken_.empty()) {
+            std::unique_lock lock(mutex_);
+            waiting_ = true;
+            ready_.wait(lock, [this] { return !answers_.empty(); });
+            waiting_ = false;
+            taken_.swap(answers_);
+        }
+        Answer answer = std::move(taken_.front());
+        taken_.pop_front();
         return answer;
     }
 
 private:
     std::mutex mutex_;
     std::condition_variable ready_;
-    std::deque<Answer> answers_;
+    std::deque<Answer> answers_;  // posted, guarded by mutex_
+    bool waiting_ = false;        // the waiter sleeps on ready_, guarded by mutex_
+    std::deque<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
 };
 
 }  // namespace corvane::bench

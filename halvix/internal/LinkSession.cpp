@@ -17,13 +17,12 @@ namespace corvane {
 
 namespace {
 
-std::unique_ptr<CReplyMessage> MakeReply(Frame& frame)
+std::unique_ptr<CReplyMessage> MakeReply(const Frame& frame, const std::shared_ptr<ReplyMemoryPool>& pool)
 {
     std::string text;
     if (frame.error)
         text = ParseErrorPayload(frame.payload).text;
-    return std::make_unique<CReplyMessage>(
-        frame.requestType, frame.code, frame.error, std::move(text), std::move(frame.payload));
+    return CReplyMessage::Make(frame.requestType, frame.code, frame.error, std::move(text), frame.payload, pool);
 }
 
 std::string Describe(std::string_view what, std::uint32_t id, std::uint16_t type, std::size_t length)
@@ -255,12 +254,12 @@ bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
     post.requestType = frame.requestType;
     if (frame.error || (frame.requestType == kReplySdlData && frame.payload.empty()))
         download_.reset();
-    post.reply = MakeReply(frame);
+    post.reply = MakeReply(frame, replyPool_);
     posts.push_back(std::move(post));
     return true;
 }
 
-void LinkSession::HandleFrame(Frame frame, Posts& posts)
+void LinkSession::HandleFrame(Frame& frame, Posts& posts)
 {
     switch (frame.kind) {
     case FrameKind::Reply: {
@@ -280,7 +279,7 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         post.requestType = frame.requestType;
         if (inFlight_->requestType == kRequestSdlStart && !frame.error)
             download_ = Download{inFlight_->window, inFlight_->requestId};
-        post.reply = MakeReply(frame);
+        post.reply = MakeReply(frame, replyPool_);
         posts.push_back(std::move(post));
         inFlight_.reset();
         return;
@@ -290,7 +289,7 @@ void LinkSession::HandleFrame(Frame frame, Posts& posts)
         Post post;
         post.kind = Post::Kind::Unsolicited;
         post.requestType = frame.requestType;
-        post.reply = MakeReply(frame);
+        post.reply = MakeReply(frame, replyPool_);
         posts.push_back(std::move(post));
         return;
     }
@@ -343,8 +342,8 @@ void LinkSession::Run()
         const ssize_t count = ::read(fd_.Get(), chunk_.data(), chunk_.size());
         if (count > 0) {
             reader_.Feed(std::span(chunk_).first(static_cast<std::size_t>(count)));
-            while (auto frame = reader_.Next())
-                HandleFrame(std::move(*frame), posts);
+            while (reader_.Next(frame_))
+                HandleFrame(frame_, posts);
         } else if (count == 0) {
             MarkLost("closed by the other side");
             return;

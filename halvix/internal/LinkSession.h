@@ -2,6 +2,7 @@
 
 #include "base/UniqueFd.h"
 #include "halvix/CReplyMessage.h"
+#include "halvix/ReplyMemoryPool.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/WakeEvent.h"
 #include "platform/Message.h"
@@ -89,7 +90,7 @@ private:
     std::optional<std::vector<std::uint8_t>> NextTransmission(Posts& posts, TimePoint& wakeBy);
     // Puts the first queued request in flight; the bytes of its frame.
     std::optional<std::vector<std::uint8_t>> StartNextLocked(Posts& posts, TimePoint now);
-    void HandleFrame(Frame frame, Posts& posts);
+    void HandleFrame(Frame& frame, Posts& posts);
     // Passes on a further reply of the download under way; false when the
     // frame is not one.
     bool HandleDownloadReply(Frame& frame, Posts& posts);
@@ -106,6 +107,10 @@ private:
     std::atomic<std::uint32_t>& nextRequestId_;
     WakeEvent wake_;
     FrameReader reader_;
+    Frame frame_;  // the frame read last, its payload's room kept
+    // The blocks of the replies this thread makes, given back by whoever
+    // frees them; a reply that outlives the session keeps the pool alive.
+    std::shared_ptr<ReplyMemoryPool> replyPool_ = std::make_shared<ReplyMemoryPool>();
     std::vector<std::uint8_t> chunk_;  // what one read takes
     std::thread thread_;
     std::atomic<bool> stopping_{false};

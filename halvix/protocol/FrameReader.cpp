@@ -81,6 +81,14 @@ void FrameReader::Compact()
 
 std::optional<Frame> FrameReader::Next()
 {
+    Frame frame;
+    if (!Next(frame))
+        return std::nullopt;
+    return frame;
+}
+
+bool FrameReader::Next(Frame& frame)
+{
     for (;;) {
         const std::span<const std::uint8_t> pending = std::span(buffer_).subspan(start_);
         // Find the next magic; a lone first magic byte at the end may begin one.
@@ -91,7 +99,7 @@ std::optional<Frame> FrameReader::Next()
         const std::span<const std::uint8_t> rest = pending.subspan(at);
         if (rest.size() < 2) {
             Compact();
-            return std::nullopt;
+            return false;
         }
         if (rest[1] != kFrameMagic1) {
             Skip(1);
@@ -99,7 +107,7 @@ std::optional<Frame> FrameReader::Next()
         }
         if (rest.size() < kFrameHeaderSize) {
             Compact();
-            return std::nullopt;
+            return false;
         }
         const std::optional<Header> header = ReadHeader(rest);
         if (!header) {
@@ -109,14 +117,13 @@ std::optional<Frame> FrameReader::Next()
         const std::size_t frameSize = kFrameOverhead + header->payloadLength;
         if (rest.size() < frameSize) {
             Compact();
-            return std::nullopt;
+            return false;
         }
         ByteReader trailer(rest.subspan(frameSize - kFrameTrailerSize, kFrameTrailerSize));
         if (Crc32(rest.first(frameSize - kFrameTrailerSize)) != trailer.U32LE("frame crc")) {
             Skip(1);
             continue;
         }
-        Frame frame;
         frame.kind = header->kind;
         frame.error = header->error;
         frame.requestType = header->requestType;
@@ -127,7 +134,7 @@ std::optional<Frame> FrameReader::Next()
         start_ += frameSize;
         if (start_ == buffer_.size())
             Reset();
-        return frame;
+        return true;
     }
 }
 

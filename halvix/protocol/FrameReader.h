@@ -20,6 +20,9 @@ public:
     void Feed(std::span<const std::uint8_t> bytes);
     // The next whole frame, or nothing until more bytes arrive.
     std::optional<Frame> Next();
+    // The same into frame, whose payload keeps its room from one frame to
+    // the next; false, and frame unchanged, until more bytes arrive.
+    bool Next(Frame& frame);
     // Forgets buffered bytes (a link that is opened again starts clean).
     void Reset();
 

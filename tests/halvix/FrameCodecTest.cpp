@@ -144,6 +144,27 @@ TEST(FrameCodecTest, BytesSplitAtEveryPlaceGiveTheSameFrames)
     }
 }
 
+TEST(FrameCodecTest, AFrameReadIntoAgainHoldsOnlyTheNewFrame)
+{
+    // Longer, shorter, empty and longer again: the payload's room is kept,
+    // its bytes are not.
+    const Frame frames[] = {MakeFrame(FrameKind::Reply, 0x4C9, 5, 1028), MakeFrame(FrameKind::Unsolicited, 71, 0, 9),
+        MakeFrame(FrameKind::Reply, 0x4CA, 6, 0, true), MakeFrame(FrameKind::Reply, 0x4C9, 7, 300)};
+    std::vector<std::uint8_t> bytes;
+    for (const Frame& frame : frames)
+        ASSERT_TRUE(AppendFrame(frame, bytes));
+    FrameReader reader;
+    reader.Feed(bytes);
+    Frame into;
+    for (const Frame& expected : frames) {
+        ASSERT_TRUE(reader.Next(into));
+        EXPECT_EQ(into, expected);
+    }
+    const Frame last = into;
+    EXPECT_FALSE(reader.Next(into));
+    EXPECT_EQ(into, last);
+}
+
 TEST(FrameCodecTest, ADamagedFieldLosesOnlyItsFrame)
 {
     struct Case {

@@ -1,6 +1,12 @@
 #include "halvix/CReplyMessage.h"
 
+#include "halvix/ReplyMemoryPool.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <numeric>
+#include <thread>
 
 namespace corvane {
 namespace reply_message_test {
@@ -53,6 +59,47 @@ TEST(ReplyMessageTest, KeepsItsErrorFields)
     EXPECT_EQ(reply.Code(), 0x4103);
     EXPECT_TRUE(reply.ErrorFlag());
     EXPECT_EQ(reply.ErrorText(), "Configuration item 200 is not present");
+}
+
+TEST(ReplyMessageTest, AReplyMadeInOneBlockReadsAsTheSame)
+{
+    // Empty, small, a download block, past the pool's block and the
+    // largest payload; from the heap and from a pool.
+    const auto pool = std::make_shared<ReplyMemoryPool>();
+    for (const std::size_t size :
+        {std::size_t{0}, std::size_t{3}, std::size_t{1028}, std::size_t{1300}, std::size_t{65536}}) {
+        std::vector<std::uint8_t> data(size);
+        std::iota(data.begin(), data.end(), std::uint8_t{11});
+        const CReplyMessage expected(0x4C9, 0x4103, true, "Bad block", data);
+        for (const auto& from : {std::shared_ptr<ReplyMemoryPool>{}, pool}) {
+            std::unique_ptr<CReplyMessage> reply = CReplyMessage::Make(0x4C9, 0x4103, true, "Bad block", data, from);
+            EXPECT_EQ(reply->RequestType(), expected.RequestType());
+            EXPECT_EQ(reply->Code(), expected.Code());
+            EXPECT_EQ(reply->ErrorFlag(), expected.ErrorFlag());
+            EXPECT_EQ(reply->ErrorText(), expected.ErrorText());
+            EXPECT_EQ(reply->DataLength(), size);
+            EXPECT_TRUE(std::equal(reply->Data().begin(), reply->Data().end(), data.begin(), data.end()))
+                << "size " << size;
+            EXPECT_EQ(reply->U32At(size >= 4 ? size - 4 : 0), expected.U32At(size >= 4 ? size - 4 : 0));
+        }
+    }
+}
+
+TEST(ReplyMessageTest, APooledReplyFreedElsewhereLeavesItsBlockForTheNext)
+{
+    auto pool = std::make_shared<ReplyMemoryPool>();
+    const std::vector<std::uint8_t> data(1028, 0x3C);
+    std::unique_ptr<Payload> first = CReplyMessage::Make(0x4C9, 0, false, {}, data, pool);
+    const Payload* place = first.get();
+    std::thread([&] { first.reset(); }).join();
+    const std::unique_ptr<CReplyMessage> second = CReplyMessage::Make(0x4C9, 0, false, {}, data, pool);
+    EXPECT_EQ(second.get(), place);
+
+    // A reply outlives the pool it came from.
+    std::unique_ptr<CReplyMessage> kept = CReplyMessage::Make(0x4C8, 0, false, {}, data, pool);
+    pool.reset();
+    EXPECT_EQ(kept->U8At(1027), 0x3C);
+    std::thread([&] { kept.reset(); }).join();
 }
 
 }  // namespace

@@ -132,6 +132,50 @@ INSTANTIATE_TEST_SUITE_P(Stamps, LoggedSessionScanTest,
         // Sub-second stamps carry their ticks and cross into the next second.
         ScanCase{true, true, 150, 70, 1, 20, 1}, ScanCase{true, false, 3, 20, 0, 23, 0}));
 
+// Every data record through Next alone.
+std::vector<std::uint8_t> RecordsByNext(const LoggedSessionPlan& plan)
+{
+    LoggedSessionGenerator session(Unit(), plan);
+    std::vector<std::uint8_t> bytes;
+    LoggedSessionGenerator::Record record{};
+    while (session.Next(record))
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    return bytes;
+}
+
+TEST(LoggedSessionGeneratorTest, FillGivesTheRecordsNextGivesInAnyRoom)
+{
+    // Rooms shorter than a record, of whole records less than, equal to and
+    // more than a scan, and not a multiple of a record; a record left over
+    // by a fill comes from Next, as a download block's last part does.
+    LoggedSessionPlan plan;
+    plan.startSeconds = 5000;
+    plan.scanCount = 37;
+    plan.intervalTicks = 70;
+    plan.subSecond = true;
+    for (const bool stopped : {false, true}) {
+        plan.stopped = stopped;
+        const std::vector<std::uint8_t> expected = RecordsByNext(plan);
+        for (const std::size_t room : {std::size_t{5}, std::size_t{8}, std::size_t{24}, std::size_t{40},
+                 std::size_t{44}, std::size_t{1024}, std::size_t{4000}}) {
+            LoggedSessionGenerator session(Unit(), plan);
+            std::vector<std::uint8_t> bytes;
+            std::vector<std::uint8_t> out(room);
+            for (;;) {
+                const std::size_t written = session.Fill(out);
+                ASSERT_EQ(written % LoggedSessionGenerator::kRecordSize, 0u);
+                ASSERT_LE(written, room);
+                bytes.insert(bytes.end(), out.begin(), out.begin() + static_cast<std::ptrdiff_t>(written));
+                LoggedSessionGenerator::Record record{};
+                if (room - written >= LoggedSessionGenerator::kRecordSize || !session.Next(record))
+                    break;
+                bytes.insert(bytes.end(), record.begin(), record.end());
+            }
+            EXPECT_EQ(bytes, expected) << "room " << room << (stopped ? ", stopped" : ", running");
+        }
+    }
+}
+
 TEST(LoggedSessionGeneratorTest, AnEmptySessionHasNoDataRecords)
 {
     LoggedSessionPlan plan;
