@@ -3,6 +3,7 @@
 #include "controls/CPictureEx.h"
 #include "platform/Application.h"
 #include "platform/IpAddressControl.h"
+#include "platform/PictureControl.h"
 #include "platform/PromptSink.h"
 #include "res/Animations.h"
 #include "res/IpAddressAndSubnetDialog.h"
