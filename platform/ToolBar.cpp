@@ -57,30 +57,48 @@ ToolBar::ToolBar(MdiFrame& frame, const ToolBarTemplate& layout)
     bar->setMovable(true);
     impl_->bar = bar;
 
-    const int pictures = static_cast<int>(
-        std::count_if(layout.buttons.begin(), layout.buttons.end(), [](int id) { return id != kToolBarSeparator; }));
-    const Bitmap& strip = Application::Instance().Bitmaps().Get(layout.bitmapId, {width * std::max(1, pictures), height});
-    const QImage image = TransparentImage(strip.Data().image, layout.transparent);
-    int picture = 0;
     for (const int id : layout.buttons) {
         if (id == kToolBarSeparator) {
             bar->addSeparator();
             continue;
         }
-        // A strip with too few pictures leaves the last buttons blank.
-        QImage part = image.copy(picture * width, 0, width, height);
-        ++picture;
-        auto* action = bar->addAction(QIcon(QPixmap::fromImage(part)), QString());
+        auto* action = bar->addAction(QString());
         SetCommandId(*action, id);
         // The button may still look enabled from the last update: the
         // handlers are asked again before the command runs.
         QObject::connect(action, &QAction::triggered, action, [this, id] { frame_.RunEnabledCommand(id); });
         impl_->buttons.push_back(action);
     }
+    // The pictures are drawn when the bar first comes into sight, however it
+    // is shown (by the program or from the main frame's bar menu): most bars
+    // stay hidden while the program starts.
+    const ToolBarPictures pictures{layout.bitmapId, layout.transparent, {width, height}};
+    QObject::connect(bar, &QToolBar::visibilityChanged, bar, [this, pictures](bool visible) {
+        if (visible)
+            SetPictures(pictures);
+    });
     window->addToolBar(Qt::TopToolBarArea, bar);
 }
 
 ToolBar::~ToolBar() { delete impl_->bar.data(); }
+
+void ToolBar::SetPictures(const ToolBarPictures& pictures)
+{
+    if (impl_->picturesSet)
+        return;
+    impl_->picturesSet = true;
+    const int width = pictures.buttonSize.width;
+    const int height = pictures.buttonSize.height;
+    const int count = static_cast<int>(impl_->buttons.size());
+    const Bitmap& strip = Application::Instance().Bitmaps().Get(pictures.bitmapId, {width * std::max(1, count), height});
+    const QImage image = TransparentImage(strip.Data().image, pictures.transparent);
+    int picture = 0;
+    for (QAction* action : impl_->buttons) {
+        // A strip with too few pictures leaves the last buttons blank.
+        action->setIcon(QIcon(QPixmap::fromImage(image.copy(picture * width, 0, width, height))));
+        ++picture;
+    }
+}
 
 int ToolBar::ButtonCount() const { return static_cast<int>(impl_->buttons.size()); }
 

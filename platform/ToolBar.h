@@ -48,6 +48,14 @@ public:
     ToolBarImpl& Impl() const { return *impl_; }
 
 private:
+    // Where a bar's button pictures come from.
+    struct ToolBarPictures {
+        int bitmapId;
+        RgbColour transparent;
+        Size buttonSize;
+    };
+    void SetPictures(const ToolBarPictures& pictures);
+
     MdiFrame& frame_;
     int id_;
     std::unique_ptr<ToolBarImpl> impl_;

@@ -108,6 +108,7 @@ struct ChildFrameImpl {
 struct ToolBarImpl {
     QPointer<QToolBar> bar;
     std::vector<QAction*> buttons;  // in order, separators left out
+    bool picturesSet = false;       // drawn when the bar first comes into sight
     bool floating = false;
     Qt::ToolBarArea area = Qt::TopToolBarArea;
 };

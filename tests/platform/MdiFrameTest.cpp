@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 
 namespace corvane {
 namespace mdi_frame_test {
@@ -316,6 +317,40 @@ TEST_F(FrameTest, ToolBarButtonsRunAndFollowTheirCommands)
     bar.Dock(DockSide::Top);
     EXPECT_FALSE(bar.IsFloating());
     EXPECT_TRUE(bar.IsShown());
+}
+
+TEST_F(FrameTest, ToolBarPicturesAreDrawnWhenTheBarFirstComesIntoSight)
+{
+    constexpr int kHiddenStripId = 7002;
+    constexpr ToolBarTemplate kHiddenBar{5, kHiddenStripId, {16, 15}, kButtons};
+    const auto shownDrawn = std::make_shared<int>(0);
+    const auto hiddenDrawn = std::make_shared<int>(0);
+    App().Bitmaps().Register(kStripId, [shownDrawn] {
+        ++*shownDrawn;
+        return ColouredStrip(3);
+    });
+    App().Bitmaps().Register(kHiddenStripId, [hiddenDrawn] {
+        ++*hiddenDrawn;
+        return ColouredStrip(3);
+    });
+    const ToolBar& shown = frame_.AddToolBar(kToolBar);
+    const ToolBar& hidden = frame_.AddToolBar(kHiddenBar);
+    frame_.ShowToolBar(1, false);
+    EXPECT_EQ(*shownDrawn, 0) << "nothing is drawn while the frame is hidden";
+
+    frame_.ShowNormal();
+    EXPECT_EQ(*shownDrawn, 1);
+    EXPECT_EQ(*hiddenDrawn, 0);
+    // A bar without its pictures still has its buttons and their commands.
+    EXPECT_EQ(hidden.ButtonCount(), 3);
+    EXPECT_EQ(hidden.CommandAt(2), kViewGrid);
+    EXPECT_EQ(hidden.ButtonToolTip(kEditCut), shown.ButtonToolTip(kEditCut));
+
+    frame_.ShowToolBar(1, true);
+    EXPECT_EQ(*hiddenDrawn, 1);
+    frame_.ShowToolBar(1, false);
+    frame_.ShowToolBar(1, true);
+    EXPECT_EQ(*hiddenDrawn, 1);
 }
 
 TEST_F(FrameTest, ToolBarButtonRunsItsCommandOnlyWhenItsHandlerEnablesItAtTheClick)
