@@ -21,6 +21,19 @@ int ChannelBitmap(int channel)
     return channel < kFirstUpperChannel ? res::kBitmapDigitalEvent : res::kBitmapDigitalEventIo;
 }
 
+// The picture of a channel used as kind (the channel word's kind bits).
+int KindBitmap(std::uint16_t kind, int channel)
+{
+    switch (kind & CVEXA2EventCountTTLIcon::kKindMask) {
+    case CVEXA2EventCountTTLIcon::kKindEventIn:
+        return ChannelBitmap(channel);
+    case CVEXA2EventCountTTLIcon::kKindEventOut:
+        return res::kBitmapDigitalOutput;
+    default:
+        return res::kBitmapCounterInput;
+    }
+}
+
 }  // namespace
 
 CVEXA2EventCountTTLIcon::CVEXA2EventCountTTLIcon() : CVEXA_2Icon(res::kBitmapDigitalEvent) {}
@@ -41,19 +54,17 @@ CVEXA2EventCountTTLIcon::CVEXA2EventCountTTLIcon(const Rect& position, int addre
 void CVEXA2EventCountTTLIcon::ApplyChannelKind(std::uint16_t kind, int channel)
 {
     OutputEntry* label = OutputCount() > 0 ? &GetOutputEntries()[0] : nullptr;
+    SetBitmapId(KindBitmap(kind, channel));
     switch (kind & kKindMask) {
     case kKindEventIn:
-        SetBitmapId(ChannelBitmap(channel));
         if (label != nullptr && label->data[0] == 0)
             SetOutputData(*label, "Hi/Low");
         break;
     case kKindEventOut:
-        SetBitmapId(res::kBitmapDigitalOutput);
         if (label != nullptr)
             SetOutputData(*label, "Digital Out");
         break;
     default:
-        SetBitmapId(res::kBitmapCounterInput);
         if (label != nullptr)
             SetOutputData(*label, "Hi/Low");
         break;
@@ -89,6 +100,9 @@ void CVEXA2EventCountTTLIcon::Layout()
 void CVEXA2EventCountTTLIcon::LayoutHardware()
 {
     CVEXA_2Icon::LayoutHardware();
+    // A stored icon is made with the event picture; its channel word says
+    // which picture it shows.
+    SetBitmapId(KindBitmap(ChannelWord(), Channel()));
     TriggerInput().SetActive(Kind() != kKindEventOut);
     SetLabelFlags(label_flag::kOwnLabels);
 }

@@ -12,6 +12,19 @@ namespace {
 constexpr int kFirstChannel = 26;
 constexpr int kFirstIndex = 37;  // channel 26's signal pin
 
+// The picture of an output used as kind (the channel word's kind bits).
+int KindBitmap(std::uint16_t kind)
+{
+    switch (kind & CVEXA_2Icon::kKindMask) {
+    case CVEXA_2Icon::kKindOpenCollectorOut:
+        return res::kBitmapDigitalOutput;
+    case CVEXA_2Icon::kKindFrequencyOut:
+        return res::kBitmapFrequencyOutput;
+    default:
+        return res::kBitmapGpdiEvent;
+    }
+}
+
 }  // namespace
 
 CVEXA2FreqOutIcon::CVEXA2FreqOutIcon() : CVEXA_2Icon(res::kBitmapDigitalOutput) {}
@@ -27,19 +40,17 @@ CVEXA2FreqOutIcon::CVEXA2FreqOutIcon(const Rect& position, int address, int chan
 void CVEXA2FreqOutIcon::ApplySubtype(std::uint16_t word)
 {
     OutputEntry* label = OutputCount() > 0 ? &GetOutputEntries()[0] : nullptr;
+    SetBitmapId(KindBitmap(word));
     switch (word & kKindMask) {
     case kKindOpenCollectorOut:
-        SetBitmapId(res::kBitmapDigitalOutput);
         if (label != nullptr && label->data[0] == 0)
             SetOutputData(*label, "s");
         break;
     case kKindFrequencyOut:
-        SetBitmapId(res::kBitmapFrequencyOutput);
         if (label != nullptr)
             SetOutputData(*label, "Hz");
         break;
     default:
-        SetBitmapId(res::kBitmapGpdiEvent);
         if (label != nullptr)
             SetOutputData(*label, "Hi/Low");
         break;
@@ -69,6 +80,9 @@ void CVEXA2FreqOutIcon::Layout()
 void CVEXA2FreqOutIcon::LayoutHardware()
 {
     CVEXA_2Icon::LayoutHardware();
+    // A stored icon is made with the open-collector picture; its channel
+    // word says which picture it shows.
+    SetBitmapId(KindBitmap(ChannelWord()));
     TriggerInput().SetActive(false);
     if (InputCount() > 0)
         GetInputLinks()[0].flags = Kind() == kKindFrequencyOut ? kInputLinkPlainFlags : 0;

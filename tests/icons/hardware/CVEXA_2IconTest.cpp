@@ -143,10 +143,11 @@ TEST_F(VexaTwoIcon, LoadsTheClassOfEachKindAndWritesItBackUnchanged)
     };
     const Case cases[] = {
         {2, 0x0040, 0, 1, 0, "Hi/Low", "CVEXA2EventCountTTLIcon", res::kBitmapDigitalEvent, true, data_type::kLogic},
-        {17, 0x2010, 1, 0, 0, "", "CVEXA2EventCountTTLIcon", res::kBitmapDigitalEventIo, false, data_type::kLogic},
-        {5, 0x4E00, 0, 1, 2, "Counts", "CVEXA2EventCountTTLIcon", res::kBitmapDigitalEvent, true, data_type::kData},
+        {18, 0x0040, 0, 1, 0, "Hi/Low", "CVEXA2EventCountTTLIcon", res::kBitmapDigitalEventIo, true, data_type::kLogic},
+        {17, 0x2010, 1, 0, 0, "", "CVEXA2EventCountTTLIcon", res::kBitmapDigitalOutput, false, data_type::kLogic},
+        {5, 0x4E00, 0, 1, 2, "Counts", "CVEXA2EventCountTTLIcon", res::kBitmapCounterInput, true, data_type::kData},
         {25, 0x6040, 0, 1, 2, "Hz", "CVEXA2FreqInIcon", res::kBitmapFrequencyInput, true, data_type::kData},
-        {27, 0x8020, 1, 0, 2, "", "CVEXA2FreqOutIcon", res::kBitmapDigitalOutput, false, data_type::kData},
+        {27, 0x8020, 1, 0, 2, "", "CVEXA2FreqOutIcon", res::kBitmapFrequencyOutput, false, data_type::kData},
         {27, 0xA010, 1, 0, 0, "", "CVEXA2FreqOutIcon", res::kBitmapDigitalOutput, false, data_type::kLogic},
         {29, 0xC010, 1, 0, 0, "", "CVEXA25VoltIcon", res::kBitmapFiveVoltOutput, false, data_type::kLogic},
     };
@@ -164,6 +165,7 @@ TEST_F(VexaTwoIcon, LoadsTheClassOfEachKindAndWritesItBackUnchanged)
         EXPECT_EQ(icon->TriggerInput().IsActive(), c.trigger);
         EXPECT_FALSE(icon->IsDeletable());
         EXPECT_EQ(icon->Caption(), "Pump");
+        EXPECT_EQ(icon->BitmapId(), c.bitmap) << "the picture follows the stored channel word";
         if (c.inputs > 0)
             EXPECT_EQ(icon->Input(0).GetDataType(), c.dataType);
         else
