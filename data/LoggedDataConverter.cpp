@@ -3,6 +3,7 @@
 #include "base/CivilTime.h"
 #include "base/ProgressRange.h"
 #include "data/FixedDecimalText.h"
+#include "data/IntegerText.h"
 #include "data/LogRecordReader.h"
 
 #include <algorithm>
@@ -50,23 +51,6 @@ char* PutPadded(char* at, int value, int digits)
         at += digits - length;
     }
     return PutText(at, std::string_view(text, static_cast<std::size_t>(length)));
-}
-
-void AppendInt(std::string& out, std::int64_t value)
-{
-    char text[24];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    out.append(text, result.ptr);
-}
-
-void AppendPadded(std::string& out, int value, int digits)
-{
-    char text[16];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    const auto length = static_cast<int>(result.ptr - text);
-    if (value >= 0 && length < digits)
-        out.append(static_cast<std::size_t>(digits - length), '0');
-    out.append(text, result.ptr);
 }
 
 struct DateTimeFields {

@@ -1,8 +1,8 @@
 #include "data/TimeStampTexts.h"
 
 #include "base/CivilTime.h"
+#include "data/IntegerText.h"
 
-#include <charconv>
 #include <ctime>
 
 namespace corvane {
@@ -11,18 +11,6 @@ namespace {
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-
-// Appends value with leading zeros to at least digits digits (a negative
-// value unpadded).
-void AppendPadded(std::string& out, int value, int digits)
-{
-    char text[16];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    const auto length = static_cast<int>(result.ptr - text);
-    if (value >= 0 && length < digits)
-        out.append(static_cast<std::size_t>(digits - length), '0');
-    out.append(text, result.ptr);
-}
 
 }  // namespace
 

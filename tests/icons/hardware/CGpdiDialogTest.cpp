@@ -197,24 +197,14 @@ TEST_F(GpdiDialog, RefusesAnOutputTypeThatAFedInputCannotTake)
 // mode the buttons have room for their pictures without covering anything.
 TEST_F(GpdiDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
 {
-    struct Case {
-        int button;
-        int picture;
-    };
-    constexpr std::array kCases{Case{res::kIdcGpdiEventPicture, res::kBitmapGpdiEvent},
-        Case{res::kIdcGpdiCounterPicture, res::kBitmapGpdiCounter},
-        Case{res::kIdcGpdiFrequencyPicture, res::kBitmapGpdiFrequency}};
+    constexpr std::array kButtons{test::PictureButton{res::kIdcGpdiEventPicture, res::kBitmapGpdiEvent},
+        test::PictureButton{res::kIdcGpdiCounterPicture, res::kBitmapGpdiCounter},
+        test::PictureButton{res::kIdcGpdiFrequencyPicture, res::kBitmapGpdiFrequency}};
     res::RegisterPictures(App().Bitmaps());
     auto& gpdi = PlaceGpdi();
     const DialogFontScope font(test::kPinnedDialogFont);
     Run(gpdi, [&](CGpdiDialog& d) {
-        for (const Case& c : kCases)
-            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
-        for (const Case& c : kCases) {
-            Click(d, c.button);
-            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
-            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
-        }
+        test::ExpectPictureButtonsWithRoom(d, kButtons);
         Click(d, kIdCancel);
     });
 }

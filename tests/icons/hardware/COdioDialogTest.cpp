@@ -208,25 +208,15 @@ TEST_F(OdioDialog, HelpOpensTheContextOfTheModeAtOpening)
 // mode the buttons have room for their pictures without covering anything.
 TEST_F(OdioDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
 {
-    struct Case {
-        int button;
-        int picture;
-    };
-    constexpr std::array kCases{Case{res::kIdcOdioEventPicture, res::kBitmapDigitalEvent},
-        Case{res::kIdcOdioCounterPicture, res::kBitmapCounterInput},
-        Case{res::kIdcOdioOutputPicture, res::kBitmapDigitalOutput}};
+    constexpr std::array kButtons{test::PictureButton{res::kIdcOdioEventPicture, res::kBitmapDigitalEvent},
+        test::PictureButton{res::kIdcOdioCounterPicture, res::kBitmapCounterInput},
+        test::PictureButton{res::kIdcOdioOutputPicture, res::kBitmapDigitalOutput}};
     res::RegisterPictures(App().Bitmaps());
     PlaceProgramWith(kMainsNet);
     auto& odio = Place<COdioIcon>(doc, kDrop, 0);
     const DialogFontScope font(test::kPinnedDialogFont);
     Run(odio, [&](COdioDialog& d) {
-        for (const Case& c : kCases)
-            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
-        for (const Case& c : kCases) {
-            Click(d, c.button);
-            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
-            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
-        }
+        test::ExpectPictureButtonsWithRoom(d, kButtons);
         Click(d, kIdCancel);
     });
 }

@@ -148,8 +148,6 @@ TEST_F(VexaEventCountDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundT
         int channel;
         int eventPicture;
     };
-    constexpr std::array kPictureButtons{
-        res::kIdcVexaEventPicture, res::kIdcVexaCounterPicture, res::kIdcVexaOutputPicture};
     res::RegisterPictures(App().Bitmaps());
     const DialogFontScope font(test::kPinnedDialogFont);
     for (const Case c : {Case{0, res::kBitmapDigitalEvent}, Case{7, res::kBitmapDigitalEvent},
@@ -157,16 +155,10 @@ TEST_F(VexaEventCountDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundT
         SCOPED_TRACE(c.channel);
         auto& icon = Place<CVEXA2EventCountTTLIcon>(doc, kDrop, 1, c.channel);
         Run(icon, [&](CVEXA2EventCountTTLDialog& d) {
-            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaEventPicture, c.eventPicture));
-            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaCounterPicture, res::kBitmapCounterInput));
-            EXPECT_TRUE(test::ShowsPicture(d, res::kIdcVexaOutputPicture, res::kBitmapDigitalOutput));
-            for (const int button : kPictureButtons) {
-                if (!Visible(d, button))
-                    continue;
-                Click(d, button);
-                EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
-                EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
-            }
+            const std::array buttons{test::PictureButton{res::kIdcVexaEventPicture, c.eventPicture},
+                test::PictureButton{res::kIdcVexaCounterPicture, res::kBitmapCounterInput},
+                test::PictureButton{res::kIdcVexaOutputPicture, res::kBitmapDigitalOutput}};
+            test::ExpectPictureButtonsWithRoom(d, buttons);
             Click(d, kIdCancel);
         });
     }

@@ -82,23 +82,13 @@ TEST_F(VexaFreqOutDialog, RefusesASourceOfTheWrongTypeBeforeChangingAnything)
 // mode the buttons have room for their pictures without covering anything.
 TEST_F(VexaFreqOutDialog, PictureButtonsShowTheirModesPicturesWithRoomAroundThem)
 {
-    struct Case {
-        int button;
-        int picture;
-    };
-    constexpr std::array kCases{Case{res::kIdcVexaEventPicture, res::kBitmapDigitalOutput},
-        Case{res::kIdcVexaCounterPicture, res::kBitmapFrequencyOutput}};
+    constexpr std::array kButtons{test::PictureButton{res::kIdcVexaEventPicture, res::kBitmapDigitalOutput},
+        test::PictureButton{res::kIdcVexaCounterPicture, res::kBitmapFrequencyOutput}};
     res::RegisterPictures(App().Bitmaps());
     auto& icon = Place<CVEXA2FreqOutIcon>(doc, kDrop, 5, 26);
     const DialogFontScope font(test::kPinnedDialogFont);
     Run(icon, [&](CVEXA2FreqOutDialog& d) {
-        for (const Case& c : kCases)
-            EXPECT_TRUE(test::ShowsPicture(d, c.button, c.picture));
-        for (const Case& c : kCases) {
-            Click(d, c.button);
-            EXPECT_THAT(test::LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
-            EXPECT_THAT(test::OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
-        }
+        test::ExpectPictureButtonsWithRoom(d, kButtons);
         Click(d, kIdCancel);
     });
 }

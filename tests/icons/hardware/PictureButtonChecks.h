@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <gmock/gmock.h>
+
+#include <span>
 #include <string>
 #include <vector>
 
@@ -88,6 +91,30 @@ inline std::vector<std::string> OverlappingControls(const Dialog& d)
                 overlaps.push_back(shown[i].name + " and " + shown[j].name);
         }
     return overlaps;
+}
+
+// A picture button and the picture it shows.
+struct PictureButton {
+    int button;
+    int picture;
+};
+
+// Each button shows its picture; then each shown button is pressed in turn
+// (picking its mode), and in each mode the dialog passes the layout check and
+// no two shown controls overlap.
+template <class IconDialogClass>
+void ExpectPictureButtonsWithRoom(IconDialogClass& d, std::span<const PictureButton> buttons)
+{
+    for (const PictureButton& b : buttons)
+        EXPECT_TRUE(ShowsPicture(d, b.button, b.picture));
+    for (const PictureButton& b : buttons) {
+        auto* button = static_cast<Dialog&>(d).GetControlAs<ButtonControl>(b.button);
+        if (button == nullptr || !button->IsVisible())
+            continue;
+        button->Click();
+        EXPECT_THAT(LayoutFaults(d), ::testing::IsEmpty()) << d.Title();
+        EXPECT_THAT(OverlappingControls(d), ::testing::IsEmpty()) << d.Title();
+    }
 }
 
 }  // namespace corvane::test
