@@ -346,6 +346,10 @@ void CLaunchView::OnMouseMove(const MouseEvent& event)
 
 void CLaunchView::OnMouseDown(const MouseEvent& event)
 {
+    // A press ends the pause without a tip: what it opens (a dialog, a
+    // menu) comes over the picture, and a tip must not show on top of it.
+    KillTimer(kTipTimerId);
+    tipTimerRunning_ = false;
     tip_.RelayEvent(CXInfoTip::Relayed::ButtonDown);
     CCorvaneView::OnMouseDown(event);
 }

@@ -319,6 +319,16 @@ TEST_F(LaunchView, HoverTipShowsOncePerPauseOverAnObjectThatHasOne)
     EXPECT_FALSE(tip.IsShowing()) << "a button takes it away";
     fa::SendMouse(View(), fa::MouseAction::Release, MouseButton::Middle, {944, 280});
 
+    // A press within a pause ends it without a tip: the press may open a
+    // dialog over the picture, which a tip must not cover.
+    fa::MovePointer({overErase.x + 2, overErase.y});
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Move, MouseButton::None, {945, 280}));
+    ASSERT_TRUE(fa::SendMouse(View(), fa::MouseAction::Press, MouseButton::Left, {945, 280}));
+    fa::SendMouse(View(), fa::MouseAction::Release, MouseButton::Left, {945, 280});
+    pause();
+    EXPECT_FALSE(tip.IsShowing());
+    EXPECT_FALSE(tip.IsWaiting());
+
     // The logger's body has no tip.
     const Point overLogger = View().ClientToScreen({700, 400});
     fa::MovePointer(overLogger);
