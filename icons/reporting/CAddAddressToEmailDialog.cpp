@@ -35,7 +35,7 @@ bool CAddAddressToEmailDialog::OnInitDialog()
 {
     const bool result = Dialog::OnInitDialog();
     selection_ = EmailAddressSelection(selection_.GetMode(), fieldText_);
-    SetCaption(selection_.GetMode() == Mode::To ? kToCaption : kFromCaption);
+    SetCaption(Caption());
     FillMessageList();
     ListBoxControl& book = BookList();
     book.ResetContent();

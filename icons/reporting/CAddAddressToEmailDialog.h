@@ -27,6 +27,8 @@ public:
     CAddAddressToEmailDialog(Mode mode, std::string& fieldText, EmailAddressBook& book, Window* parent = nullptr);
 
     const EmailAddressSelection& Selection() const { return selection_; }
+    // The caption the dialog is shown with, by its mode.
+    std::string_view Caption() const { return selection_.GetMode() == Mode::To ? kToCaption : kFromCaption; }
 
 protected:
     bool OnInitDialog() override;
