@@ -16,14 +16,10 @@ EmailAddressFault CheckEmailAddress(std::string_view address)
 std::string_view EmailAddressFaultText(EmailAddressFault fault)
 {
     switch (fault) {
-    case EmailAddressFault::Blank:
-        return "Invalid email address: Address is Blank";
-    case EmailAddressFault::NoAtSign:
-        return "Invalid email address: Missing the '@' character.";
-    case EmailAddressFault::NoDot:
-        return "Invalid email address: Missing the '.' character.";
-    case EmailAddressFault::None:
-        break;
+    case EmailAddressFault::Blank: return "Invalid email address: Address is Blank";
+    case EmailAddressFault::NoAtSign: return "Invalid email address: Missing the '@' character.";
+    case EmailAddressFault::NoDot: return "Invalid email address: Missing the '.' character.";
+    case EmailAddressFault::None: break;
     }
     return {};
 }

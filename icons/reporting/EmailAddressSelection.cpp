@@ -81,16 +81,13 @@ void EmailAddressSelection::Remove(std::span<const int> highlighted)
 std::string EmailAddressSelection::RefusalText(AddResult result) const
 {
     switch (result) {
-    case AddResult::OneFromOnly:
-        return std::string(kOneFromText);
-    case AddResult::TooManyTo:
-        return FormatCount(kTooManyToText, kMaxToAddresses);
+    case AddResult::OneFromOnly: return std::string(kOneFromText);
+    case AddResult::TooManyTo: return FormatCount(kTooManyToText, kMaxToAddresses);
     case AddResult::FieldFull:
         return FormatCount(mode_ == Mode::To ? "The 'To' Addresses would exceed the %d characters of the To field"
                                              : "The 'From' Address would exceed the %d characters of the From field",
             kFieldBytes);
-    case AddResult::Added:
-        break;
+    case AddResult::Added: break;
     }
     return {};
 }

@@ -48,9 +48,9 @@ struct FileSpecificationBits {
 
 // Which choices of the File Specification page are offered.
 struct FileSpecificationEnabling {
-    bool noneShown = false;            // "None": e-mail only
-    bool textFormatsEnabled = false;   // comma, tab and Ombrelix formats: unless "None"
-    bool rawDataEnabled = false;       // "Raw data": only with "All new"
+    bool noneShown = false;           // "None": e-mail only
+    bool textFormatsEnabled = false;  // comma, tab and Ombrelix formats: unless "None"
+    bool rawDataEnabled = false;      // "Raw data": only with "All new"
 
     friend bool operator==(const FileSpecificationEnabling&, const FileSpecificationEnabling&) = default;
 

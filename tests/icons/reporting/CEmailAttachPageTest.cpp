@@ -48,18 +48,18 @@ protected:
 TEST_F(EmailAttachPage, NewEmailIconSendsNothingAndNeedsNoFilename)
 {
     AttachSettings settings{"", 0x0408, false};
-    EXPECT_EQ(Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
+    const int end = Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
         EXPECT_EQ(page.GetControl(res::kIdcAttachDataGroup)->GetText(), "Data to Attach");
         EXPECT_EQ(page.GetControl(res::kIdcAttachFilenameGroup)->GetText(), "Attachment Base Filename");
         EXPECT_TRUE(Shown(page, res::kIdcAttachNone));
         EXPECT_TRUE(Checked(page, res::kIdcAttachNone));
-        for (const int id : {res::kIdcAttachCommaSeparated, res::kIdcAttachTabSeparated,
-                 res::kIdcAttachOmbrelixFormat, res::kIdcAttachRawData})
+        for (const int id : {res::kIdcAttachCommaSeparated, res::kIdcAttachTabSeparated, res::kIdcAttachOmbrelixFormat,
+                 res::kIdcAttachRawData})
             EXPECT_FALSE(Enabled(page, id)) << id;
         EXPECT_TRUE(sheet.SaveImage(test::OutputFile("file-specification-page-email.png").string()));
         Click(sheet, kIdOk);
-    }),
-        kIdOk);
+    });
+    EXPECT_EQ(end, kIdOk);
     EXPECT_TRUE(Prompts().messageBoxes.empty());
     EXPECT_EQ(settings.optionWord, 0x0408) << "bit 10 passes through the page";
     EXPECT_EQ(settings.baseFilename, "");
@@ -69,7 +69,7 @@ TEST_F(EmailAttachPage, FtpNeverShowsNoneAndRequiresAFilenameStoredUnchanged)
 {
     AttachSettings settings{"", 0x2000, true};
     bool stayedOpen = false;
-    EXPECT_EQ(Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
+    const int end = Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
         EXPECT_EQ(page.GetControl(res::kIdcAttachDataGroup)->GetText(), "Data to Transfer");
         EXPECT_EQ(page.GetControl(res::kIdcAttachFilenameGroup)->GetText(), "FTP Base Filename");
         EXPECT_FALSE(Shown(page, res::kIdcAttachNone));
@@ -82,8 +82,8 @@ TEST_F(EmailAttachPage, FtpNeverShowsNoneAndRequiresAFilenameStoredUnchanged)
         page.GetControl(res::kIdcAttachBaseFilename)->SetText("flow%d");
         Click(page, res::kIdcAttachAppendSerialNumber);
         Click(sheet, kIdOk);
-    }),
-        kIdOk);
+    });
+    EXPECT_EQ(end, kIdOk);
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(Prompts().messageBoxes.size(), 1U);
     EXPECT_EQ(Prompts().messageBoxes[0].text, "Filename Base is required for Data Files");
@@ -96,7 +96,7 @@ TEST_F(EmailAttachPage, FtpNeverShowsNoneAndRequiresAFilenameStoredUnchanged)
 TEST_F(EmailAttachPage, OnlyLastValuesDisableRawDataAndTakeCommaSeparatedInstead)
 {
     AttachSettings settings{"data", 0x0030, false};  // all new, raw data
-    EXPECT_EQ(Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
+    const int end = Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
         EXPECT_TRUE(Checked(page, res::kIdcAttachRawData));
         Click(page, res::kIdcAttachLastAcquired);
         EXPECT_FALSE(Enabled(page, res::kIdcAttachRawData));
@@ -109,8 +109,8 @@ TEST_F(EmailAttachPage, OnlyLastValuesDisableRawDataAndTakeCommaSeparatedInstead
         Click(page, res::kIdcAttachTabSeparated);
         Click(page, res::kIdcAttachContentNone);
         Click(sheet, kIdOk);
-    }),
-        kIdOk);
+    });
+    EXPECT_EQ(end, kIdOk);
     Bits expected;
     expected.format = Bits::kTabSeparated;
     expected.content = 3;
@@ -120,7 +120,7 @@ TEST_F(EmailAttachPage, OnlyLastValuesDisableRawDataAndTakeCommaSeparatedInstead
 TEST_F(EmailAttachPage, LeavingThePageWritesItsValuesAndReturningKeepsWhatWasEntered)
 {
     AttachSettings settings{"old", 0x0000, false};
-    EXPECT_EQ(Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
+    const int end = Run(settings, [&](PropertySheet& sheet, CEmailAttachPage& page) {
         page.GetControl(res::kIdcAttachBaseFilename)->SetText("new");
         Click(page, res::kIdcAttachAppendDateTime);
         ASSERT_TRUE(sheet.SetActivePage(1));
@@ -130,8 +130,8 @@ TEST_F(EmailAttachPage, LeavingThePageWritesItsValuesAndReturningKeepsWhatWasEnt
         ASSERT_TRUE(sheet.SetActivePage(0));
         EXPECT_EQ(page.GetControl(res::kIdcAttachBaseFilename)->GetText(), "new");
         Click(sheet, kIdCancel);
-    }),
-        kIdCancel);
+    });
+    EXPECT_EQ(end, kIdCancel);
 }
 
 TEST_F(EmailAttachPage, CheckWorksOnTheSettingsOfAPageNeverShown)
