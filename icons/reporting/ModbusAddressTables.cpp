@@ -13,7 +13,7 @@ ModbusAddressTables::ModbusAddressTables()
 void ModbusAddressTables::Load(const ModbusConfigItem& item)
 {
     if (item.SingleAddresses()) {
-        for (std::size_t i = 0; i < allowed.size(); ++i) {
+        for (std::size_t i = 0; i < ModbusConfigItem::kAllowedCount; ++i) {
             allowed[i].address = item.allowed[i];
             allowed[i].subnetMask = 0;
         }
@@ -23,14 +23,14 @@ void ModbusAddressTables::Load(const ModbusConfigItem& item)
             allowed[i].subnetMask = item.allowed[2 * i + 1];
         }
     }
-    for (std::size_t i = 0; i < priority.size(); ++i)
+    for (std::size_t i = 0; i < ModbusConfigItem::kPriorityCount; ++i)
         priority[i].address = item.priority[i];
 }
 
 void ModbusAddressTables::Store(ModbusConfigItem& item)
 {
     const bool pairs = !item.SingleAddresses();
-    const std::size_t allowedCount = pairs ? ModbusConfigItem::kPairCount : allowed.size();
+    const std::size_t allowedCount = pairs ? ModbusConfigItem::kPairCount : ModbusConfigItem::kAllowedCount;
     Tidy(std::span(allowed).first(allowedCount), pairs);
     Tidy(priority, false);
     if (pairs) {
@@ -39,10 +39,10 @@ void ModbusAddressTables::Store(ModbusConfigItem& item)
             item.allowed[2 * i + 1] = allowed[i].subnetMask;
         }
     } else {
-        for (std::size_t i = 0; i < allowed.size(); ++i)
+        for (std::size_t i = 0; i < ModbusConfigItem::kAllowedCount; ++i)
             item.allowed[i] = allowed[i].address;
     }
-    for (std::size_t i = 0; i < priority.size(); ++i)
+    for (std::size_t i = 0; i < ModbusConfigItem::kPriorityCount; ++i)
         item.priority[i] = priority[i].address;
 }
 

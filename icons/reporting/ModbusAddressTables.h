@@ -3,9 +3,9 @@
 #include "icons/reporting/ModbusConfigItem.h"
 #include "shell/CModbusAddress.h"
 
-#include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace corvane {
 
@@ -15,8 +15,9 @@ struct ModbusAddressTables {
     static constexpr std::uint32_t kNewMask = 0x00FFFFFF;   // 255.255.255.0 in network byte order
     static constexpr std::uint32_t kClearedMask = 0xFFFFFFFF;
 
-    std::array<CModbusAddress, ModbusConfigItem::kAllowedCount> allowed;
-    std::array<CModbusAddress, ModbusConfigItem::kPriorityCount> priority;
+    // Kept as lists, which is how the option tree's address items reach them.
+    std::vector<CModbusAddress> allowed = std::vector<CModbusAddress>(ModbusConfigItem::kAllowedCount);
+    std::vector<CModbusAddress> priority = std::vector<CModbusAddress>(ModbusConfigItem::kPriorityCount);
 
     // Fresh tables: every address 0.0.0.0, allowed masks 255.255.255.0.
     ModbusAddressTables();
