@@ -64,8 +64,8 @@ RequestOutcome AnswerModbusTransaction(LoggerState& state, const Frame& request,
     const std::uint8_t wordOrder = reader.U8("word order");
     const std::uint8_t function = reader.U8("function");
     if (reader.Failed() || wordOrder > 1)
-        return RefuseRequest(request, kSimErrorBadRequestData,
-            "Request " + std::to_string(request.requestType) + " carries bad data");
+        return RefuseRequest(
+            request, kSimErrorBadRequestData, "Request " + std::to_string(request.requestType) + " carries bad data");
     const auto found = state.modbusUnits.find(unitNumber);
     if (found == state.modbusUnits.end())
         return Exception(request, kMbExceptionNoResponse, "unit " + std::to_string(unitNumber) + " does not respond");
@@ -74,8 +74,8 @@ RequestOutcome AnswerModbusTransaction(LoggerState& state, const Frame& request,
     const std::uint16_t start = reader.U16BE("starting address");
     const std::uint16_t second = reader.U16BE("quantity or value");
     if (reader.Failed())
-        return Exception(request, kMbExceptionIllegalValue, "the request is too short for function "
-                + std::to_string(function));
+        return Exception(
+            request, kMbExceptionIllegalValue, "the request is too short for function " + std::to_string(function));
     auto outside = [&](const char* what) {
         return Exception(request, kMbExceptionIllegalAddress,
             "address " + std::to_string(start) + " is outside unit " + std::to_string(unitNumber) + "'s " + what);
@@ -132,8 +132,8 @@ RequestOutcome AnswerModbusTransaction(LoggerState& state, const Frame& request,
         return outcome;
     }
     default:
-        return Exception(request, kMbExceptionIllegalFunction, "function " + std::to_string(function)
-                + " is not supported");
+        return Exception(
+            request, kMbExceptionIllegalFunction, "function " + std::to_string(function) + " is not supported");
     }
 }
 

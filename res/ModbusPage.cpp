@@ -21,12 +21,12 @@ constexpr std::array kControls = {
     ControlTemplate{K::CheckBox, kIdcModbusTcpClient, "Modbus TCP Client", {30, 114, 180, 22}},
     ControlTemplate{K::CheckBox, kIdcModbusTcpServer, "Modbus TCP Server", {30, 140, 180, 22}},
     ControlTemplate{K::CheckBox, kIdcModbusRetry, "Retry on Modbus error", {220, 62, 290, 22}},
-    ControlTemplate{K::Static, kIdcModbusTimeoutLabel, "RTU Only: Response Timeout (10ths seconds)",
-        {220, 86, 236, 34}},
+    ControlTemplate{
+        K::Static, kIdcModbusTimeoutLabel, "RTU Only: Response Timeout (10ths seconds)", {220, 86, 236, 34}},
     ControlTemplate{K::Edit, kIdcModbusTimeout, "", {466, 90, 44, 24}, s::kNumber},
     ControlTemplate{K::Static, kIdcModbusTimeoutDefault, "(Default = 10)", {220, 120, 236, 18}},
-    ControlTemplate{K::Static, kIdcModbusDelayLabel, "RTU Only: Inter-Message Delay Multiplier  (1-8)",
-        {220, 142, 236, 34}},
+    ControlTemplate{
+        K::Static, kIdcModbusDelayLabel, "RTU Only: Inter-Message Delay Multiplier  (1-8)", {220, 142, 236, 34}},
     ControlTemplate{K::Edit, kIdcModbusDelay, "", {466, 146, 44, 24}, s::kNumber},
     ControlTemplate{K::Static, kIdcModbusDelayDefault, " (Default = 4)", {220, 176, 236, 18}},
     ControlTemplate{K::CheckBox, kIdcModbusHighWordFirst, "More-significant 16-bit register at lower Modbus address",

@@ -24,8 +24,8 @@ namespace corvane {
 namespace {
 
 constexpr std::array kBitRates = {"1200 bps", "9600 bps", "19200 bps", "38400 bps"};
-constexpr std::array kParityIds = {res::kIdcModbusParityNone1, res::kIdcModbusParityNone2, res::kIdcModbusParityEven,
-    res::kIdcModbusParityOdd};
+constexpr std::array kParityIds
+    = {res::kIdcModbusParityNone1, res::kIdcModbusParityNone2, res::kIdcModbusParityEven, res::kIdcModbusParityOdd};
 
 // Every control of the "Settings" tab.
 constexpr std::array kSettingsIds = {res::kIdcModbusFunctionsGroup, res::kIdcModbusRtuMaster, res::kIdcModbusRtuSlave,
@@ -44,8 +44,8 @@ constexpr int kAllowedTab = 1;
 
 CModbusPage::CModbusPage(ModbusSettingsImage& image) : PropertyPage(res::kModbusPage), image_(image)
 {
-    for (const int id : {res::kIdcModbusRtuMaster, res::kIdcModbusRtuSlave, res::kIdcModbusTcpClient,
-             res::kIdcModbusTcpServer})
+    for (const int id :
+        {res::kIdcModbusRtuMaster, res::kIdcModbusRtuSlave, res::kIdcModbusTcpClient, res::kIdcModbusTcpServer})
         On(Notification::Clicked, id, [this, id](NotifyEvent&) { OnRoleClicked(id); });
     On(Notification::Clicked, res::kIdcModbusFilterClients, [this](NotifyEvent&) { OnFilterClicked(); });
     On(Notification::Clicked, res::kIdcModbusUseSubnetMasks, [this](NotifyEvent&) { OnSubnetMasksClicked(); });
@@ -61,10 +61,7 @@ CModbusPage::CModbusPage(ModbusSettingsImage& image) : PropertyPage(res::kModbus
 
 CModbusPage::~CModbusPage() = default;
 
-ModbusConfigItem CModbusPage::ReadItem() const
-{
-    return ModbusConfigItem::Read(image_.ModbusItem());
-}
+ModbusConfigItem CModbusPage::ReadItem() const { return ModbusConfigItem::Read(image_.ModbusItem()); }
 
 void CModbusPage::WriteItem(const ModbusConfigItem& item) { item.Write(image_.ModbusItem()); }
 
@@ -125,7 +122,8 @@ bool CModbusPage::OnInitDialog()
     const ModbusConfigItem item = ReadItem();
     if (auto* tabs = GetControlAs<TabControl>(res::kIdcModbusTabs)) {
         tabs->InsertItem(kSettingsTab, "Settings");
-        if ((item.modeWord & ModbusConfigItem::kTcpServer) != 0 && (item.serialWord & ModbusConfigItem::kFilterClients) != 0)
+        if ((item.modeWord & ModbusConfigItem::kTcpServer) != 0
+            && (item.serialWord & ModbusConfigItem::kFilterClients) != 0)
             SetTabs(true, "Address Table");
     }
     tables_ = ModbusAddressTables();
@@ -217,8 +215,8 @@ void CModbusPage::UpdateEnabling()
     const bool filter = Checked(res::kIdcModbusFilterClients);
     EnableControls({res::kIdcModbusHighWordFirst}, roles.tcpServer || roles.rtuSlave);
     EnableControls({res::kIdcModbusDelay, res::kIdcModbusDelayLabel, res::kIdcModbusDelayDefault}, roles.rtuMaster);
-    EnableControls({res::kIdcModbusPort, res::kIdcModbusPortLabel, res::kIdcModbusDefaultPort,
-                       res::kIdcModbusFilterClients},
+    EnableControls(
+        {res::kIdcModbusPort, res::kIdcModbusPortLabel, res::kIdcModbusDefaultPort, res::kIdcModbusFilterClients},
         roles.tcpServer);
     EnableControls({res::kIdcModbusUseSubnetMasks}, roles.tcpServer && filter);
     EnableControls({res::kIdcModbusBitRateLabel, res::kIdcModbusBitRate, res::kIdcModbusNodeAddressLabel,
@@ -259,8 +257,8 @@ void CModbusPage::OnFilterClicked()
 {
     const bool filter = Checked(res::kIdcModbusFilterClients);
     ModbusConfigItem item = ReadItem();
-    item.serialWord = static_cast<std::uint16_t>(
-        filter ? item.serialWord | ModbusConfigItem::kFilterClients : item.serialWord & ~ModbusConfigItem::kFilterClients);
+    item.serialWord = static_cast<std::uint16_t>(filter ? item.serialWord | ModbusConfigItem::kFilterClients
+                                                        : item.serialWord & ~ModbusConfigItem::kFilterClients);
     WriteItem(item);
     SetTabs(filter && Checked(res::kIdcModbusTcpServer), "Allowed Addresses");
     UpdateEnabling();

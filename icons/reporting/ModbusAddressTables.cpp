@@ -60,7 +60,8 @@ void ModbusAddressTables::Tidy(std::span<CModbusAddress> entries, bool pairs)
         if (entries[i].address == 0)
             continue;
         for (std::size_t j = 0; j < i; ++j) {
-            if (entries[j].address == entries[i].address && (!pairs || entries[j].subnetMask == entries[i].subnetMask)) {
+            if (entries[j].address == entries[i].address
+                && (!pairs || entries[j].subnetMask == entries[i].subnetMask)) {
                 entries[i].address = 0;
                 break;
             }

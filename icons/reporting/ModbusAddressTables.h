@@ -12,7 +12,7 @@ namespace corvane {
 // The Modbus page's two client tables: 16 allowed entries (16 single
 // addresses, or 8 address and subnet-mask pairs) and 8 priority entries.
 struct ModbusAddressTables {
-    static constexpr std::uint32_t kNewMask = 0x00FFFFFF;   // 255.255.255.0 in network byte order
+    static constexpr std::uint32_t kNewMask = 0x00FFFFFF;  // 255.255.255.0 in network byte order
     static constexpr std::uint32_t kClearedMask = 0xFFFFFFFF;
 
     // Kept as lists, which is how the option tree's address items reach them.

@@ -22,7 +22,7 @@ struct ModbusConfigItem {
     static constexpr std::uint16_t kNodeAddressMask = 0x00FF;
     static constexpr int kBitRateShift = 8;
     static constexpr int kParityShift = 10;
-    static constexpr std::uint16_t kHighWordFirst = 0x1000;   // more-significant register at the lower address
+    static constexpr std::uint16_t kHighWordFirst = 0x1000;  // more-significant register at the lower address
     static constexpr std::uint16_t kFilterClients = 0x4000;
     static constexpr std::uint16_t kSingleAddresses = 0x8000;  // clear: address and mask pairs
 

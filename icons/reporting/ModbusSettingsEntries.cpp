@@ -64,7 +64,8 @@ ModbusSettingsEntries ModbusSettingsEntries::FromItem(const ModbusConfigItem& it
     entries.filterClients = (item.serialWord & ModbusConfigItem::kFilterClients) != 0;
     entries.useSubnetMasks = !item.SingleAddresses();
     entries.timeoutText = std::to_string(item.modeWord & ModbusConfigItem::kTimeoutMask);
-    entries.delayText = std::to_string(((item.modeWord & ModbusConfigItem::kDelayMask) >> ModbusConfigItem::kDelayShift) + 1);
+    entries.delayText
+        = std::to_string(((item.modeWord & ModbusConfigItem::kDelayMask) >> ModbusConfigItem::kDelayShift) + 1);
     entries.portText = std::to_string(item.tcpPort == 0 ? ModbusConfigItem::kDefaultPort : item.tcpPort);
     entries.nodeAddressText = std::to_string(item.serialWord & ModbusConfigItem::kNodeAddressMask);
     entries.bitRate = (item.serialWord >> ModbusConfigItem::kBitRateShift) & 3;

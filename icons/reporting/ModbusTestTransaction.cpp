@@ -179,7 +179,8 @@ std::size_t ModbusReplyLength(const ModbusTestSettings& settings)
     return kReplyHeader + (settings.read ? 1 : 2);
 }
 
-std::optional<std::string> DecodeModbusReplyValue(const ModbusTestSettings& settings, std::span<const std::uint8_t> data)
+std::optional<std::string> DecodeModbusReplyValue(
+    const ModbusTestSettings& settings, std::span<const std::uint8_t> data)
 {
     if (data.size() < ModbusReplyLength(settings))
         return std::nullopt;

@@ -53,6 +53,7 @@ std::size_t ModbusReplyLength(const ModbusTestSettings& settings);
 
 // The value text of a reply's data (unit, function, byte count, then the
 // value's bytes), or nothing when the data is shorter than ModbusReplyLength.
-std::optional<std::string> DecodeModbusReplyValue(const ModbusTestSettings& settings, std::span<const std::uint8_t> data);
+std::optional<std::string> DecodeModbusReplyValue(
+    const ModbusTestSettings& settings, std::span<const std::uint8_t> data);
 
 }  // namespace corvane

@@ -80,8 +80,7 @@ TEST_F(ModbusRequestsTest, WritesAreAppliedAndAnsweredWithTheContentsAfterThem)
     EXPECT_EQ(coil.reply->payload, (Bytes{1, 5, 2, 0x00, 0x00}));
     EXPECT_FALSE(state_.modbusUnits.at(1).coils[0]);
 
-    const RequestOutcome registers
-        = Answer(Transaction(1, 16, {0, 14, 0, 2, 4, 0x12, 0x34, 0x56, 0x78}, 1));
+    const RequestOutcome registers = Answer(Transaction(1, 16, {0, 14, 0, 2, 4, 0x12, 0x34, 0x56, 0x78}, 1));
     ASSERT_TRUE(registers.reply);
     EXPECT_EQ(registers.reply->payload, (Bytes{1, 16, 4, 0x12, 0x34, 0x56, 0x78}));
     EXPECT_TRUE(registers.stateChanged);

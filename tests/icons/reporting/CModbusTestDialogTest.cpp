@@ -237,7 +237,8 @@ TEST_F(ModbusTestDialog, SettingsThatCannotBeTestedCloseTheDialogUnsent)
         const char* text;
     };
     const Case cases[] = {
-        {Settings(kHolding | 0x40, 0), "The Modbus test function requires the\nIP address to be in dotted quad format."},
+        {Settings(kHolding | 0x40, 0),
+            "The Modbus test function requires the\nIP address to be in dotted quad format."},
         {Settings(kContact, 0, false), "Cannot write discrete input register"},
         {Settings(kInput, 0, false), "Cannot write input register"},
     };
@@ -318,8 +319,8 @@ TEST_F(ModbusTestDialog, ShortOrForeignReplyShowsNoValue)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Open(Settings(c.iconWord, 0, c.read));
-        App().SendMessage(dialog->Handle(), kReplyMessage, c.type, 0,
-            std::make_unique<CReplyMessage>(c.type, 0, false, "", c.data));
+        App().SendMessage(
+            dialog->Handle(), kReplyMessage, c.type, 0, std::make_unique<CReplyMessage>(c.type, 0, false, "", c.data));
         EXPECT_EQ(Result(), "Unexpected response. Please contact QZL");
         EXPECT_TRUE(dialog->IsOpen());
     }

@@ -75,14 +75,18 @@ TEST(ModbusSettingsEntriesTest, StoresSerialWordPortAndModeWord)
                 e.filterClients = true;
             },
             0xDBF7, 502, 0x030A},
-        {"delay 8 is stored as 7, time-out 100", [](ModbusSettingsEntries& e) {
-             e.delayText = "8";
-             e.timeoutText = "100";
-         }, 0x8001, 502, 0x0764},
-        {"delay 1 and time-out 0", [](ModbusSettingsEntries& e) {
-             e.delayText = "1";
-             e.timeoutText = "0";
-         }, 0x8001, 502, 0x0000},
+        {"delay 8 is stored as 7, time-out 100",
+            [](ModbusSettingsEntries& e) {
+                e.delayText = "8";
+                e.timeoutText = "100";
+            },
+            0x8001, 502, 0x0764},
+        {"delay 1 and time-out 0",
+            [](ModbusSettingsEntries& e) {
+                e.delayText = "1";
+                e.timeoutText = "0";
+            },
+            0x8001, 502, 0x0000},
         {"every role and retry",
             [](ModbusSettingsEntries& e) {
                 e.roles = {true, false, true, true};
