@@ -253,6 +253,12 @@ TEST_F(ModbusTestDialog, SettingsThatCannotBeTestedCloseTheDialogUnsent)
         EXPECT_EQ(Prompts().messageBoxes[0].text, c.text);
         EXPECT_FALSE(dialog->IsOpen());
     }
+    // Run modal, as a remote-register icon's dialog runs it, a refused read
+    // ends at once.
+    Prompts().messageBoxes.clear();
+    CModbusTestDialog modal(cases[0].settings, status);
+    EXPECT_EQ(modal.DoModal(), kIdCancel);
+    EXPECT_EQ(Prompts().messageBoxes.size(), 1U);
     EXPECT_EQ(MbTranRequests(), 0U);
 }
 
