@@ -24,17 +24,21 @@ RequestOutcome Exception(const Frame& request, std::uint16_t code, const std::st
 // Whether count entries from start lie inside a table of size entries.
 bool Inside(std::size_t start, std::size_t count, std::size_t size) { return start <= size && count <= size - start; }
 
-std::vector<std::uint8_t> ReplyHead(std::uint8_t unit, std::uint8_t function, std::size_t count)
+// A reply of unit, function and byte count, then count bytes of zeros.
+std::vector<std::uint8_t> Reply(std::uint8_t unit, std::uint8_t function, std::size_t count)
 {
-    return {unit, function, static_cast<std::uint8_t>(count)};
+    std::vector<std::uint8_t> data(kMbReplyDataOffset + count, 0);
+    data[kMbReplyUnitOffset] = unit;
+    data[kMbReplyFunctionOffset] = function;
+    data[kMbReplyCountOffset] = static_cast<std::uint8_t>(count);
+    return data;
 }
 
 std::vector<std::uint8_t> BitsReply(
     std::uint8_t unit, std::uint8_t function, const std::vector<bool>& bits, std::size_t start, std::size_t count)
 {
     const std::size_t bytes = (count + 7) / 8;
-    std::vector<std::uint8_t> data = ReplyHead(unit, function, bytes);
-    data.resize(kMbReplyDataOffset + bytes, 0);
+    std::vector<std::uint8_t> data = Reply(unit, function, bytes);
     for (std::size_t i = 0; i < count; ++i)
         if (bits[start + i])
             data[kMbReplyDataOffset + i / 8] |= static_cast<std::uint8_t>(1u << (i % 8));
@@ -44,8 +48,7 @@ std::vector<std::uint8_t> BitsReply(
 std::vector<std::uint8_t> RegistersReply(std::uint8_t unit, std::uint8_t function,
     const std::vector<std::uint16_t>& registers, std::size_t start, std::size_t count)
 {
-    std::vector<std::uint8_t> data = ReplyHead(unit, function, 2 * count);
-    data.resize(kMbReplyDataOffset + 2 * count);
+    std::vector<std::uint8_t> data = Reply(unit, function, 2 * count);
     ByteWriter writer(data);
     writer.Seek(kMbReplyDataOffset);
     for (std::size_t i = 0; i < count; ++i)
@@ -110,9 +113,8 @@ RequestOutcome AnswerModbusTransaction(LoggerState& state, const Frame& request,
         if (!Inside(start, 1, unit.coils.size()))
             return outside("coils");
         unit.coils[start] = second == kCoilOn;
-        std::vector<std::uint8_t> data = ReplyHead(unitByte, function, 2);
-        data.push_back(unit.coils[start] ? 0xFF : 0x00);
-        data.push_back(0x00);
+        std::vector<std::uint8_t> data = Reply(unitByte, function, 2);
+        data[kMbReplyDataOffset] = unit.coils[start] ? 0xFF : 0x00;
         RequestOutcome outcome = AnswerRequest(request, std::move(data));
         outcome.stateChanged = true;
         return outcome;
