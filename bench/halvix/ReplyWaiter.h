@@ -9,13 +9,15 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace corvane::bench {
 
 // Hands what the library posts to the one thread that waits for it, as a
-// window's message queue would: one hand-off per reply. A post wakes the
-// waiter only when it sleeps, and the waiter takes all that has come in one
-// turn of the lock, so a poster seldom meets the lock held.
+// window's message queue would: one hand-off per reply. Only the first post
+// after the waiter went to sleep wakes it, and the waiter takes all that has
+// come in one turn of the lock, so a poster seldom meets the lock held and
+// a burst of replies costs one wake-up.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -34,7 +36,7 @@ public:
         {
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
-            wake = waiting_;
+            wake = std::exchange(waiting_, false);
         }
         if (wake)
             ready_.notify_one();
@@ -51,8 +53,12 @@ public:
     {
         if (taken_.empty()) {
             std::unique_lock lock(mutex_);
-            waiting_ = true;
-            ready_.wait(lock, [this] { return !answers_.empty(); });
+            // Asleep again after a wake-up that found nothing, so the next
+            // post wakes it once more.
+            while (answers_.empty()) {
+                waiting_ = true;
+                ready_.wait(lock);
+            }
             waiting_ = false;
             taken_.swap(answers_);
         }
@@ -65,7 +71,7 @@ private:
     std::mutex mutex_;
     std::condition_variable ready_;
     std::deque<Answer> answers_;  // posted, guarded by mutex_
-    bool waiting_ = false;        // the waiter sleeps on ready_, guarded by mutex_
+    bool waiting_ = false;        // the waiter sleeps on ready_ and nobody woke it yet, guarded by mutex_
     std::deque<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
 };
 
