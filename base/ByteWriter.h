@@ -2,8 +2,10 @@
 
 #include "base/ByteCursor.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -68,13 +70,18 @@ private:
             return {};
         return bytes_.subspan(*start, count);
     }
+    // The field's bytes are put together first and stored in one copy: a
+    // store through a byte pointer may alias anything, so byte-by-byte
+    // stores would reload the writer's own state after each one.
     bool PutLE(std::uint64_t value, std::size_t count, std::string_view field)
     {
         const std::optional<std::size_t> start = cursor_.Claim(count, field);
         if (!start)
             return false;
+        std::array<std::uint8_t, 8> encoded{};
         for (std::size_t i = 0; i < count; ++i, value >>= 8)
-            bytes_[*start + i] = static_cast<std::uint8_t>(value & 0xFF);
+            encoded[i] = static_cast<std::uint8_t>(value & 0xFF);
+        std::memcpy(bytes_.data() + *start, encoded.data(), count);
         return true;
     }
     bool PutBE(std::uint64_t value, std::size_t count, std::string_view field)
@@ -82,8 +89,10 @@ private:
         const std::optional<std::size_t> start = cursor_.Claim(count, field);
         if (!start)
             return false;
+        std::array<std::uint8_t, 8> encoded{};
         for (std::size_t i = count; i-- > 0; value >>= 8)
-            bytes_[*start + i] = static_cast<std::uint8_t>(value & 0xFF);
+            encoded[i] = static_cast<std::uint8_t>(value & 0xFF);
+        std::memcpy(bytes_.data() + *start, encoded.data(), count);
         return true;
     }
 
