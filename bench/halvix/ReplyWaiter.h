@@ -6,10 +6,10 @@
 
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <utility>
+#include <vector>
 
 namespace corvane::bench {
 
@@ -51,7 +51,9 @@ public:
     // The next answer, waiting for it.
     Answer Take()
     {
-        if (taken_.empty()) {
+        if (next_ == taken_.size()) {
+            taken_.clear();
+            next_ = 0;
             std::unique_lock lock(mutex_);
             // Asleep again after a wake-up that found nothing, so the next
             // post wakes it once more.
@@ -62,17 +64,18 @@ public:
             waiting_ = false;
             taken_.swap(answers_);
         }
-        Answer answer = std::move(taken_.front());
-        taken_.pop_front();
-        return answer;
+        return std::move(taken_[next_++]);
     }
 
 private:
     std::mutex mutex_;
     std::condition_variable ready_;
-    std::deque<Answer> answers_;  // posted, guarded by mutex_
-    bool waiting_ = false;        // the waiter sleeps on ready_ and nobody woke it yet, guarded by mutex_
-    std::deque<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
+    // Vectors, swapped whole, so each keeps its room and a post allocates
+    // nothing once both have grown.
+    std::vector<Answer> answers_;  // posted, guarded by mutex_
+    bool waiting_ = false;         // the waiter sleeps on ready_ and nobody woke it yet, guarded by mutex_
+    std::vector<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
+    std::size_t next_ = 0;         // the first of taken_ not yet handed out
 };
 
 }  // namespace corvane::bench
