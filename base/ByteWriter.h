@@ -2,7 +2,6 @@
 
 #include "base/ByteCursor.h"
 
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -70,18 +69,21 @@ private:
             return {};
         return bytes_.subspan(*start, count);
     }
-    // The field's bytes are put together first and stored in one copy: a
-    // store through a byte pointer may alias anything, so byte-by-byte
-    // stores would reload the writer's own state after each one.
+    // A little-endian host stores the field in one copy of the value's own
+    // first bytes: a store through a byte pointer may alias anything, so
+    // byte-by-byte stores would reload the writer's state after each one.
     bool PutLE(std::uint64_t value, std::size_t count, std::string_view field)
     {
         const std::optional<std::size_t> start = cursor_.Claim(count, field);
         if (!start)
             return false;
-        std::array<std::uint8_t, 8> encoded{};
-        for (std::size_t i = 0; i < count; ++i, value >>= 8)
-            encoded[i] = static_cast<std::uint8_t>(value & 0xFF);
-        std::memcpy(bytes_.data() + *start, encoded.data(), count);
+        std::uint8_t* out = bytes_.data() + *start;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(out, &value, count);
+        } else {
+            for (std::size_t i = 0; i < count; ++i, value >>= 8)
+                out[i] = static_cast<std::uint8_t>(value & 0xFF);
+        }
         return true;
     }
     bool PutBE(std::uint64_t value, std::size_t count, std::string_view field)
@@ -89,10 +91,9 @@ private:
         const std::optional<std::size_t> start = cursor_.Claim(count, field);
         if (!start)
             return false;
-        std::array<std::uint8_t, 8> encoded{};
+        std::uint8_t* out = bytes_.data() + *start;
         for (std::size_t i = count; i-- > 0; value >>= 8)
-            encoded[i] = static_cast<std::uint8_t>(value & 0xFF);
-        std::memcpy(bytes_.data() + *start, encoded.data(), count);
+            out[i] = static_cast<std::uint8_t>(value & 0xFF);
         return true;
     }
 
