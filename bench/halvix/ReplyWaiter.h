@@ -4,7 +4,7 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -16,8 +16,9 @@ namespace corvane::bench {
 // Hands what the library posts to the one thread that waits for it, as a
 // window's message queue would: one hand-off per reply. Only the first post
 // after the waiter went to sleep wakes it, and the waiter takes all that has
-// come in one turn of the lock, so a poster seldom meets the lock held and
-// a burst of replies costs one wake-up.
+// come in one turn of the lock. The waiter sleeps on a flag of its own, not
+// on the lock, so waking never makes it queue for the lock behind a burst
+// of posts.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -32,14 +33,12 @@ public:
         std::unique_ptr<CReplyMessage> reply(dynamic_cast<CReplyMessage*>(payload.get()));
         if (reply)
             (void)payload.release();
-        bool wake = false;
         {
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
-            wake = std::exchange(waiting_, false);
         }
-        if (wake)
-            ready_.notify_one();
+        if (sleeping_.exchange(false))
+            sleeping_.notify_one();
         return true;
     }
 
@@ -54,26 +53,28 @@ public:
         if (next_ == taken_.size()) {
             taken_.clear();
             next_ = 0;
-            std::unique_lock lock(mutex_);
-            // Asleep again after a wake-up that found nothing, so the next
-            // post wakes it once more.
-            while (answers_.empty()) {
-                waiting_ = true;
-                ready_.wait(lock);
+            for (;;) {
+                {
+                    std::lock_guard lock(mutex_);
+                    if (!answers_.empty()) {
+                        taken_.swap(answers_);
+                        break;
+                    }
+                    // Set under the lock: a post after this sees it and wakes the waiter.
+                    sleeping_.store(true);
+                }
+                sleeping_.wait(true);
             }
-            waiting_ = false;
-            taken_.swap(answers_);
         }
         return std::move(taken_[next_++]);
     }
 
 private:
     std::mutex mutex_;
-    std::condition_variable ready_;
+    std::atomic<bool> sleeping_{false};  // the waiter sleeps and no post woke it yet
     // Vectors, swapped whole, so each keeps its room and a post allocates
     // nothing once both have grown.
     std::vector<Answer> answers_;  // posted, guarded by mutex_
-    bool waiting_ = false;         // the waiter sleeps on ready_ and nobody woke it yet, guarded by mutex_
     std::vector<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
     std::size_t next_ = 0;         // the first of taken_ not yet handed out
 };
