@@ -51,9 +51,9 @@ static_assert(kByteTable[1] == 0x04C11DB7u && kByteTable[2] == 0x09823B6Eu && kB
 
 #ifdef CORVANE_CRC32_CARRYLESS
 
-// Below this many bytes the tables are as quick as the set-up of the
-// carry-less form.
-constexpr std::size_t kCarrylessMinimum = 64;
+// The carry-less form takes sixteen bytes at a time; shorter data goes
+// through the tables.
+constexpr std::size_t kCarrylessMinimum = 16;
 
 // x^n mod the polynomial, the factor that moves a remainder n bits on.
 constexpr long long PowerOfX(unsigned n)
@@ -76,12 +76,37 @@ constexpr FoldFactors FactorsFor(unsigned bits) { return {PowerOfX(bits + 64), P
 constexpr FoldFactors kFoldBy512 = FactorsFor(512);
 constexpr FoldFactors kFoldBy128 = FactorsFor(128);
 
+// floor(x^64 / P), by long division a bit at a time: the Barrett factor
+// that finds the quotient of a 64-bit value by the polynomial.
+constexpr long long QuotientOfX64()
+{
+    constexpr std::uint64_t kDivisor = (std::uint64_t{1} << 32) | kPolynomial;
+    std::uint64_t remainder = 0;
+    std::uint64_t quotient = 0;
+    for (int bit = 64; bit >= 0; --bit) {
+        remainder = (remainder << 1) | (bit == 64 ? 1u : 0u);
+        quotient <<= 1;
+        if ((remainder >> 32) != 0) {
+            remainder ^= kDivisor;
+            quotient |= 1;
+        }
+    }
+    return static_cast<long long>(quotient);
+}
+
+// The polynomial with its x^32 term.
+constexpr long long kFullPolynomial = (1LL << 32) | kPolynomial;
+constexpr long long kBarrettQuotient = QuotientOfX64();
+static_assert(kBarrettQuotient == 0x104D101DFLL);
+
 // The data is taken as 128-bit numbers, most significant byte first, so
 // the first bit of the data is the highest: the CRC's own order. A 128-bit
 // value v = high * x^64 + low that stands n bits before the value it is
 // folded into contributes high * (x^(n+64) mod P) + low * (x^n mod P),
 // which fits 128 bits again; each step is two carry-less multiplications.
 // Four values at once move 512 bits per step, one value 128 bits.
+// Nothing here reads a table, so a CRC among other work that crowds the
+// cache costs no misses.
 #define CORVANE_CARRYLESS_TARGET __attribute__((target("pclmul,ssse3")))
 
 // Reverses the sixteen bytes: the first byte of the data becomes the
@@ -103,6 +128,22 @@ CORVANE_CARRYLESS_TARGET inline __m128i Fold128(__m128i value, __m128i factors, 
     return _mm_xor_si128(_mm_xor_si128(high, low), next);
 }
 
+// The CRC of a 128-bit value, value * x^32 mod P, without tables: the high
+// 64 bits fold onto the rest as x^96 mod P, the 32 bits above 64 that are
+// left as x^64 mod P, and Barrett's quotient takes the last step.
+CORVANE_CARRYLESS_TARGET inline std::uint32_t Reduce128(__m128i value)
+{
+    const __m128i powers = _mm_set_epi64x(PowerOfX(64), PowerOfX(96));
+    const __m128i below96
+        = _mm_xor_si128(_mm_clmulepi64_si128(value, powers, 0x01), _mm_slli_si128(_mm_move_epi64(value), 4));
+    const __m128i below64 = _mm_xor_si128(_mm_clmulepi64_si128(below96, powers, 0x11), _mm_move_epi64(below96));
+    const __m128i barrett = _mm_set_epi64x(kFullPolynomial, kBarrettQuotient);
+    const __m128i quotient = _mm_srli_epi64(_mm_clmulepi64_si128(_mm_srli_epi64(below64, 32), barrett, 0x00), 32);
+    const __m128i remainder = _mm_xor_si128(below64, _mm_clmulepi64_si128(quotient, barrett, 0x10));
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(remainder));
+}
+
+// At least kCarrylessMinimum bytes.
 CORVANE_CARRYLESS_TARGET std::uint32_t Crc32UpdateFolded(std::uint32_t crc, std::span<const std::uint8_t> bytes)
 {
     const __m128i by512 = _mm_set_epi64x(kFoldBy512.high, kFoldBy512.low);
@@ -111,26 +152,28 @@ CORVANE_CARRYLESS_TARGET std::uint32_t Crc32UpdateFolded(std::uint32_t crc, std:
     std::size_t left = bytes.size();
     // The running CRC is added to the first 32 bits; the rest then counts
     // as if the CRC had started at 0.
-    __m128i v0 = _mm_xor_si128(Load128(p), _mm_set_epi32(static_cast<int>(crc), 0, 0, 0));
-    __m128i v1 = Load128(p + 16);
-    __m128i v2 = Load128(p + 32);
-    __m128i v3 = Load128(p + 48);
-    p += 64;
-    left -= 64;
-    for (; left >= 64; left -= 64, p += 64) {
-        v0 = Fold128(v0, by512, Load128(p));
-        v1 = Fold128(v1, by512, Load128(p + 16));
-        v2 = Fold128(v2, by512, Load128(p + 32));
-        v3 = Fold128(v3, by512, Load128(p + 48));
+    __m128i folded = _mm_xor_si128(Load128(p), _mm_set_epi32(static_cast<int>(crc), 0, 0, 0));
+    p += 16;
+    left -= 16;
+    if (left >= 48) {
+        __m128i v1 = Load128(p);
+        __m128i v2 = Load128(p + 16);
+        __m128i v3 = Load128(p + 32);
+        p += 48;
+        left -= 48;
+        for (; left >= 64; left -= 64, p += 64) {
+            folded = Fold128(folded, by512, Load128(p));
+            v1 = Fold128(v1, by512, Load128(p + 16));
+            v2 = Fold128(v2, by512, Load128(p + 32));
+            v3 = Fold128(v3, by512, Load128(p + 48));
+        }
+        folded = Fold128(Fold128(Fold128(folded, by128, v1), by128, v2), by128, v3);
     }
-    __m128i folded = Fold128(Fold128(Fold128(v0, by128, v1), by128, v2), by128, v3);
     for (; left >= 16; left -= 16, p += 16)
         folded = Fold128(folded, by128, Load128(p));
-    // What is left is the CRC of the folded value's sixteen bytes from 0,
-    // continued over the last bytes.
-    std::array<std::uint8_t, 16> remainder{};
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(remainder.data()), Reverse128(folded));
-    return Crc32UpdateSliced(Crc32UpdateSliced(0, remainder), {p, left});
+    // Fewer than sixteen bytes are left, a byte at a time through the one
+    // table, which stays in the cache where sixteen would not.
+    return Crc32UpdateBytewise(Reduce128(folded), {p, left});
 }
 
 #undef CORVANE_CARRYLESS_TARGET
