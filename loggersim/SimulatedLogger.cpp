@@ -555,16 +555,20 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
 
 void SimulatedLogger::PumpDownload(Link& link)
 {
-    // A turn's worth of blocks at a time (about 64 KiB, which the flush
-    // sends in one write), and only once what was queued has gone, so a
-    // session of any size streams without piling up.
-    constexpr int kBlocksPerTurn = 64;
+    // A turn's worth of blocks at a time, which the flush sends in one
+    // write, and only once what was queued has gone, so a session of any
+    // size streams without piling up. A network link takes about 256 KiB a
+    // turn; a pseudo-terminal's turn stays well inside its backlog.
+    constexpr int kNetworkBlocksPerTurn = 256;
+    constexpr int kPtyBlocksPerTurn = 64;
+    static_assert(kPtyBlocksPerTurn * (kFrameOverhead + kSdlOffsetSize + kSdlBlockSize) < kPtyBacklogBytes);
     if (!link.download || link.closed || !link.outputs.empty() || !link.unsent.empty())
         return;
+    const int blocksPerTurn = link.pty ? kPtyBlocksPerTurn : kNetworkBlocksPerTurn;
     Frame& reply = link.downloadReply;
     reply.kind = FrameKind::Reply;
     reply.requestId = link.downloadRequestId;
-    for (int i = 0; i < kBlocksPerTurn; ++i) {
+    for (int i = 0; i < blocksPerTurn; ++i) {
         const std::optional<std::uint16_t> replyType = link.download->Next(reply.payload);
         if (!replyType) {
             link.download.reset();

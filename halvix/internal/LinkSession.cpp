@@ -301,8 +301,8 @@ void LinkSession::HandleFrame(const FrameView& frame, Posts& posts)
 void LinkSession::Run()
 {
     // Large reads: a download arrives as a stream of frames, and each read
-    // takes as many as have come.
-    constexpr std::size_t kReadSize = 64 * 1024;
+    // takes as many as have come, up to what a logger sends in one turn.
+    constexpr std::size_t kReadSize = 256 * 1024;
     // Replies read are handed out after the next decision on what to send,
     // so a caller that asks again at once finds the session unlocked.
     Posts posts;
