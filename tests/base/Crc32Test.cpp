@@ -46,7 +46,7 @@ std::vector<std::uint8_t> RandomBytes(std::size_t size, std::mt19937& random)
 }
 
 // The forms Crc32Update chooses from, each against the byte-at-a-time
-// form; the carry-less one gives nothing where the processor lacks it.
+// form; the carry-less ones give nothing where the processor lacks them.
 struct Form {
     const char* name;
     std::optional<std::uint32_t> (*update)(std::uint32_t, std::span<const std::uint8_t>);
@@ -61,6 +61,7 @@ const Form kForms[] = {
             return Crc32UpdateSliced(crc, bytes);
         }},
     {"carry-less", &Crc32UpdateCarryless},
+    {"wide carry-less", &Crc32UpdateCarrylessWide},
 };
 
 // Every length up to several folding steps, from every alignment of the
@@ -75,6 +76,26 @@ TEST(Crc32Test, EveryFormMatchesTheBytewiseFormAtEveryLengthAndAlignment)
         for (const std::uint32_t start : starts)
             for (std::size_t offset = 0; offset < 16; ++offset)
                 for (std::size_t length = 0; length <= 320; ++length) {
+                    const auto piece = all.subspan(offset, length);
+                    const std::optional<std::uint32_t> crc = form.update(start, piece);
+                    if (!crc)
+                        break;
+                    ASSERT_EQ(*crc, Crc32UpdateBytewise(start, piece))
+                        << form.name << ": start " << start << ", offset " << offset << ", length " << length;
+                }
+}
+
+// Lengths through several wide steps, the 64-byte steps after them and
+// every tail, from a few alignments.
+TEST(Crc32Test, EveryFormMatchesTheBytewiseFormOverSeveralWideSteps)
+{
+    std::mt19937 random(0x51DE);
+    const std::vector<std::uint8_t> data = RandomBytes(1300 + 64, random);
+    const std::span<const std::uint8_t> all(data);
+    for (const Form& form : kForms)
+        for (const std::uint32_t start : {kCrc32Start, 0x2468ACE1u})
+            for (const std::size_t offset : {std::size_t{0}, std::size_t{1}, std::size_t{63}})
+                for (std::size_t length = 240; length <= 1300; ++length) {
                     const auto piece = all.subspan(offset, length);
                     const std::optional<std::uint32_t> crc = form.update(start, piece);
                     if (!crc)
