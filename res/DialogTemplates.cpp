@@ -40,6 +40,8 @@
 #include "res/MathDialog.h"
 #include "res/MathLibraryDialog.h"
 #include "res/MaxMinAvgSumDialog.h"
+#include "res/ModbusPropertiesDialog.h"
+#include "res/ModbusServerIconDialog.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
 #include "res/NetUploadDialog.h"
@@ -54,6 +56,7 @@
 #include "res/SampleRateClockDialog.h"
 #include "res/SchedDialog.h"
 #include "res/ScratchPadDialog.h"
+#include "res/SelectModbusIconsDialog.h"
 #include "res/SpikeDialog.h"
 #include "res/StopDialog.h"
 #include "res/TaccumDialog.h"
@@ -94,6 +97,9 @@ constexpr std::array kTemplates = {
     &kDataBufferDialog,
     &kDataDownloadDialog,
     &kDataTagDialog,
+    &kModbusPropertiesDialog,
+    &kModbusServerIconDialog,
+    &kSelectModbusIconsDialog,
     &kDelayDialog,
     &kDeltaDialog,
     &kDutyCycleDialog,
