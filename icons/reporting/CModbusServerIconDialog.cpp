@@ -236,7 +236,8 @@ void CModbusServerIconDialog::Refresh()
         note->SetText(mapShown ? ModbusBitFieldNote(*width) : std::string());
         note->Show(mapShown);
     }
-    SetCaption(std::string(write ? "Write" : "Read") + " Modbus " + (tcp ? "Server" : "Slave") + " register");
+    title_ = std::string(write ? "Write" : "Read") + " Modbus " + (tcp ? "Server" : "Slave") + " register";
+    SetCaption(title_);
 }
 
 void CModbusServerIconDialog::ShowError(std::string_view text)

@@ -29,6 +29,8 @@ public:
     explicit CModbusServerIconDialog(CModbusServerIcon& icon, Window* parent = nullptr);
     ~CModbusServerIconDialog() override;
 
+    // The title as the mode and link make it: "Read Modbus Slave register".
+    const std::string& Title() const { return title_; }
     // The kind of the last valid address text.
     std::optional<ModbusRegisterKind> Kind() const { return kind_; }
 
@@ -72,6 +74,7 @@ private:
     int sign_ = 0;    // ModbusSign
     int order_ = 0;   // 0 LSB first (normal), 1 MSB first
     std::optional<ModbusRegisterKind> kind_;
+    std::string title_;
     bool openedWrite_ = false;
     bool openedBitKind_ = false;
     bool tcpOffered_ = true;
