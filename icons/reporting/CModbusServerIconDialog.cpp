@@ -128,11 +128,11 @@ bool CModbusServerIconDialog::OnInitDialog()
         if (auto* edit = GetControlAs<EditControl>(id))
             edit->SetLimitText(CModbusServerIcon::kTextLimit);
     const CNetDoc* net = NetOf(server_);
-    tcpOffered_ = net != nullptr && (net->Services().LoggerCapabilityByte() & kNetworkFeatureBits) != 0;
+    const bool tcpOffered = net != nullptr && (net->Services().LoggerCapabilityByte() & kNetworkFeatureBits) != 0;
     const bool result = CIconDialog::OnInitDialog();
     // Testing the settings through the logger is not offered here.
     EnableControl(res::kIdcMbTest, false);
-    if (!tcpOffered_)
+    if (!tcpOffered)
         for (const int id : kTcpControls)
             ShowControl(id, false);
     Refresh();
@@ -177,9 +177,8 @@ void CModbusServerIconDialog::OnAddressChanged()
 
 void CModbusServerIconDialog::Refresh()
 {
-    const bool tcp = tcpOffered_ && Checked(res::kIdcMbTcp);
-    if (!tcpOffered_ && Checked(res::kIdcMbTcp))
-        CheckRadio(res::kIdcMbRtu, res::kIdcMbTcp, res::kIdcMbRtu);
+    // A stored TCP icon stays TCP where the choice is hidden.
+    const bool tcp = Checked(res::kIdcMbTcp);
     if (Control* label = GetControl(res::kIdcMbDeviceLabel))
         label->SetText(tcp ? "TCP Unit ID" : "RTU Device Address");
     for (const int id : {res::kIdcMbServer, res::kIdcMbServerLabel, res::kIdcMbPort, res::kIdcMbPortLabel})
@@ -259,7 +258,7 @@ bool CModbusServerIconDialog::ValidateFields()
     choices.msbFirst = order_ == 1;
     if (address.state == ModbusAddressVerdict::State::Valid)
         choices.kind = address.kind;
-    choices.tcp = tcpOffered_ && link_ == 1;
+    choices.tcp = link_ == 1;
     choices.outputOnTrigger = output_ == 0;
     choices.bitStart = bitStart_;
     choices.bitWidth = bitWidth_;

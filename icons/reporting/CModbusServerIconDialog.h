@@ -77,7 +77,6 @@ private:
     std::string title_;
     bool openedWrite_ = false;
     bool openedBitKind_ = false;
-    bool tcpOffered_ = true;
     bool applied_ = false;
     std::uint16_t word_ = 0;
     std::uint32_t offset_ = 0;

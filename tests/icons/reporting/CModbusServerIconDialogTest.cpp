@@ -179,6 +179,20 @@ TEST_F(ModbusServerDialog, SwitchingToWriteModeUnlinksEveryConnection)
     EXPECT_EQ(reader.ServerText(), "10.0.0.300");
 }
 
+TEST_F(ModbusServerDialog, AStoredTcpIconStaysTcpWhereTheChoiceIsHidden)
+{
+    auto& server = Place<CModbusServerIcon>(doc, kDrop);
+    server.SetIconWord(0x1070);
+    server.SetServerText("10.0.0.2");
+    EXPECT_TRUE(Open(server, [&](CModbusServerIconDialog& d) {
+        EXPECT_FALSE(IsShown(d, res::kIdcMbTcp));
+        EXPECT_EQ(d.Title(), "Read Modbus Server register");
+        Click(d, kIdOk);
+    }));
+    EXPECT_EQ(server.IconWord(), 0x1070);
+    EXPECT_EQ(server.ServerAddress(), 0x0A000002u);
+}
+
 TEST_F(ModbusServerDialog, SaveAsWritesTheAppliedIconAndSaveReusesItsFile)
 {
     auto& server = Place<CModbusServerIcon>(doc, kDrop);
