@@ -1,12 +1,15 @@
 // The Modbus icons of the palette against the simulated logger: the remote
 // register cell (40) places its icon only when the logger's Modbus
 // configuration has a master or client role, the register list cell (47)
-// only with a slave or server role, and once per net.
+// only with a slave or server role, and once per net; both icons go to the
+// logger and come back with the net.
 #include "LoggerConnectionTest.h"
 
 #include "icons/reporting/CModbusClientIcon.h"
 #include "icons/reporting/CModbusServerIcon.h"
 #include "netdoc/CNetDoc.h"
+#include "netdoc/CNetDownloadDialog.h"
+#include "netdoc/CNetUploadDialog.h"
 #include "netdoc/CNetFrm.h"
 #include "netdoc/CNetView.h"
 #include "netmodel/CIconBar.h"
@@ -80,6 +83,29 @@ protected:
         return Prompts().messageBoxes.size() > boxes ? Prompts().messageBoxes.back().text : std::string();
     }
 
+    // Runs a Communication Window command whose dialog drive() answers
+    // until it closes; a dialog still open after the bound is ended.
+    void RunTransferCommand(int command, const std::function<void(Dialog&)>& drive)
+    {
+        RecordingWindow driver;
+        int rounds = 0;
+        driver.onMessage = [&](Message&) {
+            Dialog* dialog = view_->OpenTransferDialog();
+            if (dialog == nullptr)
+                return std::intptr_t{0};
+            drive(*dialog);
+            if (++rounds == 600 && view_->OpenTransferDialog() != nullptr) {
+                ADD_FAILURE() << "the transfer dialog did not close";
+                dialog->EndDialog(kIdAbort);
+            }
+            return std::intptr_t{0};
+        };
+        driver.SetTimer(1, 50);
+        EXPECT_TRUE(view_->RouteCommand(command));
+        driver.KillTimer(1);
+        App().ProcessPending();
+    }
+
     template <class Icon> int Count()
     {
         int count = 0;
@@ -115,6 +141,66 @@ TEST_F(ModbusPaletteTest, WithEveryModbusRoleBothIconsArePlacedAndTheListOnce)
     EXPECT_TRUE(NetView().QueryCommand(CNetView::kAddNewIconCommand).IsEnabled());
     EXPECT_TRUE(NetView().RouteCommand(CNetView::kAddNewIconCommand));
     EXPECT_EQ(Count<CModbusServerIcon>(), 3);
+}
+
+TEST_F(ModbusPaletteTest, TheModbusIconsGoToTheLoggerAndComeBackWithTheNet)
+{
+    ConnectAndQuery(0xF000);
+    Drop(1, {600, 100});  // the Memory icon, which a net sent to the logger has
+    Drop(0, {300, 100});  // the sample-rate clock
+    CCorvaneIcon* clock = Net().Icons().back();
+    ASSERT_EQ(Drop(kRemoteRegisterCell, {400, 300}), "");
+    ASSERT_EQ(Drop(kRegisterListCell, {500, 300}), "");
+    auto* server = dynamic_cast<CModbusServerIcon*>(Net().Icons().at(Net().Icons().size() - 2));
+    auto* list = dynamic_cast<CModbusClientIcon*>(Net().Icons().back());
+    ASSERT_NE(server, nullptr);
+    ASSERT_NE(list, nullptr);
+    // A 32-bit signed holding register over TCP, written whenever the clock's output changes.
+    server->SetIconWord(0x107D);
+    server->SetMode(true);
+    server->SetRegisterOffset(1234);
+    server->SetNote("Flow");
+    server->GetInputLinks()[0].sourceId = clock->UniqueId();
+    server->LinkAllConnectors();
+    list->RebuildPairs(std::vector<CModbusItem>{{server->UniqueId(), "Flow", "40101", 0, CModbusItem::kDataTag}});
+    const std::uint16_t serverId = server->UniqueId();
+    const std::uint16_t clockId = clock->UniqueId();
+    const std::uint16_t listId = list->UniqueId();
+
+    ASSERT_TRUE(Shell().MainFrame()->PostMessage(
+        kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::CommWindow)));
+    App().ProcessPending();
+    std::vector<std::string> findings;
+    bool pressed = false;
+    RunTransferCommand(CLaunchView::kUploadNetCommand, [&](Dialog& dialog) {
+        auto& upload = dynamic_cast<CNetUploadDialog&>(dialog);
+        if (!pressed) {
+            pressed = true;
+            dialog.GetControlAs<ButtonControl>(res::kIdcNetUploadButton)->Click();
+        } else if (upload.State() == CNetUploadDialog::kStateAborted) {
+            findings = upload.Findings();
+            dialog.EndDialog(kIdCancel);
+        }
+    });
+    ASSERT_TRUE(findings.empty()) << testing::PrintToString(findings);
+    ASSERT_FALSE(logger_->State().netImage.empty());
+
+    Net().SetModified(false);
+    RunTransferCommand(CLaunchView::kDownloadNetCommand, [&](Dialog& dialog) {
+        auto& download = dynamic_cast<CNetDownloadDialog&>(dialog);
+        if (download.CurrentState() == CNetDownloadDialog::kDone || download.CurrentState() == CNetDownloadDialog::kFailed)
+            dialog.EndDialog(kIdOk);
+    });
+    auto* readServer = dynamic_cast<CModbusServerIcon*>(Net().FindIconById(serverId));
+    auto* readList = dynamic_cast<CModbusClientIcon*>(Net().FindIconById(listId));
+    ASSERT_NE(readServer, nullptr);
+    ASSERT_NE(readList, nullptr);
+    EXPECT_EQ(readServer->IconWord(), 0x107D);
+    EXPECT_TRUE(readServer->IsWriteMode());
+    EXPECT_EQ(readServer->GetInputLinks()[0].sourceId, clockId);
+    EXPECT_EQ(readServer->RegisterOffset(), 1234u);
+    EXPECT_EQ(readServer->Note(), "Flow");
+    EXPECT_EQ(readList->Pairs(), (std::vector<CModbusClientPair>{{40101, serverId}}));
 }
 
 }  // namespace
