@@ -44,8 +44,8 @@ constexpr std::array kControls = {
     ControlTemplate{K::RadioButton, kIdcMbInt32, "32-bit Int", {150, 264, 120, 20}},
     ControlTemplate{K::RadioButton, kIdcMbDecimal, "Decimal", {22, 288, 110, 20}},
     ControlTemplate{K::RadioButton, kIdcMbHighLow, "High/Low", {150, 288, 120, 20}},
-    ControlTemplate{K::RadioButton, kIdcMbUnsigned, "Integer value is an unsigned number", {22, 318, 262, 20},
-        s::kGroup},
+    ControlTemplate{
+        K::RadioButton, kIdcMbUnsigned, "Integer value is an unsigned number", {22, 318, 262, 20}, s::kGroup},
     ControlTemplate{K::RadioButton, kIdcMbSigned, "Integer value is a signed number", {22, 342, 262, 20}},
     ControlTemplate{K::RadioButton, kIdcMbBitField, "16-bit Bitfield", {22, 366, 262, 20}},
 
@@ -53,8 +53,7 @@ constexpr std::array kControls = {
     ControlTemplate{K::RadioButton, kIdcMbLsbFirst, "Starting address contains LSB (Normal)", {312, 264, 210, 36},
         s::kGroup | s::kMultiLine},
     ControlTemplate{K::RadioButton, kIdcMbMsbFirst, "Starting address contains MSB", {312, 304, 210, 20}},
-    ControlTemplate{K::Static, kIdcMbWordOrderNote, "For 32-bit integer and decimal values only.",
-        {312, 332, 210, 40}},
+    ControlTemplate{K::Static, kIdcMbWordOrderNote, "For 32-bit integer and decimal values only.", {312, 332, 210, 40}},
 
     ControlTemplate{K::GroupBox, kIdStatic, "Bitfield", {10, 412, 518, 96}},
     ControlTemplate{K::Static, kIdcMbBitStartLabel, "Start bit (0-15)", {22, 436, 110, 20}},

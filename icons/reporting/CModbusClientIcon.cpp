@@ -22,15 +22,9 @@ constexpr std::array<std::size_t, 3> kCountSlotOfKind{0, 2, 1};
 
 }  // namespace
 
-CModbusClientIcon::CModbusClientIcon()
-{
-    SetBitmapId(res::kBitmapModbusMap);
-}
+CModbusClientIcon::CModbusClientIcon() { SetBitmapId(res::kBitmapModbusMap); }
 
-CModbusClientIcon::CModbusClientIcon(const Rect& position) : CCorvaneIcon(position)
-{
-    Init();
-}
+CModbusClientIcon::CModbusClientIcon(const Rect& position) : CCorvaneIcon(position) { Init(); }
 
 void CModbusClientIcon::Init()
 {
@@ -58,7 +52,7 @@ std::vector<CModbusItem> CModbusClientIcon::CollectItems() const
             if ((constant->ModeWord() & CConstIcon::kRemoteBit) == 0)
                 continue;
             item.kind = (constant->ModeWord() & CConstIcon::kSwitchBit) != 0 ? CModbusItem::kRemoteSwitch
-                                                                              : CModbusItem::kRemoteVariable;
+                                                                             : CModbusItem::kRemoteVariable;
             item.sourceId = constant->UniqueId();
             item.name = Cp1252ToUtf8(constant->Name());
         } else if (const auto* tag = dynamic_cast<const CDataTagIcon*>(object.get())) {
@@ -94,10 +88,7 @@ void CModbusClientIcon::RebuildPairs(std::span<const CModbusItem> items)
     }
 }
 
-std::unique_ptr<IconDialog> CModbusClientIcon::CreateIconDialog()
-{
-    return std::make_unique<CModbusProperties>(*this);
-}
+std::unique_ptr<IconDialog> CModbusClientIcon::CreateIconDialog() { return std::make_unique<CModbusProperties>(*this); }
 
 void CModbusClientIcon::Layout()
 {

@@ -35,8 +35,7 @@ bool IsBatteryPoweredNet(const CCorvaneIcon& icon)
 }  // namespace
 
 CModbusProperties::CModbusProperties(CModbusClientIcon& icon, Window* parent)
-    : CIconDialog(res::kModbusPropertiesDialog, icon, kHelpContext, parent), client_(icon),
-      items_(icon.CollectItems())
+    : CIconDialog(res::kModbusPropertiesDialog, icon, kHelpContext, parent), client_(icon), items_(icon.CollectItems())
 {
     SetSections(false, false, false);
 }
@@ -49,8 +48,8 @@ bool CModbusProperties::RunModal()
         auto* net = dynamic_cast<CNetDoc*>(client_.Owner());
         if (net->ShowAdvisory(CAdvisoryDlg::kOkCancel, icon_warning::kModbusRtuSlave) == kIdCancel)
             return false;
-        client_.Header().warningFlags =
-            static_cast<std::uint16_t>(client_.Header().warningFlags & ~CModbusClientIcon::kAdvisoryPending);
+        client_.Header().warningFlags
+            = static_cast<std::uint16_t>(client_.Header().warningFlags & ~CModbusClientIcon::kAdvisoryPending);
     }
     return CIconDialog::RunModal();
 }
@@ -111,9 +110,6 @@ bool CModbusProperties::ValidateFields()
     return false;
 }
 
-void CModbusProperties::ApplyToIcon()
-{
-    client_.RebuildPairs(items_);
-}
+void CModbusProperties::ApplyToIcon() { client_.RebuildPairs(items_); }
 
 }  // namespace corvane

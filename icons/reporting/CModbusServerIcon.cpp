@@ -23,10 +23,7 @@ CModbusServerIcon::CModbusServerIcon()
     SetCounts(0, 1);
 }
 
-CModbusServerIcon::CModbusServerIcon(const Rect& position) : CCorvaneIcon(position)
-{
-    Init();
-}
+CModbusServerIcon::CModbusServerIcon(const Rect& position) : CCorvaneIcon(position) { Init(); }
 
 void CModbusServerIcon::Init()
 {
@@ -36,30 +33,15 @@ void CModbusServerIcon::Init()
     SetMode(false);
 }
 
-ModbusRegisterKind CModbusServerIcon::RegisterKind() const
-{
-    return KindOfModbusWord(word_);
-}
+ModbusRegisterKind CModbusServerIcon::RegisterKind() const { return KindOfModbusWord(word_); }
 
-void CModbusServerIcon::SetNote(std::string_view note)
-{
-    note_ = Bounded(note);
-}
+void CModbusServerIcon::SetNote(std::string_view note) { note_ = Bounded(note); }
 
-void CModbusServerIcon::SetServerText(std::string_view text)
-{
-    serverText_ = Bounded(text);
-}
+void CModbusServerIcon::SetServerText(std::string_view text) { serverText_ = Bounded(text); }
 
-int CModbusServerIcon::DataType() const
-{
-    return IsBitKind(RegisterKind()) ? data_type::kLogic : data_type::kData;
-}
+int CModbusServerIcon::DataType() const { return IsBitKind(RegisterKind()) ? data_type::kLogic : data_type::kData; }
 
-bool CModbusServerIcon::TriggerWanted() const
-{
-    return !IsWriteMode() || (word_ & modbus_word::kOutputOnTrigger) != 0;
-}
+bool CModbusServerIcon::TriggerWanted() const { return !IsWriteMode() || (word_ & modbus_word::kOutputOnTrigger) != 0; }
 
 void CModbusServerIcon::SetLinkFlags()
 {
@@ -128,10 +110,10 @@ void CModbusServerIcon::BuildConnectors()
 {
     const int type = DataType();
     const bool write = IsWriteMode();
-    Input(0) = CInput(connector_kind::kDataInput, write, false,
-        GetConnectorPoint(1, 1, connector_kind::kDataInput), type, this);
-    Output(0) = COutput(connector_kind::kOutput, !write, false, GetConnectorPoint(1, 1, connector_kind::kOutput),
-        type, this);
+    Input(0) = CInput(
+        connector_kind::kDataInput, write, false, GetConnectorPoint(1, 1, connector_kind::kDataInput), type, this);
+    Output(0)
+        = COutput(connector_kind::kOutput, !write, false, GetConnectorPoint(1, 1, connector_kind::kOutput), type, this);
     TriggerInput().SetActive(TriggerWanted());
 }
 

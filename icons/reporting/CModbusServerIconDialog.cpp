@@ -30,10 +30,7 @@ constexpr std::array kFormatRadios{res::kIdcMbInt16, res::kIdcMbInt32, res::kIdc
 constexpr std::array kTcpControls{
     res::kIdcMbTcp, res::kIdcMbServer, res::kIdcMbServerLabel, res::kIdcMbPort, res::kIdcMbPortLabel};
 
-CNetDoc* NetOf(const CModbusServerIcon& icon)
-{
-    return dynamic_cast<CNetDoc*>(icon.Owner());
-}
+CNetDoc* NetOf(const CModbusServerIcon& icon) { return dynamic_cast<CNetDoc*>(icon.Owner()); }
 
 // A number typed into a box, or nothing.
 std::optional<int> NumberIn(const Control* control)
@@ -52,8 +49,8 @@ std::optional<int> NumberIn(const Control* control)
 
 CModbusServerIconDialog::CModbusServerIconDialog(CModbusServerIcon& icon, Window* parent)
     : CIconDialog(res::kModbusServerIconDialog, icon, kHelpContext, parent), server_(icon),
-      note_(Cp1252ToUtf8(icon.Note())), serverText_(Cp1252ToUtf8(icon.ServerText())),
-      device_(icon.DeviceAddress()), port_(icon.Port()), bitStart_((icon.IconWord() >> modbus_word::kBitStartShift) & 0xF),
+      note_(Cp1252ToUtf8(icon.Note())), serverText_(Cp1252ToUtf8(icon.ServerText())), device_(icon.DeviceAddress()),
+      port_(icon.Port()), bitStart_((icon.IconWord() >> modbus_word::kBitStartShift) & 0xF),
       bitWidth_((icon.IconWord() >> modbus_word::kBitWidthShift) & 0xF)
 {
     SetSections(false, false, true);
@@ -62,7 +59,7 @@ CModbusServerIconDialog::CModbusServerIconDialog(CModbusServerIcon& icon, Window
     addressText_ = FormatModbusAddress(*kind_, icon.RegisterOffset());
     link_ = (word & modbus_word::kTcp) != 0 ? 1 : 0;
     const bool bitField = (word & modbus_word::kMsbFirstOrBitField) != 0 && (word & modbus_word::kFormatBits) == 0;
-    sign_ = static_cast<int>(bitField                              ? ModbusSign::BitField
+    sign_ = static_cast<int>(bitField            ? ModbusSign::BitField
             : (word & modbus_word::kSigned) != 0 ? ModbusSign::Signed
                                                  : ModbusSign::Unsigned);
     mode_ = icon.IsWriteMode() ? 1 : 0;
@@ -78,8 +75,7 @@ CModbusServerIconDialog::CModbusServerIconDialog(CModbusServerIcon& icon, Window
 
     for (const int id : {res::kIdcMbRtu, res::kIdcMbTcp, res::kIdcMbRead, res::kIdcMbWrite, res::kIdcMbInt16,
              res::kIdcMbInt32, res::kIdcMbDecimal, res::kIdcMbHighLow, res::kIdcMbSigned, res::kIdcMbUnsigned,
-             res::kIdcMbBitField, res::kIdcMbMsbFirst, res::kIdcMbLsbFirst, res::kIdcMbOnTrigger,
-             res::kIdcMbOnChange})
+             res::kIdcMbBitField, res::kIdcMbMsbFirst, res::kIdcMbLsbFirst, res::kIdcMbOnTrigger, res::kIdcMbOnChange})
         On(Notification::Clicked, id, [this](NotifyEvent&) { Refresh(); });
     for (const int id : {res::kIdcMbBitStart, res::kIdcMbBitWidth})
         On(Notification::Changed, id, [this](NotifyEvent&) { Refresh(); });
@@ -195,8 +191,8 @@ void CModbusServerIconDialog::Refresh()
     if (bitKind) {
         for (const int id : kFormatRadios)
             Check(id, id == res::kIdcMbHighLow);
-    } else if (Checked(res::kIdcMbHighLow) || !(Checked(res::kIdcMbInt16) || Checked(res::kIdcMbInt32)
-                                                  || Checked(res::kIdcMbDecimal))) {
+    } else if (Checked(res::kIdcMbHighLow)
+        || !(Checked(res::kIdcMbInt16) || Checked(res::kIdcMbInt32) || Checked(res::kIdcMbDecimal))) {
         for (const int id : kFormatRadios)
             Check(id, id == res::kIdcMbInt16);
     }

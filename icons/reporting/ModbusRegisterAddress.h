@@ -19,11 +19,10 @@ inline constexpr std::uint32_t kMaxModbusRegisterNumber = 65536;
 
 // The messages of the register address text.
 inline constexpr std::string_view kAddressNegativeText = "The register address must be > 0";
-inline constexpr std::string_view kAddressFormatText =
-    "A register address must contain 5 or 6 digits\nand the most significant digit must be:\n\n   0: Coil\n"
-    "   1: Contact\n   3: Input register\n   4: Holding register";
-inline constexpr std::string_view kAddressNumberText =
-    "The register number (digits 2..6) must\nbe between 1 and 65536";
+inline constexpr std::string_view kAddressFormatText
+    = "A register address must contain 5 or 6 digits\nand the most significant digit must be:\n\n   0: Coil\n"
+      "   1: Contact\n   3: Input register\n   4: Holding register";
+inline constexpr std::string_view kAddressNumberText = "The register number (digits 2..6) must\nbe between 1 and 65536";
 
 // The register as the user types it: the kind digit (0 coil, 1 contact,
 // 3 input register, 4 holding register) followed by the register number

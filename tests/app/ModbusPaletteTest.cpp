@@ -9,8 +9,8 @@
 #include "icons/reporting/CModbusServerIcon.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
-#include "netdoc/CNetUploadDialog.h"
 #include "netdoc/CNetFrm.h"
+#include "netdoc/CNetUploadDialog.h"
 #include "netdoc/CNetView.h"
 #include "netmodel/CIconBar.h"
 #include "netmodel/PaletteMessages.h"
@@ -30,10 +30,10 @@ constexpr int kRegisterListCell = 47;
 constexpr std::uint8_t kModbusItem = 42;
 constexpr std::size_t kModeWordOffset = 100;
 
-constexpr const char* kMasterOrClientMessage =
-    "Either the Modbus RTU Master function or TCP Client function must be enabled to use this icon in a program net.";
-constexpr const char* kSlaveOrServerMessage =
-    "Either the Modbus RTU Slave function or TCP Server function must be enabled to use this icon in a program net.";
+constexpr const char* kMasterOrClientMessage
+    = "Either the Modbus RTU Master function or TCP Client function must be enabled to use this icon in a program net.";
+constexpr const char* kSlaveOrServerMessage
+    = "Either the Modbus RTU Slave function or TCP Server function must be enabled to use this icon in a program net.";
 
 class ModbusPaletteTest : public LoggerConnectionTest {
 protected:
@@ -167,8 +167,8 @@ TEST_F(ModbusPaletteTest, TheModbusIconsGoToTheLoggerAndComeBackWithTheNet)
     const std::uint16_t clockId = clock->UniqueId();
     const std::uint16_t listId = list->UniqueId();
 
-    ASSERT_TRUE(Shell().MainFrame()->PostMessage(
-        kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::CommWindow)));
+    ASSERT_TRUE(
+        Shell().MainFrame()->PostMessage(kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::CommWindow)));
     App().ProcessPending();
     std::vector<std::string> findings;
     bool pressed = false;
@@ -188,7 +188,8 @@ TEST_F(ModbusPaletteTest, TheModbusIconsGoToTheLoggerAndComeBackWithTheNet)
     Net().SetModified(false);
     RunTransferCommand(CLaunchView::kDownloadNetCommand, [&](Dialog& dialog) {
         auto& download = dynamic_cast<CNetDownloadDialog&>(dialog);
-        if (download.CurrentState() == CNetDownloadDialog::kDone || download.CurrentState() == CNetDownloadDialog::kFailed)
+        if (download.CurrentState() == CNetDownloadDialog::kDone
+            || download.CurrentState() == CNetDownloadDialog::kFailed)
             dialog.EndDialog(kIdOk);
     });
     auto* readServer = dynamic_cast<CModbusServerIcon*>(Net().FindIconById(serverId));

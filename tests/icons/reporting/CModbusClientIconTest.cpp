@@ -67,12 +67,13 @@ TEST_F(ModbusClientRecords, PairsAreGroupedDataTagsThenSwitchesThenVariables)
         Row(level, " 40003 ", CModbusItem::kDataTag)};
     client.RebuildPairs(rows);
 
-    const std::vector<CModbusClientPair> expected{{40001, flow.UniqueId()}, {40003, level.UniqueId()},
-        {40021, pump.UniqueId()}, {40011, setpoint.UniqueId()}};
+    const std::vector<CModbusClientPair> expected{
+        {40001, flow.UniqueId()}, {40003, level.UniqueId()}, {40021, pump.UniqueId()}, {40011, setpoint.UniqueId()}};
     EXPECT_EQ(client.Pairs(), expected);
     const auto saved = Saved(client);
     ASSERT_EQ(saved.size(), 76u + 16u);
-    EXPECT_EQ(std::vector<std::uint8_t>(saved.begin() + 72, saved.begin() + 76), (std::vector<std::uint8_t>{2, 1, 1, 0}));
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(saved.begin() + 72, saved.begin() + 76), (std::vector<std::uint8_t>{2, 1, 1, 0}));
     RecordBytes tail;
     for (const CModbusClientPair& pair : expected)
         tail.U16(pair.registerNumber).U16(pair.sourceId);
@@ -132,8 +133,8 @@ TEST_F(ModbusClientRecords, RefusesARecordShorterThanItsCounts)
     }
     // Past the type word, every shorter record is refused.
     for (std::size_t cut = 6; cut < saved.size(); ++cut)
-        EXPECT_EQ(Load(std::vector<std::uint8_t>(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(cut))),
-            nullptr)
+        EXPECT_EQ(
+            Load(std::vector<std::uint8_t>(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(cut))), nullptr)
             << cut;
 }
 

@@ -81,8 +81,7 @@ TEST_F(ModbusPropertiesDialog, OkStoresTheTypedRegistersAndASecondOpeningShowsEa
         Type(d, 1, " 40003 ");
         Click(d, kIdOk);
     }));
-    EXPECT_EQ(client->Pairs(),
-        (std::vector<CModbusClientPair>{{40001, flow->UniqueId()}, {40003, pump->UniqueId()}}));
+    EXPECT_EQ(client->Pairs(), (std::vector<CModbusClientPair>{{40001, flow->UniqueId()}, {40003, pump->UniqueId()}}));
     EXPECT_EQ(client->Counts(), (std::array<std::uint8_t, 3>{1, 1, 0}));
 
     EXPECT_FALSE(Open(*client, [&](CModbusProperties& d) {
@@ -107,7 +106,8 @@ TEST_F(ModbusPropertiesDialog, RefusedRegistersKeepTheDialogOpenAndChangeNothing
         const char* message;
     };
     for (const Case& c : std::vector<Case>{{"40001", "40002", "Adjacent Addresses not allowed"},
-             {"40001", "40001", "Duplicate Addresses not allowed"}, {"39999", "0", "Address must be in the 40001-49000 range"},
+             {"40001", "40001", "Duplicate Addresses not allowed"},
+             {"39999", "0", "Address must be in the 40001-49000 range"},
              {"4o001", "0", "Address can only contain numeric characters"}}) {
         SCOPED_TRACE(c.message);
         Prompts().messageBoxes.clear();

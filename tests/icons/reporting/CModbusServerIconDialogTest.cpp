@@ -63,8 +63,8 @@ TEST_F(ModbusServerDialog, ANewIconShowsHoldingRegister40001ReadOverRtu)
         EXPECT_EQ(Text(d, res::kIdcMbDeviceLabel), "RTU Device Address");
         EXPECT_EQ(d.Title(), "Read Modbus Slave register");
         // Without network features the TCP choices are hidden.
-        for (const int id : {res::kIdcMbTcp, res::kIdcMbServer, res::kIdcMbServerLabel, res::kIdcMbPort,
-                 res::kIdcMbPortLabel})
+        for (const int id :
+            {res::kIdcMbTcp, res::kIdcMbServer, res::kIdcMbServerLabel, res::kIdcMbPort, res::kIdcMbPortLabel})
             EXPECT_FALSE(IsShown(d, id)) << id;
         EXPECT_FALSE(IsEnabled(d, res::kIdcMbTest)) << "testing through the logger is not offered";
         Click(d, kIdCancel);

@@ -60,7 +60,10 @@ TEST_F(ModbusServerRecords, RecordKeepsEveryFieldAndBothTexts)
     ASSERT_EQ(saved.size(), 86u + 12u + 11u + 9u);
     EXPECT_EQ(std::vector<std::uint8_t>(saved.begin() + 72, saved.begin() + 86),
         RecordBytes().U16(0x106D).U32(70000).U16(247).U16(1023).U32(0x0A000001).Bytes());
-    EXPECT_EQ(std::string(saved.begin() + 98, saved.end()), std::string("Pump speed\0" "10.0.0.1\0", 20));
+    EXPECT_EQ(std::string(saved.begin() + 98, saved.end()),
+        std::string("Pump speed\0"
+                    "10.0.0.1\0",
+            20));
     const auto loaded = Load(saved);
     auto* copy = dynamic_cast<CModbusServerIcon*>(loaded.get());
     ASSERT_NE(copy, nullptr);
@@ -80,8 +83,8 @@ TEST_F(ModbusServerRecords, RefusesRecordsWithTheWrongConnectorsOrCutShort)
     server.SetNote("n");
     const auto saved = Saved(server);
     for (std::size_t cut = 6; cut < saved.size(); ++cut)
-        EXPECT_EQ(Load(std::vector<std::uint8_t>(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(cut))),
-            nullptr)
+        EXPECT_EQ(
+            Load(std::vector<std::uint8_t>(saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(cut))), nullptr)
             << cut;
     // Read mode's one output, made two outputs or no connector at all.
     for (const std::uint8_t outputs : {std::uint8_t{0}, std::uint8_t{2}}) {
@@ -204,9 +207,8 @@ protected:
     ModbusImport()
     {
         makeDocument = [this] { return std::make_unique<CNetDoc>(netServices, factory); };
-        makeView = [this](EditorEnvironment& environment) {
-            return std::make_unique<CNetView>(environment, viewServices);
-        };
+        makeView
+            = [this](EditorEnvironment& environment) { return std::make_unique<CNetView>(environment, viewServices); };
         folder_ = std::filesystem::temp_directory_path()
             / ("corvane-modbus-import-" + std::to_string(::getpid()) + "-"
                 + ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -295,8 +297,8 @@ TEST_F(ModbusImport, DamagedOrForeignFilesAreRefusedByNameAndAddNothing)
         std::string name;
         std::vector<std::uint8_t> bytes;
     };
-    std::vector<Case> cases{{"short.mbi", std::vector<std::uint8_t>(file.begin(), file.end() - 2)},
-        {"long.mbi", file}, {"version.mbi", file}, {"type.mbi", file}, {"empty.mbi", {}}};
+    std::vector<Case> cases{{"short.mbi", std::vector<std::uint8_t>(file.begin(), file.end() - 2)}, {"long.mbi", file},
+        {"version.mbi", file}, {"type.mbi", file}, {"empty.mbi", {}}};
     cases[1].bytes.push_back(0);
     cases[1].bytes.push_back(0);
     cases[2].bytes[0] = 2;

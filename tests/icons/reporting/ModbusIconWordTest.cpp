@@ -24,9 +24,11 @@ TEST(ModbusIconWordTest, ComposesTheIconWordFromTheChoices)
         {"new icon", {F::Int16, S::Unsigned, false, K::HoldingRegister, false, false, 0, 1}, 0x1030},
         {"32-bit signed, MSB first, TCP", {F::Int32, S::Signed, true, K::InputRegister, true, false, 0, 1}, 0x106D},
         {"decimal LSB first", {F::Decimal, S::Unsigned, false, K::HoldingRegister, false, false, 0, 1}, 0x1036},
-        {"MSB first ignored for 16 bits", {F::Int16, S::Unsigned, true, K::HoldingRegister, false, false, 0, 1}, 0x1030},
+        {"MSB first ignored for 16 bits", {F::Int16, S::Unsigned, true, K::HoldingRegister, false, false, 0, 1},
+            0x1030},
         {"bit field 12 wide 4", {F::Int16, S::BitField, false, K::HoldingRegister, false, false, 12, 4}, 0x4C31},
-        {"bit field ignored for 32 bits", {F::Int32, S::BitField, false, K::HoldingRegister, false, false, 12, 5}, 0x5C34},
+        {"bit field ignored for 32 bits", {F::Int32, S::BitField, false, K::HoldingRegister, false, false, 12, 5},
+            0x5C34},
         {"coil written upon its trigger", {F::HighLow, S::Unsigned, false, K::Coil, false, true, 0, 1}, 0x1080},
         {"contact", {F::HighLow, S::Unsigned, false, K::Contact, false, false, 3, 2}, 0x2310},
     };

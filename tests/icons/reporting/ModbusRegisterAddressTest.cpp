@@ -74,9 +74,9 @@ TEST(ModbusRegisterAddressTest, ReadsFourDottedNumbersAsTheServerAddress)
         const char* text;
         std::uint32_t address;
     };
-    for (const Case& c : std::vector<Case>{{"10.0.0.1", 0x0A000001}, {"192.168.1.300", 0}, {"255.255.255.255", 0xFFFFFFFF},
-             {"0.0.0.0", 0}, {"1.2.3", 0}, {"1.2.3.4.5", 0}, {"1..3.4", 0}, {"a.b.c.d", 0}, {"", 0},
-             {"1.2.3.-4", 0}, {"1.2.3.4 ", 0}, {"172.16.0.9", 0xAC100009}}) {
+    for (const Case& c : std::vector<Case>{{"10.0.0.1", 0x0A000001}, {"192.168.1.300", 0},
+             {"255.255.255.255", 0xFFFFFFFF}, {"0.0.0.0", 0}, {"1.2.3", 0}, {"1.2.3.4.5", 0}, {"1..3.4", 0},
+             {"a.b.c.d", 0}, {"", 0}, {"1.2.3.-4", 0}, {"1.2.3.4 ", 0}, {"172.16.0.9", 0xAC100009}}) {
         EXPECT_EQ(ServerTextToAddress(c.text), c.address) << c.text;
     }
 }

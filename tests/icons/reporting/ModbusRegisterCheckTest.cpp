@@ -76,7 +76,8 @@ TEST(ModbusRegisterCheckTest, RefusesMoreThan255NumberedRowsOfOneKind)
     EXPECT_FALSE(CheckModbusItems(rows).has_value());
 
     rows.push_back({9998, "One more", "43001", 0, CModbusItem::kRemoteSwitch});
-    EXPECT_EQ(CheckModbusItems(rows).value_or("accepted"), "At most 255 remote switch icons can be given Modbus addresses");
+    EXPECT_EQ(
+        CheckModbusItems(rows).value_or("accepted"), "At most 255 remote switch icons can be given Modbus addresses");
     EXPECT_EQ(CheckModbusItems(numbered(256, CModbusItem::kDataTag, 40001)).value_or("accepted"),
         "At most 255 Data Tag icons can be given Modbus addresses");
 }
