@@ -4,6 +4,8 @@
 #include "icons/reporting/CBigProbeIcon.h"
 #include "icons/reporting/CBigRamIcon.h"
 #include "icons/reporting/CDataTagIcon.h"
+#include "icons/reporting/CModbusClientIcon.h"
+#include "icons/reporting/CModbusServerIcon.h"
 #include "netdoc/IconFactory.h"
 
 #include <memory>
@@ -16,6 +18,8 @@ void RegisterReportingIcons(IconFactory& factory)
     factory.Register(CBigRamIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CBigRamIcon>(); });
     factory.Register(CBigProbeIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CBigProbeIcon>(); });
     factory.Register(CBigMqttIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CBigMqttIcon>(); });
+    factory.Register(CModbusClientIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CModbusClientIcon>(); });
+    factory.Register(CModbusServerIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CModbusServerIcon>(); });
 }
 
 }  // namespace corvane
