@@ -87,6 +87,12 @@ void NetDocShellServices::ShowNotice(std::string_view text, NetNoticeCaption cap
         std::make_unique<ValuePayload<std::string>>(std::string(text)));
 }
 
+StatusSink& NetDocShellServices::Status()
+{
+    // The main frame exists before any net window and goes after the last.
+    return *app_.MainFrame();
+}
+
 int NetDocShellServices::ShowAdvisory(int boxType, std::string_view text)
 {
     CAdvisoryDlg box(app_.Advisories(), app_.MainFrame());

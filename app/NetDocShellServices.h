@@ -42,6 +42,7 @@ public:
     void AddRecentNet(const std::filesystem::path& path) override;
     void ShowNotice(std::string_view text, NetNoticeCaption caption) override;
     NoticeSink& Notices() override { return notices_; }
+    StatusSink& Status() override;
     int ShowAdvisory(int boxType, std::string_view text) override;
     void ConvertNet(const std::filesystem::path& path) override;
     bool QueryHardware(CHardwarePoll& poll) override;

@@ -11,6 +11,7 @@
 namespace corvane {
 
 class CHardwarePoll;
+class StatusSink;
 
 // Where a net-document notice is shown: the captions of the main frame's
 // notice message.
@@ -55,6 +56,9 @@ public:
     // them (a value brought into range, say): shown once the handler that
     // raised it has returned.
     virtual NoticeSink& Notices() = 0;
+    // The main frame's status bar, for the dialogs of icons that talk to the
+    // logger.
+    virtual StatusSink& Status() = 0;
     // The advisory box with its "do not show again" choice for the run
     // (box type 0 OK and Cancel, 1 OK, 2 Yes and No); the button pressed as
     // a message-box code, or 5 when the user chose not to see the text again.

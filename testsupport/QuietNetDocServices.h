@@ -2,6 +2,7 @@
 
 #include "netdoc/NetDocServices.h"
 #include "platform/DialogTemplate.h"
+#include "shell/StatusSink.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -15,7 +16,8 @@ namespace corvane::testsupport {
 // Net document services that reach nothing: never connected, every notice
 // and advisory passed over (advisories end with OK), nothing converted or
 // remembered. The net file and working folders are the given folder; a
-// hardware query gives the given answer without polling. The Modbus folder
+// hardware query gives the given answer without polling; the status bar
+// shows nothing. The Modbus folder
 // is the given folder too.
 class QuietNetDocServices final : public NetDocServices {
 public:
@@ -39,6 +41,7 @@ public:
     void AddRecentNet(const std::filesystem::path&) override {}
     void ShowNotice(std::string_view, NetNoticeCaption) override {}
     NoticeSink& Notices() override { return notices_; }
+    StatusSink& Status() override { return status_; }
     int ShowAdvisory(int, std::string_view) override { return kIdOk; }
     void ConvertNet(const std::filesystem::path&) override {}
     bool QueryHardware(CHardwarePoll&) override { return queryAnswer_; }
@@ -49,6 +52,16 @@ private:
     struct QuietNotices final : NoticeSink {
         void ShowNotice(std::string_view, std::string_view, NoticeStyle) override {}
     } notices_;
+    struct QuietStatus final : StatusSink {
+        void SetStatusText(std::string_view) override {}
+        void SetStatusMessage(std::string_view) override {}
+        bool HasProgress() const override { return false; }
+        void CreateProgress() override {}
+        void SetProgressPos(int) override {}
+        void SetProgressRange(std::uint16_t) override {}
+        void StartProgressAnimation() override {}
+        void StopProgressAnimation() override {}
+    } status_;
 };
 
 }  // namespace corvane::testsupport

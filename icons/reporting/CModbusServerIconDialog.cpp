@@ -3,6 +3,8 @@
 #include "base/AtomicFile.h"
 #include "base/Cp1252.h"
 #include "icons/reporting/CModbusServerIcon.h"
+#include "icons/reporting/CModbusTestDialog.h"
+#include "icons/reporting/ModbusTestSettings.h"
 #include "icons/reporting/ModbusIconWord.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/ModbusIconFile.h"
@@ -82,6 +84,7 @@ CModbusServerIconDialog::CModbusServerIconDialog(CModbusServerIcon& icon, Window
     On(Notification::Changed, res::kIdcMbAddress, [this](NotifyEvent&) { OnAddressChanged(); });
     On(Notification::Clicked, res::kIdcMbSave, [this](NotifyEvent&) { OnSave(); });
     On(Notification::Clicked, res::kIdcMbSaveAs, [this](NotifyEvent&) { OnSaveAs(); });
+    On(Notification::Clicked, res::kIdcMbTest, [this](NotifyEvent&) { OnTest(); });
 }
 
 CModbusServerIconDialog::~CModbusServerIconDialog() = default;
@@ -126,8 +129,8 @@ bool CModbusServerIconDialog::OnInitDialog()
     const CNetDoc* net = NetOf(server_);
     const bool tcpOffered = net != nullptr && (net->Services().LoggerCapabilityByte() & kNetworkFeatureBits) != 0;
     const bool result = CIconDialog::OnInitDialog();
-    // Testing the settings through the logger is not offered here.
-    EnableControl(res::kIdcMbTest, false);
+    // The register test needs the net's services for the status bar.
+    EnableControl(res::kIdcMbTest, net != nullptr);
     if (!tcpOffered)
         for (const int id : kTcpControls)
             ShowControl(id, false);
@@ -321,6 +324,28 @@ bool CModbusServerIconDialog::WriteSavedIcon(const std::filesystem::path& path, 
     const FileError error = WriteFileAtomically(path, BuildModbusIconFile(*record));
     *failure = error.kind;
     return !error;
+}
+
+void CModbusServerIconDialog::OnTest()
+{
+    // The test runs on the entries as they stand, applied as OK would apply
+    // them, without writing them to the icon: Cancel still leaves the icon
+    // as it was.
+    CNetDoc* net = NetOf(server_);
+    if (net == nullptr || !UpdateData(true) || !ValidateFields())
+        return;
+    const bool tcp = (word_ & modbus_word::kTcp) != 0;
+    const std::string serverText = Utf8ToCp1252(serverText_, CModbusServerIcon::kTextLimit);
+    ModbusTestSettings settings;
+    settings.iconWord = word_;
+    settings.startAddress = static_cast<std::uint16_t>(offset_ & 0xFFFF);
+    settings.unit = static_cast<std::uint16_t>(device_);
+    settings.tcpPort = static_cast<std::uint16_t>(port_);
+    settings.server = tcp ? ServerTextToAddress(serverText) : 0;
+    settings.serverText = serverText;
+    settings.read = mode_ == 0;
+    CModbusTestDialog test(settings, net->Services().Status(), this);
+    test.DoModal();
 }
 
 void CModbusServerIconDialog::OnSaveAs()

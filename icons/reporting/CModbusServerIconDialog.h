@@ -18,8 +18,9 @@ class CModbusServerIcon;
 // each other as the user changes them (Refresh); nothing reaches the icon
 // before OK. Save and Save As write the configured icon, entries applied
 // as OK applies them, to a saved-icon file (".mbi"); a refused entry keeps
-// the dialog open and writes nothing. The TCP choices are hidden when the
-// connected logger has no network features.
+// the dialog open and writes nothing. Test opens the register test over
+// the entries, applied without reaching the icon. The TCP choices are
+// hidden when the connected logger has no network features.
 class CModbusServerIconDialog : public CIconDialog {
 public:
     static constexpr std::uint32_t kHelpContext = 2151;
@@ -55,6 +56,8 @@ private:
     // OK handling; true when the entries were accepted and applied.
     bool ApplyAndClose();
     void OnSave();
+    // Opens the register test over the dialog's entries.
+    void OnTest();
     void OnSaveAs();
     // Writes the icon's record as a saved-icon file; false on failure.
     bool WriteSavedIcon(const std::filesystem::path& path, FileErrorKind* failure);

@@ -11,6 +11,7 @@
 #include "netdoc/CNetDoc.h"
 #include "netdoc/IconFactory.h"
 #include "netmodel/CHardwarePoll.h"
+#include "shell/StatusSink.h"
 
 #include <deque>
 #include <filesystem>
@@ -42,6 +43,20 @@ public:
     std::vector<std::filesystem::path> recent;
     std::vector<std::pair<std::string, NetNoticeCaption>> notices;
     RecordingNoticeSink helperNotices;
+    // What reaches the status bar: the messages, and whether a progress bar
+    // is shown.
+    struct Status final : StatusSink {
+        std::vector<std::string> messages;
+        bool progress = false;
+        void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
+        void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
+        bool HasProgress() const override { return progress; }
+        void CreateProgress() override { progress = true; }
+        void SetProgressPos(int) override {}
+        void SetProgressRange(std::uint16_t) override {}
+        void StartProgressAnimation() override {}
+        void StopProgressAnimation() override { progress = false; }
+    } status;
     std::vector<std::filesystem::path> converted;
     std::vector<std::pair<int, std::string>> advisories;
     std::deque<int> advisoryAnswers;  // kIdOk when empty
@@ -67,6 +82,7 @@ public:
     void AddRecentNet(const std::filesystem::path& path) override { recent.push_back(path); }
     void ShowNotice(std::string_view text, NetNoticeCaption caption) override { notices.emplace_back(text, caption); }
     NoticeSink& Notices() override { return helperNotices; }
+    StatusSink& Status() override { return status; }
     int ShowAdvisory(int boxType, std::string_view text) override
     {
         advisories.emplace_back(boxType, text);

@@ -6,9 +6,11 @@
 
 #include "base/AtomicFile.h"
 #include "icons/reporting/CModbusServerIcon.h"
+#include "icons/reporting/CModbusTestDialog.h"
 #include "icons/reporting/ModbusIconWord.h"
 #include "netdoc/ModbusIconFile.h"
 #include "platform/ButtonControl.h"
+#include "platform/ControlAutomation.h"
 #include "res/ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +68,7 @@ TEST_F(ModbusServerDialog, ANewIconShowsHoldingRegister40001ReadOverRtu)
         for (const int id :
             {res::kIdcMbTcp, res::kIdcMbServer, res::kIdcMbServerLabel, res::kIdcMbPort, res::kIdcMbPortLabel})
             EXPECT_FALSE(IsShown(d, id)) << id;
-        EXPECT_FALSE(IsEnabled(d, res::kIdcMbTest)) << "testing through the logger is not offered";
+        EXPECT_TRUE(IsEnabled(d, res::kIdcMbTest));
         Click(d, kIdCancel);
     }));
 }
@@ -177,6 +179,53 @@ TEST_F(ModbusServerDialog, SwitchingToWriteModeUnlinksEveryConnection)
     }));
     EXPECT_EQ(reader.ServerAddress(), 0u);
     EXPECT_EQ(reader.ServerText(), "10.0.0.300");
+}
+
+TEST_F(ModbusServerDialog, TestOpensTheRegisterTestOnTheEntriesWithoutChangingTheIcon)
+{
+    services.capabilityByte = 1;
+    auto& server = Place<CModbusServerIcon>(doc, kDrop);
+    std::optional<ModbusTestSettings> tested;
+    test::RecordingWindow inTest;
+    inTest.onMessage = [&](Message&) {
+        auto* open = dynamic_cast<CModbusTestDialog*>(control_automation::OpenModalDialog());
+        if (open != nullptr) {
+            tested = open->Settings();
+            open->EndDialog(kIdOk);
+        }
+        return 0;
+    };
+    EXPECT_FALSE(Open(server, [&](CModbusServerIconDialog& d) {
+        SetText(d, res::kIdcMbAddress, "70010");
+        EXPECT_EQ(Prompts().messageBoxes.size(), 1u);
+        // A refused entry opens no test.
+        inTest.PostMessage(kUserMessage);
+        Click(d, res::kIdcMbTest);
+        EXPECT_EQ(Prompts().messageBoxes.size(), 2u);
+        EXPECT_FALSE(tested);
+        SetText(d, res::kIdcMbAddress, "40010");
+        Click(d, res::kIdcMbWrite);
+        Click(d, res::kIdcMbInt32);
+        Click(d, res::kIdcMbMsbFirst);
+        Click(d, res::kIdcMbTcp);
+        SetText(d, res::kIdcMbServer, "10.0.0.1");
+        SetText(d, res::kIdcMbDevice, "3");
+        inTest.PostMessage(kUserMessage);
+        Click(d, res::kIdcMbTest);
+        EXPECT_TRUE(d.IsOpen());
+        Click(d, kIdCancel);
+    }));
+    ASSERT_TRUE(tested);
+    EXPECT_FALSE(tested->read);
+    EXPECT_EQ(tested->startAddress, 9u);
+    EXPECT_EQ(tested->unit, 3u);
+    EXPECT_EQ(tested->tcpPort, 502u);
+    EXPECT_EQ(tested->server, 0x0A000001u);
+    EXPECT_EQ(tested->serverText, "10.0.0.1");
+    EXPECT_EQ(tested->iconWord & 0x0077, 0x0075) << "holding register, 32-bit, most significant word first, TCP";
+    // Cancel after the test leaves the icon as it was.
+    EXPECT_FALSE(server.IsWriteMode());
+    EXPECT_EQ(server.RegisterOffset(), 0u);
 }
 
 TEST_F(ModbusServerDialog, AStoredTcpIconStaysTcpWhereTheChoiceIsHidden)
