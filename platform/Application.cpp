@@ -253,6 +253,8 @@ Application::~Application()
         PopWaitCursor();
     }
     d.dispatcher.reset();
+    // Pictures drawn on threads of their own use the toolkit's fonts.
+    d.bitmaps.FinishMakingAhead();
     d.toolkit.reset();
     g_running = nullptr;
 }

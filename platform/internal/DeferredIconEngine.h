@@ -34,9 +34,6 @@ public:
     QString iconName() override;
     bool isNull() override { return false; }
 
-    // Whether the icon has been made yet.
-    bool Made() const { return icon_.has_value(); }
-
 private:
     DeferredIconEngine(const DeferredIconEngine& other) = default;
 
