@@ -28,10 +28,8 @@ bool IsDeferred(QStyle::StandardPixmap which)
 
 }  // namespace
 
-DeferredIconStyle::DeferredIconStyle(const QString& baseName)
-    : QProxyStyle(baseName), made_(std::make_shared<int>(0))
-{
-}
+DeferredIconStyle::DeferredIconStyle(const QString& baseName) : QProxyStyle(baseName), made_(std::make_shared<int>(0))
+{}
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const
 {
