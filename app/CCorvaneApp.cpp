@@ -27,6 +27,7 @@
 #include "platform/SingleInstanceChannel.h"
 #include "platform/WindowPlacement.h"
 #include "res/Pictures.h"
+#include "res/ResourceIds.h"
 
 #include <algorithm>
 #include <array>
@@ -196,6 +197,11 @@ CCorvaneApp::StartResult CCorvaneApp::InitInstance()
     }
 
     res::RegisterPictures(app_.Bitmaps());
+    if (commandLine_.ShowSplash()) {
+        // The splash picture takes about as long to draw as the rest of the
+        // main frame takes to make; it is drawn beside it.
+        app_.Bitmaps().MakeAhead(res::kBitmapSplash);
+    }
     res::RegisterCursors(app_.Cursors());
     app_.SetWindowIcon(MakeProgramIcon(32));
 

@@ -12,6 +12,7 @@
 #include "platform/TimerTable.h"
 #include "platform/Window.h"
 #include "platform/internal/DrawingData.h"
+#include "platform/internal/DeferredIconStyle.h"
 #include "platform/internal/FontSubstitutions.h"
 #include "platform/internal/FrameWidgets.h"
 
@@ -212,6 +213,7 @@ Application::Application(std::vector<std::string> arguments, std::unique_ptr<Clo
         d.toolkit = std::make_unique<QApplication>(d.argc, d.argv.data());
     QGuiApplication::setQuitOnLastWindowClosed(false);
     internal::RegisterFontSubstitutions();
+    internal::DeferredIconStyle::Install();
     // Numbers in files and on the wire are formatted in the C locale; the
     // toolkit sets the user's locale at start-up.
     std::setlocale(LC_NUMERIC, "C");
@@ -251,6 +253,8 @@ Application::~Application()
         PopWaitCursor();
     }
     d.dispatcher.reset();
+    // Pictures drawn on threads of their own use the toolkit's fonts.
+    d.bitmaps.FinishMakingAhead();
     d.toolkit.reset();
     g_running = nullptr;
 }

@@ -1,6 +1,8 @@
 #include "platform/BitmapCatalog.h"
 
 #include <algorithm>
+#include <functional>
+#include <system_error>
 #include <utility>
 
 namespace corvane {
@@ -16,12 +18,47 @@ constexpr RgbColour kPlaceholderInk{255, 0, 0};
 
 int PlaceholderSide(int side) { return side > 0 ? std::min(side, kLargestSide) : kDefaultSide; }
 
+// A failing maker is remembered like one that gives nothing, so it is not
+// run again on every draw.
+Bitmap RunMaker(const BitmapCatalog::Maker& maker)
+{
+    if (!maker)
+        return {};
+    try {
+        return maker();
+    } catch (...) {
+        return {};
+    }
+}
+
 }  // namespace
+
+BitmapCatalog::~BitmapCatalog()
+{
+    // A picture still being made is waited for before its maker goes.
+    FinishMakingAhead();
+}
+
+void BitmapCatalog::FinishMakingAhead() { ahead_.clear(); }
 
 void BitmapCatalog::Register(int id, Maker maker)
 {
+    ahead_.erase(id);
     made_.erase(id);
     makers_[id] = std::move(maker);
+}
+
+void BitmapCatalog::MakeAhead(int id)
+{
+    const auto maker = makers_.find(id);
+    if (maker == makers_.end() || made_.count(id) != 0 || ahead_.count(id) != 0)
+        return;
+    try {
+        // The maker stays in the catalog, unchanged, while the thread uses it.
+        ahead_.emplace(id, std::async(std::launch::async, RunMaker, std::cref(maker->second)));
+    } catch (const std::system_error&) {
+        // Without a thread the picture is made when it is asked for.
+    }
 }
 
 bool BitmapCatalog::Has(int id) const { return makers_.count(id) != 0; }
@@ -32,20 +69,16 @@ const Bitmap& BitmapCatalog::Get(int id, Size placeholderSize)
 {
     auto it = made_.find(id);
     if (it == made_.end()) {
-        auto maker = makers_.find(id);
-        if (maker == makers_.end())
-            return PlaceholderOf(placeholderSize);
-        Bitmap made;
-        if (maker->second) {
-            try {
-                made = maker->second();
-            } catch (...) {
-                // A failing maker is remembered like one that gives nothing,
-                // so it is not run again on every draw.
-                made = Bitmap();
-            }
+        if (auto ahead = ahead_.find(id); ahead != ahead_.end()) {
+            Bitmap made = ahead->second.get();
+            ahead_.erase(ahead);
+            it = made_.emplace(id, std::move(made)).first;
+        } else {
+            auto maker = makers_.find(id);
+            if (maker == makers_.end())
+                return PlaceholderOf(placeholderSize);
+            it = made_.emplace(id, RunMaker(maker->second)).first;
         }
-        it = made_.emplace(id, std::move(made)).first;
     }
     if (it->second.IsNull() || it->second.Width() <= 0 || it->second.Height() <= 0)
         return PlaceholderOf(placeholderSize);

@@ -3,6 +3,7 @@
 #include "platform/Bitmap.h"
 
 #include <functional>
+#include <future>
 #include <map>
 #include <utility>
 
@@ -17,8 +18,22 @@ class BitmapCatalog {
 public:
     using Maker = std::function<Bitmap()>;
 
+    BitmapCatalog() = default;
+    BitmapCatalog(const BitmapCatalog&) = delete;
+    BitmapCatalog& operator=(const BitmapCatalog&) = delete;
+    ~BitmapCatalog();
+
     void Register(int id, Maker maker);  // replaces an earlier maker of the id
     bool Has(int id) const;
+    // Starts making the picture of the id on a thread of its own, beside
+    // whatever the caller does until it asks for the picture (Get waits for
+    // it). For a picture that takes long to draw and is needed soon; its
+    // maker must draw on its own bitmap and touch nothing shared. Nothing
+    // when the id has no maker or its picture is made or being made.
+    void MakeAhead(int id);
+    // Waits for the pictures still being made, dropping them (for a toolkit
+    // about to go).
+    void FinishMakingAhead();
     // The picture of the id, or the placeholder; the reference stays valid
     // until the catalog goes or the id is registered again.
     const Bitmap& Get(int id);
@@ -33,6 +48,7 @@ private:
 
     std::map<int, Maker> makers_;
     std::map<int, Bitmap> made_;
+    std::map<int, std::future<Bitmap>> ahead_;
     Bitmap placeholder_;
     std::map<std::pair<int, int>, Bitmap> sizedPlaceholders_;
 };

@@ -2,7 +2,9 @@
 
 #include "PlatformTestSupport.h"
 
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace corvane {
@@ -58,6 +60,37 @@ TEST_F(BitmapCatalogTest, RegisteringAgainReplacesThePicture)
     catalog.Register(7, [] { return Solid(6, 2, kRed); });
     EXPECT_EQ(catalog.Get(7).Extent(), (Size{6, 2}));
     EXPECT_EQ(catalog.Get(7).PixelAt(0, 0), kRed);
+}
+
+TEST_F(BitmapCatalogTest, PictureMadeAheadIsMadeOnceOnItsOwnThreadAndGivenByGet)
+{
+    BitmapCatalog catalog;
+    std::atomic<int> made{0};
+    std::thread::id maker;
+    catalog.Register(9, [&made, &maker] {
+        ++made;
+        maker = std::this_thread::get_id();
+        return Solid(5, 3, kRed);
+    });
+    catalog.Register(10, []() -> Bitmap { throw std::runtime_error("no such asset"); });
+    for (const int id : {9, 9, 10, 404})
+        catalog.MakeAhead(id);
+    const Bitmap& picture = catalog.Get(9);
+    EXPECT_EQ(picture.Extent(), (Size{5, 3}));
+    EXPECT_EQ(picture.PixelAt(4, 2), kRed);
+    EXPECT_NE(maker, std::this_thread::get_id());
+    // Once made, it is kept: asking again, or ahead again, makes nothing.
+    catalog.MakeAhead(9);
+    EXPECT_EQ(&catalog.Get(9), &picture);
+    EXPECT_EQ(made.load(), 1);
+    EXPECT_TRUE(SamePixels(catalog.Get(10), BitmapCatalog::Placeholder()));
+    EXPECT_TRUE(SamePixels(catalog.Get(404), BitmapCatalog::Placeholder()));
+
+    // A maker registered again while its picture is being made replaces it.
+    catalog.Register(11, [] { return Solid(2, 2, kBlue); });
+    catalog.MakeAhead(11);
+    catalog.Register(11, [] { return Solid(7, 1, kWhite); });
+    EXPECT_EQ(catalog.Get(11).Extent(), (Size{7, 1}));
 }
 
 TEST_F(BitmapCatalogTest, UnknownAndFailingIdsGiveThePlaceholderAndMakersRunOnce)
