@@ -4,7 +4,11 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 
-#include <condition_variable>
+#include <linux/futex.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -15,7 +19,11 @@ namespace corvane::bench {
 // Hands what the library posts to the one thread that waits for it, as a
 // window's message queue would: one hand-off per reply. A post wakes the
 // waiter only when it sleeps, and the waiter takes all that has come in one
-// turn of the lock, so a poster seldom meets the lock held.
+// turn of the lock, so a poster seldom meets the lock held. The waiter
+// sleeps on a futex word of its own rather than a condition variable, whose
+// waiter leaves its mutex marked contended and so pays a further system
+// call to release it on every hand-off: a wait costs the one call that
+// sleeps, as a thread blocked in its message loop's poll does.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -30,14 +38,12 @@ public:
         std::unique_ptr<CReplyMessage> reply(dynamic_cast<CReplyMessage*>(payload.get()));
         if (reply)
             (void)payload.release();
-        bool wake = false;
         {
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
-            wake = waiting_;
         }
-        if (wake)
-            ready_.notify_one();
+        if (sleeping_.exchange(0, std::memory_order_acq_rel) != 0)
+            Futex(FUTEX_WAKE_PRIVATE, 0);
         return true;
     }
 
@@ -49,12 +55,18 @@ public:
     // The next answer, waiting for it.
     Answer Take()
     {
-        if (taken_.empty()) {
-            std::unique_lock lock(mutex_);
-            waiting_ = true;
-            ready_.wait(lock, [this] { return !answers_.empty(); });
-            waiting_ = false;
-            taken_.swap(answers_);
+        while (taken_.empty()) {
+            {
+                std::lock_guard lock(mutex_);
+                if (!answers_.empty()) {
+                    taken_.swap(answers_);
+                    break;
+                }
+                // Set under the lock: a post after this finds it set and wakes.
+                sleeping_.store(1, std::memory_order_relaxed);
+            }
+            // Returns at once when a post cleared the word meanwhile.
+            Futex(FUTEX_WAIT_PRIVATE, 1);
         }
         Answer answer = std::move(taken_.front());
         taken_.pop_front();
@@ -62,11 +74,17 @@ public:
     }
 
 private:
+    // FUTEX_WAIT sleeps while the word holds value; FUTEX_WAKE wakes one sleeper.
+    void Futex(int operation, std::uint32_t value)
+    {
+        ::syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&sleeping_), operation, operation == FUTEX_WAKE_PRIVATE ? 1 : value,
+            nullptr, nullptr, 0);
+    }
+
     std::mutex mutex_;
-    std::condition_variable ready_;
-    std::deque<Answer> answers_;  // posted, guarded by mutex_
-    bool waiting_ = false;        // the waiter sleeps on ready_, guarded by mutex_
-    std::deque<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
+    std::deque<Answer> answers_;          // posted, guarded by mutex_
+    std::atomic<std::uint32_t> sleeping_{0};  // 1 while the waiter sleeps or is about to
+    std::deque<Answer> taken_;            // the waiter's own, taken from answers_ in one turn
 };
 
 }  // namespace corvane::bench
