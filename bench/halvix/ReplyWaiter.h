@@ -77,14 +77,14 @@ private:
     // FUTEX_WAIT sleeps while the word holds value; FUTEX_WAKE wakes one sleeper.
     void Futex(int operation, std::uint32_t value)
     {
-        ::syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&sleeping_), operation, operation == FUTEX_WAKE_PRIVATE ? 1 : value,
-            nullptr, nullptr, 0);
+        ::syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&sleeping_), operation,
+            operation == FUTEX_WAKE_PRIVATE ? 1 : value, nullptr, nullptr, 0);
     }
 
     std::mutex mutex_;
-    std::deque<Answer> answers_;          // posted, guarded by mutex_
+    std::deque<Answer> answers_;              // posted, guarded by mutex_
     std::atomic<std::uint32_t> sleeping_{0};  // 1 while the waiter sleeps or is about to
-    std::deque<Answer> taken_;            // the waiter's own, taken from answers_ in one turn
+    std::deque<Answer> taken_;                // the waiter's own, taken from answers_ in one turn
 };
 
 }  // namespace corvane::bench

@@ -1,5 +1,5 @@
-#include "NetTestIcons.h"
 #include "netmodel/LinkedInputIndex.h"
+#include "NetTestIcons.h"
 
 #include <gtest/gtest.h>
 
