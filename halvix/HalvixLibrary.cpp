@@ -335,10 +335,19 @@ int HalvixLibrary::SendRequest(WindowHandle window, std::uint16_t requestType, s
         return kCxUninitialized;
     if (payload.size() > kMaxFramePayload)
         return kCxBadArgument;
+    return SendPayload(window, requestType, std::vector<std::uint8_t>(payload.begin(), payload.end()));
+}
+
+int HalvixLibrary::SendPayload(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload)
+{
+    if (!settings_->initialised.load())
+        return kCxUninitialized;
+    if (payload.size() > kMaxFramePayload)
+        return kCxBadArgument;
     std::lock_guard lock(mutex_);
     if (!session_)
         return kCxCommError;
-    return session_->Enqueue(window, requestType, std::vector<std::uint8_t>(payload.begin(), payload.end()));
+    return session_->Enqueue(window, requestType, std::move(payload));
 }
 
 int HalvixLibrary::Ping(WindowHandle window, std::string_view tag)
@@ -347,12 +356,12 @@ int HalvixLibrary::Ping(WindowHandle window, std::string_view tag)
         return kCxBadArgument;
     std::vector<std::uint8_t> payload(tag.begin(), tag.end());
     payload.push_back(0);
-    return SendRequest(window, kRequestPing, payload);
+    return SendPayload(window, kRequestPing, std::move(payload));
 }
 
 int HalvixLibrary::OobS(WindowHandle window, std::uint16_t value)
 {
-    return SendRequest(window, kRequestOobS, U16Payload(value));
+    return SendPayload(window, kRequestOobS, U16Payload(value));
 }
 
 int HalvixLibrary::MsgTimeout(WindowHandle window) { return SendRequest(window, kRequestMsgTimeout, {}); }
@@ -361,14 +370,14 @@ int HalvixLibrary::PwStatus(WindowHandle window) { return SendRequest(window, kR
 
 int HalvixLibrary::RtStreamReq(WindowHandle window, std::uint16_t on)
 {
-    return SendRequest(window, kRequestRtStreamReq, U16Payload(on));
+    return SendPayload(window, kRequestRtStreamReq, U16Payload(on));
 }
 
 int HalvixLibrary::StateGet(WindowHandle window) { return SendRequest(window, kRequestStateGet, {}); }
 
 int HalvixLibrary::CfGet(WindowHandle window, std::uint16_t key)
 {
-    return SendRequest(window, kRequestCfGet, U16Payload(key));
+    return SendPayload(window, kRequestCfGet, U16Payload(key));
 }
 
 int HalvixLibrary::CfSet(WindowHandle window, std::uint8_t key, std::span<const std::uint8_t> value)
@@ -379,7 +388,7 @@ int HalvixLibrary::CfSet(WindowHandle window, std::uint8_t key, std::span<const 
     payload.reserve(1 + value.size());
     payload.push_back(key);
     payload.insert(payload.end(), value.begin(), value.end());
-    return SendRequest(window, kRequestCfSet, payload);
+    return SendPayload(window, kRequestCfSet, std::move(payload));
 }
 
 int HalvixLibrary::CfEnum(WindowHandle window) { return SendRequest(window, kRequestCfEnum, {}); }
@@ -390,7 +399,7 @@ int HalvixLibrary::Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t
     ByteWriter writer(payload);
     writer.U16LE(runFlag);
     writer.U16LE(option);
-    return SendRequest(window, kRequestRun, payload);
+    return SendPayload(window, kRequestRun, std::move(payload));
 }
 
 int HalvixLibrary::Disco(WindowHandle window) { return SendRequest(window, kRequestDisco, {}); }
@@ -410,7 +419,7 @@ int HalvixLibrary::TlTran(
     payload.push_back(address);
     payload.push_back(command);
     payload.insert(payload.end(), data.begin(), data.end());
-    return SendRequest(window, kRequestTlTran, payload);
+    return SendPayload(window, kRequestTlTran, std::move(payload));
 }
 
 int HalvixLibrary::MbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
@@ -453,7 +462,7 @@ int HalvixLibrary::NetSet(WindowHandle window, std::uint32_t value, std::span<co
     ByteWriter writer(payload);
     writer.U32LE(value);
     writer.Bytes(block);
-    return SendRequest(window, kRequestNetSet, payload);
+    return SendPayload(window, kRequestNetSet, std::move(payload));
 }
 
 int HalvixLibrary::NetInit(WindowHandle window) { return SendRequest(window, kRequestNetInit, {}); }
@@ -465,7 +474,7 @@ int HalvixLibrary::NetGet(WindowHandle window, std::uint32_t request)
     std::vector<std::uint8_t> payload(kNetValueSize);
     ByteWriter writer(payload);
     writer.U32LE(request);
-    return SendRequest(window, kRequestNetGet, payload);
+    return SendPayload(window, kRequestNetGet, std::move(payload));
 }
 
 int HalvixLibrary::ListSessions(WindowHandle window, std::span<const std::uint8_t> data)
@@ -483,7 +492,7 @@ int HalvixLibrary::SdlStart(WindowHandle window, std::uint16_t mode, std::string
     ByteWriter writer(payload);
     writer.U16LE(mode);
     writer.FixedText(sessionName, kSessionNameSize);
-    return SendRequest(window, kRequestSdlStart, payload);
+    return SendPayload(window, kRequestSdlStart, std::move(payload));
 }
 
 int HalvixLibrary::SdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset)
@@ -492,14 +501,14 @@ int HalvixLibrary::SdlError(WindowHandle window, std::uint32_t total, std::uint3
     ByteWriter writer(payload);
     writer.U32LE(total);
     writer.U32LE(offset);
-    return SendRequest(window, kRequestSdlError, payload);
+    return SendPayload(window, kRequestSdlError, std::move(payload));
 }
 
 int HalvixLibrary::EraseSession(WindowHandle window, std::string_view sessionName)
 {
     if (!IsSessionName(sessionName))
         return kCxBadArgument;
-    return SendRequest(window, kRequestEraseSession, std::vector<std::uint8_t>(sessionName.begin(), sessionName.end()));
+    return SendPayload(window, kRequestEraseSession, std::vector<std::uint8_t>(sessionName.begin(), sessionName.end()));
 }
 
 }  // namespace corvane

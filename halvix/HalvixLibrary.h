@@ -132,6 +132,8 @@ public:
 
 private:
     struct Settings;
+    // SendRequest with a payload built here, handed to the link as it is.
+    int SendPayload(WindowHandle window, std::uint16_t requestType, std::vector<std::uint8_t> payload);
     void Log(std::string_view line);
     std::string SerialDeviceLocked(int port) const;
     void CloseLinkLocked(std::unique_lock<std::mutex>& lock);

@@ -39,8 +39,11 @@ RequestOutcome AnswerNetSet(LoggerState& state, const Frame& request)
     if (reader.Failed() || request.payload.size() - kNetBlockOffset > kNetBlockSize)
         return BadData(request);
     const std::span<const std::uint8_t> block = std::span(request.payload).subspan(kNetBlockOffset);
-    if (value == 0)
+    if (value == 0) {
+        // Room for the largest net at once, so the blocks never move.
         state.pendingNet = LoggerState::PendingNet{};
+        state.pendingNet->bytes.reserve(kSimNetMaxSize);
+    }
     auto& pending = state.pendingNet;
     if (!pending || pending->ended || value != pending->bytes.size())
         return RefuseRequest(request, kSimErrorNetSequence,

@@ -54,6 +54,7 @@ struct SimulatedLogger::Link {
     bool pty = false;
     bool closed = false;
     FrameReader reader;
+    Frame frame;  // the request read last, its payload's room kept
     bool streaming = false;
     Clock::time_point nextTick;
     std::uint32_t ticks = 0;
@@ -356,14 +357,16 @@ void SimulatedLogger::FlushOutputs(Link& link)
 {
     if (link.closed)
         return;
-    const auto now = Clock::now();
     // Due outputs go in the order they were queued, gathered behind what
     // already waits into one write; later ones wait.
-    auto due = std::stable_partition(
-        link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
-    for (auto output = link.outputs.begin(); output != due; ++output)
-        link.unsent.insert(link.unsent.end(), output->bytes.begin(), output->bytes.end());
-    link.outputs.erase(link.outputs.begin(), due);
+    if (!link.outputs.empty()) {
+        const auto now = Clock::now();
+        auto due = std::stable_partition(
+            link.outputs.begin(), link.outputs.end(), [now](const Link::Output& output) { return output.due <= now; });
+        for (auto output = link.outputs.begin(); output != due; ++output)
+            link.unsent.insert(link.unsent.end(), output->bytes.begin(), output->bytes.end());
+        link.outputs.erase(link.outputs.begin(), due);
+    }
     if (link.unsent.empty())
         return;
     if (link.pty) {
@@ -400,8 +403,10 @@ bool SimulatedLogger::WriteUnsent(Link& link)
 
 void SimulatedLogger::TickRealTime(Link& link)
 {
+    if (!link.streaming || link.closed)
+        return;
     const auto now = Clock::now();
-    if (!link.streaming || link.closed || now < link.nextTick)
+    if (now < link.nextTick)
         return;
     const auto interval = std::chrono::milliseconds(std::max<std::uint32_t>(options_.realTimeIntervalMs, 1));
     link.nextTick = std::max(link.nextTick + interval, now);
@@ -433,7 +438,14 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         Queue(link, *link.last->reply);
         return;
     }
-    link.last = Link::Answered{frame.requestId, frame.requestType, frame.payload, std::nullopt};
+    // The record of the request answered last is written over in place,
+    // its payload's room kept from one request to the next.
+    if (!link.last)
+        link.last.emplace();
+    link.last->requestId = frame.requestId;
+    link.last->requestType = frame.requestType;
+    link.last->payload.assign(frame.payload.begin(), frame.payload.end());
+    link.last->reply.reset();
 
     std::optional<SimFault> fault;
     RequestOutcome outcome;
@@ -499,8 +511,8 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         for (const auto& other : links_)
             Queue(*other, message, other.get() == &link ? delayMs : 0);
     if (outcome.reply) {
-        link.last->reply = outcome.reply;
-        Queue(link, *outcome.reply, delayMs);
+        link.last->reply = std::move(outcome.reply);
+        Queue(link, *link.last->reply, delayMs);
     }
 }
 
@@ -594,12 +606,8 @@ void SimulatedLogger::ReadLink(Link& link)
     const ssize_t count = ::read(link.fd.Get(), chunk, sizeof chunk);
     if (count > 0) {
         link.reader.Feed(std::span(chunk, static_cast<std::size_t>(count)));
-        while (!link.closed) {
-            std::optional<Frame> frame = link.reader.Next();
-            if (!frame)
-                break;
-            HandleFrame(link, *frame);
-        }
+        while (!link.closed && link.reader.Next(link.frame))
+            HandleFrame(link, link.frame);
         return;
     }
     if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
@@ -631,8 +639,12 @@ int SimulatedLogger::NextTimeoutMs() const
 
 void SimulatedLogger::Serve()
 {
+    // Kept across turns, so a turn makes no allocation of its own.
+    std::vector<Frame> messages;
+    std::vector<pollfd> entries;
+    std::optional<std::size_t> linkCountShown;
     while (!stopping_.load()) {
-        std::vector<Frame> messages;
+        messages.clear();
         bool drop = false;
         {
             std::lock_guard lock(shared_->mutex);
@@ -653,12 +665,13 @@ void SimulatedLogger::Serve()
         // A dropped serial link comes back as a new pseudo-terminal.
         if (options_.pty && std::none_of(links_.begin(), links_.end(), [](const auto& link) { return link->pty; }))
             OpenPty();
-        {
+        if (linkCountShown != links_.size()) {
             std::lock_guard lock(shared_->mutex);
             shared_->linkCount = links_.size();
+            linkCountShown = links_.size();
         }
 
-        std::vector<pollfd> entries;
+        entries.clear();
         entries.push_back({shared_->wake.Fd(), POLLIN, 0});
         if (shared_->listener.Valid())
             entries.push_back({shared_->listener.Get(), POLLIN, 0});

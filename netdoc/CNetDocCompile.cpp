@@ -10,6 +10,7 @@
 #include "netdoc/NetImage.h"
 #include "netdoc/RecordFields.h"
 #include "netmodel/CCorvaneIcon.h"
+#include "netmodel/LinkedInputIndex.h"
 #include "netmodel/ModuleSwitchWord.h"
 #include "platform/Application.h"
 #include "platform/PromptSink.h"
@@ -403,18 +404,29 @@ void CNetDoc::BuildCompileList(std::span<CCorvaneIcon* const> icons)
 {
     ordered_.clear();
     const int count = GetObjectCount();
-    for (int n = 1; n <= count; ++n) {
-        const auto found = std::find_if(
-            icons.begin(), icons.end(), [&](const CCorvaneIcon* i) { return i->GetExecutionOrder() == n; });
-        if (found == icons.end())
-            continue;
-        CCorvaneIcon& icon = **found;
-        std::uint16_t& typeWord = icon.Header().typeWord;
-        if (CheckIconConnections(icon)) {
-            typeWord = static_cast<std::uint16_t>(typeWord | kInCompileList);
-            ordered_.push_back(&icon);
-        } else {
-            typeWord = static_cast<std::uint16_t>(typeWord & ~kTypeFlagBits);
+    // The first icon in list order of each execution order up to the
+    // object count, found in one pass.
+    std::vector<CCorvaneIcon*> byOrder(static_cast<std::size_t>(count) + 1, nullptr);
+    for (CCorvaneIcon* icon : icons) {
+        const int order = icon->GetExecutionOrder();
+        if (order >= 1 && order <= count && byOrder[static_cast<std::size_t>(order)] == nullptr)
+            byOrder[static_cast<std::size_t>(order)] = icon;
+    }
+    // The check asks every icon what its outputs feed; nothing relinks
+    // meanwhile, so the answers come from one index of the net's links.
+    {
+        const LinkedInputIndex linkedInputs(*this);
+        for (int n = 1; n <= count; ++n) {
+            if (byOrder[static_cast<std::size_t>(n)] == nullptr)
+                continue;
+            CCorvaneIcon& icon = *byOrder[static_cast<std::size_t>(n)];
+            std::uint16_t& typeWord = icon.Header().typeWord;
+            if (CheckIconConnections(icon)) {
+                typeWord = static_cast<std::uint16_t>(typeWord | kInCompileList);
+                ordered_.push_back(&icon);
+            } else {
+                typeWord = static_cast<std::uint16_t>(typeWord & ~kTypeFlagBits);
+            }
         }
     }
     if (ordered_.size() <= 1)

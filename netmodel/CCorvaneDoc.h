@@ -21,6 +21,7 @@ class BitmapCatalog;
 class CCorvaneIcon;
 class CCorvaneObj;
 class DeviceContext;
+class LinkedInputIndex;
 class NetClassRegistry;
 class NetObjectView;
 
@@ -58,6 +59,9 @@ public:
     // An icon took another id (CCorvaneIcon::SetUniqueId): the index by id
     // is renewed before it is next used.
     void OnIconIdChanged() { iconIndexStale_ = true; }
+    // The index of inputs by the output feeding them while one lives
+    // (LinkedInputIndex), else null.
+    const LinkedInputIndex* ActiveLinkedInputIndex() const { return linkedInputIndex_; }
     // Places the connectors of every icon and links them, as
     // LayoutConnectors on each icon in list order would, in time linear in
     // the number of icons: each input is linked once both ends are placed.
@@ -110,6 +114,8 @@ public:
     void InvalidateInViews(const CCorvaneObj& object) const;
 
 private:
+    friend class LinkedInputIndex;
+
     void RenumberIcons();
     // Renews the icon list and the index by id when they are stale.
     void RefreshIconIndex() const;
@@ -127,6 +133,7 @@ private:
     mutable std::vector<CCorvaneIcon*> icons_;
     mutable std::unordered_map<std::uint16_t, CCorvaneIcon*> iconsById_;
     mutable bool iconIndexStale_ = true;
+    const LinkedInputIndex* linkedInputIndex_ = nullptr;
 };
 
 }  // namespace corvane

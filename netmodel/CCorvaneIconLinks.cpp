@@ -5,6 +5,7 @@
 
 #include "netmodel/CCorvaneDoc.h"
 #include "netmodel/ConnectorTypes.h"
+#include "netmodel/LinkedInputIndex.h"
 #include "netmodel/NetContext.h"
 
 #include <algorithm>
@@ -56,6 +57,11 @@ std::vector<LinkedInput> CCorvaneIcon::FindLinkedInputs(int outputIndex) const
     std::vector<LinkedInput> found;
     if (Owner() == nullptr || header_.uniqueId == 0)
         return found;
+    if (const LinkedInputIndex* index = Owner()->ActiveLinkedInputIndex()) {
+        const std::span<const LinkedInput> indexed = index->Find(header_.uniqueId, outputIndex);
+        found.assign(indexed.begin(), indexed.end());
+        return found;
+    }
     for (CCorvaneIcon* icon : Owner()->IconList()) {
         const auto check = [&](int slot) {
             const InputLink* link = icon->RecordLink(slot);

@@ -4,6 +4,10 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 
+#include <linux/futex.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -14,11 +18,13 @@
 namespace corvane::bench {
 
 // Hands what the library posts to the one thread that waits for it, as a
-// window's message queue would: one hand-off per reply. Only the first post
-// after the waiter went to sleep wakes it, and the waiter takes all that has
-// come in one turn of the lock. The waiter sleeps on a flag of its own, not
-// on the lock, so waking never makes it queue for the lock behind a burst
-// of posts.
+// window's message queue would: one hand-off per reply. A post wakes the
+// waiter only when it sleeps, and the waiter takes all that has come in one
+// turn of the lock, so a poster seldom meets the lock held. The waiter
+// sleeps on a futex word of its own rather than a condition variable, whose
+// waiter leaves its mutex marked contended and so pays a further system
+// call to release it on every hand-off: a wait costs the one call that
+// sleeps, as a thread blocked in its message loop's poll does.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -37,8 +43,8 @@ public:
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
         }
-        if (sleeping_.exchange(false))
-            sleeping_.notify_one();
+        if (sleeping_.exchange(0, std::memory_order_acq_rel) != 0)
+            Futex(FUTEX_WAKE_PRIVATE, 0);
         return true;
     }
 
@@ -60,18 +66,26 @@ public:
                         taken_.swap(answers_);
                         break;
                     }
-                    // Set under the lock: a post after this sees it and wakes the waiter.
-                    sleeping_.store(true);
+                    // Set under the lock: a post after this finds it set and wakes.
+                    sleeping_.store(1, std::memory_order_relaxed);
                 }
-                sleeping_.wait(true);
+                // Returns at once when a post cleared the word meanwhile.
+                Futex(FUTEX_WAIT_PRIVATE, 1);
             }
         }
         return std::move(taken_[next_++]);
     }
 
 private:
+    // FUTEX_WAIT sleeps while the word holds value; FUTEX_WAKE wakes one sleeper.
+    void Futex(int operation, std::uint32_t value)
+    {
+        ::syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&sleeping_), operation,
+            operation == FUTEX_WAKE_PRIVATE ? 1 : value, nullptr, nullptr, 0);
+    }
+
     std::mutex mutex_;
-    std::atomic<bool> sleeping_{false};  // the waiter sleeps and no post woke it yet
+    std::atomic<std::uint32_t> sleeping_{0};  // 1 while the waiter sleeps or is about to
     // Vectors, swapped whole, so each keeps its room and a post allocates
     // nothing once both have grown.
     std::vector<Answer> answers_;  // posted, guarded by mutex_

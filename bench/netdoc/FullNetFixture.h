@@ -34,7 +34,9 @@ namespace corvane::bench {
 inline constexpr std::uint16_t kChainTypeCode = 262;
 inline constexpr std::size_t kNetSizeLimit = 65532;
 
-// A data icon with one input and one output and a 16-byte fixed part.
+// A data icon with one input and one output and a 16-byte fixed part,
+// checked as the function icons are: by what links its input and what its
+// output feeds.
 class ChainIcon final : public CCorvaneIcon {
 public:
     ChainIcon(int x = 0, int y = 0)
@@ -53,6 +55,10 @@ public:
         CCorvaneIcon::Layout();
     }
     void CopyFixedPart(RecordTransfer& t) override { t.Bytes(fixed_, "fixed"); }
+    int CheckIconConnections(bool& isolated) const override
+    {
+        return CheckConnections(isolated, false, false, false, 0, false, false);
+    }
 
 private:
     std::array<std::uint8_t, 16> fixed_{};

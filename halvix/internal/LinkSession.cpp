@@ -74,12 +74,13 @@ int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::ve
             return kCxQueueFull;
         Request request;
         request.window = window;
-        request.requestType = requestType;
-        request.payload = std::move(payload);
+        request.frame.kind = FrameKind::Request;
+        request.frame.requestType = requestType;
+        request.frame.payload = std::move(payload);
         queue_.push_back(std::move(request));
         if (!inFlight_ && queue_.size() == 1 && !callerWriting_ && outbox_.empty()) {
             bytes = StartNextLocked(posts, std::chrono::steady_clock::now());
-            requestId = inFlight_->requestId;
+            requestId = inFlight_->frame.requestId;
             callerWriting_ = bytes.has_value();
             wake = !bytes || inFlight_->deadline < wakeBy_;
         }
@@ -96,7 +97,7 @@ int LinkSession::Enqueue(WindowHandle window, std::uint16_t requestType, std::ve
         callerWriting_ = false;
         // The session's thread finishes what did not fit, and finds a dead
         // descriptor dead again.
-        if (written != WriteResult::Done && inFlight_ && inFlight_->requestId == requestId) {
+        if (written != WriteResult::Done && inFlight_ && inFlight_->frame.requestId == requestId) {
             outbox_.assign(rest.begin(), rest.end());
             wake = true;
         }
@@ -147,11 +148,11 @@ void LinkSession::AnswerAllWithTimeouts(Posts& posts)
 {
     std::lock_guard lock(mutex_);
     auto answer = [&](const Request& request) {
-        AddTrace(posts, "no answer (link closed) to", request.requestId, request.requestType, 0);
+        AddTrace(posts, "no answer (link closed) to", request.frame.requestId, request.frame.requestType, 0);
         Post post;
         post.kind = Post::Kind::Timeout;
         post.window = request.window;
-        post.requestType = request.requestType;
+        post.requestType = request.frame.requestType;
         posts.push_back(std::move(post));
     };
     if (inFlight_)
@@ -182,19 +183,15 @@ std::optional<std::vector<std::uint8_t>> LinkSession::StartNextLocked(Posts& pos
     std::uint32_t id = nextRequestId_.fetch_add(1);
     if (id == 0)
         id = nextRequestId_.fetch_add(1);
-    inFlight_->requestId = id;
+    Frame& frame = inFlight_->frame;
+    frame.requestId = id;
     inFlight_->attempts = 1;
     // The logger stops a download when told of an error or asked for
     // another one.
-    if (inFlight_->requestType == kRequestSdlError || inFlight_->requestType == kRequestSdlStart)
+    if (frame.requestType == kRequestSdlError || frame.requestType == kRequestSdlStart)
         download_.reset();
     inFlight_->deadline = now + std::chrono::milliseconds(retryTimeMs_);
-    AddTrace(posts, "send", id, inFlight_->requestType, inFlight_->payload.size());
-    Frame frame;
-    frame.kind = FrameKind::Request;
-    frame.requestType = inFlight_->requestType;
-    frame.requestId = inFlight_->requestId;
-    frame.payload = inFlight_->payload;
+    AddTrace(posts, "send", id, frame.requestType, frame.payload.size());
     return EncodeFrame(frame);
 }
 
@@ -216,19 +213,15 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
         if (inFlight_->attempts <= maxRetries_) {
             ++inFlight_->attempts;
             inFlight_->deadline = now + retryTime;
-            AddTrace(posts, "send again", inFlight_->requestId, inFlight_->requestType, inFlight_->payload.size());
-            Frame frame;
-            frame.kind = FrameKind::Request;
-            frame.requestType = inFlight_->requestType;
-            frame.requestId = inFlight_->requestId;
-            frame.payload = inFlight_->payload;
+            const Frame& frame = inFlight_->frame;
+            AddTrace(posts, "send again", frame.requestId, frame.requestType, frame.payload.size());
             send = EncodeFrame(frame);
         } else {
-            AddTrace(posts, "time-out of", inFlight_->requestId, inFlight_->requestType, 0);
+            AddTrace(posts, "time-out of", inFlight_->frame.requestId, inFlight_->frame.requestType, 0);
             Post post;
             post.kind = Post::Kind::Timeout;
             post.window = inFlight_->window;
-            post.requestType = inFlight_->requestType;
+            post.requestType = inFlight_->frame.requestType;
             posts.push_back(std::move(post));
             inFlight_.reset();
         }
@@ -265,7 +258,8 @@ void LinkSession::HandleFrame(const FrameView& frame, Posts& posts)
     case FrameKind::Reply: {
         if (HandleDownloadReply(frame, posts))
             return;
-        if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
+        if (!inFlight_ || inFlight_->frame.requestId != frame.requestId
+            || inFlight_->frame.requestType != frame.requestType) {
             AddTrace(
                 posts, "dropped a reply nobody waits for:", frame.requestId, frame.requestType, frame.payload.size());
             return;
@@ -276,8 +270,8 @@ void LinkSession::HandleFrame(const FrameView& frame, Posts& posts)
         post.kind = Post::Kind::Reply;
         post.window = inFlight_->window;
         post.requestType = frame.requestType;
-        if (inFlight_->requestType == kRequestSdlStart && !frame.error)
-            download_ = Download{inFlight_->window, inFlight_->requestId};
+        if (inFlight_->frame.requestType == kRequestSdlStart && !frame.error)
+            download_ = Download{inFlight_->window, inFlight_->frame.requestId};
         post.reply = MakeReply(frame, replyPool_);
         posts.push_back(std::move(post));
         inFlight_.reset();

@@ -67,9 +67,9 @@ public:
 private:
     struct Request {
         WindowHandle window;
-        std::uint16_t requestType = 0;
-        std::uint32_t requestId = 0;
-        std::vector<std::uint8_t> payload;
+        // What goes on the wire, encoded again for each attempt; its id is
+        // given when the request is first sent.
+        Frame frame;
         int attempts = 0;
         std::chrono::steady_clock::time_point deadline;
     };
