@@ -2,11 +2,14 @@
 // register cell (40) places its icon only when the logger's Modbus
 // configuration has a master or client role, the register list cell (47)
 // only with a slave or server role, and once per net; both icons go to the
-// logger and come back with the net.
+// logger and come back with the net; the remote register dialog's Test
+// reaches the logger's Modbus device.
 #include "LoggerConnectionTest.h"
 
 #include "icons/reporting/CModbusClientIcon.h"
 #include "icons/reporting/CModbusServerIcon.h"
+#include "icons/reporting/CModbusServerIconDialog.h"
+#include "icons/reporting/CModbusTestDialog.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
 #include "netdoc/CNetFrm.h"
@@ -14,9 +17,13 @@
 #include "netdoc/CNetView.h"
 #include "netmodel/CIconBar.h"
 #include "netmodel/PaletteMessages.h"
+#include "platform/ControlAutomation.h"
+#include "platform/FrameAutomation.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -202,6 +209,85 @@ TEST_F(ModbusPaletteTest, TheModbusIconsGoToTheLoggerAndComeBackWithTheNet)
     EXPECT_EQ(readServer->RegisterOffset(), 1234u);
     EXPECT_EQ(readServer->Note(), "Flow");
     EXPECT_EQ(readList->Pairs(), (std::vector<CModbusClientPair>{{40101, serverId}}));
+}
+
+TEST_F(ModbusPaletteTest, TheRemoteRegisterTestReadsAndWritesTheLoggersModbusDevice)
+{
+    ConnectAndQuery(0xF000);
+    ASSERT_EQ(Drop(kRemoteRegisterCell, {400, 300}), "");
+    auto* server = dynamic_cast<CModbusServerIcon*>(Net().Icons().back());
+    ASSERT_NE(server, nullptr);
+
+    // The dialog opens on a double click on the icon; its Test runs the
+    // register test on unit 1's holding registers 0 and 1 as a 32-bit
+    // integer: read with the low word first, then written with the high
+    // word first.
+    constexpr std::string_view kValuePrefix = "Register Value = ";
+    std::vector<std::string> values;
+    int stage = 0;
+    bool sent = false;
+    const auto result = [](Dialog& test) { return test.GetControl(res::kIdcModbusTestResult)->GetText(); };
+    const auto click = [](Dialog& dialog, int id) { dialog.GetControlAs<ButtonControl>(id)->Click(); };
+    RecordingWindow driver;
+    int rounds = 0;
+    driver.onMessage = [&](Message&) {
+        Dialog* top = control_automation::OpenModalDialog();
+        if (top == nullptr)
+            return std::intptr_t{0};
+        if (++rounds > 1200) {
+            ADD_FAILURE() << "\"" << top->Layout().caption << "\" was left open";
+            top->EndDialog(kIdAbort);
+            return std::intptr_t{0};
+        }
+        if (auto* test = dynamic_cast<CModbusTestDialog*>(top)) {
+            if (!test->Settings().read && !sent) {
+                sent = true;
+                test->GetControl(res::kIdcModbusTestValue)->SetText("305419896");
+                click(*test, res::kIdcModbusTestSend);
+                return std::intptr_t{0};
+            }
+            const std::string text = result(*test);
+            const std::size_t at = text.find(kValuePrefix);
+            if (at == std::string::npos && Prompts().messageBoxes.empty())
+                return std::intptr_t{0};  // the answer has not come yet
+            values.push_back(at == std::string::npos ? text : text.substr(at + kValuePrefix.size()));
+            if (test->Settings().read) {
+                EXPECT_TRUE(test->SaveImage(test::OutputFile("modbus-register-test-read.png").string()));
+            }
+            click(*test, kIdOk);
+        } else if (dynamic_cast<CModbusServerIconDialog*>(top) != nullptr) {
+            if (stage == 0) {
+                click(*top, res::kIdcMbInt32);
+                click(*top, res::kIdcMbLsbFirst);
+            } else if (stage == 1) {
+                click(*top, res::kIdcMbWrite);
+                click(*top, res::kIdcMbMsbFirst);
+            }
+            // Test runs the register test modal; the next round goes on
+            // from where it left the remote register dialog.
+            click(*top, stage++ < 2 ? res::kIdcMbTest : kIdCancel);
+        }
+        return std::intptr_t{0};
+    };
+    driver.SetTimer(1, 50);
+    const Point centre = NetView().LogicalToClient(server->Position().Centre());
+    using frame_automation::MouseAction;
+    frame_automation::SendMouse(NetView(), MouseAction::Press, MouseButton::Left, centre);
+    frame_automation::SendMouse(NetView(), MouseAction::Release, MouseButton::Left, centre);
+    frame_automation::SendMouse(NetView(), MouseAction::DoubleClick, MouseButton::Left, centre);
+    driver.KillTimer(1);
+    App().ProcessPending();
+
+    EXPECT_EQ(stage, 3) << "the remote register dialog did not open or run both tests";
+    EXPECT_EQ(values, (std::vector<std::string>{"131073", "305419896"}));
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    const LoggerState state = logger_->State();
+    const std::vector<std::uint16_t>& holding = state.modbusUnits.at(1).holdingRegisters;
+    ASSERT_GE(holding.size(), 2u);
+    EXPECT_EQ(holding[0], 0x1234);
+    EXPECT_EQ(holding[1], 0x5678);
+    // Cancel leaves the icon as it was.
+    EXPECT_FALSE(server->IsWriteMode());
 }
 
 }  // namespace
