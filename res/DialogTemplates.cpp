@@ -57,6 +57,7 @@
 #include "res/SpikeDialog.h"
 #include "res/StopDialog.h"
 #include "res/TaccumDialog.h"
+#include "res/TagPickerPage.h"
 #include "res/TempBaseDialog.h"
 #include "res/TnoteDialog.h"
 #include "res/UserLoginDialog.h"
@@ -137,6 +138,7 @@ constexpr std::array kTemplates = {
     &kSpikeDialog,
     &kStopDialog,
     &kTaccumDialog,
+    &kTagPickerPage,
     &kTempBaseDialog,
     &kTnoteDialog,
     &kUserLoginDialog,
