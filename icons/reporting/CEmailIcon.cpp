@@ -120,10 +120,16 @@ void CEmailIcon::BuildConnectors()
     const std::span<const InputLink> links = GetInputLinks();
     for (int i = 0; i < InputCount() && static_cast<std::size_t>(i) < links.size(); ++i) {
         const InputLink& link = links[static_cast<std::size_t>(i)];
-        const CCorvaneIcon* source = link.IsConnected() ? FindIconById(link.sourceId) : nullptr;
+        if (!link.IsConnected())
+            continue;
+        const CCorvaneIcon* source = FindIconById(link.sourceId);
         if (source != nullptr && link.sourceOutput < source->OutputCount())
             Input(i).SetDataType(
                 (source->Output(link.sourceOutput).GetDataType() & ~data_type::kUnsettled) | data_type::kAdapts);
+        else
+            // Not yet in a net (a record being read): the link's format
+            // byte tells a number from an on/off state.
+            Input(i).SetDataType((link.flags != 0 ? data_type::kData : data_type::kLogic) | data_type::kAdapts);
     }
     CreateConnectors(false, data_type::kLogic, false, false);
 }

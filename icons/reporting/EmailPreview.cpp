@@ -52,24 +52,32 @@ DigitCounts EmailPreview::TrimDigitCounts(DigitCounts counts, bool integerEdited
 {
     counts.integer = std::clamp(counts.integer, 0, kMaxDigits);
     counts.fraction = std::clamp(counts.fraction, 0, kMaxDigits);
-    if (counts.fraction > 0 && counts.integer == 0)
-        counts.integer = 1;
-    if (counts.integer + counts.fraction + 1 > kMaxDigits) {
-        if (integerEditedLast && counts.integer > 10) {
-            counts.integer = kMaxDigits;
-            counts.fraction = 0;
-        } else if (counts.integer < 2 || integerEditedLast) {
-            counts.fraction = 10 - counts.integer;
-        } else {
-            counts.integer = 10 - counts.fraction;
-            if (counts.integer > 9) {
-                counts.integer = 9;
-                counts.fraction = 1;
+    // One pass can leave fraction digits without integer digits (many
+    // fraction digits taking the integer count below 0): the rules run
+    // again until they hold.
+    for (int pass = 0; pass < 4; ++pass) {
+        const DigitCounts before = counts;
+        if (counts.fraction > 0 && counts.integer == 0)
+            counts.integer = 1;
+        if (counts.integer + counts.fraction + 1 > kMaxDigits) {
+            if (integerEditedLast && counts.integer > 10) {
+                counts.integer = kMaxDigits;
+                counts.fraction = 0;
+            } else if (counts.integer < 2 || integerEditedLast) {
+                counts.fraction = 10 - counts.integer;
+            } else {
+                counts.integer = 10 - counts.fraction;
+                if (counts.integer > 9) {
+                    counts.integer = 9;
+                    counts.fraction = 1;
+                }
             }
         }
+        counts.integer = std::max(counts.integer, 0);
+        counts.fraction = std::max(counts.fraction, 0);
+        if (counts == before)
+            break;
     }
-    counts.integer = std::max(counts.integer, 0);
-    counts.fraction = std::max(counts.fraction, 0);
     return counts;
 }
 
