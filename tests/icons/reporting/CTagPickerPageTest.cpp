@@ -71,11 +71,11 @@ TEST_F(TagPicker, OpensWithTheTagsMarkedForTheIconSelectedAndAppliesItsOwnBit)
     auto& level = PlaceTag("Level", 0x0008);
     auto& temp = PlaceTag("Temp", 0x0010);
     auto& email = Place<CEmailIcon>(doc, kDrop);
-    const int result = Run(email, [&](CTagPickerPage& page, PropertySheet&) {
+    const int result = Run(email, [&](CTagPickerPage& page, PropertySheet& sheet) {
         EXPECT_EQ(page.PageBit(), 0x0010);
         EXPECT_EQ(Items(page, res::kIdcTagPickerSelected), (Names{"Flow", "Temp"}));
         EXPECT_EQ(Items(page, res::kIdcTagPickerAvailable), (Names{"Level"}));
-        EXPECT_TRUE(page.SaveImage(test::OutputFile("tag-picker-page.png").string()));
+        EXPECT_TRUE(sheet.SaveImage(test::OutputFile("tag-picker-page.png").string()));
         // Moving "Level" in and "Flow" out.
         Box(page, res::kIdcTagPickerAvailable).SetSel(0, true);
         Click(page, res::kIdcTagPickerAdd);
