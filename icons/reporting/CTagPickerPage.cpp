@@ -83,13 +83,14 @@ ListBoxControl* CTagPickerPage::SelectedBox() const
 
 void CTagPickerPage::FillLists()
 {
+    // Every entry is a tag of the net (the refresh drops the others), so a
+    // tag with an empty name is listed too: left out, it would leave the
+    // selection when the lists are read back.
     const auto fill = [](ListBoxControl* box, const DataTagLists::TagList& tags) {
         if (box == nullptr)
             return;
         box->ResetContent();
         for (const DataTagInfo& tag : tags) {
-            if (tag.name.empty())
-                continue;
             const int index = box->InsertString(-1, Cp1252ToUtf8(tag.name));
             box->SetItemData(index, tag.tagId);
         }
