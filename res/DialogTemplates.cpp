@@ -1,6 +1,7 @@
 #include "res/DialogTemplates.h"
 
 #include "res/AboutDialog.h"
+#include "res/AddressBookDialogs.h"
 #include "res/AdvisoryDialog.h"
 #include "res/BattIconDialog.h"
 #include "res/BigDataDialog.h"
@@ -19,6 +20,7 @@
 #include "res/DeltaDialog.h"
 #include "res/DutyCycleDialog.h"
 #include "res/EditMathFunctionDialog.h"
+#include "res/EmailAttachPage.h"
 #include "res/EngAlarmDialog.h"
 #include "res/EngInputsDialog.h"
 #include "res/EngLedDialog.h"
@@ -81,6 +83,9 @@ namespace {
 
 constexpr std::array kTemplates = {
     &kAboutDialog,
+    &kAddAddressToBookDialog,
+    &kAddressBookDialog,
+    &kAddressSelectionDialog,
     &kAdvisoryDialog,
     &kBattIconDialog,
     &kBigDataDialog,
@@ -99,6 +104,7 @@ constexpr std::array kTemplates = {
     &kDeltaDialog,
     &kDutyCycleDialog,
     &kEditMathFunctionDialog,
+    &kEmailAttachPage,
     &kEngAlarmDialog,
     &kEngInputsDialog,
     &kEngLedDialog,

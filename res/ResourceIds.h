@@ -930,6 +930,40 @@ inline constexpr int kIdcCardLocalTime = 1889;
 inline constexpr int kIdcCardUtcTime = 1890;
 inline constexpr int kIdcCardBothTimes = 1891;
 
+// E-mail address book: the editor, the entry of a new address and the
+// selection of To and From addresses.
+inline constexpr int kDialogAddressBook = 347;
+inline constexpr int kIdcAddressBookList = 1341;
+inline constexpr int kIdcAddressBookAdd = 1183;
+inline constexpr int kIdcAddressBookDelete = 1182;
+inline constexpr int kDialogAddAddressToBook = 490;
+inline constexpr int kIdcNewAddress = 1179;
+inline constexpr int kDialogAddressSelection = 489;
+inline constexpr int kIdcSelectionBookList = 1451;
+inline constexpr int kIdcSelectionMessageList = 1452;
+inline constexpr int kIdcSelectionAdd = 1036;
+inline constexpr int kIdcSelectionRemove = 1256;
+
+// File Specification page of the e-mail and FTP sheets.
+inline constexpr int kDialogEmailAttachPage = 360;
+inline constexpr int kIdcAttachAllNew = 1250;
+inline constexpr int kIdcAttachLastAcquired = 1252;
+inline constexpr int kIdcAttachNone = 1249;
+inline constexpr int kIdcAttachCommaSeparated = 1204;
+inline constexpr int kIdcAttachTabSeparated = 1205;
+inline constexpr int kIdcAttachOmbrelixFormat = 1208;
+inline constexpr int kIdcAttachRawData = 1209;
+inline constexpr int kIdcAttachContentEach = 1841;
+inline constexpr int kIdcAttachContentFirst = 1842;
+inline constexpr int kIdcAttachContentNamesFirst = 1843;
+inline constexpr int kIdcAttachContentNone = 1844;
+inline constexpr int kIdcAttachAppendDateTime = 1004;
+inline constexpr int kIdcAttachAppendSerialNumber = 1005;
+inline constexpr int kIdcAttachAppendLoggerName = 1845;
+inline constexpr int kIdcAttachBaseFilename = 1206;
+inline constexpr int kIdcAttachDataGroup = 1384;
+inline constexpr int kIdcAttachFilenameGroup = 1385;
+
 // Cursors (their own numbering: 579 is also a picture).
 inline constexpr int kCursorTrigger = 137;
 inline constexpr int kCursorMove = 154;
