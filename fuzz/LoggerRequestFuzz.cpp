@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::span<const std::uint8_t> input = size == 0 ? std::span<const std::uint8_t>{} : std::span(data, size);
     corvane::LoggerState state{};
+    state.modbusUnits[1] = corvane::ModbusUnit::Fresh();
     std::uint32_t requestId = 1;
     while (input.size() >= 4) {
         corvane::Frame request;

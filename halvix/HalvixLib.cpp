@@ -146,6 +146,11 @@ int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, st
 {
     return Forward([&](HalvixLibrary& l) { return l.TlTran(window, address, command, data); });
 }
+int CxMbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
+    std::uint8_t wordOrder, std::uint8_t function, std::span<const std::uint8_t> pdu)
+{
+    return Forward([&](HalvixLibrary& l) { return l.MbTran(window, server, port, unit, wordOrder, function, pdu); });
+}
 int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer)
 {
     return Forward([&](HalvixLibrary& l) { return l.UserAuth(window, buffer); });

@@ -73,6 +73,12 @@ int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
 int CxBaseCfg(WindowHandle window);
 int CxTLEnum(WindowHandle window);
 int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+// One Modbus transaction that the logger performs with a remote device
+// (halvix/protocol/ModbusTransactionLayout.h): server IPv4 number, TCP
+// port, unit, word-order flag, Modbus function and its PDU; answered by a
+// reply of type kRequestMbTran.
+int CxMbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
+    std::uint8_t wordOrder, std::uint8_t function, std::span<const std::uint8_t> pdu);
 // The login exchange; buffer is the 35-byte stage 0 or stage 1 buffer.
 int CxUserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);
 

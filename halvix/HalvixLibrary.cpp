@@ -7,6 +7,7 @@
 #include "halvix/internal/LinkOpener.h"
 #include "halvix/internal/LinkSession.h"
 #include "halvix/protocol/Frame.h"
+#include "halvix/protocol/ModbusTransactionLayout.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/SessionTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
@@ -410,6 +411,22 @@ int HalvixLibrary::TlTran(
     payload.push_back(command);
     payload.insert(payload.end(), data.begin(), data.end());
     return SendRequest(window, kRequestTlTran, payload);
+}
+
+int HalvixLibrary::MbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
+    std::uint8_t wordOrder, std::uint8_t function, std::span<const std::uint8_t> pdu)
+{
+    if (pdu.size() > kMbTranMaxPdu)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(kMbTranPduOffset + pdu.size());
+    ByteWriter writer(payload);
+    writer.U32LE(server);
+    writer.U16LE(port);
+    writer.U16LE(unit);
+    writer.U8(wordOrder);
+    writer.U8(function);
+    writer.Bytes(pdu);
+    return SendRequest(window, kRequestMbTran, payload);
 }
 
 int HalvixLibrary::UserAuth(WindowHandle window, std::span<const std::uint8_t> buffer)

@@ -104,6 +104,11 @@ public:
     int TLEnum(WindowHandle window);
     // One transaction with the bus module at address: the command, then data.
     int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+    // One Modbus transaction with a remote device (layout in
+    // halvix/protocol/ModbusTransactionLayout.h); a PDU longer than
+    // kMbTranMaxPdu is kCxBadArgument.
+    int MbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
+        std::uint8_t wordOrder, std::uint8_t function, std::span<const std::uint8_t> pdu);
     // The login exchange: a kUserAuthBufferSize buffer whose stage word
     // (0 or 1) chooses the request type (halvix/protocol/UserAuthLayout.h).
     int UserAuth(WindowHandle window, std::span<const std::uint8_t> buffer);

@@ -5,6 +5,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoginRequests.h"
+#include "loggersim/ModbusRequests.h"
 #include "loggersim/NetRequests.h"
 
 #include <algorithm>
@@ -230,6 +231,7 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);
+    case kRequestMbTran: return AnswerModbusTransaction(state, request, loggerTime);
     case kRequestNetSet: return AnswerNetSet(state, request);
     case kRequestNetInit: return AnswerNetInit(state, request);
     case kRequestNetParm: return AnswerNetParm(state, request);

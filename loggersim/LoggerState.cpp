@@ -33,6 +33,7 @@ LoggerState LoggerState::Fresh()
     // Channel 0 current, 1 high-level Vdc, 2 and 3 low-level Vdc, 4 current.
     state.modules[1] = BusModule{kModuleTypeAnalog, {2, 1, 0}, 700101, "Analog Inputs", 0xAA48};
     state.modules[4] = BusModule{kModuleTypeDigital, {1, 3, 0}, 700402, "Digital I/O", 0};
+    state.modbusUnits[1] = ModbusUnit::Fresh();
     state.users["admin"] = LoggerUser{"admin", ~std::uint64_t{0}, true};
     return state;
 }

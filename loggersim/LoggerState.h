@@ -2,6 +2,7 @@
 
 #include "loggersim/BusModule.h"
 #include "loggersim/LoggerUser.h"
+#include "loggersim/ModbusUnit.h"
 
 #include <cstdint>
 #include <map>
@@ -87,6 +88,10 @@ struct LoggerState {
     // digital module at 4.
     std::uint16_t baseConfigWord = 0x0351;
     std::map<std::uint8_t, BusModule> modules;
+
+    // The Modbus devices the logger reaches for CxMbTran, by unit number. A
+    // fresh logger reaches unit 1 (ModbusUnit::Fresh).
+    std::map<std::uint16_t, ModbusUnit> modbusUnits;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.

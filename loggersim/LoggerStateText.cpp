@@ -261,6 +261,76 @@ bool ParseModuleLine(LoggerState& state, std::string_view name, std::string_view
     return false;
 }
 
+constexpr std::string_view kModbusPrefix = "modbus.";
+
+std::string BitsText(const std::vector<bool>& bits)
+{
+    std::string text;
+    for (const bool bit : bits)
+        text += bit ? '1' : '0';
+    return text;
+}
+
+std::optional<std::vector<bool>> ParseBits(std::string_view text)
+{
+    std::vector<bool> bits;
+    for (const char c : text) {
+        if (c != '0' && c != '1')
+            return std::nullopt;
+        bits.push_back(c == '1');
+    }
+    return bits;
+}
+
+// Registers as hex, two bytes each, big-endian.
+std::string RegistersText(const std::vector<std::uint16_t>& registers)
+{
+    std::vector<std::uint8_t> bytes;
+    for (const std::uint16_t value : registers) {
+        bytes.push_back(static_cast<std::uint8_t>(value >> 8));
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return Hex(bytes);
+}
+
+std::optional<std::vector<std::uint16_t>> ParseRegisters(std::string_view text)
+{
+    const auto bytes = FromHex(text);
+    if (!bytes || bytes->size() % 2 != 0)
+        return std::nullopt;
+    std::vector<std::uint16_t> registers;
+    for (std::size_t i = 0; i < bytes->size(); i += 2)
+        registers.push_back(static_cast<std::uint16_t>((*bytes)[i] << 8 | (*bytes)[i + 1]));
+    return registers;
+}
+
+// One "modbus.<unit>.<field> = <value>" line, name without the prefix;
+// false for a unit number above 65535, an unknown field or a bad value.
+bool ParseModbusLine(LoggerState& state, std::string_view name, std::string_view value)
+{
+    const std::size_t dot = name.find('.');
+    if (dot == std::string_view::npos)
+        return false;
+    const auto unitNumber = ParseWholeInteger<std::uint16_t>(name.substr(0, dot));
+    if (!unitNumber)
+        return false;
+    const std::string_view field = name.substr(dot + 1);
+    ModbusUnit& unit = state.modbusUnits[*unitNumber];
+    if (field == "coils" || field == "contacts") {
+        auto bits = ParseBits(value);
+        if (bits)
+            (field == "coils" ? unit.coils : unit.contacts) = std::move(*bits);
+        return bits.has_value();
+    }
+    if (field == "inputs" || field == "holding") {
+        auto registers = ParseRegisters(value);
+        if (registers)
+            (field == "inputs" ? unit.inputRegisters : unit.holdingRegisters) = std::move(*registers);
+        return registers.has_value();
+    }
+    return false;
+}
+
 constexpr std::string_view kUserPrefix = "user.";
 
 // One "user.<name>.<field> = <value>" line, name without the prefix; false
@@ -314,6 +384,13 @@ std::string FormatLoggerState(const LoggerState& state)
         text += prefix + "name = " + Cp1252ToUtf8(module.name) + "\n";
         text += prefix + "switches = " + HexNumber(module.switchWord, 4) + "\n";
     }
+    for (const auto& [number, unit] : state.modbusUnits) {
+        const std::string prefix = std::string(kModbusPrefix) + std::to_string(number) + ".";
+        text += prefix + "coils = " + BitsText(unit.coils) + "\n";
+        text += prefix + "contacts = " + BitsText(unit.contacts) + "\n";
+        text += prefix + "inputs = " + RegistersText(unit.inputRegisters) + "\n";
+        text += prefix + "holding = " + RegistersText(unit.holdingRegisters) + "\n";
+    }
     for (const auto& [name, user] : state.users) {
         const std::string prefix = std::string(kUserPrefix) + Cp1252ToUtf8(name) + ".";
         char rights[24] = {};
@@ -331,6 +408,7 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
     LoggerState state = LoggerState::Fresh();
     state.items.clear();
     state.modules.clear();
+    state.modbusUnits.clear();
     std::set<std::string, std::less<>> seen;
     bool usersListed = false;
     int lineNumber = 0;
@@ -372,6 +450,11 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
         }
         if (name.substr(0, kModulePrefix.size()) == kModulePrefix) {
             if (!ParseModuleLine(state, name.substr(kModulePrefix.size()), value))
+                return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
+            continue;
+        }
+        if (name.substr(0, kModbusPrefix.size()) == kModbusPrefix) {
+            if (!ParseModbusLine(state, name.substr(kModbusPrefix.size()), value))
                 return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
             continue;
         }

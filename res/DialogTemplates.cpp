@@ -42,6 +42,8 @@
 #include "res/MathDialog.h"
 #include "res/MathLibraryDialog.h"
 #include "res/MaxMinAvgSumDialog.h"
+#include "res/ModbusPage.h"
+#include "res/ModbusTestDialog.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
 #include "res/NetUploadDialog.h"
@@ -128,6 +130,8 @@ constexpr std::array kTemplates = {
     &kMathDialog,
     &kMathLibraryDialog,
     &kMaxMinAvgSumDialog,
+    &kModbusPage,
+    &kModbusTestDialog,
     &kMultiplexDialog,
     &kNetDownloadDialog,
     &kNetUploadDialog,

@@ -964,6 +964,45 @@ inline constexpr int kIdcAttachBaseFilename = 1206;
 inline constexpr int kIdcAttachDataGroup = 1384;
 inline constexpr int kIdcAttachFilenameGroup = 1385;
 
+// The logger's Modbus settings page (529).
+inline constexpr int kDialogModbusPage = 529;
+inline constexpr int kIdcModbusTabs = 1483;
+inline constexpr int kIdcModbusAddressTree = 1474;
+inline constexpr int kIdcModbusFunctionsGroup = 1502;
+inline constexpr int kIdcModbusRtuMaster = 1552;
+inline constexpr int kIdcModbusRtuSlave = 1554;
+inline constexpr int kIdcModbusTcpClient = 1697;
+inline constexpr int kIdcModbusTcpServer = 1555;
+inline constexpr int kIdcModbusHighWordFirst = 1486;
+inline constexpr int kIdcModbusRetry = 1801;
+inline constexpr int kIdcModbusTimeout = 1189;
+inline constexpr int kIdcModbusTimeoutLabel = 1556;
+inline constexpr int kIdcModbusTimeoutDefault = 1557;
+inline constexpr int kIdcModbusDelay = 1004;
+inline constexpr int kIdcModbusDelayLabel = 1558;
+inline constexpr int kIdcModbusDelayDefault = 1560;
+inline constexpr int kIdcModbusTcpGroup = 1500;
+inline constexpr int kIdcModbusPortLabel = 1503;
+inline constexpr int kIdcModbusPort = 1001;
+inline constexpr int kIdcModbusDefaultPort = 1036;
+inline constexpr int kIdcModbusFilterClients = 1511;
+inline constexpr int kIdcModbusUseSubnetMasks = 21;
+inline constexpr int kIdcModbusSerialGroup = 1499;
+inline constexpr int kIdcModbusBitRateLabel = 1504;
+inline constexpr int kIdcModbusBitRate = 1299;
+inline constexpr int kIdcModbusNodeAddressLabel = 1508;
+inline constexpr int kIdcModbusNodeAddress = 1002;
+inline constexpr int kIdcModbusParityNone1 = 1546;
+inline constexpr int kIdcModbusParityNone2 = 1547;
+inline constexpr int kIdcModbusParityEven = 1548;
+inline constexpr int kIdcModbusParityOdd = 1549;
+
+// "Modbus Register Access Test" (552).
+inline constexpr int kDialogModbusTest = 552;
+inline constexpr int kIdcModbusTestResult = 1551;
+inline constexpr int kIdcModbusTestValue = 1554;
+inline constexpr int kIdcModbusTestSend = 1036;
+
 // Cursors (their own numbering: 579 is also a picture).
 inline constexpr int kCursorTrigger = 137;
 inline constexpr int kCursorMove = 154;

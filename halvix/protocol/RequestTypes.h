@@ -42,6 +42,7 @@ constexpr std::uint16_t kRequestDbFGet = 4079;
 constexpr std::uint16_t kRequestQuvDbFCtl = 4080;
 constexpr std::uint16_t kRequestTlTran = 4081;
 constexpr std::uint16_t kRequestTlFlash = 4082;
+constexpr std::uint16_t kRequestMbTran = 4087;  // a Modbus transaction (ModbusTransactionLayout.h)
 // A session download: CxSdlStart is answered by kReplySdlStarted (its own
 // type) and then by further replies of the same request id (below) until
 // an empty kReplySdlData block; CxSdlError tells the logger to stop one.

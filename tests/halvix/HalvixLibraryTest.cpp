@@ -6,6 +6,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/LoginDigest.h"
+#include "halvix/protocol/ModbusTransactionLayout.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
 #include "halvix/protocol/SessionTransferLayout.h"
@@ -607,6 +608,18 @@ TEST_F(HalvixSetUpTest, LoginBuffersOfAnotherSizeOrStageAreRefused)
     EXPECT_EQ(library_.UserAuth(window, longer), kCxBadArgument);
     EXPECT_EQ(library_.UserAuth(window, UserAuthBuffer(2, "admin")), kCxBadArgument);
     EXPECT_EQ(library_.UserAuth(window, good), kCxCommError);
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
+TEST_F(HalvixSetUpTest, ModbusTransactionsLongerThanAPduAreRefused)
+{
+    const WindowHandle window{3};
+    const std::vector<std::uint8_t> whole(kMbTranMaxPdu, 1);
+    const std::vector<std::uint8_t> tooLong(kMbTranMaxPdu + 1, 1);
+    EXPECT_EQ(library_.MbTran(window, 0, 502, 1, 0, 3, whole), kCxUninitialized);
+    EXPECT_EQ(library_.Init(), kCxOk);
+    EXPECT_EQ(library_.MbTran(window, 0, 502, 1, 0, 16, tooLong), kCxBadArgument);
+    EXPECT_EQ(library_.MbTran(window, 0, 502, 1, 0, 16, whole), kCxCommError) << "checked, then not linked";
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 

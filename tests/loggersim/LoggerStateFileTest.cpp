@@ -133,6 +133,40 @@ TEST(LoggerStateFileTest, UsersSurviveSaveAndLoadAndReplaceTheFreshAdmin)
     EXPECT_FALSE(loaded.state.pendingLogin.has_value());
 }
 
+TEST(LoggerStateFileTest, ModbusUnitsSurviveSaveAndLoad)
+{
+    ScratchFolder folder;
+    LoggerState state = LoggerState::Fresh();
+    EXPECT_EQ(state.modbusUnits.at(1), ModbusUnit::Fresh());
+    state.modbusUnits[1].holdingRegisters[5] = 0xBEEF;
+    state.modbusUnits[1].coils[7] = true;
+    state.modbusUnits[300] = ModbusUnit{{true}, {}, {1, 2}, {0xFFFF}};
+    ASSERT_FALSE(SaveLoggerState(folder.Path(), state));
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_TRUE(loaded.notice.empty()) << loaded.notice;
+    EXPECT_EQ(loaded.state.modbusUnits, state.modbusUnits);
+
+    // A file that lists no unit is a logger that reaches none.
+    const ParsedLoggerState none = ParseLoggerState("unit-name = Bare\n");
+    ASSERT_TRUE(none.state);
+    EXPECT_TRUE(none.state->modbusUnits.empty());
+}
+
+TEST(LoggerStateFileTest, ModbusLinesWithBadValuesAreRefused)
+{
+    const char* const lines[] = {
+        "modbus.1.coils = 0102",
+        "modbus.1.holding = 0a0",  // half a register
+        "modbus.1.inputs = zz00",
+        "modbus.65536.coils = 1",
+        "modbus.x.coils = 1",
+        "modbus.1.colour = red",
+        "modbus.coils = 1",
+    };
+    for (const char* line : lines)
+        EXPECT_FALSE(ParseLoggerState(std::string(line) + "\n").state.has_value()) << line;
+}
+
 TEST(LoggerStateFileTest, UserLinesThatDoNotFitTheLoginAreRefused)
 {
     const char* const lines[] = {
