@@ -23,7 +23,7 @@ class CNetDoc;
 //
 // Fixed part (record offsets), then the input links at 80, the output
 // entry and the tail (EmailRecordTail):
-//   72 u16 option word (transfer_option bits); 8 when placed
+//   72 u16 option word (see TransferSettings); 8 when placed
 //   74 u8  r, the number of input references the tail holds (at most 24)
 //   75 u8  not used
 //   76 u16 t, the number of tag ids the tail holds (at most 256)

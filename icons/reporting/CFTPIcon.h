@@ -21,7 +21,7 @@ class CNetDoc;
 // is numbered with the large icons.
 //
 // Fixed part (record offsets), then the output entry at 78 and the tail:
-//   72 u16 option word (transfer_option bits); 0x2000 (passive) when placed
+//   72 u16 option word (see TransferSettings); 0x2000 (passive) when placed
 //   74 u16 t, the number of tag ids in the tail (at most 256)
 //   76 u16 15 once the icon's settings were confirmed, 0 when placed
 // Tail: t tag ids (u32 each); the base filename, NUL-terminated, at most
