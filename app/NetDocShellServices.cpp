@@ -32,6 +32,8 @@ bool NetDocShellServices::IsConnected() const { return app_.Connection().IsConne
 
 std::uint16_t NetDocShellServices::PolledConfigWord() const { return app_.Connection().GetPolledConfigWord(); }
 
+std::uint8_t NetDocShellServices::LoggerCapabilityByte() const { return app_.Connection().GetLoggerCapabilityByte(); }
+
 std::uint32_t NetDocShellServices::LoggerFirmwareVersion() const { return app_.Connection().GetFirmwareVersion(); }
 
 std::uint32_t NetDocShellServices::MessageTimeoutMs() const { return app_.Connection().GetMessageTimeout(); }
@@ -52,6 +54,18 @@ void NetDocShellServices::SetNetFileFolder(const std::filesystem::path& folder)
     // The folder options keep the folder part of a chosen file's path.
     if (CFolderOptions* folders = app_.FolderOptions())
         folders->SetNetFileFolder((folder / "").string());
+}
+
+std::filesystem::path NetDocShellServices::ModbusFileFolder() const
+{
+    const CFolderOptions* folders = app_.FolderOptions();
+    return folders != nullptr ? std::filesystem::path(folders->MakeModbusFilePath({})) : WorkingFolder();
+}
+
+void NetDocShellServices::SetModbusFileFolder(const std::filesystem::path& folder)
+{
+    if (CFolderOptions* folders = app_.FolderOptions())
+        folders->SetModbusFileFolder((folder / "").string());
 }
 
 std::filesystem::path NetDocShellServices::WorkingFolder() const

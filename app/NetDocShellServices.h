@@ -28,12 +28,15 @@ public:
 
     bool IsConnected() const override;
     std::uint16_t PolledConfigWord() const override;
+    std::uint8_t LoggerCapabilityByte() const override;
     std::uint32_t LoggerFirmwareVersion() const override;
     std::uint32_t MessageTimeoutMs() const override;
     std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const override;
     void SetNetOptionByte(std::uint8_t value) override { netOptionByte_ = value; }
     std::filesystem::path NetFileFolder() const override;
     void SetNetFileFolder(const std::filesystem::path& folder) override;
+    std::filesystem::path ModbusFileFolder() const override;
+    void SetModbusFileFolder(const std::filesystem::path& folder) override;
     std::filesystem::path WorkingFolder() const override;
     bool KeepRawDownloads() const override;
     void AddRecentNet(const std::filesystem::path& path) override;

@@ -14,7 +14,7 @@ namespace corvane {
 class ReplyMemoryPool {
 public:
     static constexpr std::size_t kBlockSize = 1280;  // a download block's reply and more
-    static constexpr std::size_t kMaxKept = 256;
+    static constexpr std::size_t kMaxKept = 1024;
 
     ReplyMemoryPool() = default;
     ~ReplyMemoryPool();

@@ -4,6 +4,8 @@
 #include "loggersim/LoggerState.h"
 
 #include <algorithm>
+#include <bit>
+#include <span>
 
 namespace corvane {
 
@@ -37,7 +39,15 @@ constexpr std::size_t kPointNameWidth = 22;
 constexpr std::size_t kPointUnitsWidth = 10;
 constexpr std::uint32_t kTicksPerSecond = 200;
 constexpr std::size_t kStampTicksOffset = 2;
+constexpr std::size_t kStampSecondsOffset = 4;
 constexpr std::size_t kValueOffset = 4;
+
+// Stores the low count bytes of value at offset, least significant first.
+void StoreLE(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i, value >>= 8)
+        bytes[offset + i] = static_cast<std::uint8_t>(value & 0xFF);
+}
 
 }  // namespace
 
@@ -156,22 +166,26 @@ std::uint64_t LoggedSessionGenerator::ScanTicks(std::uint32_t scan) const
 
 void LoggedSessionGenerator::MakeScan(std::uint32_t scan)
 {
+    // Runs once per scan of a download, so the changing fields are stored
+    // straight at their offsets in the records the constructor laid out,
+    // which hold them all, rather than through a checked writer.
+    const std::span<std::uint8_t> records(scanRecords_);
     const std::uint64_t ticks = ScanTicks(scan);
-    ByteWriter writer(scanRecords_);
-    writer.Seek(kStampTicksOffset);
-    writer.U16LE(plan_.subSecond ? static_cast<std::uint16_t>(ticks % kTicksPerSecond) : 0);
-    writer.U32LE(static_cast<std::uint32_t>(ticks / kTicksPerSecond));
-    for (std::size_t p = 0; p < plan_.points.size(); ++p) {
-        writer.Seek(kRecordSize * (1 + p) + kValueOffset);
+    const auto subSecondTicks = plan_.subSecond ? static_cast<std::uint32_t>(ticks % kTicksPerSecond) : 0u;
+    StoreLE(records, kStampTicksOffset, subSecondTicks, 2);
+    StoreLE(records, kStampSecondsOffset, static_cast<std::uint32_t>(ticks / kTicksPerSecond), 4);
+    const std::size_t points = plan_.points.size();
+    for (std::size_t p = 0; p < points; ++p) {
+        const std::size_t at = kRecordSize * (1 + p) + kValueOffset;
         const std::uint8_t kind = plan_.points[p].kind;
         if (kind == kKindBool)
-            writer.U8(BoolValue(p, scan) ? 1 : 0);
+            StoreLE(records, at, BoolValue(p, scan) ? 1u : 0u, 1);
         else if (kind == kKindInt)
-            writer.I32LE(IntValue(p, scan));
+            StoreLE(records, at, static_cast<std::uint32_t>(IntValue(p, scan)), 4);
         else
-            writer.F32LE(FloatValue(p, scan));
+            StoreLE(records, at, std::bit_cast<std::uint32_t>(FloatValue(p, scan)), 4);
     }
-    std::copy_n(scanRecords_.begin(), kRecordSize, stamp_.begin());
+    std::copy_n(records.begin(), kRecordSize, stamp_.begin());
 }
 
 // Values with few significant bits, so every rendering shows them exactly.

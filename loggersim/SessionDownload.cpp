@@ -10,27 +10,36 @@ namespace corvane {
 
 SessionDownload::SessionDownload(LoggedSessionGenerator generator, std::uint16_t mode)
     : generator_(std::move(generator)), mode_(mode), head_(generator_.HeadRecords())
-{
-}
+{}
 
 std::optional<SessionDownload::Block> SessionDownload::Next()
 {
-    if (finished_)
+    Block block;
+    const std::optional<std::uint16_t> replyType = Next(block.data);
+    if (!replyType)
         return std::nullopt;
-    return mode_ == kSdlModeHead ? NextHeadBlock() : NextDataBlock();
-}
-
-std::optional<SessionDownload::Block> SessionDownload::NextHeadBlock()
-{
-    const std::size_t count = std::min(kSdlBlockSize, head_.size() - headSent_);
-    const auto first = head_.begin() + static_cast<std::ptrdiff_t>(headSent_);
-    Block block{kReplySdlStream, std::vector<std::uint8_t>(first, first + static_cast<std::ptrdiff_t>(count))};
-    headSent_ += count;
-    finished_ = count < kSdlBlockSize;
+    block.replyType = *replyType;
     return block;
 }
 
-std::optional<SessionDownload::Block> SessionDownload::NextDataBlock()
+std::optional<std::uint16_t> SessionDownload::Next(std::vector<std::uint8_t>& data)
+{
+    if (finished_)
+        return std::nullopt;
+    return mode_ == kSdlModeHead ? NextHeadBlock(data) : NextDataBlock(data);
+}
+
+std::uint16_t SessionDownload::NextHeadBlock(std::vector<std::uint8_t>& data)
+{
+    const std::size_t count = std::min(kSdlBlockSize, head_.size() - headSent_);
+    const auto first = head_.begin() + static_cast<std::ptrdiff_t>(headSent_);
+    data.assign(first, first + static_cast<std::ptrdiff_t>(count));
+    headSent_ += count;
+    finished_ = count < kSdlBlockSize;
+    return kReplySdlStream;
+}
+
+std::uint16_t SessionDownload::NextDataBlock(std::vector<std::uint8_t>& data)
 {
     if (headSent_ < head_.size()) {
         pending_.assign(head_.begin(), head_.end());
@@ -42,8 +51,8 @@ std::optional<SessionDownload::Block> SessionDownload::NextDataBlock()
     const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(kSdlBlockSize, room));
     // The block takes what is left over first, then records straight from
     // the generator; a record that does not fit is left over for the next.
-    Block block{kReplySdlData, std::vector<std::uint8_t>(kSdlOffsetSize + size)};
-    const std::span<std::uint8_t> stream = std::span(block.data).subspan(kSdlOffsetSize);
+    data.resize(kSdlOffsetSize + size);
+    const std::span<std::uint8_t> stream = std::span(data).subspan(kSdlOffsetSize);
     const std::size_t carried = std::min(size, pending_.size());
     std::copy_n(pending_.begin(), carried, stream.begin());
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(carried));
@@ -58,13 +67,14 @@ std::optional<SessionDownload::Block> SessionDownload::NextDataBlock()
     }
     if (count == 0) {
         finished_ = true;
-        return Block{kReplySdlData, {}};
+        data.clear();
+        return kReplySdlData;
     }
-    block.data.resize(kSdlOffsetSize + count);
-    ByteWriter writer(block.data);
+    data.resize(kSdlOffsetSize + count);
+    ByteWriter writer(data);
     writer.U32LE(static_cast<std::uint32_t>(offset_));
     offset_ += count;
-    return block;
+    return kReplySdlData;
 }
 
 }  // namespace corvane

@@ -33,10 +33,13 @@ public:
 
     // The next reply's type and data; nothing after the last.
     std::optional<Block> Next();
+    // The same with the data written into data, whose room is kept from
+    // one block to the next; the reply's type, nothing after the last.
+    std::optional<std::uint16_t> Next(std::vector<std::uint8_t>& data);
 
 private:
-    std::optional<Block> NextHeadBlock();
-    std::optional<Block> NextDataBlock();
+    std::uint16_t NextHeadBlock(std::vector<std::uint8_t>& data);
+    std::uint16_t NextDataBlock(std::vector<std::uint8_t>& data);
 
     LoggedSessionGenerator generator_;
     const std::uint16_t mode_;

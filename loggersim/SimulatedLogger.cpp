@@ -76,6 +76,7 @@ struct SimulatedLogger::Link {
     // The session download under way and the id of the request that began it.
     std::unique_ptr<SessionDownload> download;
     std::uint32_t downloadRequestId = 0;
+    Frame downloadReply;  // the reply of each block, its payload's room kept
     // A fault of the download (SdlSkipBlock or SdlStall) and its data
     // blocks taken so far.
     std::optional<SimFault::Kind> downloadFault;
@@ -554,19 +555,26 @@ RequestOutcome SimulatedLogger::AnswerSessionRequest(Link& link, const Frame& re
 
 void SimulatedLogger::PumpDownload(Link& link)
 {
-    // A turn's worth of blocks at a time (about 64 KiB, which the flush
-    // sends in one write), and only once what was queued has gone, so a
-    // session of any size streams without piling up.
-    constexpr int kBlocksPerTurn = 64;
+    // A turn's worth of blocks at a time, which the flush sends in one
+    // write, and only once what was queued has gone, so a session of any
+    // size streams without piling up. A network link takes about 256 KiB a
+    // turn; a pseudo-terminal's turn stays well inside its backlog.
+    constexpr int kNetworkBlocksPerTurn = 256;
+    constexpr int kPtyBlocksPerTurn = 64;
+    static_assert(kPtyBlocksPerTurn * (kFrameOverhead + kSdlOffsetSize + kSdlBlockSize) < kPtyBacklogBytes);
     if (!link.download || link.closed || !link.outputs.empty() || !link.unsent.empty())
         return;
-    for (int i = 0; i < kBlocksPerTurn; ++i) {
-        std::optional<SessionDownload::Block> block = link.download->Next();
-        if (!block) {
+    const int blocksPerTurn = link.pty ? kPtyBlocksPerTurn : kNetworkBlocksPerTurn;
+    Frame& reply = link.downloadReply;
+    reply.kind = FrameKind::Reply;
+    reply.requestId = link.downloadRequestId;
+    for (int i = 0; i < blocksPerTurn; ++i) {
+        const std::optional<std::uint16_t> replyType = link.download->Next(reply.payload);
+        if (!replyType) {
             link.download.reset();
             return;
         }
-        if (link.downloadFault && block->replyType == kReplySdlData && !block->data.empty()) {
+        if (link.downloadFault && *replyType == kReplySdlData && !reply.payload.empty()) {
             const std::uint32_t index = link.downloadDataBlocks++;
             if (*link.downloadFault == SimFault::Kind::SdlSkipBlock && index == 1)
                 continue;
@@ -575,11 +583,7 @@ void SimulatedLogger::PumpDownload(Link& link)
                 return;
             }
         }
-        Frame reply;
-        reply.kind = FrameKind::Reply;
-        reply.requestType = block->replyType;
-        reply.requestId = link.downloadRequestId;
-        reply.payload = std::move(block->data);
+        reply.requestType = *replyType;
         Queue(link, reply);
     }
 }

@@ -1,8 +1,11 @@
 #include "netdoc/CNetView.h"
 
+#include "base/AtomicFile.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetFrm.h"
 #include "netdoc/CQuvTestDlg.h"
+#include "netdoc/ModbusIconFile.h"
+#include "netdoc/NetIconRoles.h"
 #include "netdoc/NetViewServices.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/CCorvaneObj.h"
@@ -116,11 +119,8 @@ void CNetView::RegisterNetCommands()
     });
     for (const int command : {view_command::kDelete, kDeleteSelectionCommand})
         AddCommand(command, [this](int) { DeleteSelection(); });
-    // Importing saved icons and making a new one come with a later release.
-    for (const int command : {kAddSavedIconsCommand, kAddNewIconCommand}) {
-        AddCommand(command, [](int) {});
-        AddUpdate(command, [](CommandState& state) { state.Enable(false); });
-    }
+    AddCommand(kAddSavedIconsCommand, [this](int) { OnAddSavedIcons(); });
+    AddCommand(kAddNewIconCommand, [this](int) { CreatePaletteIcon(kModbusRegisterCell, kNewIconPoint); });
 }
 
 // --- Zoom and drawing.
@@ -301,6 +301,69 @@ void CNetView::SaveNet(bool alwaysAsk)
         path.clear();
     }
     document->SaveNetFile(!ask, path);
+}
+
+void CNetView::OnAddSavedIcons()
+{
+    CNetDoc* document = GetNetDocument();
+    if (document == nullptr)
+        return;
+    FileDialogRequest request;
+    request.owner = Handle();
+    request.folder = document->Services().ModbusFileFolder().string();
+    request.fileName = "*.mbi";
+    request.filter = "Modbus Icon Files (*.mbi)| *.mbi||";
+    request.defaultExtension = "mbi";
+    request.fileMustExist = true;
+    request.multiSelect = true;
+    const std::optional<FileDialogResult> chosen = Application::Instance().Prompts().ShowFileDialog(request);
+    if (!chosen)
+        return;
+    for (const std::string& path : chosen->paths)
+        AddSavedIcon(path);
+    document->UpdateAllViews(nullptr);
+}
+
+bool CNetView::AddSavedIcon(const std::filesystem::path& path)
+{
+    CNetDoc* document = GetNetDocument();
+    if (document == nullptr)
+        return false;
+    const auto refuse = [this](std::string text) {
+        MessageBoxRequest box;
+        box.owner = Handle();
+        box.text = std::move(text);
+        box.caption = "Error";
+        box.icon = MessageBoxIcon::Error;
+        Application::Instance().Prompts().ShowMessageBox(box);
+        return false;
+    };
+    const FileContents contents = ReadWholeFile(path, kModbusIconFileMaxBytes);
+    if (contents.error)
+        return refuse("The saved icon file " + path.string() + " could not be opened.\n\n" + contents.error.message);
+    const auto parsed = ParseModbusIconFile(contents.bytes);
+    if (const auto* error = std::get_if<RecordError>(&parsed))
+        return refuse(path.string() + " is not a saved R/W Modbus register icon: " + error->Describe() + ".");
+    const std::span<const std::uint8_t> record = std::get<std::span<const std::uint8_t>>(parsed);
+    std::unique_ptr<CCorvaneIcon> icon = document->CreateIcon(kModbusIconFileTypeCode, 0);
+    auto* server = dynamic_cast<ModbusServerRole*>(icon.get());
+    if (server == nullptr)
+        return refuse(path.string() + " holds an icon this program cannot add.");
+    if (const auto error = document->LoadIconFromRecord(icon, record, kModbusIconFileTypeCode, 0, false))
+        return refuse(path.string() + " is not a saved R/W Modbus register icon: " + error->Describe() + ".");
+    // The icon's links and id belong to the net it was saved from: it
+    // joins this one unlinked and under an id of its own.
+    server->DetachConnectors();
+    server->ResetConnectorLayout();
+    icon->Header().uniqueId = 0;
+    CCorvaneIcon& added = *icon;
+    document->AddObject(std::move(icon));
+    added.SetUniqueId(document->TakeNextIconId());
+    added.LayoutConnectors();
+    server->SetSavedFile(path);
+    document->Services().SetModbusFileFolder(path.parent_path());
+    document->SetModified(true);
+    return true;
 }
 
 void CNetView::OnQueryLoggerConfiguration()

@@ -5,6 +5,7 @@
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace corvane {
@@ -38,6 +39,9 @@ public:
     static constexpr int kAddNewIconCommand = 40023;
     static constexpr int kFirstPaletteButton = 829;
     static constexpr int kLastPaletteButton = 877;
+    // The palette cell of the remote register icon and where "Add New Icon" puts it.
+    static constexpr int kModbusRegisterCell = 40;
+    static constexpr Point kNewIconPoint{200, 200};
 
     CNetView(EditorEnvironment& environment, NetViewServices& services);
     ~CNetView() override;
@@ -57,6 +61,14 @@ public:
     void SaveNet(bool alwaysAsk);
     // Deletes the selected objects that may be deleted, with their links.
     void DeleteSelection();
+    // Asks for saved Modbus icon files (".mbi", several at once) in the
+    // Modbus folder and adds the icon of each to the net.
+    void OnAddSavedIcons();
+    // Adds the remote register icon a saved-icon file holds, with a new id
+    // and without the links it had in its own net. A file that cannot be
+    // read or holds anything else is refused with a message naming it and
+    // adds nothing; returns whether the icon was added.
+    bool AddSavedIcon(const std::filesystem::path& path);
 
     const std::vector<CCorvaneObj*>& NetSelection() const { return netSelection_; }
     CNetClipboard& Clipboard() { return clipboard_; }

@@ -26,6 +26,9 @@ public:
     virtual bool IsConnected() const = 0;
     // The logger's configuration word read at connect (0 before).
     virtual std::uint16_t PolledConfigWord() const = 0;
+    // The capability (model) byte the connection stored; its low three bits
+    // say which network features the logger has (0: none).
+    virtual std::uint8_t LoggerCapabilityByte() const = 0;
     // The connected logger's firmware word (its family in bits 24..27).
     virtual std::uint32_t LoggerFirmwareVersion() const = 0;
     // How long, in milliseconds, a logger request waits for its reply.
@@ -38,6 +41,9 @@ public:
 
     virtual std::filesystem::path NetFileFolder() const = 0;
     virtual void SetNetFileFolder(const std::filesystem::path& folder) = 0;
+    // Where saved Modbus icons (".mbi") are kept and chosen from.
+    virtual std::filesystem::path ModbusFileFolder() const = 0;
+    virtual void SetModbusFileFolder(const std::filesystem::path& folder) = 0;
     // The folder the logger's net image is downloaded into.
     virtual std::filesystem::path WorkingFolder() const = 0;
     // True when raw downloads are kept (the administrator's setting).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace corvane {
@@ -18,11 +19,17 @@ public:
     virtual std::int64_t ExecutionPriority() const = 0;
 };
 
-// "R/W Modbus Reg": its mode word (bit 0x40 TCP client, else RTU master).
+// "R/W Modbus Reg": its mode word (bit 0x40 TCP client, else RTU master),
+// and what the saved-icon import does to an icon read from a file: its
+// links (which name icons of another net) dropped, its special inputs
+// unlinked and placed again, and the file it came from remembered.
 class ModbusServerRole {
 public:
     virtual ~ModbusServerRole() = default;
     virtual std::uint16_t ModbusModeWord() const = 0;
+    virtual void DetachConnectors() = 0;
+    virtual void ResetConnectorLayout() = 0;
+    virtual void SetSavedFile(const std::filesystem::path& file) = 0;
 };
 
 // "Modbus Reg List": the entries of its register list.

@@ -44,6 +44,8 @@
 #include "res/MaxMinAvgSumDialog.h"
 #include "res/ModbusPage.h"
 #include "res/ModbusTestDialog.h"
+#include "res/ModbusPropertiesDialog.h"
+#include "res/ModbusServerIconDialog.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
 #include "res/NetUploadDialog.h"
@@ -58,6 +60,7 @@
 #include "res/SampleRateClockDialog.h"
 #include "res/SchedDialog.h"
 #include "res/ScratchPadDialog.h"
+#include "res/SelectModbusIconsDialog.h"
 #include "res/SpikeDialog.h"
 #include "res/StopDialog.h"
 #include "res/TaccumDialog.h"
@@ -102,6 +105,9 @@ constexpr std::array kTemplates = {
     &kDataBufferDialog,
     &kDataDownloadDialog,
     &kDataTagDialog,
+    &kModbusPropertiesDialog,
+    &kModbusServerIconDialog,
+    &kSelectModbusIconsDialog,
     &kDelayDialog,
     &kDeltaDialog,
     &kDutyCycleDialog,

@@ -518,6 +518,58 @@ inline constexpr int kIdcDataTagWholeExample = 1349;
 inline constexpr int kIdcDataTagDigitsLabel = 1707;
 inline constexpr int kIdcDataTagDigits = 1709;
 
+// Modbus register list icon dialog: the option tree of the net's
+// addressable icons and its notes.
+inline constexpr int kDialogModbusProperties = 525;
+inline constexpr int kIdcModbusTree = 1474;
+inline constexpr int kIdcModbusNoteIntro = 1475;
+inline constexpr int kIdcModbusNoteZero = 1476;
+inline constexpr int kIdcModbusNoteSteps = 1477;
+
+// Modbus icon selection dialog (opened by nothing but its tests).
+inline constexpr int kDialogSelectModbusIcons = 550;
+inline constexpr int kIdcSelectModbusIconList = 1538;
+inline constexpr int kIdcSelectModbusGroupList = 1539;
+inline constexpr int kIdcSelectModbusButton = 1730;
+
+// Remote Modbus register icon dialog (the icon name 824 and the units
+// 1059 are the icon dialog base's).
+inline constexpr int kDialogModbusServerIcon = 551;
+inline constexpr int kIdcMbRtu = 1860;
+inline constexpr int kIdcMbTcp = 1861;
+inline constexpr int kIdcMbServerLabel = 1862;
+inline constexpr int kIdcMbServer = 1863;
+inline constexpr int kIdcMbPortLabel = 1864;
+inline constexpr int kIdcMbPort = 1865;
+inline constexpr int kIdcMbDeviceLabel = 1874;
+inline constexpr int kIdcMbDevice = 1866;
+inline constexpr int kIdcMbAddress = 1867;
+inline constexpr int kIdcMbType = 1868;
+inline constexpr int kIdcMbRead = 1869;
+inline constexpr int kIdcMbWrite = 1870;
+inline constexpr int kIdcMbInt16 = 1871;
+inline constexpr int kIdcMbInt32 = 1872;
+inline constexpr int kIdcMbDecimal = 1873;
+inline constexpr int kIdcMbHighLow = 1875;
+inline constexpr int kIdcMbSigned = 1876;
+inline constexpr int kIdcMbUnsigned = 1877;
+inline constexpr int kIdcMbBitField = 1878;
+inline constexpr int kIdcMbMsbFirst = 1879;
+inline constexpr int kIdcMbLsbFirst = 1880;
+inline constexpr int kIdcMbWordOrderNote = 1881;
+inline constexpr int kIdcMbOnTrigger = 1882;
+inline constexpr int kIdcMbOnChange = 1883;
+inline constexpr int kIdcMbBitStartLabel = 1884;
+inline constexpr int kIdcMbBitStart = 1885;
+inline constexpr int kIdcMbBitWidthLabel = 1886;
+inline constexpr int kIdcMbBitWidth = 1887;
+inline constexpr int kIdcMbBitMap = 1888;
+inline constexpr int kIdcMbBitMapNote = 1889;
+inline constexpr int kIdcMbNote = 1890;
+inline constexpr int kIdcMbTest = 1891;
+inline constexpr int kIdcMbSave = 1892;
+inline constexpr int kIdcMbSaveAs = 1893;
+
 // Logger digital I/O channel dialog (the units edit is the icon dialog
 // base's 1059).
 inline constexpr int kDialogOdio = 599;

@@ -25,6 +25,15 @@ void BM_Crc32OneMebibyte(benchmark::State& state)
 }
 BENCHMARK(BM_Crc32OneMebibyte);
 
+void BM_Crc32SlicedOneMebibyte(benchmark::State& state)
+{
+    const std::vector<std::uint8_t> data = OneMebibyte();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(corvane::Crc32UpdateSliced(corvane::kCrc32Start, data));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(data.size()));
+}
+BENCHMARK(BM_Crc32SlicedOneMebibyte);
+
 void BM_Crc32BytewiseOneMebibyte(benchmark::State& state)
 {
     const std::vector<std::uint8_t> data = OneMebibyte();

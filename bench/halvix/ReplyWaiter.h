@@ -4,18 +4,21 @@
 #include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 namespace corvane::bench {
 
 // Hands what the library posts to the one thread that waits for it, as a
-// window's message queue would: one hand-off per reply. A post wakes the
-// waiter only when it sleeps, and the waiter takes all that has come in one
-// turn of the lock, so a poster seldom meets the lock held.
+// window's message queue would: one hand-off per reply. Only the first post
+// after the waiter went to sleep wakes it, and the waiter takes all that has
+// come in one turn of the lock. The waiter sleeps on a flag of its own, not
+// on the lock, so waking never makes it queue for the lock behind a burst
+// of posts.
 class ReplyWaiter final : public MessagePoster {
 public:
     struct Answer {
@@ -30,14 +33,12 @@ public:
         std::unique_ptr<CReplyMessage> reply(dynamic_cast<CReplyMessage*>(payload.get()));
         if (reply)
             (void)payload.release();
-        bool wake = false;
         {
             std::lock_guard lock(mutex_);
             answers_.push_back({id, wParam, std::move(reply)});
-            wake = waiting_;
         }
-        if (wake)
-            ready_.notify_one();
+        if (sleeping_.exchange(false))
+            sleeping_.notify_one();
         return true;
     }
 
@@ -49,24 +50,33 @@ public:
     // The next answer, waiting for it.
     Answer Take()
     {
-        if (taken_.empty()) {
-            std::unique_lock lock(mutex_);
-            waiting_ = true;
-            ready_.wait(lock, [this] { return !answers_.empty(); });
-            waiting_ = false;
-            taken_.swap(answers_);
+        if (next_ == taken_.size()) {
+            taken_.clear();
+            next_ = 0;
+            for (;;) {
+                {
+                    std::lock_guard lock(mutex_);
+                    if (!answers_.empty()) {
+                        taken_.swap(answers_);
+                        break;
+                    }
+                    // Set under the lock: a post after this sees it and wakes the waiter.
+                    sleeping_.store(true);
+                }
+                sleeping_.wait(true);
+            }
         }
-        Answer answer = std::move(taken_.front());
-        taken_.pop_front();
-        return answer;
+        return std::move(taken_[next_++]);
     }
 
 private:
     std::mutex mutex_;
-    std::condition_variable ready_;
-    std::deque<Answer> answers_;  // posted, guarded by mutex_
-    bool waiting_ = false;        // the waiter sleeps on ready_, guarded by mutex_
-    std::deque<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
+    std::atomic<bool> sleeping_{false};  // the waiter sleeps and no post woke it yet
+    // Vectors, swapped whole, so each keeps its room and a post allocates
+    // nothing once both have grown.
+    std::vector<Answer> answers_;  // posted, guarded by mutex_
+    std::vector<Answer> taken_;    // the waiter's own, taken from answers_ in one turn
+    std::size_t next_ = 0;         // the first of taken_ not yet handed out
 };
 
 }  // namespace corvane::bench

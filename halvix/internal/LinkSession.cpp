@@ -17,7 +17,7 @@ namespace corvane {
 
 namespace {
 
-std::unique_ptr<CReplyMessage> MakeReply(const Frame& frame, const std::shared_ptr<ReplyMemoryPool>& pool)
+std::unique_ptr<CReplyMessage> MakeReply(const FrameView& frame, const std::shared_ptr<ReplyMemoryPool>& pool)
 {
     std::string text;
     if (frame.error)
@@ -240,7 +240,7 @@ std::optional<std::vector<std::uint8_t>> LinkSession::NextTransmission(Posts& po
     return send;
 }
 
-bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
+bool LinkSession::HandleDownloadReply(const FrameView& frame, Posts& posts)
 {
     const bool followUp = frame.requestType == kReplySdlStream || frame.requestType == kReplySdlData
         || frame.requestType == kReplySdlOther;
@@ -259,11 +259,10 @@ bool LinkSession::HandleDownloadReply(Frame& frame, Posts& posts)
     return true;
 }
 
-void LinkSession::HandleFrame(Frame& frame, Posts& posts)
+void LinkSession::HandleFrame(const FrameView& frame, Posts& posts)
 {
     switch (frame.kind) {
     case FrameKind::Reply: {
-        std::lock_guard lock(mutex_);
         if (HandleDownloadReply(frame, posts))
             return;
         if (!inFlight_ || inFlight_->requestId != frame.requestId || inFlight_->requestType != frame.requestType) {
@@ -302,8 +301,8 @@ void LinkSession::HandleFrame(Frame& frame, Posts& posts)
 void LinkSession::Run()
 {
     // Large reads: a download arrives as a stream of frames, and each read
-    // takes as many as have come.
-    chunk_.resize(64 * 1024);
+    // takes as many as have come, up to what a logger sends in one turn.
+    constexpr std::size_t kReadSize = 256 * 1024;
     // Replies read are handed out after the next decision on what to send,
     // so a caller that asks again at once finds the session unlocked.
     Posts posts;
@@ -339,11 +338,15 @@ void LinkSession::Run()
             wake_.Drain();
         if ((entries[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) == 0)
             continue;
-        const ssize_t count = ::read(fd_.Get(), chunk_.data(), chunk_.size());
+        const std::span<std::uint8_t> room = reader_.Room(kReadSize);
+        const ssize_t count = ::read(fd_.Get(), room.data(), room.size());
         if (count > 0) {
-            reader_.Feed(std::span(chunk_).first(static_cast<std::size_t>(count)));
-            while (reader_.Next(frame_))
-                HandleFrame(frame_, posts);
+            reader_.Commit(static_cast<std::size_t>(count));
+            // The frames of one read are handled in one turn of the lock.
+            std::lock_guard lock(mutex_);
+            FrameView frame;
+            while (reader_.Next(frame))
+                HandleFrame(frame, posts);
         } else if (count == 0) {
             MarkLost("closed by the other side");
             return;

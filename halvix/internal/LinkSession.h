@@ -4,6 +4,7 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/ReplyMemoryPool.h"
 #include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/FrameView.h"
 #include "halvix/protocol/WakeEvent.h"
 #include "platform/Message.h"
 
@@ -90,10 +91,11 @@ private:
     std::optional<std::vector<std::uint8_t>> NextTransmission(Posts& posts, TimePoint& wakeBy);
     // Puts the first queued request in flight; the bytes of its frame.
     std::optional<std::vector<std::uint8_t>> StartNextLocked(Posts& posts, TimePoint now);
-    void HandleFrame(Frame& frame, Posts& posts);
+    // Called with the lock held.
+    void HandleFrame(const FrameView& frame, Posts& posts);
     // Passes on a further reply of the download under way; false when the
     // frame is not one.
-    bool HandleDownloadReply(Frame& frame, Posts& posts);
+    bool HandleDownloadReply(const FrameView& frame, Posts& posts);
     void MarkLost(std::string_view why);
     void AnswerAllWithTimeouts(Posts& posts);
     void AddTrace(Posts& posts, std::string text) const;
@@ -106,12 +108,10 @@ private:
     LinkEvents events_;
     std::atomic<std::uint32_t>& nextRequestId_;
     WakeEvent wake_;
-    FrameReader reader_;
-    Frame frame_;  // the frame read last, its payload's room kept
+    FrameReader reader_;  // reads go straight into it
     // The blocks of the replies this thread makes, given back by whoever
     // frees them; a reply that outlives the session keeps the pool alive.
     std::shared_ptr<ReplyMemoryPool> replyPool_ = std::make_shared<ReplyMemoryPool>();
-    std::vector<std::uint8_t> chunk_;  // what one read takes
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     std::atomic<bool> lost_{false};

@@ -55,14 +55,31 @@ std::optional<Header> ReadHeader(std::span<const std::uint8_t> bytes)
 
 void FrameReader::Feed(std::span<const std::uint8_t> bytes)
 {
+    const std::span<std::uint8_t> room = Room(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), room.begin());
+    Commit(bytes.size());
+}
+
+std::span<std::uint8_t> FrameReader::Room(std::size_t count)
+{
     Compact();
-    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    if (buffer_.size() - filled_ < count)
+        buffer_.resize(filled_ + count);
+    room_ = count;
+    return std::span(buffer_).subspan(filled_, count);
+}
+
+void FrameReader::Commit(std::size_t count)
+{
+    filled_ += std::min(count, room_);
+    room_ = 0;
 }
 
 void FrameReader::Reset()
 {
-    buffer_.clear();
     start_ = 0;
+    filled_ = 0;
+    room_ = 0;
 }
 
 void FrameReader::Skip(std::size_t count)
@@ -75,7 +92,9 @@ void FrameReader::Compact()
 {
     if (start_ == 0)
         return;
-    buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(start_));
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(start_),
+        buffer_.begin() + static_cast<std::ptrdiff_t>(filled_), buffer_.begin());
+    filled_ -= start_;
     start_ = 0;
 }
 
@@ -89,8 +108,22 @@ std::optional<Frame> FrameReader::Next()
 
 bool FrameReader::Next(Frame& frame)
 {
+    FrameView view;
+    if (!Next(view))
+        return false;
+    frame.kind = view.kind;
+    frame.error = view.error;
+    frame.requestType = view.requestType;
+    frame.requestId = view.requestId;
+    frame.code = view.code;
+    frame.payload.assign(view.payload.begin(), view.payload.end());
+    return true;
+}
+
+bool FrameReader::Next(FrameView& frame)
+{
     for (;;) {
-        const std::span<const std::uint8_t> pending = std::span(buffer_).subspan(start_);
+        const std::span<const std::uint8_t> pending = std::span(buffer_).subspan(start_, filled_ - start_);
         // Find the next magic; a lone first magic byte at the end may begin one.
         std::size_t at = 0;
         while (at < pending.size() && pending[at] != kFrameMagic0)
@@ -129,11 +162,10 @@ bool FrameReader::Next(Frame& frame)
         frame.requestType = header->requestType;
         frame.requestId = header->requestId;
         frame.code = header->code;
-        const auto payload = rest.subspan(kFrameHeaderSize, header->payloadLength);
-        frame.payload.assign(payload.begin(), payload.end());
+        frame.payload = rest.subspan(kFrameHeaderSize, header->payloadLength);
+        // The bytes stay where they are until the next call, which starts
+        // again at the front when nothing else waits.
         start_ += frameSize;
-        if (start_ == buffer_.size())
-            Reset();
         return true;
     }
 }

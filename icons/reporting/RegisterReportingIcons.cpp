@@ -6,6 +6,8 @@
 #include "icons/reporting/CDataTagIcon.h"
 #include "icons/reporting/CEmailIcon.h"
 #include "icons/reporting/CFTPIcon.h"
+#include "icons/reporting/CModbusClientIcon.h"
+#include "icons/reporting/CModbusServerIcon.h"
 #include "netdoc/IconFactory.h"
 
 #include <memory>
@@ -20,6 +22,8 @@ void RegisterReportingIcons(IconFactory& factory)
     factory.Register(CBigMqttIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CBigMqttIcon>(); });
     factory.Register(CEmailIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CEmailIcon>(); });
     factory.Register(CFTPIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CFTPIcon>(); });
+    factory.Register(CModbusClientIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CModbusClientIcon>(); });
+    factory.Register(CModbusServerIcon::kTypeCode, [](std::uint16_t) { return std::make_unique<CModbusServerIcon>(); });
 }
 
 }  // namespace corvane

@@ -58,14 +58,18 @@ protected:
     }
 
     // A logger with the fresh logger's two bus modules and a memory card,
-    // whose firmware suits this program unless another is given.
-    void StartLogger(bool passwordsOn, bool pty, std::uint32_t firmware = LoggerState{}.firmwareVersion)
+    // whose firmware suits this program unless another is given; adjust
+    // changes anything else of its state before it starts.
+    void StartLogger(bool passwordsOn, bool pty, std::uint32_t firmware = LoggerState{}.firmwareVersion,
+        const std::function<void(LoggerState&)>& adjust = {})
     {
         LoggerState state = LoggerState::Fresh();
         state.firmwareVersion = firmware;
         state.statusWord |= kCardInstalled;
         state.passwordsOn = passwordsOn ? 1 : 0;
         state.fullAccess = 0;
+        if (adjust)
+            adjust(state);
         const std::filesystem::path folder = Scratch() / "logger";
         std::filesystem::create_directories(folder);
         ASSERT_FALSE(SaveLoggerState(folder, state));

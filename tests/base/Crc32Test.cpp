@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <random>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -43,21 +45,64 @@ std::vector<std::uint8_t> RandomBytes(std::size_t size, std::mt19937& random)
     return bytes;
 }
 
-// Every length up to a few hundred bytes, from every alignment of the first
-// byte and from several running values, against the byte-at-a-time form.
-TEST(Crc32Test, MatchesTheBytewiseFormAtEveryLengthAndAlignment)
+// The forms Crc32Update chooses from, each against the byte-at-a-time
+// form; the carry-less ones give nothing where the processor lacks them.
+struct Form {
+    const char* name;
+    std::optional<std::uint32_t> (*update)(std::uint32_t, std::span<const std::uint8_t>);
+};
+const Form kForms[] = {
+    {"chosen",
+        [](std::uint32_t crc, std::span<const std::uint8_t> bytes) -> std::optional<std::uint32_t> {
+            return Crc32Update(crc, bytes);
+        }},
+    {"sliced",
+        [](std::uint32_t crc, std::span<const std::uint8_t> bytes) -> std::optional<std::uint32_t> {
+            return Crc32UpdateSliced(crc, bytes);
+        }},
+    {"carry-less", &Crc32UpdateCarryless},
+    {"wide carry-less", &Crc32UpdateCarrylessWide},
+};
+
+// Every length up to several folding steps, from every alignment of the
+// first byte and from several running values.
+TEST(Crc32Test, EveryFormMatchesTheBytewiseFormAtEveryLengthAndAlignment)
 {
     std::mt19937 random(0x5EED);
     const std::vector<std::uint8_t> data = RandomBytes(320 + 16, random);
     const std::span<const std::uint8_t> all(data);
     const std::uint32_t starts[] = {kCrc32Start, 0u, 0x80000001u, static_cast<std::uint32_t>(random())};
-    for (const std::uint32_t start : starts)
-        for (std::size_t offset = 0; offset < 16; ++offset)
-            for (std::size_t length = 0; length <= 320; ++length) {
-                const auto piece = all.subspan(offset, length);
-                ASSERT_EQ(Crc32Update(start, piece), Crc32UpdateBytewise(start, piece))
-                    << "start " << start << ", offset " << offset << ", length " << length;
-            }
+    for (const Form& form : kForms)
+        for (const std::uint32_t start : starts)
+            for (std::size_t offset = 0; offset < 16; ++offset)
+                for (std::size_t length = 0; length <= 320; ++length) {
+                    const auto piece = all.subspan(offset, length);
+                    const std::optional<std::uint32_t> crc = form.update(start, piece);
+                    if (!crc)
+                        break;
+                    ASSERT_EQ(*crc, Crc32UpdateBytewise(start, piece))
+                        << form.name << ": start " << start << ", offset " << offset << ", length " << length;
+                }
+}
+
+// Lengths through several wide steps, the 64-byte steps after them and
+// every tail, from a few alignments.
+TEST(Crc32Test, EveryFormMatchesTheBytewiseFormOverSeveralWideSteps)
+{
+    std::mt19937 random(0x51DE);
+    const std::vector<std::uint8_t> data = RandomBytes(1300 + 64, random);
+    const std::span<const std::uint8_t> all(data);
+    for (const Form& form : kForms)
+        for (const std::uint32_t start : {kCrc32Start, 0x2468ACE1u})
+            for (const std::size_t offset : {std::size_t{0}, std::size_t{1}, std::size_t{63}})
+                for (std::size_t length = 240; length <= 1300; ++length) {
+                    const auto piece = all.subspan(offset, length);
+                    const std::optional<std::uint32_t> crc = form.update(start, piece);
+                    if (!crc)
+                        break;
+                    ASSERT_EQ(*crc, Crc32UpdateBytewise(start, piece))
+                        << form.name << ": start " << start << ", offset " << offset << ", length " << length;
+                }
 }
 
 TEST(Crc32Test, UpdateOverRandomPiecesEqualsWhole)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace corvane {
@@ -163,6 +165,52 @@ TEST(FrameCodecTest, AFrameReadIntoAgainHoldsOnlyTheNewFrame)
     const Frame last = into;
     EXPECT_FALSE(reader.Next(into));
     EXPECT_EQ(into, last);
+}
+
+// Reads straight into the reader's room, in pieces of every kind of size,
+// each smaller than the room offered, give the frames in place.
+TEST(FrameCodecTest, PiecesReadIntoTheRoomGiveTheSameFramesInPlace)
+{
+    const Frame frames[] = {MakeFrame(FrameKind::Reply, 0x4C9, 5, 1028), MakeFrame(FrameKind::Unsolicited, 71, 0, 9),
+        MakeFrame(FrameKind::Reply, 0x4CA, 6, 0, true), MakeFrame(FrameKind::Reply, 0x4C9, 7, 300)};
+    std::vector<std::uint8_t> bytes;
+    for (const Frame& frame : frames)
+        ASSERT_TRUE(AppendFrame(frame, bytes));
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{28}, std::size_t{1000}, bytes.size()}) {
+        FrameReader reader;
+        std::vector<Frame> read;
+        for (std::size_t at = 0; at < bytes.size(); at += piece) {
+            const std::size_t count = std::min(piece, bytes.size() - at);
+            const std::span<std::uint8_t> room = reader.Room(count + 16);
+            ASSERT_EQ(room.size(), count + 16);
+            std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), count, room.begin());
+            reader.Commit(count);
+            FrameView view;
+            while (reader.Next(view)) {
+                read.push_back({view.kind, view.error, view.requestType, view.requestId, view.code,
+                    std::vector<std::uint8_t>(view.payload.begin(), view.payload.end())});
+            }
+        }
+        ASSERT_EQ(read.size(), std::size(frames)) << "pieces of " << piece;
+        for (std::size_t i = 0; i < read.size(); ++i)
+            EXPECT_EQ(read[i], frames[i]) << "pieces of " << piece << ", frame " << i;
+        EXPECT_EQ(reader.BufferedBytes(), 0u);
+    }
+}
+
+// A commit takes no more than the room last offered.
+TEST(FrameCodecTest, ACommitBeyondTheRoomTakesOnlyTheRoom)
+{
+    const auto bytes = Encode(MakeFrame(FrameKind::Reply, 8, 3, 2));
+    FrameReader reader;
+    reader.Feed(bytes);
+    ASSERT_TRUE(reader.Next().has_value());
+    const std::span<std::uint8_t> room = reader.Room(3);
+    std::fill(room.begin(), room.end(), std::uint8_t{0x48});
+    reader.Commit(100);
+    EXPECT_EQ(reader.BufferedBytes(), 3u);
+    reader.Commit(5);
+    EXPECT_EQ(reader.BufferedBytes(), 3u);
 }
 
 TEST(FrameCodecTest, ADamagedFieldLosesOnlyItsFrame)

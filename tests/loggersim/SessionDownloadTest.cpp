@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace corvane {
@@ -89,6 +90,33 @@ TEST(SessionDownloadTest, HeadPartComesInStreamBlocksEndingWithAShortOne)
             received.insert(received.end(), blocks[i].begin(), blocks[i].end());
         }
         EXPECT_EQ(received, head);
+    }
+}
+
+// Blocks written into one kept vector, which starts with more stray bytes
+// than a block holds, are the blocks made afresh.
+TEST(SessionDownloadTest, BlocksIntoAKeptVectorEqualFreshOnes)
+{
+    const LoggerState unit = LoggerState::Fresh();
+    // Enough points for a head of several blocks.
+    LoggedSessionPlan plan = SessionAt(0x67000000, 100);
+    const std::vector<LoggedPoint> kinds = DefaultLoggedPoints();
+    for (int i = 0; i < 15; ++i)
+        plan.points.insert(plan.points.end(), kinds.begin(), kinds.end());
+    for (const std::uint16_t mode : {kSdlModeWhole, kSdlModeHead}) {
+        SCOPED_TRACE(mode);
+        SessionDownload fresh(LoggedSessionGenerator(unit, plan), mode);
+        SessionDownload kept(LoggedSessionGenerator(unit, plan), mode);
+        std::vector<std::uint8_t> data(3 * kSdlBlockSize, 0xEE);
+        std::size_t blocks = 0;
+        while (std::optional<SessionDownload::Block> block = fresh.Next()) {
+            const std::optional<std::uint16_t> replyType = kept.Next(data);
+            ASSERT_EQ(replyType, block->replyType) << "block " << blocks;
+            ASSERT_EQ(data, block->data) << "block " << blocks;
+            ++blocks;
+        }
+        EXPECT_FALSE(kept.Next(data).has_value());
+        EXPECT_GT(blocks, 1u);
     }
 }
 

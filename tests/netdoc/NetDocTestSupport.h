@@ -35,6 +35,8 @@ public:
     std::optional<std::string> versionWarning;
     std::optional<std::uint8_t> optionByte;
     std::filesystem::path netFolder;
+    std::filesystem::path modbusFolder;
+    std::uint8_t capabilityByte = 0;
     std::filesystem::path workingFolder;
     bool keepRaw = false;
     std::vector<std::filesystem::path> recent;
@@ -51,12 +53,15 @@ public:
 
     bool IsConnected() const override { return connected; }
     std::uint16_t PolledConfigWord() const override { return configWord; }
+    std::uint8_t LoggerCapabilityByte() const override { return capabilityByte; }
     std::uint32_t LoggerFirmwareVersion() const override { return firmwareVersion; }
     std::uint32_t MessageTimeoutMs() const override { return messageTimeoutMs; }
     std::optional<std::string> CheckNetVersion(std::uint32_t, std::uint32_t) const override { return versionWarning; }
     void SetNetOptionByte(std::uint8_t value) override { optionByte = value; }
     std::filesystem::path NetFileFolder() const override { return netFolder; }
     void SetNetFileFolder(const std::filesystem::path& folder) override { netFolder = folder; }
+    std::filesystem::path ModbusFileFolder() const override { return modbusFolder; }
+    void SetModbusFileFolder(const std::filesystem::path& folder) override { modbusFolder = folder; }
     std::filesystem::path WorkingFolder() const override { return workingFolder; }
     bool KeepRawDownloads() const override { return keepRaw; }
     void AddRecentNet(const std::filesystem::path& path) override { recent.push_back(path); }
