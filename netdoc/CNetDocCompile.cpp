@@ -27,6 +27,8 @@ constexpr std::uint16_t kTypeModbusServer = 7;
 constexpr std::uint16_t kTypeAnalogInput = 22;
 constexpr std::uint16_t kTypeSevenChannel = 32;
 constexpr std::uint16_t kTypeTwoChannel = 33;
+constexpr std::uint16_t kTypeEmail = 67;
+constexpr std::uint16_t kTypeFtp = 68;
 constexpr std::uint16_t kTypeMqtt = 70;
 constexpr std::uint16_t kTypeMemory = 81;
 constexpr std::uint16_t kTypeProbe = 82;
@@ -371,7 +373,14 @@ void CNetDoc::NumberLargeIcons(std::span<CCorvaneIcon* const> icons, bool conver
         if (!icon->IsHardwareLayout())
             continue;
         const std::uint16_t type = icon->TypeCode();
-        const int bit = type == kTypeMemory ? 1 : type == kTypeProbe ? 2 : type == kTypeMqtt ? 4 : 0;
+        // Each kind of tag list takes the tags marked with its bit, which is
+        // then cleared in every Data Tag icon.
+        const int bit = type == kTypeMemory ? 0x01
+            : type == kTypeProbe            ? 0x02
+            : type == kTypeMqtt             ? 0x04
+            : type == kTypeFtp              ? 0x08
+            : type == kTypeEmail            ? 0x10
+                                            : 0;
         if (bit != 0) {
             if (type == kTypeMemory)
                 memoryIconPresent_ = true;

@@ -23,6 +23,8 @@ public:
     std::variant<std::vector<std::uint8_t>, RecordError> StoreRecord(TransferMode mode) override;
     void CopyFixedPart(RecordTransfer& transfer) override;
     void Draw(DeviceContext& dc, BitmapCatalog& pictures) override;
+    // No dialog knows its fields.
+    bool HasProperties() const override { return false; }
 
 private:
     std::uint16_t typeCode_;

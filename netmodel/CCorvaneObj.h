@@ -94,6 +94,9 @@ public:
     // Opening the object (a double click): its properties.
     void OpenProperties() { OnOpen(); }
     virtual void OnOpen() {}
+    // Whether opening the object shows a dialog; the Properties command is
+    // greyed for an object without one.
+    virtual bool HasProperties() const { return true; }
     // Detaches the object from its net before it leaves the document.
     virtual void Remove() {}
 

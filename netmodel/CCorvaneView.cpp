@@ -488,6 +488,10 @@ void CCorvaneView::RegisterCommands()
         if (selection_.size() == 1 && Tools().CurrentKind() == tool_kind::kSelect)
             Tools().FindTool(tool_kind::kSelect)->OnEditProperties(*this);
     });
+    // An object that opens no dialog greys the command.
+    AddUpdate(kProperties, [this](CommandState& state) {
+        state.Enable(selection_.size() != 1 || selection_.front()->HasProperties());
+    });
 
     AddCommand(kSelectAll, [this](int) {
         if (CCorvaneDoc* document = GetDocument())

@@ -64,6 +64,7 @@
 #include "res/SpikeDialog.h"
 #include "res/StopDialog.h"
 #include "res/TaccumDialog.h"
+#include "res/TagPickerPage.h"
 #include "res/TempBaseDialog.h"
 #include "res/TnoteDialog.h"
 #include "res/UserLoginDialog.h"
@@ -153,6 +154,7 @@ constexpr std::array kTemplates = {
     &kSpikeDialog,
     &kStopDialog,
     &kTaccumDialog,
+    &kTagPickerPage,
     &kTempBaseDialog,
     &kTnoteDialog,
     &kUserLoginDialog,

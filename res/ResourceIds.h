@@ -498,6 +498,15 @@ inline constexpr int kIdcBigDataSeriesLabel = 1613;
 inline constexpr int kIdcBigDataSeries = 1614;
 inline constexpr int kIdcBigDataRemainConnected = 1758;
 
+// "Data Tag Selection", the tag picker page of the e-mail and FTP sheets.
+inline constexpr int kDialogTagPicker = 156;
+inline constexpr int kIdcTagPickerAvailable = 1836;
+inline constexpr int kIdcTagPickerSelected = 1017;
+inline constexpr int kIdcTagPickerAdd = 1183;
+inline constexpr int kIdcTagPickerAddAll = 1787;
+inline constexpr int kIdcTagPickerRemove = 3;
+inline constexpr int kIdcTagPickerRemoveAll = 1256;
+
 // Data Tag icon dialog (the icon name 824 and the input's source 1060 are
 // the icon dialog base's): the number format of the tagged value.
 inline constexpr int kDialogDataTag = 598;

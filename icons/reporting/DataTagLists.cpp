@@ -106,6 +106,75 @@ void DataTagLists::StoreAssignedTags()
     }
 }
 
+std::vector<std::uint32_t> DataTagLists::RefreshForPicker(int bit, TagList net)
+{
+    RefreshNet(std::move(net));
+    if (!available_.empty() || !selected_.empty()) {
+        PruneBothLists();
+        AppendUnlistedTags(bit);
+    } else {
+        FillFromStoredIds(bit);
+    }
+    StoreAssignedTags();
+    return OrderSelectedByStoredIds();
+}
+
+void DataTagLists::PruneBothLists()
+{
+    PruneSelected();
+    std::erase_if(available_, [this](DataTagInfo& tag) {
+        const auto found = std::find_if(
+            net_.begin(), net_.end(), [&](const DataTagInfo& netTag) { return netTag.tagId == tag.tagId; });
+        if (found == net_.end())
+            return true;
+        tag.name = found->name;
+        return false;
+    });
+}
+
+void DataTagLists::AppendUnlistedTags(int bit)
+{
+    for (DataTagInfo& tag : net_) {
+        if (IsSelected(tag.tagId) || HasId(available_, tag.tagId))
+            continue;
+        if ((tag.assignmentBits & bit) != 0 && HasRoomFor(1)) {
+            tag.assignmentBits = static_cast<std::uint16_t>(tag.assignmentBits & ~bit);
+            selected_.push_back(tag);
+        } else {
+            available_.push_back(tag);
+        }
+    }
+}
+
+void DataTagLists::FillFromStoredIds(int bit)
+{
+    selected_.clear();
+    available_.clear();
+    for (const std::uint32_t id : storedIds_) {
+        const auto found
+            = std::find_if(net_.begin(), net_.end(), [id](const DataTagInfo& tag) { return tag.tagId == id; });
+        if (found != net_.end() && !IsSelected(id) && HasRoomFor(1))
+            selected_.push_back(*found);
+    }
+    AppendUnlistedTags(bit);
+}
+
+std::vector<std::uint32_t> DataTagLists::OrderSelectedByStoredIds()
+{
+    TagList ordered;
+    std::vector<std::uint32_t> missing;
+    for (const std::uint32_t id : storedIds_) {
+        const auto found = std::find_if(
+            selected_.begin(), selected_.end(), [id](const DataTagInfo& tag) { return tag.tagId == id; });
+        if (found == selected_.end())
+            missing.push_back(id);
+        else
+            ordered.push_back(*found);
+    }
+    selected_ = std::move(ordered);
+    return missing;
+}
+
 bool DataTagLists::RemoveTag(std::uint32_t tagId)
 {
     const auto matches = [tagId](const DataTagInfo& tag) { return tag.tagId == tagId; };

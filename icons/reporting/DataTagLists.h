@@ -63,6 +63,26 @@ public:
     // order, compacted and at most Capacity().
     void StoreAssignedTags();
 
+    // The tag picker page's activation (bit 0x0008 FTP, 0x0010 e-mail):
+    // the net list is refreshed; lists already filled are pruned and take
+    // the net's new tags (those marked with the bit, the bit cleared in the
+    // net list, to the selection as far as it has room, the others to
+    // available); empty lists are built from the stored ids, then the
+    // marked tags, then the rest. The selection is stored and put in the
+    // stored ids' order. Returns the stored ids that named no selected tag.
+    std::vector<std::uint32_t> RefreshForPicker(int bit, TagList net);
+    // Both lists against the net list: tags no longer in it leave, names
+    // follow it.
+    void PruneBothLists();
+    // The net's tags in neither list, in net order, appended as above.
+    void AppendUnlistedTags(int bit);
+    // Fills both lists from the stored ids and the net list (the lists
+    // must be empty).
+    void FillFromStoredIds(int bit);
+    // The selection rebuilt in stored-id order; returns the stored ids
+    // that name no selected tag (they are dropped).
+    std::vector<std::uint32_t> OrderSelectedByStoredIds();
+
     // A Data Tag icon was deleted: its id leaves every list and the stored
     // ids. Returns whether anything changed.
     bool RemoveTag(std::uint32_t tagId);

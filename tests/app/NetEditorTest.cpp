@@ -132,16 +132,53 @@ TEST_F(NetEditorTest, ThePaletteShowsWithTheNetWindowAndDropsOnItsView)
     ASSERT_NE(Palette(), nullptr);
     EXPECT_TRUE(Palette()->IsShown());
     EXPECT_EQ(Palette()->TargetView(), &View());
-    // Cells whose icon classes are still to come cannot be dragged.
-    for (const int cell : {11, 12})
-        EXPECT_FALSE(Palette()->IsCellEnabled(cell)) << cell;
-    for (const int cell : {40, 47})
+    // Every cell has its icon class.
+    for (const int cell : {11, 12, 40, 47})
         EXPECT_TRUE(Palette()->IsCellEnabled(cell)) << cell;
     EXPECT_TRUE(Palette()->IsCellEnabled(kMathCell));
     ASSERT_TRUE(
         Shell().MainFrame()->PostMessage(kActivateKindMessage, 0, static_cast<std::intptr_t>(WindowKind::Trending)));
     App().ProcessPending();
     EXPECT_FALSE(Palette()->IsShown());
+}
+
+TEST_F(NetEditorTest, EmailAndFtpCellsFollowTheLoggersNetworkFeatures)
+{
+    constexpr int kEmailCell = 11;
+    constexpr int kFtpCell = 12;
+    const auto drop = [&](int cell) {
+        App().SendMessage(View().Handle(), kPaletteDropMessage, static_cast<std::uintptr_t>(cell), 0,
+            std::make_unique<PaletteDropPayload>(View().LogicalToClient(Point{300, 200})));
+    };
+    // A net with its Program icon, made for the logger connected last.
+    Shell().Connection().SetFirmwareVersion(0x03010000);
+    View().OnQueryLoggerConfiguration();
+    ASSERT_EQ(Doc().Icons().size(), 1u);
+    // Without a network kind a drop makes nothing and says nothing.
+    Shell().Connection().SetLoggerCapabilityByte(0);
+    const std::size_t boxes = Prompts().messageBoxes.size();
+    drop(kEmailCell);
+    drop(kFtpCell);
+    EXPECT_EQ(Doc().Icons().size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes.size(), boxes);
+    // Connected to such a logger, the cells show their greyed pictures.
+    Shell().Connection().SetConnected(true);
+    Palette()->LoadModelImages();
+    EXPECT_EQ(Palette()->CellPicture(kEmailCell), 579);
+    EXPECT_EQ(Palette()->CellPicture(kFtpCell), 588);
+    Shell().Connection().SetConnected(false);
+    Palette()->LoadModelImages();
+    EXPECT_EQ(Palette()->CellPicture(kEmailCell), 10012);
+
+    Shell().Connection().SetLoggerCapabilityByte(0x01);
+    CCorvaneIcon& email = Drop(kEmailCell, {300, 200});
+    CCorvaneIcon& ftp = Drop(kFtpCell, {400, 200});
+    EXPECT_EQ(email.ClassName(), "CEmailIcon");
+    EXPECT_EQ(ftp.ClassName(), "CFTPIcon");
+    // Their settings open no dialog, so Properties is greyed for them.
+    View().Select(nullptr, false);
+    View().Select(&email, false);
+    EXPECT_FALSE(View().QueryCommand(view_command::kProperties).IsEnabled());
 }
 
 TEST_F(NetEditorTest, ADozenIconsPlacedAndLinkedWithTheMouse)

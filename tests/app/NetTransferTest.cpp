@@ -4,6 +4,8 @@
 
 #include "ModalDriver.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "icons/reporting/CEmailIcon.h"
+#include "icons/reporting/CFTPIcon.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
 #include "netdoc/CNetUploadDialog.h"
@@ -28,6 +30,10 @@ namespace {
 
 constexpr int kSampleClockCell = 0;
 constexpr int kMemoryCell = 1;
+constexpr int kConstantCell = 6;
+constexpr int kEmailCell = 11;
+constexpr int kFtpCell = 12;
+constexpr int kDataTagCell = 44;
 
 class NetTransferTest : public LoggerConnectionTest {
 protected:
@@ -263,6 +269,114 @@ TEST_F(NetTransferTest, CheckNetAndUploadRefuseANetForAnotherLoggerType)
     EXPECT_EQ(logger_->State().netImage, loggersNet);
     const std::vector<std::uint16_t> seen = logger_->RequestTypes();
     EXPECT_EQ(std::find(seen.begin(), seen.end(), kRequestNetSet), seen.end());
+}
+
+// E-mail and FTP icons placed from the palette of a logger with network
+// features, checked, sent and read back as they went; deleting a data tag
+// then takes it out of both.
+TEST_F(NetTransferTest, EmailAndFtpIconsGoToTheLoggerAndComeBackAsTheyWent)
+{
+    StartLogger(false, false);
+    StartProgram();
+    SaveConnections();
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    ASSERT_NE(Shell().Connection().GetLoggerCapabilityByte() & 0x07, 0) << "the simulator has network features";
+    BuildNet();
+
+    ShowWindow(WindowKind::ProgramDevelopment);
+    const auto drop = [&](int cell, Point point) -> CCorvaneIcon& {
+        const std::size_t before = Net().Icons().size();
+        App().SendMessage(NetView().Handle(), kPaletteDropMessage, static_cast<std::uintptr_t>(cell), 0,
+            std::make_unique<PaletteDropPayload>(point));
+        EXPECT_EQ(Net().Icons().size(), before + 1) << "cell " << cell;
+        return *Net().Icons().back();
+    };
+    const auto link = [](CCorvaneIcon& giver, CCorvaneIcon& receiver, int slot) {
+        giver.SetDraggedConnector(&giver.Output(0));
+        receiver.SetDraggedConnector(receiver.InputConnector(slot));
+        receiver.LinkFrom(giver, 0);
+    };
+    CCorvaneIcon* clock = nullptr;
+    for (CCorvaneIcon* icon : Net().Icons())
+        if (icon->TypeCode() == 2)
+            clock = icon;
+    ASSERT_NE(clock, nullptr);
+    CCorvaneIcon& constant = drop(kConstantCell, {120, 420});
+    CCorvaneIcon& level = drop(kDataTagCell, {260, 400});
+    CCorvaneIcon& state = drop(kDataTagCell, {260, 480});
+    auto& email = dynamic_cast<CEmailIcon&>(drop(kEmailCell, {420, 400}));
+    auto& ftp = dynamic_cast<CFTPIcon&>(drop(kFtpCell, {520, 400}));
+    level.SetName("Level");
+    state.SetName("State");
+    link(constant, level, 0);
+    link(*clock, state, 0);
+    link(constant, email, 0);
+    link(*clock, email, 1);
+    link(*clock, ftp, kTriggerSlot);
+    email.Content().message = "Level ^0, state ^1";
+    email.Content().references[0] = 0;
+    email.Content().references[1] = 1;
+    email.Content().inputTexts[0] = {"##", "#"};
+    email.Content().inputTexts[1] = {"off", "on"};
+    email.SetTextSection(CEmailIcon::TextSection::To, "ops@plant.example");
+    email.SetTextSection(CEmailIcon::TextSection::From, "logger@plant.example");
+    email.SetTextSection(CEmailIcon::TextSection::Subject, "Report");
+
+    // The e-mail icon's trigger is not linked: the check says so.
+    CQuvTestDlg check(Net(), {}, &NetView());
+    ModalDriver driver(check, [&] { check.EndDialog(kIdOk); });
+    EXPECT_EQ(check.DoModal(), kIdOk);
+    EXPECT_NE(check.Report().find("'Email' Icon Trigger Input is not connected."), std::string::npos) << check.Report();
+    link(*clock, email, kTriggerSlot);
+    ShowWindow(WindowKind::CommWindow);
+
+    EXPECT_TRUE(UploadNet().empty());
+    const std::vector<std::uint8_t> uploaded = logger_->State().netImage;
+    ASSERT_FALSE(uploaded.empty());
+    EXPECT_EQ(email.TagIds(), (std::vector<std::uint32_t>{level.UniqueId(), state.UniqueId()}))
+        << "the check hands the icons their marked tags";
+    EXPECT_EQ(ftp.TagIds().size(), 2u);
+
+    ReadNetBack();
+    EXPECT_EQ(KeysOfNet(), KeysOf(uploaded));
+    const auto parsed = ParseNetImage(uploaded);
+    ASSERT_TRUE(std::holds_alternative<NetImageRecords>(parsed));
+    int compared = 0;
+    for (const auto& record : std::get<NetImageRecords>(parsed).records) {
+        const auto type = static_cast<std::uint16_t>((record[4] | record[5] << 8) & 0x0FFF);
+        if (type != CEmailIcon::kTypeCode && type != CFTPIcon::kTypeCode)
+            continue;
+        CCorvaneIcon* back = Net().FindIconById(static_cast<std::uint16_t>(record[2] | record[3] << 8));
+        ASSERT_NE(back, nullptr);
+        const auto stored = back->StoreRecord(TransferMode::Compile);
+        ASSERT_TRUE(std::holds_alternative<std::vector<std::uint8_t>>(stored));
+        EXPECT_EQ(std::get<std::vector<std::uint8_t>>(stored), std::vector<std::uint8_t>(record.begin(), record.end()))
+            << "type " << type;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 2);
+
+    CEmailIcon* emailBack = nullptr;
+    CFTPIcon* ftpBack = nullptr;
+    CCorvaneIcon* levelBack = nullptr;
+    for (CCorvaneIcon* icon : Net().Icons()) {
+        if (auto* e = dynamic_cast<CEmailIcon*>(icon))
+            emailBack = e;
+        else if (auto* f = dynamic_cast<CFTPIcon*>(icon))
+            ftpBack = f;
+        else if (icon->TypeCode() == 80 && icon->Name() == "Level")
+            levelBack = icon;
+    }
+    ASSERT_TRUE(emailBack != nullptr && ftpBack != nullptr && levelBack != nullptr);
+    EXPECT_EQ(emailBack->Content().message, "Level ^0, state ^1");
+    const std::uint32_t gone = levelBack->UniqueId();
+    levelBack->Remove();
+    (void)Net().RemoveObject(*levelBack);
+    for (const auto* ids : {&emailBack->TagIds(), &ftpBack->TagIds()}) {
+        EXPECT_EQ(ids->size(), 1u);
+        EXPECT_EQ(std::count(ids->begin(), ids->end(), gone), 0);
+    }
 }
 
 }  // namespace

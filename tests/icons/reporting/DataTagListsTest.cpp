@@ -112,6 +112,75 @@ TEST(DataTagListsTest, RemovedTagLeavesEveryList)
     EXPECT_FALSE(lists.RemoveTag(42));
 }
 
+// The tag picker page's activation, from the lists as they stand before it.
+TEST(DataTagListsTest, PickerRefreshBuildsPrunesAndAppendsByThePageBit)
+{
+    using Ids = std::vector<std::uint32_t>;
+    constexpr int kBit = 0x0010;
+    struct Case {
+        const char* name;
+        Ids stored;  // the icon's tag ids, as read from its record
+        TagList available;
+        TagList selected;
+        TagList net;
+        Ids selectedAfter;
+        Ids availableAfter;
+        bool flowTaken;  // "Flow" joins the selection by its bit
+    };
+    const TagList net{{"Flow", 5, 0x0010}, {"Level", 7, 0x0000}, {"Temp", 9, 0x0011}, {"Rain", 11, 0x0008}};
+    const Case cases[] = {
+        {"first opening: marked tags selected, the rest available", {}, {}, {}, net, {5, 9}, {7, 11}, true},
+        {"first opening: stored ids first, in their order", {11, 7}, {}, {}, net, {11, 7, 5, 9}, {}, true},
+        {"record read: stored ids kept, unmarked new tags available", {9}, {}, {{"", 9, 0}}, net, {9, 5}, {7, 11}, true},
+        {"a deleted tag leaves both lists", {}, {{"Level", 7, 0}, {"Gone", 40, 0}}, {{"Old", 41, 0}, {"Flow", 5, 0}},
+            net, {5, 9}, {7, 11}, false},
+        {"listed tags keep their side", {}, {{"Flow", 5, 0}}, {{"Level", 7, 0}}, net, {7, 9}, {5, 11}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DataTagLists lists;
+        lists.SetStoredIds(c.stored);
+        if (!c.available.empty() || !c.selected.empty()) {
+            lists.SetAvailable(c.available);
+            lists.SetSelected(c.selected);
+        }
+        const Ids missing = lists.RefreshForPicker(kBit, c.net);
+        EXPECT_TRUE(missing.empty());
+        EXPECT_EQ(IdsOf(lists.Selected()), c.selectedAfter);
+        EXPECT_EQ(IdsOf(lists.Available()), c.availableAfter);
+        EXPECT_EQ(lists.StoredIds(), c.selectedAfter) << "the selection is written into the ids";
+        EXPECT_EQ((lists.Net()[0].assignmentBits & kBit) == 0, c.flowTaken) << "a tag taken by its bit has it cleared";
+    }
+}
+
+TEST(DataTagListsTest, PickerRefreshShowsRenamesAndHoldsTheSelectionTo256)
+{
+    DataTagLists lists;
+    lists.SetAvailable({{"Old name", 7, 0}});
+    lists.SetSelected({{"Flow", 5, 0}});
+    (void)lists.RefreshForPicker(0x0008, {{"Flow 2", 5, 0}, {"Level 2", 7, 0}});
+    EXPECT_EQ(lists.Selected()[0].name, "Flow 2");
+    EXPECT_EQ(lists.Available()[0].name, "Level 2");
+
+    TagList many;
+    for (std::uint16_t id = 1; id <= 300; ++id)
+        many.push_back({"T" + std::to_string(id), id, 0x0008});
+    DataTagLists full;
+    (void)full.RefreshForPicker(0x0008, many);
+    EXPECT_EQ(full.Selected().size(), 256u);
+    EXPECT_EQ(full.StoredIds().size(), 256u);
+    EXPECT_EQ(full.Available().size(), 44u) << "marked tags beyond 256 wait in Available";
+}
+
+TEST(DataTagListsTest, PickerOrderFollowsTheStoredIdsAndNamesTheMissingOnes)
+{
+    DataTagLists lists;
+    lists.SetStoredIds(std::vector<std::uint32_t>{9, 5, 7});
+    lists.SetSelected({{"Flow", 5, 0}, {"Temp", 9, 0}});
+    EXPECT_EQ(lists.OrderSelectedByStoredIds(), std::vector<std::uint32_t>{7}) << "Tag not found";
+    EXPECT_EQ(IdsOf(lists.Selected()), (std::vector<std::uint32_t>{9, 5}));
+}
+
 }  // namespace
 }  // namespace data_tag_lists_test
 }  // namespace corvane

@@ -29,6 +29,8 @@ TEST_F(ReportingPalette, EveryReportingCellMakesItsClassAtItsSize)
     constexpr Row kRows[] = {
         {1, "CBigRamIcon", {32, 64}},
         {2, "CBigProbeIcon", {32, 64}},
+        {11, "CEmailIcon", {32, 64}},
+        {12, "CFTPIcon", {32, 64}},
         {40, "CModbusServerIcon", {32, 32}},
         {44, "CDataTagIcon", {32, 32}},
         {45, "CBigMqttIcon", {32, 64}},
@@ -43,7 +45,7 @@ TEST_F(ReportingPalette, EveryReportingCellMakesItsClassAtItsSize)
         EXPECT_EQ(icon->ClassName(), row.className);
         EXPECT_EQ(icon->Position().Extent(), row.size);
     }
-    for (const int other : {0, 3, 11, 12, 46})
+    for (const int other : {0, 3, 10, 13, 46})
         EXPECT_FALSE(makers.Has(other)) << other;
 }
 
