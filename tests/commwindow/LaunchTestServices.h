@@ -30,19 +30,6 @@ public:
     struct RetrySettings final : CommsSettings {
         std::uint32_t LoggerRetryTime() const override { return 5000; }
     };
-    // Notes the texts of both panes.
-    struct Status final : StatusSink {
-        std::vector<std::string> messages;
-        bool progress = false;
-        void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
-        void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
-        bool HasProgress() const override { return progress; }
-        void CreateProgress() override { progress = true; }
-        void SetProgressPos(int) override {}
-        void SetProgressRange(std::uint16_t) override {}
-        void StartProgressAnimation() override {}
-        void StopProgressAnimation() override { progress = false; }
-    };
     struct Card final : CardSettings {
         std::string drive;
         std::string Drive() const override { return drive; }
@@ -60,7 +47,7 @@ public:
     RetrySettings retry;
     CConnectionDetails connection{poster, retry};
     SettingsStore settings;
-    Status status;
+    RecordingStatusSink status;
     Card card;
     Probe probe;
     LoggerTimeZone timeZone;

@@ -5,8 +5,9 @@
 // working and a download folder, what was noted of chosen files, and where
 // the raw download goes when a test replaces its file.
 
+#include "RecordingStatusSink.h"
+
 #include "download/DownloadServices.h"
-#include "shell/StatusSink.h"
 
 #include <filesystem>
 #include <functional>
@@ -19,26 +20,6 @@ namespace corvane::test {
 
 class DownloadTestServices final : public DownloadServices {
 public:
-    struct Status final : StatusSink {
-        std::vector<std::string> messages;  // both panes, in order
-        bool progress = false;
-        int position = 0;
-        std::uint16_t range = 10;
-        bool animating = false;
-        void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
-        void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
-        bool HasProgress() const override { return progress; }
-        void CreateProgress() override { progress = true; }
-        void SetProgressPos(int value) override { position = value; }
-        void SetProgressRange(std::uint16_t upper) override { range = upper; }
-        void StartProgressAnimation() override { animating = true; }
-        void StopProgressAnimation() override
-        {
-            animating = false;
-            progress = false;
-        }
-        std::string Last() const { return messages.empty() ? std::string() : messages.back(); }
-    };
 
     explicit DownloadTestServices(std::filesystem::path folder)
         : working(folder / "work"), downloads(folder / "downloads")
@@ -47,7 +28,7 @@ public:
         std::filesystem::create_directories(downloads);
     }
 
-    Status status;
+    RecordingStatusSink status;
     TimeColumns timeColumns = TimeColumns::Local;
     std::filesystem::path working;
     std::filesystem::path downloads;

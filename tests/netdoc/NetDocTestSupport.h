@@ -6,12 +6,12 @@
 #include "NetTestIcons.h"
 #include "PlatformTestSupport.h"
 #include "RecordingNoticeSink.h"
+#include "RecordingStatusSink.h"
 
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/IconFactory.h"
 #include "netmodel/CHardwarePoll.h"
-#include "shell/StatusSink.h"
 
 #include <deque>
 #include <filesystem>
@@ -43,20 +43,7 @@ public:
     std::vector<std::filesystem::path> recent;
     std::vector<std::pair<std::string, NetNoticeCaption>> notices;
     RecordingNoticeSink helperNotices;
-    // What reaches the status bar: the messages, and whether a progress bar
-    // is shown.
-    struct Status final : StatusSink {
-        std::vector<std::string> messages;
-        bool progress = false;
-        void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
-        void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
-        bool HasProgress() const override { return progress; }
-        void CreateProgress() override { progress = true; }
-        void SetProgressPos(int) override {}
-        void SetProgressRange(std::uint16_t) override {}
-        void StartProgressAnimation() override {}
-        void StopProgressAnimation() override { progress = false; }
-    } status;
+    RecordingStatusSink status;
     std::vector<std::filesystem::path> converted;
     std::vector<std::pair<int, std::string>> advisories;
     std::deque<int> advisoryAnswers;  // kIdOk when empty

@@ -1,6 +1,7 @@
 #include "icons/reporting/CModbusTestDialog.h"
 
 #include "PlatformTestSupport.h"
+#include "RecordingStatusSink.h"
 #include "ScratchFolder.h"
 #include "SimulatorLink.h"
 
@@ -12,7 +13,6 @@
 #include "platform/ButtonControl.h"
 #include "platform/Control.h"
 #include "res/ResourceIds.h"
-#include "shell/StatusSink.h"
 #include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
@@ -38,19 +38,7 @@ constexpr std::uint16_t kDecimal = 6;
 constexpr std::uint16_t kHighFirst = 1;
 constexpr std::string_view kValuePrefix = "\r\n\r\nRegister Value = ";
 
-// Notes what reaches the status bar.
-struct Status final : StatusSink {
-    std::vector<std::string> messages;
-    bool progress = false;
-    void SetStatusText(std::string_view text) override { messages.emplace_back(text); }
-    void SetStatusMessage(std::string_view text) override { messages.emplace_back(text); }
-    bool HasProgress() const override { return progress; }
-    void CreateProgress() override { progress = true; }
-    void SetProgressPos(int) override {}
-    void SetProgressRange(std::uint16_t) override {}
-    void StartProgressAnimation() override {}
-    void StopProgressAnimation() override { progress = false; }
-};
+using Status = test::RecordingStatusSink;
 
 ModbusTestSettings Settings(std::uint16_t iconWord, std::uint16_t start, bool read = true, std::uint16_t unit = 1)
 {
