@@ -1,5 +1,7 @@
 #pragma once
 
+#include "halvix/protocol/ModuleReplies.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +12,6 @@ namespace corvane {
 
 constexpr int kBusSlotCount = 16;  // bus addresses 0..15
 constexpr std::size_t kModuleRecordBytes = 42;
-constexpr std::size_t kModuleNameBytes = 32;
-constexpr std::uint8_t kModuleTypeAnalog = 0;          // the 7-channel analog input module
-constexpr std::uint8_t kModuleTypeDigital = 1;         // the digital I/O module
 constexpr std::uint8_t kModuleCommandSwitchWord = 17;  // reads an analog module's switch word
 
 // One I/O module on the simulated logger's module bus.
