@@ -1,11 +1,19 @@
 #include "commwindow/ModuleReflash.h"
 
+#include "halvix/protocol/FrameCodec.h"
+#include "halvix/protocol/ModuleReplies.h"
+#include "halvix/protocol/RequestTypes.h"
+#include "loggersim/LoggerRequests.h"
+#include "loggersim/LoggerState.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -361,6 +369,67 @@ TEST(ModuleReflash, DestroyingARunningReflashClosesTheFile)
         ASSERT_TRUE(port.open);
     }
     EXPECT_FALSE(port.open);
+}
+
+// The reflash steps go to a simulated logger's module; its replies come back in turn.
+class SimulatedModulePort : public FakePort {
+public:
+    LoggerState state = LoggerState::Fresh();
+    std::uint8_t address = 4;
+    std::optional<Frame> reply;
+
+    bool SendFlash(std::uint8_t subCommand, std::span<const std::uint8_t> data) override
+    {
+        if (!FakePort::SendFlash(subCommand, data))
+            return false;
+        Frame request;
+        request.kind = FrameKind::Request;
+        request.requestType = kRequestTlFlash;
+        request.requestId = static_cast<std::uint32_t>(requests);
+        request.payload = {address, subCommand};
+        request.payload.insert(request.payload.end(), data.begin(), data.end());
+        reply = HandleRequest(state, request, 1700000000).reply;
+        return true;
+    }
+};
+
+TEST(ModuleReflash, ReflashOfASimulatedModuleInstallsTheNewVersion)
+{
+    struct Case {
+        std::uint16_t finalStatus;
+        const char* title;
+        std::array<std::uint8_t, 3> firmwareAfter;
+    };
+    const Case cases[] = {
+        {0, "Reflash Complete", {7, 8, 9}},
+        {kFlashStatusRetry306, "Reflash Error", {0xFF, 0xFF, 0xFF}},
+    };
+    for (const Case& c : cases) {
+        SimulatedModulePort port;
+        port.state.modules[4].flashStatus = c.finalStatus;
+        port.file = FirmwareFile(kModuleTypeDigital, 2041);
+        port.file[32 + 10] = 7;
+        port.file[32 + 11] = 8;
+        port.file[32 + 12] = 9;
+        ModuleReflash reflash(port, kModuleTypeDigital);
+        reflash.Start();
+        for (int guard = 0; guard < 100 && reflash.Running(); ++guard) {
+            if (port.pendingPause) {
+                port.pendingPause = 0;
+                reflash.OnPauseElapsed();
+            } else if (std::optional<Frame> reply = std::exchange(port.reply, std::nullopt)) {
+                reflash.OnReply(reply->error, reply->code, reply->error ? ParseErrorPayload(reply->payload).text : "");
+            } else {
+                reflash.OnTimeout();
+            }
+        }
+        ASSERT_EQ(port.messages.size(), 1u) << c.finalStatus;
+        EXPECT_EQ(port.messages[0].title, c.title);
+        EXPECT_EQ(port.state.modules[4].firmware, c.firmwareAfter);
+        // prepare, erase, three blocks, end, three busy status requests and the last one
+        EXPECT_EQ(port.requests, 10);
+        EXPECT_FALSE(port.open);
+    }
 }
 
 }  // namespace
