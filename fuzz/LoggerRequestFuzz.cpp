@@ -28,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::span<const std::uint8_t> input = size == 0 ? std::span<const std::uint8_t>{} : std::span(data, size);
     corvane::LoggerState state{};
     state.modbusUnits[1] = corvane::ModbusUnit::Fresh();
+    // An analog module at 1 and a digital module at 4 answer module commands and reflash steps.
+    state.modules[1].type = corvane::kModuleTypeAnalog;
+    state.modules[4].type = corvane::kModuleTypeDigital;
     std::uint32_t requestId = 1;
     while (input.size() >= 4) {
         corvane::Frame request;

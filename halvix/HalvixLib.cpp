@@ -146,6 +146,10 @@ int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, st
 {
     return Forward([&](HalvixLibrary& l) { return l.TlTran(window, address, command, data); });
 }
+int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data)
+{
+    return Forward([&](HalvixLibrary& l) { return l.TlFlash(window, address, subCommand, data); });
+}
 int CxMbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,
     std::uint8_t wordOrder, std::uint8_t function, std::span<const std::uint8_t> pdu)
 {

@@ -73,6 +73,7 @@ int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
 int CxBaseCfg(WindowHandle window);
 int CxTLEnum(WindowHandle window);
 int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data);
 // One Modbus transaction that the logger performs with a remote device
 // (halvix/protocol/ModbusTransactionLayout.h): server IPv4 number, TCP
 // port, unit, word-order flag, Modbus function and its PDU; answered by a

@@ -8,6 +8,7 @@
 #include "halvix/internal/LinkSession.h"
 #include "halvix/protocol/Frame.h"
 #include "halvix/protocol/ModbusTransactionLayout.h"
+#include "halvix/protocol/ModuleReplies.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/SessionTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
@@ -420,6 +421,20 @@ int HalvixLibrary::TlTran(
     payload.push_back(command);
     payload.insert(payload.end(), data.begin(), data.end());
     return SendPayload(window, kRequestTlTran, std::move(payload));
+}
+
+int HalvixLibrary::TlFlash(
+    WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data)
+{
+    // u8 bus address, u8 sub-command, then the block.
+    if (data.size() > kFlashMaxBlockBytes)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload;
+    payload.reserve(2 + data.size());
+    payload.push_back(address);
+    payload.push_back(subCommand);
+    payload.insert(payload.end(), data.begin(), data.end());
+    return SendPayload(window, kRequestTlFlash, std::move(payload));
 }
 
 int HalvixLibrary::MbTran(WindowHandle window, std::uint32_t server, std::uint16_t port, std::uint16_t unit,

@@ -104,6 +104,9 @@ public:
     int TLEnum(WindowHandle window);
     // One transaction with the bus module at address: the command, then data.
     int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+    // One step of a bus module's reflash (halvix/protocol/ModuleReplies.h):
+    // the sub-command, then a firmware block of at most 1020 bytes.
+    int TlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data);
     // One Modbus transaction with a remote device (layout in
     // halvix/protocol/ModbusTransactionLayout.h); a PDU longer than
     // kMbTranMaxPdu is kCxBadArgument.

@@ -131,7 +131,7 @@ RequestOutcome TLEnum(const LoggerState& state, const Frame& request)
 
 // A module transaction: u8 bus address, u8 command, the command's data.
 // The reply repeats address and command; its answer starts at byte 2.
-RequestOutcome TlTran(const LoggerState& state, const Frame& request)
+RequestOutcome TlTran(LoggerState& state, const Frame& request)
 {
     ByteReader reader(request.payload);
     const std::uint8_t address = reader.U8("bus address");
@@ -141,15 +141,143 @@ RequestOutcome TlTran(const LoggerState& state, const Frame& request)
     const auto found = state.modules.find(address);
     if (found == state.modules.end())
         return Reply(MakeErrorReply(request, kSimErrorNoModule, "No module at bus address " + std::to_string(address)));
-    if (command != kModuleCommandSwitchWord)
+    BusModule& module = found->second;
+    const std::span<const std::uint8_t> argument = request.payload.size() > 2
+        ? std::span<const std::uint8_t>(request.payload).subspan(2)
+        : std::span<const std::uint8_t>{};
+    std::vector<std::uint8_t> data{address, command};
+    const auto refuse = [&] {
         return Reply(MakeErrorReply(
             request, kSimErrorModuleCommand, "Module command " + std::to_string(command) + " is not supported"));
-    std::vector<std::uint8_t> data(4);
-    ByteWriter writer(data);
-    writer.U8(address);
-    writer.U8(command);
-    writer.U16BE(found->second.switchWord);
-    return Reply(MakeReply(request, std::move(data)));
+    };
+    switch (command) {
+    case kModuleCmdSwitchWord: {
+        data.resize(4);
+        ByteWriter writer(std::span<std::uint8_t>(data).subspan(2));
+        writer.U16BE(module.switchWord);
+        return Reply(MakeReply(request, std::move(data)));
+    }
+    case kModuleCmdInformation: {
+        // Bytes 2..41 of the module record follow address and command.
+        const std::vector<std::uint8_t> record = ModuleRecordBytes(address, module);
+        data.insert(data.end(), record.begin() + 2, record.end());
+        return Reply(MakeReply(request, std::move(data)));
+    }
+    case kModuleCmdWriteSerial: {
+        if (argument.size() != kModuleSerialBytes)
+            return BadData(request);
+        ByteReader argumentReader(argument);
+        module.serialNumber = argumentReader.U32BE("serial number");
+        data.insert(data.end(), argument.begin(), argument.end());
+        RequestOutcome outcome = Reply(MakeReply(request, std::move(data)));
+        outcome.stateChanged = true;
+        return outcome;
+    }
+    case kModuleCmdWriteName: {
+        if (argument.size() != kModuleNameBytes)
+            return BadData(request);
+        ByteReader argumentReader(argument);
+        module.name = std::string(argumentReader.FixedText(kModuleNameBytes, "module name"));
+        data.insert(data.end(), argument.begin(), argument.end());
+        RequestOutcome outcome = Reply(MakeReply(request, std::move(data)));
+        outcome.stateChanged = true;
+        return outcome;
+    }
+    case kModuleCmdCalibration: {
+        if (module.type != kModuleTypeAnalog)
+            return refuse();
+        data.resize(kModuleCalibrationReplyBytes, 0);
+        ByteWriter writer(std::span<std::uint8_t>(data).subspan(2));
+        writer.U32LE(static_cast<std::uint32_t>(module.calibrationLast));
+        writer.U32LE(module.calibrationDue);
+        writer.FixedText(module.calibrationComment, kModuleCommentBytes, "comment");
+        return Reply(MakeReply(request, std::move(data)));
+    }
+    default:
+        return refuse();
+    }
+}
+
+// A module reflash step: u8 bus address, u8 sub-command, a payload block for
+// sub-command 1. Steps must come in order: prepare, erase, blocks, end,
+// status. Erasing leaves the module without firmware until a good end.
+RequestOutcome TlFlash(LoggerState& state, const Frame& request)
+{
+    ByteReader reader(request.payload);
+    const std::uint8_t address = reader.U8("bus address");
+    const std::uint8_t sub = reader.U8("sub-command");
+    if (reader.Failed())
+        return BadData(request);
+    const std::span<const std::uint8_t> block = std::span<const std::uint8_t>(request.payload).subspan(2);
+    const auto found = state.modules.find(address);
+    if (found == state.modules.end())
+        return Reply(MakeErrorReply(request, kSimErrorNoModule, "No module at bus address " + std::to_string(address)));
+    BusModule& module = found->second;
+    using Stage = BusModule::ReflashStage;
+    const auto outOfOrder = [&] {
+        return Reply(MakeErrorReply(request, kSimErrorFlashSequence,
+            "Reflash step " + std::to_string(sub) + " is out of sequence"));
+    };
+    const auto accept = [&] {
+        RequestOutcome outcome = Reply(MakeReply(request, {address, sub}));
+        outcome.stateChanged = true;
+        return outcome;
+    };
+    switch (sub) {
+    case kFlashPrepare:
+        if (!block.empty())
+            return BadData(request);
+        module.reflashStage = Stage::Prepared;
+        module.reflashBytes = 0;
+        module.reflashVersion = {0, 0, 0};
+        return accept();
+    case kFlashErase:
+        if (module.reflashStage != Stage::Prepared)
+            return outOfOrder();
+        module.reflashStage = Stage::Erased;
+        module.firmware = {kNoFirmwareByte, kNoFirmwareByte, kNoFirmwareByte};
+        return accept();
+    case kFlashBlock:
+        if (module.reflashStage != Stage::Erased)
+            return outOfOrder();
+        if (block.empty() || block.size() > kFlashMaxBlockBytes)
+            return BadData(request);
+        // The image carries its version at its bytes 10..12.
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            const std::uint64_t at = std::uint64_t{module.reflashBytes} + i;
+            if (at >= 10 && at <= 12)
+                module.reflashVersion[static_cast<std::size_t>(at - 10)] = block[i];
+        }
+        module.reflashBytes += static_cast<std::uint32_t>(block.size());
+        return accept();
+    case kFlashEnd:
+        if (module.reflashStage != Stage::Erased)
+            return outOfOrder();
+        module.reflashStage = Stage::Ended;
+        module.reflashBusyLeft = module.flashBusy;
+        return accept();
+    case kFlashStatus: {
+        if (module.reflashStage != Stage::Ended)
+            return outOfOrder();
+        RequestOutcome outcome;
+        if (module.reflashBusyLeft > 0) {
+            --module.reflashBusyLeft;
+            outcome = Reply(MakeErrorReply(request, kFlashStatusBusy, "Module busy"));
+        } else if (module.flashStatus != 0) {
+            module.reflashStage = Stage::Idle;
+            outcome = Reply(MakeErrorReply(request, module.flashStatus, "Module reflash failed"));
+        } else {
+            module.reflashStage = Stage::Idle;
+            module.firmware = module.reflashVersion;
+            outcome = Reply(MakeReply(request, {address, sub}));
+        }
+        outcome.stateChanged = true;
+        return outcome;
+    }
+    default:
+        return Reply(MakeErrorReply(request, kSimErrorModuleCommand,
+            "Reflash sub-command " + std::to_string(sub) + " is not supported"));
+    }
 }
 
 }  // namespace
@@ -231,6 +359,7 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);
+    case kRequestTlFlash: return TlFlash(state, request);
     case kRequestMbTran: return AnswerModbusTransaction(state, request, loggerTime);
     case kRequestNetSet: return AnswerNetSet(state, request);
     case kRequestNetInit: return AnswerNetInit(state, request);

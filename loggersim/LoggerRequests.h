@@ -25,6 +25,7 @@ constexpr std::uint16_t kSimErrorNoNetSent = 0x410A;  // no ended image to initi
 constexpr std::uint16_t kSimErrorNetLength = 0x410B;
 constexpr std::uint16_t kSimErrorNetCrc = 0x410C;
 constexpr std::uint16_t kSimErrorNoNet = 0x410D;    // no net to read back
+constexpr std::uint16_t kSimErrorFlashSequence = 0x4110;  // a module reflash step out of order
 constexpr std::uint16_t kSimErrorStorage = 0x410E;  // the state folder could not be written
 
 // What a logger does about one request.

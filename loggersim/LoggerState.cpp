@@ -31,8 +31,14 @@ LoggerState LoggerState::Fresh()
         if (!IsIdentityKey(item.key))
             state.items[item.key] = ConfigItemDefault(item.key);
     // Channel 0 current, 1 high-level Vdc, 2 and 3 low-level Vdc, 4 current.
-    state.modules[1] = BusModule{kModuleTypeAnalog, {2, 1, 0}, 700101, "Analog Inputs", 0xAA48};
-    state.modules[4] = BusModule{kModuleTypeDigital, {1, 3, 0}, 700402, "Digital I/O", 0};
+    BusModule analog{kModuleTypeAnalog, {2, 1, 0}, 700101, "Analog Inputs", 0xAA48};
+    // Calibrated 2026-01-15 00:00 UTC, due a year later.
+    analog.calibrationLast = 1768435200;
+    analog.calibrationDue = 1799971200;
+    analog.calibrationComment = "Factory calibration";
+    state.modules[1] = analog;
+    BusModule digital{kModuleTypeDigital, {1, 3, 0}, 700402, "Digital I/O", 0};
+    state.modules[4] = digital;
     state.modbusUnits[1] = ModbusUnit::Fresh();
     state.users["admin"] = LoggerUser{"admin", ~std::uint64_t{0}, true};
     return state;

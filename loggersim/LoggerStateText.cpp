@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <type_traits>
 #include <vector>
 
 namespace corvane {
@@ -258,6 +259,43 @@ bool ParseModuleLine(LoggerState& state, std::string_view name, std::string_view
             module.switchWord = *word;
         return word.has_value();
     }
+    const auto number = [&value](auto& target) {
+        const auto parsed = ParseWholeInteger<std::remove_reference_t<decltype(target)>>(value);
+        if (parsed)
+            target = *parsed;
+        return parsed.has_value();
+    };
+    if (field == "calibration-last")
+        return number(module.calibrationLast);
+    if (field == "calibration-due")
+        return number(module.calibrationDue);
+    if (field == "calibration-comment") {
+        if (Cp1252Length(value) > kModuleCommentBytes)
+            return false;
+        module.calibrationComment = Utf8ToCp1252(value);
+        return true;
+    }
+    if (field == "flash-busy")
+        return number(module.flashBusy);
+    if (field == "flash-status")
+        return number(module.flashStatus);
+    if (field == "reflash-stage") {
+        const auto stage = ParseWholeInteger<std::uint8_t>(value);
+        if (!stage || *stage > static_cast<std::uint8_t>(BusModule::ReflashStage::Ended))
+            return false;
+        module.reflashStage = static_cast<BusModule::ReflashStage>(*stage);
+        return true;
+    }
+    if (field == "reflash-bytes")
+        return number(module.reflashBytes);
+    if (field == "reflash-version") {
+        const auto version = ParseFirmware(value);
+        if (version)
+            module.reflashVersion = *version;
+        return version.has_value();
+    }
+    if (field == "reflash-busy-left")
+        return number(module.reflashBusyLeft);
     return false;
 }
 
@@ -383,6 +421,15 @@ std::string FormatLoggerState(const LoggerState& state)
         text += prefix + "serial = " + Number(module.serialNumber) + "\n";
         text += prefix + "name = " + Cp1252ToUtf8(module.name) + "\n";
         text += prefix + "switches = " + HexNumber(module.switchWord, 4) + "\n";
+        text += prefix + "calibration-last = " + Number(module.calibrationLast) + "\n";
+        text += prefix + "calibration-due = " + HexNumber(module.calibrationDue, 8) + "\n";
+        text += prefix + "calibration-comment = " + Cp1252ToUtf8(module.calibrationComment) + "\n";
+        text += prefix + "flash-busy = " + Number(module.flashBusy) + "\n";
+        text += prefix + "flash-status = " + HexNumber(module.flashStatus, 4) + "\n";
+        text += prefix + "reflash-stage = " + Number(static_cast<int>(module.reflashStage)) + "\n";
+        text += prefix + "reflash-bytes = " + Number(module.reflashBytes) + "\n";
+        text += prefix + "reflash-version = " + FirmwareText(module.reflashVersion) + "\n";
+        text += prefix + "reflash-busy-left = " + Number(module.reflashBusyLeft) + "\n";
     }
     for (const auto& [number, unit] : state.modbusUnits) {
         const std::string prefix = std::string(kModbusPrefix) + std::to_string(number) + ".";

@@ -7,6 +7,7 @@
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/LoginDigest.h"
 #include "halvix/protocol/ModbusTransactionLayout.h"
+#include "halvix/protocol/ModuleReplies.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
 #include "halvix/protocol/SessionTransferLayout.h"
@@ -628,6 +629,17 @@ TEST_F(HalvixSetUpTest, ModbusTransactionsLongerThanAPduAreRefused)
     EXPECT_EQ(library_.Init(), kCxOk);
     EXPECT_EQ(library_.MbTran(window, 0, 502, 1, 0, 16, tooLong), kCxBadArgument);
     EXPECT_EQ(library_.MbTran(window, 0, 502, 1, 0, 16, whole), kCxCommError) << "checked, then not linked";
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
+TEST_F(HalvixSetUpTest, ModuleReflashBlocksLongerThan1020BytesAreRefused)
+{
+    const WindowHandle window{3};
+    const std::vector<std::uint8_t> whole(kFlashMaxBlockBytes, 1);
+    const std::vector<std::uint8_t> tooLong(kFlashMaxBlockBytes + 1, 1);
+    EXPECT_EQ(library_.Init(), kCxOk);
+    EXPECT_EQ(library_.TlFlash(window, 1, kFlashBlock, tooLong), kCxBadArgument);
+    EXPECT_EQ(library_.TlFlash(window, 1, kFlashBlock, whole), kCxCommError) << "checked, then not linked";
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 

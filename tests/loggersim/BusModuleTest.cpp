@@ -2,6 +2,7 @@
 
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
+#include "halvix/protocol/ModuleReplies.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -9,6 +10,8 @@
 #include "tests/platform/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace corvane {
 namespace bus_module_test {
@@ -230,6 +233,151 @@ TEST(BusModuleTest, BadModuleLinesMarkTheFileDamaged)
         EXPECT_FALSE(parsed.state.has_value()) << c.why;
         EXPECT_FALSE(parsed.error.empty()) << c.why;
     }
+}
+
+RequestOutcome Module(LoggerState& state, std::uint16_t type, std::vector<std::uint8_t> payload)
+{
+    RequestOutcome outcome = HandleRequest(state, Request(type, std::move(payload)), kHostTime);
+    EXPECT_TRUE(outcome.reply.has_value());
+    return outcome;
+}
+
+TEST(BusModuleTest, ModuleCommandsReadAndWriteTheModule)
+{
+    LoggerState state = TwoModules();
+    state.modules[2].calibrationLast = -5;
+    state.modules[2].calibrationComment = std::string(kModuleCommentBytes, 'c');
+
+    const RequestOutcome info = Module(state, kRequestTlTran, {9, kModuleCmdInformation});
+    const auto parsed = ParseModuleInformation(info.reply->payload);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->type, kModuleTypeDigital);
+    EXPECT_EQ(parsed->serial, 0x0A0B0C0Du);
+    EXPECT_EQ(parsed->name, "Pump house");
+
+    std::vector<std::uint8_t> serial{9, kModuleCmdWriteSerial, 0x07, 0x5B, 0xCD, 0x15};
+    const RequestOutcome wroteSerial = Module(state, kRequestTlTran, serial);
+    EXPECT_EQ(wroteSerial.reply->payload, serial);
+    EXPECT_TRUE(wroteSerial.stateChanged);
+    EXPECT_EQ(state.modules[9].serialNumber, 123456789u);
+
+    std::vector<std::uint8_t> name{9, kModuleCmdWriteName};
+    name.resize(2 + kModuleNameBytes, 0);
+    std::copy_n("Well 2", 6, name.begin() + 2);
+    const RequestOutcome wroteName = Module(state, kRequestTlTran, name);
+    EXPECT_EQ(wroteName.reply->payload, name);
+    EXPECT_EQ(state.modules[9].name, "Well 2");
+
+    const RequestOutcome calibration = Module(state, kRequestTlTran, {2, kModuleCmdCalibration});
+    const auto record = ParseModuleCalibration(calibration.reply->payload);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->lastCalibration, -5);
+    EXPECT_FALSE(record->HasCalibration());
+    EXPECT_EQ(record->comment, state.modules[2].calibrationComment);
+
+    const struct {
+        const char* why;
+        std::vector<std::uint8_t> payload;
+        std::uint16_t code;
+    } refused[] = {
+        {"calibration of a digital module", {9, kModuleCmdCalibration}, kSimErrorModuleCommand},
+        {"short serial", {9, kModuleCmdWriteSerial, 1, 2, 3}, kSimErrorBadRequestData},
+        {"short name", {9, kModuleCmdWriteName, 'A'}, kSimErrorBadRequestData},
+    };
+    for (const auto& c : refused) {
+        const RequestOutcome outcome = Module(state, kRequestTlTran, c.payload);
+        EXPECT_TRUE(outcome.reply->error) << c.why;
+        EXPECT_EQ(outcome.reply->code, c.code) << c.why;
+    }
+}
+
+// Runs a reflash of payload up to the end step; true when every step was taken.
+bool FlashUpToEnd(LoggerState& state, std::uint8_t address, const std::vector<std::uint8_t>& payload)
+{
+    bool good = !Module(state, kRequestTlFlash, {address, kFlashPrepare}).reply->error;
+    good = good && !Module(state, kRequestTlFlash, {address, kFlashErase}).reply->error;
+    for (std::size_t at = 0; good && at < payload.size(); at += kFlashMaxBlockBytes) {
+        std::vector<std::uint8_t> block{address, kFlashBlock};
+        const std::size_t n = std::min(kFlashMaxBlockBytes, payload.size() - at);
+        block.insert(block.end(), payload.begin() + static_cast<std::ptrdiff_t>(at),
+            payload.begin() + static_cast<std::ptrdiff_t>(at + n));
+        good = !Module(state, kRequestTlFlash, block).reply->error;
+    }
+    return good && !Module(state, kRequestTlFlash, {address, kFlashEnd}).reply->error;
+}
+
+TEST(BusModuleTest, ReflashErasesThenTakesTheImageVersionAfterBusyPolls)
+{
+    LoggerState state = TwoModules();
+    std::vector<std::uint8_t> payload(2041, 0x11);
+    payload[10] = 3;
+    payload[11] = 4;
+    payload[12] = 5;
+    ASSERT_TRUE(FlashUpToEnd(state, 9, payload));
+    EXPECT_EQ(state.modules[9].firmware, (std::array<std::uint8_t, 3>{0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(state.modules[9].reflashBytes, 2041u);
+
+    // The state file keeps the reflash in progress.
+    const ParsedLoggerState reloaded = ParseLoggerState(FormatLoggerState(state));
+    ASSERT_TRUE(reloaded.state.has_value()) << reloaded.error;
+    const BusModule& kept = reloaded.state->modules.at(9);
+    EXPECT_EQ(kept.reflashStage, BusModule::ReflashStage::Ended);
+    EXPECT_EQ(kept.reflashBytes, 2041u);
+    EXPECT_EQ(kept.reflashVersion, (std::array<std::uint8_t, 3>{3, 4, 5}));
+    EXPECT_EQ(kept.reflashBusyLeft, 3u);
+
+    for (int i = 0; i < 3; ++i) {
+        const RequestOutcome busy = Module(state, kRequestTlFlash, {9, kFlashStatus});
+        EXPECT_TRUE(busy.reply->error);
+        EXPECT_EQ(busy.reply->code, kFlashStatusBusy);
+    }
+    const RequestOutcome done = Module(state, kRequestTlFlash, {9, kFlashStatus});
+    EXPECT_FALSE(done.reply->error);
+    EXPECT_EQ(done.reply->payload, (std::vector<std::uint8_t>{9, kFlashStatus}));
+    EXPECT_EQ(state.modules[9].firmware, (std::array<std::uint8_t, 3>{3, 4, 5}));
+    EXPECT_EQ(state.modules[9].reflashStage, BusModule::ReflashStage::Idle);
+}
+
+TEST(BusModuleTest, ReflashStatusFaultsLeaveTheModuleErased)
+{
+    for (std::uint16_t code : {kFlashStatusRetry302, kFlashStatusRetry304, kFlashStatusRetry306,
+             kFlashStatusRetry4305, kFlashStatusMissing, std::uint16_t{0x1234}}) {
+        LoggerState state = TwoModules();
+        state.modules[2].flashBusy = 0;
+        state.modules[2].flashStatus = code;
+        ASSERT_TRUE(FlashUpToEnd(state, 2, std::vector<std::uint8_t>(20, 1)));
+        const RequestOutcome status = Module(state, kRequestTlFlash, {2, kFlashStatus});
+        EXPECT_TRUE(status.reply->error) << code;
+        EXPECT_EQ(status.reply->code, code);
+        EXPECT_EQ(state.modules[2].firmware, (std::array<std::uint8_t, 3>{0xFF, 0xFF, 0xFF})) << code;
+    }
+}
+
+TEST(BusModuleTest, ReflashStepsOutOfOrderAreRefused)
+{
+    LoggerState state = TwoModules();
+    const struct {
+        const char* why;
+        std::vector<std::uint8_t> payload;
+        std::uint16_t code;
+    } cases[] = {
+        {"erase before prepare", {2, kFlashErase}, kSimErrorFlashSequence},
+        {"block before erase", {2, kFlashBlock, 1}, kSimErrorFlashSequence},
+        {"end before erase", {2, kFlashEnd}, kSimErrorFlashSequence},
+        {"status before end", {2, kFlashStatus}, kSimErrorFlashSequence},
+        {"unknown sub-command", {2, 9}, kSimErrorModuleCommand},
+        {"no module", {5, kFlashPrepare}, kSimErrorNoModule},
+    };
+    for (const auto& c : cases) {
+        const RequestOutcome outcome = Module(state, kRequestTlFlash, c.payload);
+        EXPECT_TRUE(outcome.reply->error) << c.why;
+        EXPECT_EQ(outcome.reply->code, c.code) << c.why;
+    }
+    ASSERT_FALSE(Module(state, kRequestTlFlash, {2, kFlashPrepare}).reply->error);
+    ASSERT_FALSE(Module(state, kRequestTlFlash, {2, kFlashErase}).reply->error);
+    std::vector<std::uint8_t> tooLong{2, kFlashBlock};
+    tooLong.resize(2 + kFlashMaxBlockBytes + 1, 0);
+    EXPECT_EQ(Module(state, kRequestTlFlash, tooLong).reply->code, kSimErrorBadRequestData);
 }
 
 }  // namespace
