@@ -12,7 +12,6 @@ namespace corvane {
 
 constexpr int kBusSlotCount = 16;  // bus addresses 0..15
 constexpr std::size_t kModuleRecordBytes = 42;
-constexpr std::uint8_t kModuleCommandSwitchWord = 17;  // reads an analog module's switch word
 
 // One I/O module on the simulated logger's module bus.
 struct BusModule {

@@ -93,7 +93,7 @@ TEST(BusModuleTest, TheModuleBusRequestsAnswerFromTheState)
     expected.insert(expected.end(), second.begin(), second.end());
     EXPECT_EQ(enumeration.reply->payload, expected);
 
-    const RequestOutcome word = HandleRequest(state, Request(kRequestTlTran, {2, kModuleCommandSwitchWord}), kHostTime);
+    const RequestOutcome word = HandleRequest(state, Request(kRequestTlTran, {2, kModuleCmdSwitchWord}), kHostTime);
     ASSERT_TRUE(word.reply.has_value());
     EXPECT_FALSE(word.reply->error);
     EXPECT_EQ(word.reply->payload, (std::vector<std::uint8_t>{2, 17, 0x01, 0x02}));
