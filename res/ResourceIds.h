@@ -1038,6 +1038,15 @@ inline constexpr int kIdcEmailMessage = 1088;
 inline constexpr int kIdcEmailPreview = 1148;
 inline constexpr int kIdcEmailLoggerId = 1846;
 
+// The FTP icon's dialog (361) and its destination page (343).
+inline constexpr int kDialogFtp = 361;
+inline constexpr int kIdcFtpSheetFrame = 1212;
+inline constexpr int kDialogFtpDestPage = 343;
+inline constexpr int kIdcFtpActive = 1517;
+inline constexpr int kIdcFtpPassive = 1518;
+inline constexpr int kIdcFtpDirectory = 1178;
+inline constexpr int kIdcFtpSubdirectory = 1840;
+
 // The logger's Modbus settings page (529).
 inline constexpr int kDialogModbusPage = 529;
 inline constexpr int kIdcModbusTabs = 1483;
