@@ -36,6 +36,10 @@ std::uint8_t NetDocShellServices::LoggerCapabilityByte() const { return app_.Con
 
 std::uint32_t NetDocShellServices::LoggerFirmwareVersion() const { return app_.Connection().GetFirmwareVersion(); }
 
+std::string NetDocShellServices::LoggerInfoText() const { return app_.GetLoggerInfoText(); }
+
+SettingsStore* NetDocShellServices::UserSettings() { return &app_.Settings(); }
+
 std::uint32_t NetDocShellServices::MessageTimeoutMs() const { return app_.Connection().GetMessageTimeout(); }
 
 std::optional<std::string> NetDocShellServices::CheckNetVersion(std::uint32_t first, std::uint32_t second) const

@@ -30,6 +30,8 @@ public:
     std::uint16_t PolledConfigWord() const override;
     std::uint8_t LoggerCapabilityByte() const override;
     std::uint32_t LoggerFirmwareVersion() const override;
+    std::string LoggerInfoText() const override;
+    SettingsStore* UserSettings() override;
     std::uint32_t MessageTimeoutMs() const override;
     std::optional<std::string> CheckNetVersion(std::uint32_t first, std::uint32_t second) const override;
     void SetNetOptionByte(std::uint8_t value) override { netOptionByte_ = value; }

@@ -11,6 +11,7 @@
 namespace corvane {
 
 class CHardwarePoll;
+class SettingsStore;
 class StatusSink;
 
 // Where a net-document notice is shown: the captions of the main frame's
@@ -32,6 +33,11 @@ public:
     virtual std::uint8_t LoggerCapabilityByte() const = 0;
     // The connected logger's firmware word (its family in bits 24..27).
     virtual std::uint32_t LoggerFirmwareVersion() const = 0;
+    // The logger's information text kept at connection (empty before).
+    virtual std::string LoggerInfoText() const { return {}; }
+    // The user's settings store (where the e-mail address book lives), or
+    // null when there is none.
+    virtual SettingsStore* UserSettings() { return nullptr; }
     // How long, in milliseconds, a logger request waits for its reply.
     virtual std::uint32_t MessageTimeoutMs() const = 0;
     // A warning text when a net of these versions does not suit the

@@ -1016,6 +1016,37 @@ inline constexpr int kIdcAttachBaseFilename = 1206;
 inline constexpr int kIdcAttachDataGroup = 1384;
 inline constexpr int kIdcAttachFilenameGroup = 1385;
 
+// The e-mail icon's dialog (358) and its message page (342).
+inline constexpr int kDialogEmail = 358;
+inline constexpr int kIdcEmailSheetFrame = 1212;
+inline constexpr int kDialogEmailMsgPage = 342;
+inline constexpr int kIdcEmailTo = 1180;
+inline constexpr int kIdcEmailFrom = 1181;
+inline constexpr int kIdcEmailSubject = 1182;
+inline constexpr int kIdcEmailAddressBook = 1179;
+inline constexpr int kIdcEmailSelectTo = 1036;
+inline constexpr int kIdcEmailSelectFrom = 1037;
+inline constexpr int kIdcEmailModeEdit = 1234;
+inline constexpr int kIdcEmailModeNumbers = 1235;
+inline constexpr int kIdcEmailModeNames = 1236;
+inline constexpr int kIdcEmailInputList = 1203;
+inline constexpr int kIdcEmailInputLabel = 1330;
+inline constexpr int kIdcEmailLowText = 1158;
+inline constexpr int kIdcEmailHighText = 1159;
+inline constexpr int kIdcEmailInsert = 3;
+inline constexpr int kIdcEmailMessage = 1088;
+inline constexpr int kIdcEmailPreview = 1148;
+inline constexpr int kIdcEmailLoggerId = 1846;
+
+// The FTP icon's dialog (361) and its destination page (343).
+inline constexpr int kDialogFtp = 361;
+inline constexpr int kIdcFtpSheetFrame = 1212;
+inline constexpr int kDialogFtpDestPage = 343;
+inline constexpr int kIdcFtpActive = 1517;
+inline constexpr int kIdcFtpPassive = 1518;
+inline constexpr int kIdcFtpDirectory = 1178;
+inline constexpr int kIdcFtpSubdirectory = 1840;
+
 // The logger's Modbus settings page (529).
 inline constexpr int kDialogModbusPage = 529;
 inline constexpr int kIdcModbusTabs = 1483;

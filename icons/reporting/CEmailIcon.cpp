@@ -1,6 +1,7 @@
 #include "icons/reporting/CEmailIcon.h"
 
 #include "base/Cp1252.h"
+#include "icons/reporting/CEmailDlgs.h"
 #include "netdoc/CNetDoc.h"
 #include "netmodel/RecordTransfer.h"
 #include "res/ResourceIds.h"
@@ -68,6 +69,14 @@ std::size_t CEmailIcon::GetTextSectionLimit(TextSection section)
 void CEmailIcon::SetTextSection(TextSection section, std::string_view utf8)
 {
     TextOf(section) = Utf8ToCp1252(utf8, GetTextSectionLimit(section));
+}
+
+std::unique_ptr<IconDialog> CEmailIcon::CreateIconDialog()
+{
+    CNetDoc* net = NetDocument();
+    if (net == nullptr)
+        return std::make_unique<CEmailDlgs>(*this, std::string(), nullptr);
+    return std::make_unique<CEmailDlgs>(*this, net->Services().LoggerInfoText(), net->Services().UserSettings());
 }
 
 EmailTailLayout CEmailIcon::TailLayout() const

@@ -77,8 +77,9 @@ public:
     void OnDataTagRemoved(const CCorvaneIcon& tag) override;
 
     std::variant<std::size_t, RecordError> LoadRecord(std::span<const std::uint8_t> record) override;
-    // The icon opens no dialog: the Properties command is greyed for it.
-    bool HasProperties() const override { return false; }
+    // The "Email" dialog, with the logger's information text as the From
+    // default and the user's address book when the net has them.
+    std::unique_ptr<IconDialog> CreateIconDialog() override;
     void BuildConnectors() override;
     void Layout() override;
     int CheckIconConnections(bool& isolated) const override;

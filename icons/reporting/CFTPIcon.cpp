@@ -1,6 +1,7 @@
 #include "icons/reporting/CFTPIcon.h"
 
 #include "base/Cp1252.h"
+#include "icons/reporting/CFTPDlg.h"
 #include "netdoc/CNetDoc.h"
 #include "netmodel/RecordTransfer.h"
 #include "res/ResourceIds.h"
@@ -48,6 +49,8 @@ void CFTPIcon::SetTextBlock(int block, std::string_view utf8)
     }
     directory_ = text.empty() ? std::string(kRootDirectory) : std::move(text);
 }
+
+std::unique_ptr<IconDialog> CFTPIcon::CreateIconDialog() { return std::make_unique<CFTPDlg>(*this); }
 
 CNetDoc* CFTPIcon::NetDocument() const
 {

@@ -68,8 +68,8 @@ public:
     void OnDataTagRemoved(const CCorvaneIcon& tag) override;
 
     std::variant<std::size_t, RecordError> LoadRecord(std::span<const std::uint8_t> record) override;
-    // The icon opens no dialog: the Properties command is greyed for it.
-    bool HasProperties() const override { return false; }
+    // The "File Transfer Protocol (FTP)" dialog.
+    std::unique_ptr<IconDialog> CreateIconDialog() override;
     void BuildConnectors() override;
     void Layout() override;
     int CheckIconConnections(bool& isolated) const override;

@@ -175,10 +175,12 @@ TEST_F(NetEditorTest, EmailAndFtpCellsFollowTheLoggersNetworkFeatures)
     CCorvaneIcon& ftp = Drop(kFtpCell, {400, 200});
     EXPECT_EQ(email.ClassName(), "CEmailIcon");
     EXPECT_EQ(ftp.ClassName(), "CFTPIcon");
-    // Their settings open no dialog, so Properties is greyed for them.
-    View().Select(nullptr, false);
-    View().Select(&email, false);
-    EXPECT_FALSE(View().QueryCommand(view_command::kProperties).IsEnabled());
+    // Both open their dialogs through Properties.
+    for (CCorvaneIcon* icon : {&email, &ftp}) {
+        View().Select(nullptr, false);
+        View().Select(icon, false);
+        EXPECT_TRUE(View().QueryCommand(view_command::kProperties).IsEnabled()) << icon->ClassName();
+    }
 }
 
 TEST_F(NetEditorTest, ADozenIconsPlacedAndLinkedWithTheMouse)

@@ -53,6 +53,10 @@ public:
         return true;
     };
 
+    std::string loggerInfo;
+    SettingsStore* userSettings = nullptr;
+    std::string LoggerInfoText() const override { return loggerInfo; }
+    SettingsStore* UserSettings() override { return userSettings; }
     bool IsConnected() const override { return connected; }
     std::uint16_t PolledConfigWord() const override { return configWord; }
     std::uint8_t LoggerCapabilityByte() const override { return capabilityByte; }
