@@ -22,6 +22,33 @@ namespace corvane {
 
 namespace {
 
+// The message keeps the logger's line breaks, "\r\n"; the edit field shows
+// plain "\n" breaks. Converted at the field, so reading a stored message
+// into the field and back gives the same bytes.
+std::string WithCrLf(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            out.push_back('\r');
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+std::string WithoutCr(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
 std::string Run(char filler, int count)
 {
     return std::string(static_cast<std::size_t>(std::max(count, 0)), filler);
@@ -124,7 +151,11 @@ void CEmailMsgPage::DoDataExchange(DataExchange& exchange)
     DdxText(exchange, res::kIdcEmailTo, to_, kFieldLimit);
     DdxText(exchange, res::kIdcEmailFrom, from_, kFieldLimit);
     DdxText(exchange, res::kIdcEmailSubject, subject_, kFieldLimit);
-    DdxText(exchange, res::kIdcEmailMessage, message_, kMessageEditLimit);
+    if (exchange.Saving()) {
+        message_ = WithCrLf(ControlText(res::kIdcEmailMessage));
+    } else if (Control* message = GetControl(res::kIdcEmailMessage)) {
+        message->SetText(WithoutCr(message_));
+    }
     DdxRadio(exchange, res::kIdcEmailModeEdit, mode_);
     DdxCheck(exchange, res::kIdcEmailLoggerId, includeLoggerId_);
 }
@@ -215,7 +246,7 @@ void CEmailMsgPage::OnModeClicked()
 void CEmailMsgPage::Compose()
 {
     if (IsOpen())
-        message_ = ControlText(res::kIdcEmailMessage);
+        message_ = WithCrLf(ControlText(res::kIdcEmailMessage));
     composition_ = EmailPreview::Compose(message_, inputs_, static_cast<EmailDisplayMode>(mode_),
         includeLoggerId_ != 0, sizeLimit_);
     if (IsOpen())
@@ -246,7 +277,7 @@ bool CEmailMsgPage::Validate()
         message_.resize(std::min(message_.size(), sizeLimit_));
         if (IsOpen()) {
             filling_ = true;
-            GetControl(res::kIdcEmailMessage)->SetText(message_);
+            GetControl(res::kIdcEmailMessage)->SetText(WithoutCr(message_));
             filling_ = false;
         }
         Compose();

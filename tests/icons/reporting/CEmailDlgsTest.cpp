@@ -138,6 +138,20 @@ TEST_F(EmailDialog, OkWritesTheMessageInsertedInputsAndLoggerIdIntoTheIcon)
     EXPECT_EQ(email.Settings().optionWord, email.OptionWord());
 }
 
+TEST_F(EmailDialog, OkKeepsTheMessagesLineBreaksAsTheLoggerHasThem)
+{
+    auto& email = PlaceConfigured();
+    email.SetTextSection(CEmailIcon::TextSection::Message, "Level ^0 m\r\npump ^1\r\n");
+    const auto before = Saved(email);
+    const bool ok = Run(email, [&](CEmailDlgs& d) {
+        EXPECT_EQ(Text(Message(d), res::kIdcEmailMessage), "Level ^0 m\npump ^1\n");
+        Click(d, kIdOk);
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(email.GetTextSection(CEmailIcon::TextSection::Message), "Level ^0 m\r\npump ^1\r\n");
+    EXPECT_EQ(Saved(email), before) << "OK without a change writes the same record";
+}
+
 TEST_F(EmailDialog, RefusedMessagesKeepTheDialogOpenAndTheIconUntouched)
 {
     std::string tooLong(2881, 'a');
