@@ -102,8 +102,8 @@ void CEmailMsgPage::Bind(
         if (input.insertable) {
             input.sourceName = Cp1252ToUtf8(source->Header().name);
             if (input.number && input.low.empty() && input.high.empty()) {
-                input.low = "xx";
-                input.high = "x";
+                input.low = std::string(2, 'x');
+                input.high = std::string(1, 'x');
             } else if (!input.number) {
                 if (input.low.empty())
                     input.low = "Input LOW";
@@ -225,7 +225,9 @@ void CEmailMsgPage::OnInsert()
     const auto [start, end] = edit->GetSel();
     (void)start;
     edit->SetSel(end, end);
-    edit->ReplaceSel("^" + std::to_string(selected_));
+    std::string marker(1, '^');
+    marker += std::to_string(selected_);
+    edit->ReplaceSel(marker);
     Compose();
     edit->SetFocus();
 }

@@ -34,7 +34,7 @@ bool CFTPDestPage::OnKillActive()
     if (!PropertyPage::OnKillActive())
         return false;
     if (directory_.empty()) {
-        directory_ = "/";
+        directory_ = std::string(1, '/');
         (void)UpdateData(false);
     }
     return true;
