@@ -2,7 +2,7 @@
 
 #include "comms/CUSBManager.h"
 #include "comms/ConnectionDirectory.h"
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 #include "commwindow/ConnectHandshake.h"
 
 #include <array>

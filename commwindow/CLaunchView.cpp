@@ -3,7 +3,7 @@
 #include "base/ByteReader.h"
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -235,7 +235,7 @@ std::string ReplyErrorText(const CReplyMessage& reply)
 }  // namespace
 
 CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& services)
-    : CCorvaneView(environment), services_(services), tip_(services.Status())
+    : CCorvaneView(environment), services_(services), hiddenReconnects_(services, this), tip_(services.Status())
 {
     tip_.Create(this);
     tip_.SetIcon(kTipIconId);

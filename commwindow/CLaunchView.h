@@ -2,6 +2,7 @@
 
 #include "commwindow/CommWindowHooks.h"
 #include "commwindow/CommWindowLink.h"
+#include "commwindow/HiddenConnectDialog.h"
 #include "download/DownloadDialogLinkScope.h"
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
@@ -170,6 +171,8 @@ public:
     static constexpr std::uint32_t kTipPauseMs = 500;
     static constexpr int kTipIconId = 475;
     CXInfoTip& Tip() { return tip_; }
+    // The hidden connect dialogs of the dialogs that restart the logger.
+    HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
 
 protected:
     void OnSize(Size clientSize) override;
@@ -193,6 +196,7 @@ private:
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
 
     CommWindowServices& services_;
+    HiddenConnectDialogMaker hiddenReconnects_;
     bool connected_ = false;
     int commType_ = kEthernet;
     int runState_ = kRunUnknown;

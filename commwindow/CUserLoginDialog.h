@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "ScratchFolder.h"
 #include "TestOutput.h"
 
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CLaunchView.h"

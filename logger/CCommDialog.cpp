@@ -1,4 +1,4 @@
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 
 #include "comms/CConnectionDetails.h"
 #include "halvix/CReplyMessage.h"

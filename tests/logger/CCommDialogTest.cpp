@@ -3,7 +3,7 @@
 #include "comms/CConnectionDetails.h"
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
-#include "commwindow/CCommDialog.h"
+#include "logger/CCommDialog.h"
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixMessages.h"
 
