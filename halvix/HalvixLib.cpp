@@ -146,6 +146,56 @@ int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, st
 {
     return Forward([&](HalvixLibrary& l) { return l.TlTran(window, address, command, data); });
 }
+int CxInfoMsg(WindowHandle window, std::uint16_t index)
+{
+    return Forward([&](HalvixLibrary& l) { return l.InfoMsg(window, index); });
+}
+int CxSFlagClr(WindowHandle window, std::uint32_t flagBit)
+{
+    return Forward([&](HalvixLibrary& l) { return l.SFlagClr(window, flagBit); });
+}
+int CxQuvTimeSet(WindowHandle window, std::int32_t utcSeconds, std::uint16_t ruleBits, std::uint16_t offsetMinutesWest,
+    std::uint16_t milliseconds)
+{
+    return Forward(
+        [&](HalvixLibrary& l) { return l.QuvTimeSet(window, utcSeconds, ruleBits, offsetMinutesWest, milliseconds); });
+}
+int CxGetRunState(WindowHandle window)
+{
+    return Forward([&](HalvixLibrary& l) { return l.GetRunState(window); });
+}
+int CxReset(WindowHandle window, std::uint16_t option)
+{
+    return Forward([&](HalvixLibrary& l) { return l.Reset(window, option); });
+}
+int CxFlashInit(WindowHandle window, std::span<const std::uint8_t, 8> key)
+{
+    return Forward([&](HalvixLibrary& l) { return l.FlashInit(window, key); });
+}
+int CxFlashData(WindowHandle window, std::uint32_t offset, std::span<const std::uint8_t> buffer, std::uint16_t count)
+{
+    return Forward([&](HalvixLibrary& l) { return l.FlashData(window, offset, buffer, count); });
+}
+int CxFlashExec(WindowHandle window, std::span<const std::uint8_t, 8> key, std::uint16_t relayOption)
+{
+    return Forward([&](HalvixLibrary& l) { return l.FlashExec(window, key, relayOption); });
+}
+int CxIcpMsg(WindowHandle window, std::uint16_t kind, std::span<const std::uint8_t> block)
+{
+    return Forward([&](HalvixLibrary& l) { return l.IcpMsg(window, kind, block); });
+}
+int CxIconMsg(WindowHandle window, std::uint16_t kind, std::uint16_t iconId, std::span<const std::uint8_t> block)
+{
+    return Forward([&](HalvixLibrary& l) { return l.IconMsg(window, kind, iconId, block); });
+}
+int CxRttId(WindowHandle window, std::uint32_t continuation)
+{
+    return Forward([&](HalvixLibrary& l) { return l.RttId(window, continuation); });
+}
+int CxRtGet(WindowHandle window, std::uint32_t continuation)
+{
+    return Forward([&](HalvixLibrary& l) { return l.RtGet(window, continuation); });
+}
 int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data)
 {
     return Forward([&](HalvixLibrary& l) { return l.TlFlash(window, address, subCommand, data); });

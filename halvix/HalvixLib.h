@@ -73,6 +73,26 @@ int CxRun(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
 int CxBaseCfg(WindowHandle window);
 int CxTLEnum(WindowHandle window);
 int CxTlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
+// Logger operations (payloads in halvix/README.md): the runtime message
+// at an index, clearing one status flag, setting the clock (UTC seconds,
+// daylight-saving rule bits, offset in minutes west, milliseconds), the run
+// state, a reset; the firmware reflash (the 8-byte access key of
+// kFlashAccessKeyLow/High, blocks of at most kFlashDataMaxBytes at their
+// offset, the relay option); the remote controls (message kind, block) and
+// the probe points (continuation value, 0 for the first part).
+int CxInfoMsg(WindowHandle window, std::uint16_t index);
+int CxSFlagClr(WindowHandle window, std::uint32_t flagBit);
+int CxQuvTimeSet(WindowHandle window, std::int32_t utcSeconds, std::uint16_t ruleBits, std::uint16_t offsetMinutesWest,
+    std::uint16_t milliseconds);
+int CxGetRunState(WindowHandle window);
+int CxReset(WindowHandle window, std::uint16_t option);
+int CxFlashInit(WindowHandle window, std::span<const std::uint8_t, 8> key);
+int CxFlashData(WindowHandle window, std::uint32_t offset, std::span<const std::uint8_t> buffer, std::uint16_t count);
+int CxFlashExec(WindowHandle window, std::span<const std::uint8_t, 8> key, std::uint16_t relayOption);
+int CxIcpMsg(WindowHandle window, std::uint16_t kind, std::span<const std::uint8_t> block);
+int CxIconMsg(WindowHandle window, std::uint16_t kind, std::uint16_t iconId, std::span<const std::uint8_t> block);
+int CxRttId(WindowHandle window, std::uint32_t continuation);
+int CxRtGet(WindowHandle window, std::uint32_t continuation);
 int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data);
 // One Modbus transaction that the logger performs with a remote device
 // (halvix/protocol/ModbusTransactionLayout.h): server IPv4 number, TCP

@@ -55,6 +55,13 @@ std::vector<std::uint8_t> U16Payload(std::uint16_t value)
     return payload;
 }
 
+std::vector<std::uint8_t> U32Payload(std::uint32_t value)
+{
+    std::vector<std::uint8_t> payload(4);
+    ByteWriter(payload).U32LE(value);
+    return payload;
+}
+
 bool IsSessionName(std::string_view name)
 {
     return name.size() == kSessionNameSize && name.find('\0') == std::string_view::npos;
@@ -408,6 +415,99 @@ int HalvixLibrary::Disco(WindowHandle window) { return SendRequest(window, kRequ
 int HalvixLibrary::BaseCfg(WindowHandle window) { return SendRequest(window, kRequestBaseCfg, {}); }
 
 int HalvixLibrary::TLEnum(WindowHandle window) { return SendRequest(window, kRequestTLEnum, {}); }
+
+int HalvixLibrary::InfoMsg(WindowHandle window, std::uint16_t index)
+{
+    return SendPayload(window, kRequestInfoMsg, U16Payload(index));
+}
+
+int HalvixLibrary::SFlagClr(WindowHandle window, std::uint32_t flagBit)
+{
+    return SendPayload(window, kRequestSFlagClr, U32Payload(flagBit));
+}
+
+int HalvixLibrary::QuvTimeSet(WindowHandle window, std::int32_t utcSeconds, std::uint16_t ruleBits,
+    std::uint16_t offsetMinutesWest, std::uint16_t milliseconds)
+{
+    std::vector<std::uint8_t> payload(10);
+    ByteWriter writer(payload);
+    writer.U32LE(static_cast<std::uint32_t>(utcSeconds));
+    writer.U16LE(ruleBits);
+    writer.U16LE(offsetMinutesWest);
+    writer.U16LE(milliseconds);
+    return SendPayload(window, kRequestQuvTimeSet, std::move(payload));
+}
+
+int HalvixLibrary::GetRunState(WindowHandle window) { return SendRequest(window, kRequestGetRunState, {}); }
+
+int HalvixLibrary::Reset(WindowHandle window, std::uint16_t option)
+{
+    return SendPayload(window, kRequestReset, U16Payload(option));
+}
+
+int HalvixLibrary::FlashInit(WindowHandle window, std::span<const std::uint8_t, 8> key)
+{
+    return SendPayload(window, kRequestFlashInit, std::vector<std::uint8_t>(key.begin(), key.end()));
+}
+
+int HalvixLibrary::FlashData(
+    WindowHandle window, std::uint32_t offset, std::span<const std::uint8_t> buffer, std::uint16_t count)
+{
+    // u32 byte offset, u16 count, then the block.
+    if (count > kFlashDataMaxBytes || count > buffer.size())
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(6 + std::size_t{count});
+    ByteWriter writer(payload);
+    writer.U32LE(offset);
+    writer.U16LE(count);
+    writer.Bytes(buffer.first(count));
+    return SendPayload(window, kRequestFlashData, std::move(payload));
+}
+
+int HalvixLibrary::FlashExec(WindowHandle window, std::span<const std::uint8_t, 8> key, std::uint16_t relayOption)
+{
+    std::vector<std::uint8_t> payload(10);
+    ByteWriter writer(payload);
+    writer.Bytes(key);
+    writer.U16LE(relayOption);
+    return SendPayload(window, kRequestFlashExec, std::move(payload));
+}
+
+int HalvixLibrary::IcpMsg(WindowHandle window, std::uint16_t kind, std::span<const std::uint8_t> block)
+{
+    // u16 message kind, then the block.
+    if (block.size() > kMaxFramePayload - 2)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(2 + block.size());
+    ByteWriter writer(payload);
+    writer.U16LE(kind);
+    writer.Bytes(block);
+    return SendPayload(window, kRequestIcpMsg, std::move(payload));
+}
+
+int HalvixLibrary::IconMsg(
+    WindowHandle window, std::uint16_t kind, std::uint16_t iconId, std::span<const std::uint8_t> block)
+{
+    // u16 message kind, u16 icon id, then the block.
+    if (block.size() > kMaxFramePayload - 4)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(4 + block.size());
+    ByteWriter writer(payload);
+    writer.U16LE(kind);
+    writer.U16LE(iconId);
+    writer.Bytes(block);
+    return SendPayload(window, kRequestIconMsg, std::move(payload));
+}
+
+int HalvixLibrary::RttId(WindowHandle window, std::uint32_t continuation)
+{
+    return SendPayload(window, kRequestRttId, U32Payload(continuation));
+}
+
+int HalvixLibrary::RtGet(WindowHandle window, std::uint32_t continuation)
+{
+    return SendPayload(window, kRequestRtGet, U32Payload(continuation));
+}
 
 int HalvixLibrary::TlTran(
     WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data)

@@ -102,6 +102,25 @@ public:
     int Run(WindowHandle window, std::uint16_t runFlag, std::uint16_t option);
     int BaseCfg(WindowHandle window);
     int TLEnum(WindowHandle window);
+    // Logger operations (payloads in halvix/README.md).
+    int InfoMsg(WindowHandle window, std::uint16_t index);
+    int SFlagClr(WindowHandle window, std::uint32_t flagBit);
+    int QuvTimeSet(WindowHandle window, std::int32_t utcSeconds, std::uint16_t ruleBits, std::uint16_t offsetMinutesWest,
+        std::uint16_t milliseconds);
+    int GetRunState(WindowHandle window);
+    int Reset(WindowHandle window, std::uint16_t option);
+    // Logger firmware: the access key's 8 bytes; a block of at most
+    // kFlashDataMaxBytes (longer, or a count beyond the buffer, is
+    // kCxBadArgument) at its byte offset in the image.
+    int FlashInit(WindowHandle window, std::span<const std::uint8_t, 8> key);
+    int FlashData(WindowHandle window, std::uint32_t offset, std::span<const std::uint8_t> buffer, std::uint16_t count);
+    int FlashExec(WindowHandle window, std::span<const std::uint8_t, 8> key, std::uint16_t relayOption);
+    // Remote controls: the message kind, then its block (and for one icon its id).
+    int IcpMsg(WindowHandle window, std::uint16_t kind, std::span<const std::uint8_t> block);
+    int IconMsg(WindowHandle window, std::uint16_t kind, std::uint16_t iconId, std::span<const std::uint8_t> block);
+    // Probe points: descriptors and latest values, in parts from a continuation value.
+    int RttId(WindowHandle window, std::uint32_t continuation);
+    int RtGet(WindowHandle window, std::uint32_t continuation);
     // One transaction with the bus module at address: the command, then data.
     int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
     // One step of a bus module's reflash (halvix/protocol/ModuleReplies.h):

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace corvane {
@@ -11,6 +12,7 @@ constexpr std::uint16_t kRequestQuvTimeSet = 2;
 constexpr std::uint16_t kRequestSFlagClr = 3;
 constexpr std::uint16_t kRequestPassWd = 4;
 constexpr std::uint16_t kRequestPassMan = 5;
+constexpr std::uint16_t kRequestInfoMsg = 6;
 constexpr std::uint16_t kRequestRun = 8;
 constexpr std::uint16_t kRequestBaseCfg = 9;
 constexpr std::uint16_t kRequestTLEnum = 10;
@@ -19,6 +21,7 @@ constexpr std::uint16_t kRequestCfSet = 12;
 constexpr std::uint16_t kRequestCfEnum = 13;
 constexpr std::uint16_t kRequestUserAuth = 16;  // CxUserAuth's first stage; its second is type 4
 constexpr std::uint16_t kRequestPwStatus = 17;
+constexpr std::uint16_t kRequestGetRunState = 22;
 constexpr std::uint16_t kRequestReset = 27;
 constexpr std::uint16_t kRequestOobS = 29;
 constexpr std::uint16_t kRequestDisco = 31;
@@ -38,6 +41,11 @@ constexpr std::uint16_t kRequestPing = 4064;
 constexpr std::uint16_t kRequestFlashInit = 4069;
 constexpr std::uint16_t kRequestFlashData = 4070;
 constexpr std::uint16_t kRequestFlashExec = 4071;
+// The 8-byte access key that CxFlashInit and CxFlashExec carry.
+constexpr std::uint32_t kFlashAccessKeyLow = 0x4B52'4E4Du;
+constexpr std::uint32_t kFlashAccessKeyHigh = 0x3154'5645u;
+// The largest block of a logger firmware image that CxFlashData carries.
+constexpr std::size_t kFlashDataMaxBytes = 1024;
 constexpr std::uint16_t kRequestDbFGet = 4079;
 constexpr std::uint16_t kRequestQuvDbFCtl = 4080;
 constexpr std::uint16_t kRequestTlTran = 4081;
