@@ -356,6 +356,7 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestCfSet: return CfSet(state, request);
     case kRequestCfEnum: return Reply(MakeReply(request, state.PresentKeys()));
     case kRequestRun: return Run(state, request, loggerTime);
+    case kRequestGetRunState: return Reply(MakeReply(request, U16Data(state.running ? 1 : 0)));
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);

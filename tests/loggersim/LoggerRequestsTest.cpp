@@ -56,6 +56,9 @@ TEST_F(LoggerRequestsTest, StartAndStopSendTheirStatusBeforeTheReply)
         EXPECT_TRUE(outcome.stateChanged);
         EXPECT_EQ(state_.running, c.flag == 1);
         EXPECT_EQ((state_.StatusWordNow() & 0x80000000u) != 0, c.flag == 1);
+        const RequestOutcome runState = Handle(Request(kRequestGetRunState));
+        ASSERT_TRUE(runState.reply.has_value());
+        EXPECT_EQ(runState.reply->payload, (std::vector<std::uint8_t>{static_cast<std::uint8_t>(c.flag), 0}));
     }
 }
 
