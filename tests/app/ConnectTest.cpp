@@ -2,6 +2,7 @@
 // Communication Window's connect dialog, the handshake over the network or
 // over a serial link that looks like a USB logger, the hardware query and
 // the picture it leaves.
+#include "TestOutput.h"
 #include "LoggerConnectionTest.h"
 
 #include "app/CommWindowShellServices.h"
@@ -146,7 +147,7 @@ TEST_F(ConnectTest, ConnectsOverTheNetworkAndShowsTheLoggersModulesAndCard)
     Shell().MainFrame()->MoveTo({0, 0, 1200, 1000});
     App().ProcessPending();
     const Bitmap picture = view_->RenderToBitmap();
-    EXPECT_TRUE(picture.SavePng(std::filesystem::path(::testing::TempDir()) / "comm-window-simulator.png"));
+    EXPECT_TRUE(picture.SavePng(test::OutputFolder() / "comm-window-simulator.png"));
 }
 
 TEST_F(ConnectTest, ConnectsToAUsbLoggerThatAsksForALogin)

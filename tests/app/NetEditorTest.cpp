@@ -1,6 +1,7 @@
 // The net window as the program puts it together: the real icon classes
 // placed from the palette, linked with the mouse, copied and pasted,
 // checked, zoomed, printed and pictured.
+#include "TestOutput.h"
 #include "AppTestSupport.h"
 
 #include "app/CMainFrame.h"
@@ -17,6 +18,8 @@
 #include "netmodel/CInput.h"
 #include "netmodel/COutput.h"
 #include "netmodel/PaletteMessages.h"
+#include "platform/ControlAutomation.h"
+#include "platform/Dialog.h"
 #include "platform/FrameAutomation.h"
 #include "platform/PrintSetup.h"
 
@@ -119,7 +122,7 @@ protected:
 
     static std::filesystem::path PicturePath(const std::string& name)
     {
-        return std::filesystem::path(::testing::TempDir()) / name;
+        return test::OutputFolder() / name;
     }
 
 private:
@@ -180,6 +183,35 @@ TEST_F(NetEditorTest, EmailAndFtpCellsFollowTheLoggersNetworkFeatures)
         View().Select(nullptr, false);
         View().Select(icon, false);
         EXPECT_TRUE(View().QueryCommand(view_command::kProperties).IsEnabled()) << icon->ClassName();
+    }
+    // Properties opens each icon's sheet dialog.
+    constexpr MessageId kDriveMessage = 0x8400;
+    const struct {
+        CCorvaneIcon* icon;
+        const char* caption;
+    } dialogs[] = {{&email, "Email"}, {&ftp, "File Transfer Protocol (FTP)"}};
+    for (const auto& d : dialogs) {
+        View().Select(nullptr, false);
+        View().Select(d.icon, false);
+        std::string seen;
+        RecordingWindow driver;
+        int rounds = 0;
+        driver.onMessage = [&](Message&) {
+            Dialog* top = control_automation::OpenModalDialog();
+            if (top == nullptr) {
+                // Not open yet: look again once the queue has moved on.
+                if (++rounds < 1000)
+                    driver.PostMessage(kDriveMessage);
+                return std::intptr_t{0};
+            }
+            seen = top->Layout().caption;
+            EXPECT_TRUE(top->SaveImage(PicturePath(std::string(d.icon->ClassName()) + "Dialog.png").string()));
+            top->EndDialog(kIdCancel);
+            return std::intptr_t{0};
+        };
+        driver.PostMessage(kDriveMessage);
+        EXPECT_TRUE(View().RouteCommand(view_command::kProperties)) << d.caption;
+        EXPECT_EQ(seen, d.caption);
     }
 }
 

@@ -206,7 +206,7 @@ TEST_F(LaunchView, EachLinkKindHasItsPicturesAndAStoredKindBeyondTheListReadsAsE
 
 TEST_F(LaunchView, ACardInThePcsReaderIsShownWhateverTheConnection)
 {
-    services.card.drive = ::testing::TempDir();
+    services.card.drive = test::OutputFolder().string();
     services.probe.present = true;
     const Shown mounted{K::kCardMounted, res::kBitmapPcCardMounted, Rect::FromPointAndSize({242, 387}, {160, 70})};
     Launch().RebuildHardwarePicture();

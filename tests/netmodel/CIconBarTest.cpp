@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "netmodel/CIconBar.h"
 
 #include "EditorTestSupport.h"
@@ -287,7 +288,7 @@ TEST_F(CIconBarTest, ExpandedBarDrawsItsCellsAndTheCheckBox)
     const Bitmap picture = bar_->RenderToBitmap();
     ASSERT_EQ(picture.Extent(), (Size{202, 301}));
     std::string error;
-    EXPECT_TRUE(picture.SavePng(std::filesystem::path(::testing::TempDir()) / "icon-palette-expanded.png", &error))
+    EXPECT_TRUE(picture.SavePng(test::OutputFolder() / "icon-palette-expanded.png", &error))
         << error;
 
     const Bitmap& cell0 = App().Bitmaps().Get(10001);

@@ -4,6 +4,7 @@
 // editor environment the test sets up field by field, and a fixture that
 // shows a document with its view in an offscreen main frame.
 
+#include "TestOutput.h"
 #include "FrameTestSupport.h"
 #include "NetTestIcons.h"
 #include "netmodel/CCorvaneDoc.h"
@@ -125,7 +126,7 @@ protected:
     // Where a test's pictures go (the test output folder, never the tree).
     static std::filesystem::path PicturePath(const std::string& name)
     {
-        return std::filesystem::path(::testing::TempDir()) / name;
+        return test::OutputFolder() / name;
     }
 
     std::function<std::unique_ptr<CCorvaneDoc>()> makeDocument = [] { return std::make_unique<CCorvaneDoc>(); };

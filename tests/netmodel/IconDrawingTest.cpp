@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "NetTestIcons.h"
 #include "NetTestViews.h"
 #include "PlatformTestSupport.h"
@@ -48,7 +49,7 @@ TEST_F(IconDrawing, DrawsIconsConnectorsAndLinks)
     Link(gate, 0, relay, 0);
 
     const Bitmap picture = Render(nullptr);
-    const std::filesystem::path png = std::filesystem::path(::testing::TempDir()) / "netmodel-icons.png";
+    const std::filesystem::path png = test::OutputFolder() / "netmodel-icons.png";
     ASSERT_TRUE(picture.SavePng(png));
 
     // The data output of the source is red, the logic inputs of the gate green.

@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "res/Pictures.h"
 
 #include "PlatformTestSupport.h"
@@ -320,7 +321,7 @@ TEST_F(PicturesTest, ContactSheetShowsEveryPicture)
             dc.DrawText(label, std::to_string(p.entry->id), text_format::kLeft | text_format::kSingleLine);
         }
     }
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir());
+    const std::filesystem::path folder = test::OutputFolder();
     std::string error;
     EXPECT_TRUE(sheet.SavePng(folder / "pictures-contact-sheet.png", &error)) << error;
 

@@ -1,3 +1,4 @@
+#include "TestOutput.h"
 #include "res/ProgramSettingsDialog.h"
 
 #include "PlatformTestSupport.h"
@@ -42,7 +43,7 @@ using ProgramSettingsDialogTest = test::PlatformTest;
 TEST_F(ProgramSettingsDialogTest, OpensExchangesClosesAndIsDrawn)
 {
     SettingsTableDialog dialog;
-    const std::filesystem::path png = std::filesystem::path(::testing::TempDir()) / "ProgramSettingsDialog.png";
+    const std::filesystem::path png = test::OutputFolder() / "ProgramSettingsDialog.png";
     dialog.On(Notification::Clicked, kIdHelp, [&](NotifyEvent&) {
         // Drawn while open, with the values moved in.
         EXPECT_EQ(dialog.GetControl(res::kIdcMessageTimeout)->GetText(), "5");
