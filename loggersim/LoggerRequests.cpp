@@ -7,6 +7,7 @@
 #include "loggersim/LoginRequests.h"
 #include "loggersim/ModbusRequests.h"
 #include "loggersim/NetRequests.h"
+#include "loggersim/RemoteIconRequests.h"
 
 #include <algorithm>
 #include <string>
@@ -367,6 +368,10 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestNetParm: return AnswerNetParm(state, request);
     case kRequestNetGet: return AnswerNetGet(state, request);
     case kRequestEraseAll: return AnswerEraseAll(state, request);
+    case kRequestIcpMsg: return AnswerRemoteIconList(state, request);
+    case kRequestIconMsg: return AnswerRemoteIconWrite(state, request);
+    case kRequestRttId: return AnswerProbeDescriptors(state, request);
+    case kRequestRtGet: return AnswerProbeValues(state, request, loggerTime);
     case kRequestDisco: {
         RequestOutcome outcome = Reply(MakeReply(request, {}));
         outcome.streaming = false;

@@ -4,6 +4,7 @@
 #include "loggersim/LoggerUser.h"
 #include "loggersim/ModbusUnit.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -92,6 +93,13 @@ struct LoggerState {
     // The Modbus devices the logger reaches for CxMbTran, by unit number. A
     // fresh logger reaches unit 1 (ModbusUnit::Fresh).
     std::map<std::uint16_t, ModbusUnit> modbusUnits;
+
+    // The values the remote constants and switches of the stored net were
+    // last given over the link (CxIconMsg), by icon id: a constant's f32
+    // bytes, a switch's state in the first byte. An icon without one holds
+    // its initial value. Emptied when a new net is taken; not kept in the
+    // state file.
+    std::map<std::uint16_t, std::array<std::uint8_t, 4>> remoteValues;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.

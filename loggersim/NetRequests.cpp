@@ -76,6 +76,7 @@ RequestOutcome AnswerNetInit(LoggerState& state, const Frame& request)
     state.netDescription = NetImageDescription(image);
     state.netMemoryBytes = static_cast<std::int32_t>(image.size());
     state.netImage = std::move(image);
+    state.remoteValues.clear();
     RequestOutcome outcome = AnswerRequest(request, {});
     outcome.stateChanged = true;
     outcome.netChanged = true;

@@ -7,7 +7,7 @@
 #include "netdoc/COpaqueIcon.h"
 #include "netdoc/ExcitationCheck.h"
 #include "netdoc/NetIconRoles.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "netdoc/RecordFields.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/LinkedInputIndex.h"

@@ -4,7 +4,7 @@
 #include "base/AtomicFile.h"
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/IconFactory.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "netdoc/RecordFields.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/ModuleSwitchWord.h"

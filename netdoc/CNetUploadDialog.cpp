@@ -6,7 +6,7 @@
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "netdoc/CNetDoc.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "netdoc/NetTransferReplies.h"
 #include "netdoc/RecordFields.h"
 #include "platform/Application.h"

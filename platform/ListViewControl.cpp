@@ -328,6 +328,14 @@ bool ListViewControl::EnsureVisible(int item)
     return true;
 }
 
+int ListViewControl::GetTopIndex() const
+{
+    ListViewWidget* view = View(*this);
+    QTreeWidgetItem* row = view != nullptr ? view->itemAt(0, 0) : nullptr;
+    const int index = row != nullptr ? view->indexOfTopLevelItem(row) : -1;
+    return index >= 0 ? index : 0;
+}
+
 bool ListViewControl::GetCheck(int item) const
 {
     ListViewWidget* view = View(*this);

@@ -58,6 +58,8 @@ public:
     // clears it.
     bool SetItemSelected(int item, bool selected = true);
     bool EnsureVisible(int item);
+    // The row at the top of the visible part; 0 when there is none.
+    int GetTopIndex() const;
 
     // Check boxes (kCheckBoxes); set by the program, they send no notification.
     bool GetCheck(int item) const;

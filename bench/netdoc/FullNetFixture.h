@@ -10,7 +10,7 @@
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/IconFactory.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "netmodel/CHardwarePoll.h"
 #include "netmodel/RecordTransfer.h"
 #include "platform/Application.h"

@@ -11,7 +11,7 @@
 #include "netdoc/CNetUploadDialog.h"
 #include "netdoc/CNetView.h"
 #include "netdoc/CQuvTestDlg.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "netmodel/CCorvaneIcon.h"
 #include "netmodel/PaletteMessages.h"
 #include "res/ResourceIds.h"

@@ -3,7 +3,7 @@
 
 #include "base/AtomicFile.h"
 #include "netdoc/COpaqueIcon.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 
 #include <gtest/gtest.h>
 

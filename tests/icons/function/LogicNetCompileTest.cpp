@@ -8,7 +8,7 @@
 #include "icons/function/CNotIcon.h"
 #include "icons/function/CSampleRateClockIcon.h"
 #include "icons/function/CXorIcon.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "res/ResourceIds.h"
 
 namespace corvane {

@@ -9,7 +9,7 @@
 #include "icons/reporting/CDataTagIcon.h"
 #include "icons/reporting/CloudIconLimit.h"
 #include "icons/reporting/RegisterMqttIcon.h"
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 #include "platform/SettingsStore.h"
 #include "res/ResourceIds.h"
 

@@ -1,8 +1,8 @@
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 
 #include "base/ByteReader.h"
 #include "base/Crc32.h"
-#include "netmodel/IconRecordHeader.h"
+#include "netimage/IconRecordLayout.h"
 
 #include <limits>
 

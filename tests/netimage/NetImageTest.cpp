@@ -1,4 +1,4 @@
-#include "netdoc/NetImage.h"
+#include "netimage/NetImage.h"
 
 #include "base/Crc32.h"
 
