@@ -1,0 +1,149 @@
+#include "logger/CRemoteCtrlDialog.h"
+
+#include "LoggerDialogTestSupport.h"
+
+#include "controls/CTreeOptionsCtrl.h"
+#include "halvix/CReplyMessage.h"
+#include "platform/ButtonControl.h"
+#include "platform/TreeViewControl.h"
+#include "res/RemoteProbeIds.h"
+#include "tests/loggersim/RemoteIconNet.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace corvane::test {
+namespace c_remote_ctrl_dialog_test {
+namespace {
+
+// Notes, after each reply, how many acknowledgements were counted and the
+// values the dialog holds as the logger's.
+class WatchedRemoteDialog final : public CRemoteCtrlDialog {
+public:
+    using CRemoteCtrlDialog::CRemoteCtrlDialog;
+    struct Seen {
+        int acks;
+        float firstConstant;
+        int switchState;
+    };
+    std::vector<Seen> seen;
+
+protected:
+    void OnCommReply(std::unique_ptr<CReplyMessage> reply) override
+    {
+        const bool ack = reply->RequestType() == 129;
+        CRemoteCtrlDialog::OnCommReply(std::move(reply));
+        if (ack)
+            seen.push_back({AcksReceived(), Constants()[0]->ConstantValue, Switches()[0]->SwitchState});
+    }
+};
+
+const std::vector<NetRemoteIcon> kIcons{
+    {40, "Flow limit", false, 12.5f},
+    {41, "Alarm level", false, -3.0f},
+    {42, "Pump", true, 0, true},
+    {43, "Fixed gain", false, 2.0f, false, false},
+};
+
+class CRemoteCtrlDialogTest : public LoggerDialogTest {
+protected:
+    void Open()
+    {
+        ASSERT_NO_FATAL_FAILURE(StartLogger(MakeRemoteIconNet(kIcons, {}, {}), true));
+        dialog = std::make_unique<WatchedRemoteDialog>(connection, status, verifyChoice);
+        ASSERT_TRUE(dialog->Create());
+        ASSERT_TRUE(WaitFor([&] { return dialog->Constants().size() == 2 && dialog->Switches().size() == 1; }));
+        App().ProcessPending();
+    }
+
+    void ClickSend() { dialog->GetControlAs<ButtonControl>(res::kIdcRemoteSend)->Click(); }
+
+    bool verifyChoice = true;
+    std::unique_ptr<WatchedRemoteDialog> dialog;
+};
+
+TEST_F(CRemoteCtrlDialogTest, EditedValuesAreSentAndTakenOnlyAfterTheLastAcknowledgement)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    CTreeOptionsCtrl& tree = *dialog->Tree();
+    const CRemoteControlInfo& flow = *dialog->Constants()[0];
+    const CRemoteControlInfo& pump = *dialog->Switches()[0];
+    EXPECT_EQ(tree.GetEditText(flow.Item), "12.500000");
+    EXPECT_EQ(tree.View().GetItemText(tree.View().GetRootItem()), "Remote Constants");
+    bool high = false;
+    ASSERT_TRUE(tree.GetRadioButton(pump.HighItem, high));
+    EXPECT_TRUE(high);
+    ASSERT_TRUE(dialog->SaveImage(OutputFile("remote-controls-dialog.png").string()));
+
+    tree.SetEditText(flow.Item, " 1e3 ");
+    ASSERT_TRUE(tree.SelectRadioButton(pump.LowItem));
+    Prompts().messageBoxAnswers = {kIdYes};
+    ClickSend();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Are you sure you want to change Remote Icon values");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Remote Control");
+    EXPECT_EQ(dialog->RequestsSent(), 3);
+    ASSERT_TRUE(WaitFor([&] { return dialog->AcksReceived() == 3; }));
+    ASSERT_EQ(dialog->seen.size(), 3u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(dialog->seen[i].firstConstant, 12.5f) << i;
+        EXPECT_EQ(dialog->seen[i].switchState, 1) << i;
+    }
+    EXPECT_EQ(dialog->seen[2].firstConstant, 1000.0f);
+    EXPECT_EQ(dialog->seen[2].switchState, 0);
+
+    // The logger holds them: a new dialog lists them so.
+    dialog.reset();
+    dialog = std::make_unique<WatchedRemoteDialog>(connection, status, verifyChoice);
+    ASSERT_TRUE(dialog->Create());
+    ASSERT_TRUE(WaitFor([&] { return dialog->Switches().size() == 1; }));
+    EXPECT_EQ(dialog->Constants()[0]->ConstantValue, 1000.0f);
+    EXPECT_EQ(dialog->Constants()[1]->ConstantValue, -3.0f);
+    EXPECT_EQ(dialog->Switches()[0]->SwitchState, 0);
+}
+
+TEST_F(CRemoteCtrlDialogTest, ATextThatIsNoNumberSendsNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    CTreeOptionsCtrl& tree = *dialog->Tree();
+    for (const char* text : {"", "  ", "abc", "12 volts", "nan", "1e39"}) {
+        Prompts().messageBoxes.clear();
+        tree.SetEditText(dialog->Constants()[1]->Item, text);
+        ClickSend();
+        ASSERT_EQ(Prompts().messageBoxes.size(), 1u) << text;
+        EXPECT_EQ(Prompts().messageBoxes[0].text, "Enter a number") << text;
+        EXPECT_EQ(Prompts().messageBoxes[0].caption, "Remote Control") << text;
+        EXPECT_EQ(dialog->RequestsSent(), 0) << text;
+    }
+    // Answering No sends nothing either; without the check mark nobody is asked.
+    tree.SetEditText(dialog->Constants()[1]->Item, "4");
+    Prompts().messageBoxes.clear();
+    Prompts().messageBoxAnswers = {kIdNo};
+    ClickSend();
+    EXPECT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(dialog->RequestsSent(), 0);
+    dialog->GetControlAs<ButtonControl>(res::kIdcRemoteVerify)->SetCheck(0);
+    ClickSend();
+    EXPECT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(dialog->RequestsSent(), 3);
+    EXPECT_FALSE(verifyChoice);
+    ASSERT_TRUE(WaitFor([&] { return dialog->AcksReceived() == 3; }));
+    EXPECT_EQ(dialog->Constants()[1]->ConstantValue, 4.0f);
+}
+
+TEST_F(CRemoteCtrlDialogTest, WithoutTheRightNothingIsSent)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    connection.SetRightsLoaded(true);
+    connection.SetAuthenticated(false);
+    connection.SetFullAccessFlag(false);
+    ClickSend();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Modify Remote Control Settings");
+    EXPECT_EQ(dialog->RequestsSent(), 0);
+}
+
+}  // namespace
+}  // namespace c_remote_ctrl_dialog_test
+}  // namespace corvane::test
