@@ -149,6 +149,8 @@ public:
 
     void SetNetworkPasswordWarningAccepted(bool flag) { passwordWarningAccepted_ = flag; }
     bool GetNetworkPasswordWarningAccepted() const { return passwordWarningAccepted_; }
+    // The session's choice to confirm before sending remote-control values.
+    bool& VerifyRemoteValues() { return verifyRemoteValues_; }
     void SetLoggerInfoText(std::string_view text);
     // The connected logger's status word and its internal memory (size and
     // part in use, in KB), kept from its state block.
@@ -207,6 +209,7 @@ private:
     std::string loggerInfoText_;
     int timeColumnChoice_ = 0;
     bool passwordWarningAccepted_ = false;
+    bool verifyRemoteValues_ = true;
     Dialog* settingsDialog_ = nullptr;
     bool secondInstance_ = false;
     bool started_ = false;

@@ -65,6 +65,8 @@ void CommWindowShellServices::PostToMainWindow(std::uint32_t messageId)
     (void)app_.PostToMainFrame(messageId, 0);
 }
 
+bool& CommWindowShellServices::VerifyRemoteValues() { return app_.VerifyRemoteValues(); }
+
 void CommWindowShellServices::SetNetworkPasswordWarningAccepted(bool accepted)
 {
     app_.SetNetworkPasswordWarningAccepted(accepted);

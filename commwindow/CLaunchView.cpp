@@ -4,6 +4,8 @@
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
 #include "logger/CCommDialog.h"
+#include "logger/CQuickProbesDialog.h"
+#include "logger/CRemoteCtrlDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -160,8 +162,6 @@ constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
 constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kPasswordManagementCommand,
     CLaunchView::kViewLoggerStatusCommand,
-    CLaunchView::kViewProbePointsCommand,
-    CLaunchView::kRemoteControlsCommand,
     CLaunchView::kSetLoggerTimeCommand,
     CLaunchView::kEnableLoggingCommand,
     CLaunchView::kStopLoggingCommand,
@@ -252,6 +252,10 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddCommand(kScanCardCommand, [this](int) { OnScanCard(); });
     AddCommand(kDownloadCardDataCommand, [this](int) { OnDownloadCardData(); });
     AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
+    AddCommand(kViewProbePointsCommand, [this](int) { OnViewProbePoints(); });
+    AddUpdate(kViewProbePointsCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kRemoteControlsCommand, [this](int) { OnRemoteControls(); });
+    AddUpdate(kRemoteControlsCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
 }
@@ -613,6 +617,46 @@ bool CLaunchView::IsPictureCommandEnabled(int commandId)
 }
 
 void CLaunchView::OnProgramSettings() { services_.ShowProgramSettings(this); }
+
+bool CLaunchView::KeepModeless(std::unique_ptr<Dialog> dialog)
+{
+    std::erase_if(modelessDialogs_, [this](const std::unique_ptr<Dialog>& kept) {
+        if (kept->IsOpen())
+            return false;
+        if (kept.get() == probeValuesDialog_)
+            probeValuesDialog_ = nullptr;
+        if (kept.get() == remoteControlsDialog_)
+            remoteControlsDialog_ = nullptr;
+        return true;
+    });
+    if (!dialog->Create())
+        return false;
+    modelessDialogs_.push_back(std::move(dialog));
+    return true;
+}
+
+void CLaunchView::OnViewProbePoints()
+{
+    constexpr std::uint16_t kProbePointsRequest = 68;
+    if (!connected_ || !MayRequest(kProbePointsRequest, "View Probe Point Values"))
+        return;
+    auto dialog = std::make_unique<CQuickProbesDialog>(services_.Connection(), services_.Status());
+    CQuickProbesDialog* opened = dialog.get();
+    if (KeepModeless(std::move(dialog)))
+        probeValuesDialog_ = opened;
+}
+
+void CLaunchView::OnRemoteControls()
+{
+    constexpr std::uint16_t kRemoteControlsRequest = 128;
+    if (!connected_ || !MayRequest(kRemoteControlsRequest, "Access Remote Controls"))
+        return;
+    auto dialog = std::make_unique<CRemoteCtrlDialog>(
+        services_.Connection(), services_.Status(), services_.VerifyRemoteValues());
+    CRemoteCtrlDialog* opened = dialog.get();
+    if (KeepModeless(std::move(dialog)))
+        remoteControlsDialog_ = opened;
+}
 
 void CLaunchView::OpenLastDownloadFile() { services_.OpenLastDownloadFile(); }
 

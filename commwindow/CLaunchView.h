@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -22,6 +23,8 @@ class Dialog;
 class CLaunchDoc;
 class CReplyMessage;
 class CommWindowServices;
+class CQuickProbesDialog;
+class CRemoteCtrlDialog;
 
 // The Communication Window's view: a fixed 1024 x 768 picture of the PC,
 // the link, the logger with its memory card, front-panel buttons and
@@ -138,7 +141,7 @@ public:
     void OnDownloadNet() override;
     void OnDownloadData() override;
     void ShowLoggerConfiguration() override {}
-    void OnViewProbePoints() override {}
+    void OnViewProbePoints() override;
     void OnSetLoggerTime() override {}
     void OnViewLoggerStatus() override {}
     void OnUploadNet() override;
@@ -150,6 +153,8 @@ public:
     void OnDownloadCardData() override;
     // The program settings dialog, modal.
     void OnProgramSettings();
+    // Access Remote Controls: a modeless remote-controls dialog.
+    void OnRemoteControls();
     void IgnorePictureAction() override {}
     bool NetHasObjects() const override;
     void PostMainCommand(int commandId) override;
@@ -173,6 +178,10 @@ public:
     CXInfoTip& Tip() { return tip_; }
     // The hidden connect dialogs of the dialogs that restart the logger.
     HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
+    // The latest probe-values and remote-controls dialogs opened (they live
+    // on after their commands), or null.
+    CQuickProbesDialog* ProbeValuesDialog() const { return probeValuesDialog_; }
+    CRemoteCtrlDialog* RemoteControlsDialog() const { return remoteControlsDialog_; }
 
 protected:
     void OnSize(Size clientSize) override;
@@ -211,6 +220,13 @@ private:
     CXInfoTip tip_;
     bool tipTimerRunning_ = false;
     Point lastTipPoint_{-1, -1};
+    // The modeless dialogs the commands opened; closed ones go when the
+    // next one opens.
+    std::vector<std::unique_ptr<Dialog>> modelessDialogs_;
+    CQuickProbesDialog* probeValuesDialog_ = nullptr;
+    CRemoteCtrlDialog* remoteControlsDialog_ = nullptr;
+    // Keeps a modeless dialog that was made and shown; false when it could not be.
+    bool KeepModeless(std::unique_ptr<Dialog> dialog);
 };
 
 }  // namespace corvane

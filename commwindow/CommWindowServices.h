@@ -74,6 +74,10 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // The session's choice to confirm before sending remote-control values
+    // (on at start-up); the remote-controls dialog reads and writes it.
+    virtual bool& VerifyRemoteValues() = 0;
 };
 
 }  // namespace corvane

@@ -106,6 +106,8 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window*) override { ADD_FAILURE() << "the connect dialog opens no program settings"; }
     void OpenLastDownloadFile() override { ADD_FAILURE() << "the connect dialog opens no data file"; }
+    bool& VerifyRemoteValues() override { return verifyRemoteValues; }
+    bool verifyRemoteValues = true;
 
     QuietPoster poster;
     FixedSettings commsSettings;

@@ -427,8 +427,7 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
 
     // Commands whose dialogs the program lacks stay greyed even when connected.
-    for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kViewProbePointsCommand,
-             CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
+    for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
              CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
              CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
@@ -437,6 +436,17 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+
+    // Probe values from the picture and remote controls from the menu are
+    // refused under their own captions, and open nothing.
+    Prompts().messageBoxes.clear();
+    DoubleClick({596, 226});  // the probe points
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kRemoteControlsCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 2u);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "View Probe Point Values");
+    EXPECT_EQ(Prompts().messageBoxes[1].caption, "Access Remote Controls");
+    EXPECT_EQ(Launch().ProbeValuesDialog(), nullptr);
+    EXPECT_EQ(Launch().RemoteControlsDialog(), nullptr);
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.

@@ -87,6 +87,8 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window* owner) override { settingsDialogOwners.push_back(owner); }
     void OpenLastDownloadFile() override { ++lastDownloadOpened; }
+    bool& VerifyRemoteValues() override { return verifyRemoteValues; }
+    bool verifyRemoteValues = true;
 };
 
 }  // namespace corvane::test
