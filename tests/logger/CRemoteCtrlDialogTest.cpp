@@ -4,6 +4,7 @@
 
 #include "controls/CTreeOptionsCtrl.h"
 #include "halvix/CReplyMessage.h"
+#include "loggersim/SimFault.h"
 #include "platform/ButtonControl.h"
 #include "platform/TreeViewControl.h"
 #include "res/RemoteProbeIds.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace corvane::test {
@@ -142,6 +144,42 @@ TEST_F(CRemoteCtrlDialogTest, WithoutTheRightNothingIsSent)
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Modify Remote Control Settings");
     EXPECT_EQ(dialog->RequestsSent(), 0);
+}
+
+TEST_F(CRemoteCtrlDialogTest, AListInPartsFillsOneTreeAndAnErrorLeavesItAsItWas)
+{
+    std::vector<NetRemoteIcon> icons;
+    for (std::uint16_t i = 0; i < 7; ++i)
+        icons.push_back({static_cast<std::uint16_t>(60 + i), "Switch " + std::to_string(i), true, 0, i % 2 == 0});
+    icons.push_back({70, "Gain", false, 0.25f});
+    ASSERT_NO_FATAL_FAILURE(StartLogger(MakeRemoteIconNet(icons, {}, {}), true));
+    dialog = std::make_unique<WatchedRemoteDialog>(connection, status, verifyChoice);
+    ASSERT_TRUE(dialog->Create());
+    ASSERT_TRUE(WaitFor([&] { return dialog->Switches().size() == 7 && dialog->Constants().size() == 1; }));
+    App().ProcessPending();
+    TreeViewControl& view = dialog->Tree()->View();
+    const TreeItem switches = view.GetNextSiblingItem(view.GetRootItem());
+    EXPECT_EQ(view.GetItemText(switches), "Remote Switches");
+    int listed = 0;
+    for (TreeItem item = view.GetChildItem(switches); item != 0; item = view.GetNextSiblingItem(item))
+        ++listed;
+    EXPECT_EQ(listed, 7);
+    EXPECT_TRUE(view.IsExpanded(dialog->Switches()[6]->Item));
+
+    // An error reply to the list: the logger error box, and nothing changes.
+    SimFault fault;
+    fault.kind = SimFault::Kind::ErrorReply;
+    fault.requestType = 128;
+    fault.code = 0x4455;
+    fault.text = "Net not running";
+    link.Logger().InjectFault(fault);
+    WatchedRemoteDialog second(connection, status, verifyChoice);
+    ASSERT_TRUE(second.Create());
+    ASSERT_TRUE(WaitFor([&] { return !Prompts().messageBoxes.empty(); }));
+    EXPECT_NE(Prompts().messageBoxes[0].text.find("Net not running"), std::string::npos);
+    App().WaitMilliseconds(200);
+    EXPECT_TRUE(second.Constants().empty());
+    EXPECT_EQ(second.Tree()->View().GetCount(), 0);
 }
 
 }  // namespace
