@@ -74,6 +74,10 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // The per-run flag set when the user accepted managing passwords over a
+    // network link (the connect dialog clears it at every connect).
+    virtual bool NetworkPasswordWarningAccepted() const = 0;
 };
 
 }  // namespace corvane

@@ -106,6 +106,7 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window*) override { ADD_FAILURE() << "the connect dialog opens no program settings"; }
     void OpenLastDownloadFile() override { ADD_FAILURE() << "the connect dialog opens no data file"; }
+    bool NetworkPasswordWarningAccepted() const override { return false; }
 
     QuietPoster poster;
     FixedSettings commsSettings;
