@@ -786,7 +786,10 @@ std::intptr_t CLaunchView::OnMessage(Message& message)
         return 0;
     }
     if (message.id == kViewCommandMessage) {
-        (void)HandleCommand(static_cast<int>(message.wParam));
+        // A command posted by the picture runs only while it is enabled.
+        const int command = static_cast<int>(message.wParam);
+        if (IsPictureCommandEnabled(command))
+            (void)HandleCommand(command);
         return 0;
     }
     return CCorvaneView::OnMessage(message);

@@ -384,7 +384,9 @@ TEST_F(PasswordManagement, UsersAreListedAddedCopiedEditedAndDeletedWithinTheRul
         List(dialog, res::kIdcUserList).SetItemSelected(3);
         ClickButton(dialog, res::kIdcEditUser);
     });
-    OnDialog<CUserProperties>([](CUserProperties& properties) {
+    OnDialog<CUserProperties>([this](CUserProperties& properties) {
+        ClickButton(properties, kIdHelp);
+        EXPECT_EQ(Prompts().helpIds, std::vector<std::uint32_t>{131549});
         ClickButton(properties, kIdOk);
         EXPECT_FALSE(properties.IsOpen());
         EXPECT_EQ(properties.EndCode(), kIdCancel);
@@ -406,9 +408,24 @@ TEST_F(PasswordManagement, UsersAreListedAddedCopiedEditedAndDeletedWithinTheRul
         EXPECT_TRUE(properties.SaveImage(OutputFile("user-properties-fixed-rows.png").string()));
         ClickButton(properties, kIdOk);
     });
-    // The logged-in user and the last administrator cannot be deleted.
+    // Without "Password Management" users cannot change their own permissions.
     OnSelection(4, [this](CUserSelectionDialog& dialog) {
         EXPECT_EQ(sim_->State().users.at("carl").rights, 0x1310000u);
+        Connection().SetLoginUserName("carl");
+        List(dialog, res::kIdcUserList).SetItemSelected(3);
+        ClickButton(dialog, res::kIdcEditUser);
+    });
+    OnDialog<CUserProperties>([this](CUserProperties& properties) {
+        ListViewControl& permissions = List(properties, res::kIdcPermissionList);
+        EXPECT_TRUE(control_automation::ClickItemImage(permissions, 2));
+        EXPECT_EQ(permissions.GetItemState(2), 1);
+        EXPECT_EQ(Prompts().messageBoxes.back().text, "Users cannot modify their own permissions");
+        Prompts().messageBoxes.pop_back();
+        Connection().SetLoginUserName("admin");
+        properties.EndDialog(kIdCancel);
+    });
+    // The logged-in user and the last administrator cannot be deleted.
+    OnSelection(4, [this](CUserSelectionDialog& dialog) {
         List(dialog, res::kIdcUserList).SetItemSelected(0);
         ClickButton(dialog, res::kIdcDeleteUser);
         Connection().SetLoginUserName("amy");
@@ -460,7 +477,13 @@ TEST_F(PasswordManagement, With101UsersAddIsRefusedAndCopyLeavesItToTheLogger)
     WaitForBox("There was an error (4112) adding this user\n\nError Text: 'The user table is full'");
     OnDialog<CUserProperties>([](CUserProperties& properties) { properties.EndDialog(kIdCancel); });
     OnSelection(101, [](CUserSelectionDialog& dialog) { ClickButton(dialog, kIdOk); });
-    RunCommand(CLaunchView::kPasswordManagementCommand);
+    // Opened from the picture's padlock.
+    Environment().pictureActions = &Launch();
+    driver_.Start();
+    DoubleClick({533, 183});
+    for (std::uint32_t waited = 0; !driver_.Finished() && waited < 3 * kWaitLimitMs; waited += 5)
+        App().WaitMilliseconds(5);
+    EXPECT_TRUE(driver_.Finished());
     ASSERT_FALSE(Prompts().messageBoxes.empty());
     EXPECT_EQ(Prompts().messageBoxes[0].text,
         "The Maximum number of users has been reached.\n\nYou cannot add more users to the system.");
