@@ -23,6 +23,12 @@ LoggerUser& LoggerUserList::operator[](std::string_view name)
     return entries_.back().second;
 }
 
+void LoggerUserList::Insert(std::size_t index, std::string name, LoggerUser user)
+{
+    const auto where = entries_.begin() + static_cast<std::ptrdiff_t>(std::min(index, entries_.size()));
+    entries_.emplace(where, std::move(name), std::move(user));
+}
+
 LoggerUser& LoggerUserList::at(std::string_view name)
 {
     if (auto found = find(name); found != end())

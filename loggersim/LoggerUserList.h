@@ -37,6 +37,8 @@ public:
     Entry& AtIndex(std::size_t index) { return entries_.at(index); }
     const Entry& AtIndex(std::size_t index) const { return entries_.at(index); }
     void Erase(iterator where) { entries_.erase(where); }
+    // Adds a user of a new name before the index (at the end past it).
+    void Insert(std::size_t index, std::string name, LoggerUser user);
 
 private:
     std::vector<Entry> entries_;

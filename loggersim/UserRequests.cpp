@@ -56,7 +56,7 @@ RequestOutcome AnswerUserTable(LoggerState& state, const Frame& request)
             return RefuseRequest(request, kCodeUserExists, "A user of that name exists");
         if (state.users.size() >= kMaxLoggerUsers)
             return RefuseRequest(request, kSimErrorUserTableFull, "The user table is full");
-        state.users[record.name] = LoggerUser{record.password, RightsOf(record), true};
+        state.users.Insert(index, record.name, LoggerUser{record.password, RightsOf(record), true});
         return Done(request, record.operation, true);
     case kPassManChange: {
         if (!FitsLogger(record))

@@ -524,6 +524,32 @@ TEST_F(PasswordManagement, DisablingPasswordsClosesAndClearsTheRightsAndEnabling
     EXPECT_EQ(sim_->State().passwordsOn, 1);
 }
 
+TEST_F(PasswordManagement, ARefusalToEnablePasswordsIsShownAndTheUserLogsInAnewAllTheSame)
+{
+    // Without a user holding "Password Management" the logger refuses.
+    StartLogger({{"amy", {"a1", kViewer, true}}}, false);
+    Connection().SetConnectionKind(ConnectionKind::Usb);
+    Connection().SetFullAccessFlag(false);
+    Connection().SetRightsLoaded(false);
+    Prompts().messageBoxAnswers = {kIdYes};
+    RunCommand(CLaunchView::kPasswordManagementCommand);
+    EXPECT_TRUE(Launch().PasswordsBeingEnabled());
+    for (std::uint32_t waited = 0; Launch().PasswordsBeingEnabled() && waited < kWaitLimitMs; waited += 5)
+        App().WaitMilliseconds(5);
+    App().ProcessPending();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 2u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text,
+        "Passwords are currently disabled.\n\nWould you like to enable them?\n\nYou will be required to log in once "
+        "enabled.");
+    EXPECT_EQ(Prompts().messageBoxes[1].text,
+        "A problem (Error code 16660) was encountered while enabling passwords\n\nError Text: 'No user may manage "
+        "passwords'");
+    EXPECT_EQ(Prompts().messageBoxes[1].caption, "Enable Passwords");
+    EXPECT_TRUE(Connection().IsRightsLoaded());
+    EXPECT_FALSE(Launch().IsConnected());
+    EXPECT_EQ(sim_->State().passwordsOn, 0);
+}
+
 TEST_F(PasswordManagement, ChangePasswordNeedsALoginAndAStoppedLoggerAndTheRightCurrentPassword)
 {
     StartLogger({{"admin", {"admin", kEveryRight, true}}, {"amy", {"a1", kViewer, true}}}, true);

@@ -107,6 +107,10 @@ TEST_F(UserRequestsTest, AddChangeDeleteFollowTheTableRules)
         {"delete", PassMan(kPassManDelete, 0, "amy"), -1, {"zed", "bob"}},
         {"delete", PassMan(kPassManDelete, 0, "zed"), -1, {"bob"}},
         {"delete the last by name", PassMan(kPassManDelete, 0, "bob"), kSimErrorLastUser, {"bob"}},
+        {"add before the first", PassMan(kPassManAdd, 0, "ann", "a", kViewer), -1, {"ann", "bob"}},
+        {"add past the end", PassMan(kPassManAdd, 9, "cy", "c", kViewer), -1, {"ann", "bob", "cy"}},
+        {"delete", PassMan(kPassManDelete, 0, "ann"), -1, {"bob", "cy"}},
+        {"delete", PassMan(kPassManDelete, 0, "cy"), -1, {"bob"}},
     };
     for (const Step& step : steps) {
         const std::uint8_t operation = step.payload.at(0);
