@@ -14,6 +14,7 @@
 #include "platform/ImageList.h"
 #include "platform/ListViewControl.h"
 #include "res/LoggerUserDialogs.h"
+#include "res/IconStyle.h"
 #include "res/LoggerUserIds.h"
 #include "res/ResourceIds.h"
 #include "shell/StatusHelpers.h"
@@ -70,7 +71,7 @@ bool CUserProperties::OnInitDialog()
     if (auto* list = GetControlAs<ListViewControl>(res::kIdcPermissionList)) {
         list->InsertColumn(0, "Permissions", 220);
         ImageList states(kStateImageSize, kStateImageSize);
-        states.Add(Application::Instance().Bitmaps().Get(res::kBitmapPermissionStates, {48, 16}));
+        states.Add(Application::Instance().Bitmaps().Get(res::kBitmapPermissionStates, {48, 16}), res::colour::kKey);
         list->SetStateImageList(states);
         for (std::size_t row = 0; row < PermissionRows::kRowCount; ++row)
             list->InsertItem(static_cast<int>(row), kUserPermissionTable[row].name);

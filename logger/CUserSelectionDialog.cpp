@@ -15,6 +15,7 @@
 #include "platform/ImageList.h"
 #include "platform/ListViewControl.h"
 #include "res/LoggerUserDialogs.h"
+#include "res/IconStyle.h"
 #include "res/LoggerUserIds.h"
 #include "shell/StatusHelpers.h"
 
@@ -53,7 +54,8 @@ bool CUserSelectionDialog::OnInitDialog()
     if (auto* list = GetControlAs<ListViewControl>(res::kIdcUserList)) {
         list->InsertColumn(0, "User Name", 320);
         ImageList icons(kUserIconSize, kUserIconSize);
-        icons.Add(Application::Instance().Bitmaps().Get(res::kBitmapLoggerUser, {kUserIconSize, kUserIconSize}));
+        icons.Add(Application::Instance().Bitmaps().Get(res::kBitmapLoggerUser, {kUserIconSize, kUserIconSize}),
+            res::colour::kKey);
         list->SetImageList(icons);
     }
     mode_ = Mode::Listing;

@@ -346,6 +346,7 @@ TEST_F(PasswordManagement, UsersAreListedAddedCopiedEditedAndDeletedWithinTheRul
 
     OnSelection(2, [](CUserSelectionDialog& dialog) {
         EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"admin", "amy"}));
+        EXPECT_TRUE(dialog.SaveImage(OutputFile("password-management-users.png").string()));
         ClickButton(dialog, res::kIdcAddUser);
     });
     OnDialog<CUserProperties>([](CUserProperties& properties) {
