@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (change.change.has_value() == static_cast<bool>(change.error))
         __builtin_trap();
     if (change.change) {
-        if (change.change->userName.size() > kMaxUserNameBytes || change.change->currentPassword.size() > kMaxPasswordBytes
+        if (change.change->userName.size() > kMaxUserNameBytes
+            || change.change->currentPassword.size() > kMaxPasswordBytes
             || change.change->newPassword.size() > kMaxPasswordBytes)
             __builtin_trap();
         const auto again = EncodePasswordChange(*change.change);

@@ -252,8 +252,8 @@ int CxPassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode,
     return Forward(
         [&](HalvixLibrary& l) { return l.PassMan(window, operation, subCode, name, password, rightsLow, rightsHigh); });
 }
-int CxPassWd(WindowHandle window, std::string_view userName, std::string_view currentPassword,
-    std::string_view newPassword)
+int CxPassWd(
+    WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword)
 {
     return Forward([&](HalvixLibrary& l) { return l.PassWd(window, userName, currentPassword, newPassword); });
 }

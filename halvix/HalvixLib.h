@@ -141,7 +141,7 @@ int CxEraseSession(WindowHandle window, std::string_view sessionName);
 // Windows-1252 bytes.
 int CxPassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
     std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh);
-int CxPassWd(WindowHandle window, std::string_view userName, std::string_view currentPassword,
-    std::string_view newPassword);
+int CxPassWd(
+    WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword);
 
 }  // namespace corvane

@@ -639,8 +639,8 @@ int HalvixLibrary::PassMan(WindowHandle window, std::uint8_t operation, std::uin
 int HalvixLibrary::PassWd(
     WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword)
 {
-    std::optional<std::vector<std::uint8_t>> payload = EncodePasswordChange(
-        {std::string(userName), std::string(currentPassword), std::string(newPassword)});
+    std::optional<std::vector<std::uint8_t>> payload
+        = EncodePasswordChange({std::string(userName), std::string(currentPassword), std::string(newPassword)});
     if (!payload)
         return kCxBadArgument;
     return SendPayload(window, kRequestPassWd, std::move(*payload));

@@ -157,8 +157,8 @@ public:
     // longer than 23 bytes or a password longer than 19 is kCxBadArgument.
     int PassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
         std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh);
-    int PassWd(WindowHandle window, std::string_view userName, std::string_view currentPassword,
-        std::string_view newPassword);
+    int PassWd(
+        WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword);
 
 private:
     struct Settings;

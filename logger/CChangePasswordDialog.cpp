@@ -74,8 +74,8 @@ void CChangePasswordDialog::OnOK()
     if (CxPassWd(Handle(), Utf8ToCp1252(userName_, kUserNameLimit), Utf8ToCp1252(current, kPasswordLimit),
             Utf8ToCp1252(next, kPasswordLimit))
         != 0) {
-        ShowUserBox(Handle(), "There was a communication error sending\nthe change password request",
-            "Change password", MessageBoxIcon::Warning);
+        ShowUserBox(Handle(), "There was a communication error sending\nthe change password request", "Change password",
+            MessageBoxIcon::Warning);
         return;
     }
     pending_ = true;
@@ -106,7 +106,8 @@ void CChangePasswordDialog::OnCommTimeout(std::uint16_t requestType)
     SetStatusProgress(status_, "Timeout", false);
     if (requestType == kRequestPassWd) {
         pending_ = false;
-        ShowUserBox(Handle(), "There was a communication timeout while\nrequesting the password change.\n\nPlease try again.",
+        ShowUserBox(Handle(),
+            "There was a communication timeout while\nrequesting the password change.\n\nPlease try again.",
             "Communication Timeout", MessageBoxIcon::Error);
         return;
     }

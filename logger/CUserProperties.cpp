@@ -13,8 +13,8 @@
 #include "platform/EditControl.h"
 #include "platform/ImageList.h"
 #include "platform/ListViewControl.h"
-#include "res/LoggerUserDialogs.h"
 #include "res/IconStyle.h"
+#include "res/LoggerUserDialogs.h"
 #include "res/LoggerUserIds.h"
 #include "res/ResourceIds.h"
 #include "shell/StatusHelpers.h"
@@ -37,12 +37,8 @@ int SendPassMan(WindowHandle window, const PassManArguments& a)
 
 CUserProperties::CUserProperties(
     CConnectionDetails& connection, StatusSink& status, Mode mode, std::size_t index, CUserInfo user, Window* parent)
-    : CCommDialog(res::kUserPropertiesDialog, connection, parent),
-      status_(status),
-      mode_(mode),
-      index_(index),
-      user_(std::move(user)),
-      original_(user_)
+    : CCommDialog(res::kUserPropertiesDialog, connection, parent), status_(status), mode_(mode), index_(index),
+      user_(std::move(user)), original_(user_)
 {
     On(Notification::ItemChecked, res::kIdcPermissionList,
         [this](NotifyEvent& event) { OnPermissionClick(static_cast<std::size_t>(event.item)); });
@@ -94,7 +90,8 @@ void CUserProperties::Warn(std::string_view text) { ShowUserBox(Handle(), text, 
 void CUserProperties::OnPermissionClick(std::size_t row)
 {
     if (editingOneself_ && (original_.rights.low & kPasswordManagementBit) == 0) {
-        ShowUserBox(Handle(), "Users cannot modify their own permissions", "Invalid Operation", MessageBoxIcon::Warning);
+        ShowUserBox(
+            Handle(), "Users cannot modify their own permissions", "Invalid Operation", MessageBoxIcon::Warning);
         return;
     }
     rows_.Toggle(row);
@@ -121,8 +118,8 @@ void CUserProperties::OnOK()
     }
     edited.rights = rows_.Rights();
     if (mode_ == Mode::Add) {
-        const PassManArguments add{kPassManAdd, static_cast<std::uint8_t>(index_), edited.name, edited.password,
-            edited.rights};
+        const PassManArguments add{
+            kPassManAdd, static_cast<std::uint8_t>(index_), edited.name, edited.password, edited.rights};
         if (SendPassMan(Handle(), add) != 0) {
             Warn("Problem Adding New User");
             return;
@@ -159,14 +156,14 @@ void CUserProperties::OnCommReply(std::unique_ptr<CReplyMessage> reply)
             ShowUserBox(Handle(),
                 exists ? "Unable to add user.\n\nThere is already a user of that name"
                        : "There was an error (" + ReplyCodeHex(*reply) + ") adding this user\n\nError Text: '"
-                             + ReplyText(*reply) + "'",
+                        + ReplyText(*reply) + "'",
                 kCaption, MessageBoxIcon::Warning);
         } else if (operation == kPassManChange) {
             result_ = kResultNone;
             ShowUserBox(Handle(),
                 exists ? "Unable to modify user.\n\nThere is already a user of that name"
                        : "There was an error (" + ReplyCodeHex(*reply) + ") updating this user\n\nError Text: '"
-                             + ReplyText(*reply) + "'",
+                        + ReplyText(*reply) + "'",
                 kCaption, MessageBoxIcon::Warning);
         } else {
             // The user was added but passwords did not go on: the dialog
@@ -206,11 +203,11 @@ void CUserProperties::OnCommTimeout(std::uint16_t requestType)
         SetStatusProgress(status_, "Timeout", false);
         const std::optional<std::uint8_t> operation = pending_;
         pending_.reset();
-        const std::string_view text
-            = operation == kPassManAdd ? "There was a communication timeout error\nwhile attempting to modify the add the user"
-              : operation == kPassManChange
-                  ? "There was a communication timeout error\nwhile attempting to modify the user information"
-                  : "A communication timeout was detected";
+        const std::string_view text = operation == kPassManAdd
+            ? "There was a communication timeout error\nwhile attempting to modify the add the user"
+            : operation == kPassManChange
+            ? "There was a communication timeout error\nwhile attempting to modify the user information"
+            : "A communication timeout was detected";
         result_ = kResultTimedOut;
         ShowUserBox(Handle(), text, kCaption, MessageBoxIcon::Error);
         return;

@@ -28,8 +28,8 @@ public:
     static constexpr int kResultTimedOut = -1;
     static constexpr std::size_t kTextLimit = 15;
 
-    CUserProperties(CConnectionDetails& connection, StatusSink& status, Mode mode, std::size_t index,
-        CUserInfo user, Window* parent = nullptr);
+    CUserProperties(CConnectionDetails& connection, StatusSink& status, Mode mode, std::size_t index, CUserInfo user,
+        Window* parent = nullptr);
     ~CUserProperties() override;
 
     // The first user must hold "Password Management", and so must the last

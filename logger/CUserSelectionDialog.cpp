@@ -14,8 +14,8 @@
 #include "platform/ButtonControl.h"
 #include "platform/ImageList.h"
 #include "platform/ListViewControl.h"
-#include "res/LoggerUserDialogs.h"
 #include "res/IconStyle.h"
+#include "res/LoggerUserDialogs.h"
 #include "res/LoggerUserIds.h"
 #include "shell/StatusHelpers.h"
 
@@ -262,8 +262,7 @@ void CUserSelectionDialog::OnDeleteUser()
         return;
     default: break;
     }
-    if (ShowUserBox(Handle(),
-            "Are you sure you want to permanently delete\nuser '" + users_.At(*index).name + "' ?",
+    if (ShowUserBox(Handle(), "Are you sure you want to permanently delete\nuser '" + users_.At(*index).name + "' ?",
             "Confirm User Deletion", MessageBoxIcon::Question, MessageBoxButtons::YesNoCancel)
         != kIdYes)
         return;
@@ -280,8 +279,8 @@ void CUserSelectionDialog::OnDeleteReply(const CReplyMessage& reply)
     pendingDelete_ = -1;
     if (reply.ErrorFlag()) {
         ShowUserBox(Handle(),
-            "An error occurred while deleting\nthe specified user entry.\n\nError Code = " + std::to_string(reply.Code())
-                + "\n\nMessage: " + ReplyText(reply),
+            "An error occurred while deleting\nthe specified user entry.\n\nError Code = "
+                + std::to_string(reply.Code()) + "\n\nMessage: " + ReplyText(reply),
             kDeleteCaption, MessageBoxIcon::Information);
         return;
     }

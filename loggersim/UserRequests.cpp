@@ -13,10 +13,7 @@ namespace {
 
 constexpr std::uint64_t kPasswordManagementRight = std::uint64_t{1} << 31;
 
-std::uint64_t RightsOf(const UserRecord& record)
-{
-    return (std::uint64_t{record.rightsHigh} << 32) | record.rightsLow;
-}
+std::uint64_t RightsOf(const UserRecord& record) { return (std::uint64_t{record.rightsHigh} << 32) | record.rightsLow; }
 
 RequestOutcome Done(const Frame& request, std::uint8_t operation, bool changed)
 {
@@ -28,7 +25,7 @@ RequestOutcome Done(const Frame& request, std::uint8_t operation, bool changed)
 bool FitsLogger(const UserRecord& record)
 {
     return !record.name.empty() && record.name.size() <= kMaxLoggerUserName
-           && record.password.size() <= kMaxLoggerPassword;
+        && record.password.size() <= kMaxLoggerPassword;
 }
 
 }  // namespace
@@ -45,8 +42,8 @@ RequestOutcome AnswerUserTable(LoggerState& state, const Frame& request)
         if (index >= state.users.size())
             return RefuseRequest(request, kSimErrorNoSuchUser, "No user at that index");
         const auto& [name, user] = state.users.AtIndex(index);
-        UserRecord answer{kPassManRead, record.subCode, name, user.password,
-            static_cast<std::uint32_t>(user.rights), static_cast<std::uint32_t>(user.rights >> 32)};
+        UserRecord answer{kPassManRead, record.subCode, name, user.password, static_cast<std::uint32_t>(user.rights),
+            static_cast<std::uint32_t>(user.rights >> 32)};
         return AnswerRequest(request, EncodeUserRecord(answer));
     }
     case kPassManAdd:

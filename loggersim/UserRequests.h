@@ -9,9 +9,9 @@
 namespace corvane {
 
 // Error codes of the user-table operations.
-constexpr std::uint16_t kSimErrorNoSuchUser = 0x4111;   // no user at the index or of the name
+constexpr std::uint16_t kSimErrorNoSuchUser = 0x4111;  // no user at the index or of the name
 constexpr std::uint16_t kSimErrorUserTableFull = 0x4112;
-constexpr std::uint16_t kSimErrorLastUser = 0x4113;     // operation 3 for the only user, 4 with others
+constexpr std::uint16_t kSimErrorLastUser = 0x4113;         // operation 3 for the only user, 4 with others
 constexpr std::uint16_t kSimErrorNoAdministrator = 0x4114;  // passwords on without a user holding bit 31
 
 // CxPassMan (request type 5): one operation on the user table (layout in

@@ -81,8 +81,9 @@ ParsedPasswordChange ParsePasswordChange(std::span<const std::uint8_t> data)
         const std::size_t window = std::min(rest.size(), kLimits[i] + 1);
         const auto end = std::find(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(window), std::uint8_t{0});
         if (end == rest.begin() + static_cast<std::ptrdiff_t>(window)) {
-            parsed.error = {window < kLimits[i] + 1 ? UserBytesError::Kind::Truncated : UserBytesError::Kind::Unterminated,
-                offset, std::string(kFields[i])};
+            parsed.error
+                = {window < kLimits[i] + 1 ? UserBytesError::Kind::Truncated : UserBytesError::Kind::Unterminated,
+                    offset, std::string(kFields[i])};
             return parsed;
         }
         texts[i].assign(rest.begin(), end);
@@ -96,8 +97,8 @@ std::optional<std::vector<std::uint8_t>> EncodePasswordChange(const PasswordChan
 {
     const std::string_view texts[3] = {change.userName, change.currentPassword, change.newPassword};
     constexpr std::size_t kLimits[3] = {kMaxUserNameBytes, kMaxPasswordBytes, kMaxPasswordBytes};
-    std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(kPasswordChangeStage & 0xFF),
-        static_cast<std::uint8_t>(kPasswordChangeStage >> 8)};
+    std::vector<std::uint8_t> bytes{
+        static_cast<std::uint8_t>(kPasswordChangeStage & 0xFF), static_cast<std::uint8_t>(kPasswordChangeStage >> 8)};
     for (std::size_t i = 0; i < 3; ++i) {
         if (texts[i].size() > kLimits[i] || texts[i].find('\0') != std::string_view::npos)
             return std::nullopt;

@@ -430,8 +430,8 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kViewProbePointsCommand,
              CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kLoggerDiagnosticsCommand,
+             CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }

@@ -84,8 +84,7 @@ public:
         if (step()) {
             ticks_ = 0;
             ++done_;
-        }
-        else
+        } else
             steps_.push_front(std::move(step));
         return 0;
     }
@@ -306,8 +305,8 @@ TEST_F(PasswordManagement, ALoggerWithoutUsersGetsItsTableAndTheFirstUserLogsInA
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Password management");
     EXPECT_EQ(Prompts().messageBoxes[0].buttons, MessageBoxButtons::YesNo);
     EXPECT_EQ(Prompts().messageBoxes[1].caption, "Password Management");
-    EXPECT_EQ(Prompts().messageBoxes[1].text.substr(0, 60),
-        "A password management table will be created in the connected");
+    EXPECT_EQ(
+        Prompts().messageBoxes[1].text.substr(0, 60), "A password management table will be created in the connected");
     EXPECT_EQ(Prompts().messageBoxes[2].text, "Re-connect to the logger to enable Password Management.");
     EXPECT_TRUE(services.passwordWarningAccepted);
 

@@ -35,11 +35,11 @@ TEST(UserRecordsTest, EveryShortLengthIsRefusedNamingTheCutField)
         ASSERT_FALSE(parsed.record) << length;
         EXPECT_EQ(parsed.error.kind, UserBytesError::Kind::Truncated) << length;
         const std::string expected = length < 1 ? "operation"
-                                     : length < 2 ? "sub-code"
-                                     : length < 26 ? "user name"
-                                     : length < 46 ? "password"
-                                     : length < 50 ? "rights low"
-                                                   : "rights high";
+            : length < 2                        ? "sub-code"
+            : length < 26                       ? "user name"
+            : length < 46                       ? "password"
+            : length < 50                       ? "rights low"
+                                                : "rights high";
         EXPECT_EQ(parsed.error.field, expected) << length;
     }
     std::vector<std::uint8_t> longer = bytes;

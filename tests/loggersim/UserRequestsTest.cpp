@@ -100,8 +100,7 @@ TEST_F(UserRequestsTest, AddChangeDeleteFollowTheTableRules)
         {"rename onto another", PassMan(kPassManChange, 2, "amy", "b2", kViewer), kCodeUserExists,
             {"zed", "amy", "bob"}},
         {"change", PassMan(kPassManChange, 2, "bob", "b2", kAdministrator), -1, {"zed", "amy", "bob"}},
-        {"change past the end", PassMan(kPassManChange, 3, "cat", "c", 0), kSimErrorNoSuchUser,
-            {"zed", "amy", "bob"}},
+        {"change past the end", PassMan(kPassManChange, 3, "cat", "c", 0), kSimErrorNoSuchUser, {"zed", "amy", "bob"}},
         {"delete unknown", PassMan(kPassManDelete, 0, "cat"), kSimErrorNoSuchUser, {"zed", "amy", "bob"}},
         {"delete only with others", PassMan(kPassManDeleteOnly, 0), kSimErrorLastUser, {"zed", "amy", "bob"}},
         {"delete", PassMan(kPassManDelete, 0, "amy"), -1, {"zed", "bob"}},
@@ -129,12 +128,13 @@ TEST_F(UserRequestsTest, AddChangeDeleteFollowTheTableRules)
 TEST_F(UserRequestsTest, TheTableHoldsAtMost101Users)
 {
     for (int i = 2; i < 101; ++i)
-        ASSERT_EQ(Code(Send(kRequestPassMan, PassMan(kPassManAdd, static_cast<std::uint8_t>(i), "u" + std::to_string(i), "p")),
+        ASSERT_EQ(Code(Send(kRequestPassMan,
+                           PassMan(kPassManAdd, static_cast<std::uint8_t>(i), "u" + std::to_string(i), "p")),
                       kPassManAdd),
             -1);
     EXPECT_EQ(state_.users.size(), 101u);
-    EXPECT_EQ(Code(Send(kRequestPassMan, PassMan(kPassManAdd, 101, "extra", "p")), kPassManAdd),
-        kSimErrorUserTableFull);
+    EXPECT_EQ(
+        Code(Send(kRequestPassMan, PassMan(kPassManAdd, 101, "extra", "p")), kPassManAdd), kSimErrorUserTableFull);
 }
 
 TEST_F(UserRequestsTest, PasswordsGoOnOnlyWithAnAdministrator)
