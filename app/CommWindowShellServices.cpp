@@ -113,4 +113,9 @@ void CommWindowShellServices::SetLoggerStatusWord(std::uint32_t status)
     app_.SetLoggerStateWords(status, app_.LoggerMemoryKb(), app_.LoggerMemoryUsedKb());
 }
 
+bool CommWindowShellServices::NetworkPasswordWarningAccepted() const
+{
+    return app_.GetNetworkPasswordWarningAccepted();
+}
+
 }  // namespace corvane

@@ -47,6 +47,7 @@ public:
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
     bool& VerifyRemoteValues() override;
+    bool NetworkPasswordWarningAccepted() const override;
 
 private:
     CCorvaneApp& app_;

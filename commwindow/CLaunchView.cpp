@@ -15,6 +15,9 @@
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixMessages.h"
 #include "icons/hardware/CTevlinkNode.h"
+#include "logger/CChangePasswordDialog.h"
+#include "logger/CUserSelectionDialog.h"
+#include "logger/LoggerUserTable.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
 #include "netdoc/CNetUploadDialog.h"
@@ -63,6 +66,7 @@ constexpr std::uint16_t kStateRequest = 0;
 constexpr std::uint16_t kLoginRequest = 4;
 constexpr std::uint16_t kRunRequest = 8;
 constexpr std::uint16_t kPasswordSetRequest = 12;
+constexpr std::uint16_t kPasswordManagementRequest = 5;
 constexpr std::uint16_t kRunStateRequest = 31;
 constexpr std::uint16_t kNetInitRequest = 35;
 constexpr std::uint16_t kSessionListRequest = 96;
@@ -160,7 +164,6 @@ constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
 // The commands of the menu, the toolbar and the picture whose dialogs the
 // program does not have yet: they stay disabled.
 constexpr std::array kCommandsWithoutDialog = {
-    CLaunchView::kPasswordManagementCommand,
     CLaunchView::kViewLoggerStatusCommand,
     CLaunchView::kSetLoggerTimeCommand,
     CLaunchView::kEnableLoggingCommand,
@@ -258,6 +261,13 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kRemoteControlsCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
+    AddCommand(kPasswordManagementCommand, [this](int) { OnPasswordManagement(); });
+    AddUpdate(kPasswordManagementCommand, [this](CommandState& state) {
+        const CConnectionDetails& connection = services_.Connection();
+        state.Enable(connected_ && (!connection.IsRightsLoaded() || connection.IsAuthenticated()));
+    });
+    AddCommand(kChangePasswordCommand, [this](int) { OnChangePassword(); });
+    AddUpdate(kChangePasswordCommand, [this](CommandState& state) { state.Enable(connected_); });
 }
 
 CLaunchView::~CLaunchView()
@@ -672,6 +682,115 @@ void CLaunchView::PostMainCommand(int commandId)
         frame->RouteCommand(commandId);
 }
 
+void CLaunchView::PostViewCommand(int commandId)
+{
+    PostMessage(kViewCommandMessage, static_cast<std::uintptr_t>(commandId));
+}
+
+void CLaunchView::OnPasswordManagement()
+{
+    if (passwordsBeingEnabled_)
+        return;
+    CConnectionDetails& connection = services_.Connection();
+    const ConnectionKind kind = connection.GetConnectionKind();
+    if (kind != ConnectionKind::Usb && kind != ConnectionKind::Rs232 && !services_.NetworkPasswordWarningAccepted()) {
+        MessageBoxRequest request;
+        request.owner = Handle();
+        request.text = "For better security, password management should be done via a USB connection.\n\nWould you "
+                       "prefer to continue with a network connection?";
+        request.caption = "Password management";
+        request.buttons = MessageBoxButtons::YesNo;
+        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdYes)
+            return;
+        services_.SetNetworkPasswordWarningAccepted(true);
+    }
+    if (connection.GetFullAccessFlag()) {
+        ShowBox("A password management table will be created in the connected data logger. The first user entered "
+                "will have permission to add, modify, and delete entries for additional users. The first user will "
+                "also be allowed to disable and re-enable password use.\n\nPlease ensure the first user's "
+                "credentials are recorded for future use.",
+            "Password Management");
+        bool changed = false;
+        {
+            CUserSelectionDialog dialog(connection, services_.Status(), this);
+            dialog.SetDisconnect([this] { Reconnect(1); });
+            (void)dialog.DoModal();
+            changed = dialog.Changed();
+        }
+        if (changed) {
+            ShowBox("Re-connect to the logger to enable Password Management.", "Password Management");
+            Reconnect(1);
+            ShowConnectDialog();
+        }
+        return;
+    }
+    if (!connection.IsRightsLoaded()) {
+        MessageBoxRequest request;
+        request.owner = Handle();
+        request.text = "Passwords are currently disabled.\n\nWould you like to enable them?\n\nYou will be required to "
+                       "log in once enabled.";
+        request.caption = "Enable Passwords";
+        request.buttons = MessageBoxButtons::YesNoCancel;
+        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdYes)
+            return;
+        const PassManArguments on = LoggerUserTable::SwitchArguments(true);
+        if (CxPassMan(Handle(), on.operation, on.subCode, "", "", 0, 0) != 0) {
+            ShowBox("Problem Enabling Passwords", "Communication Error");
+            return;
+        }
+        passwordsBeingEnabled_ = true;
+        return;
+    }
+    if (connection.IsRequestAllowed(kPasswordManagementRequest)) {
+        bool changed = false;
+        {
+            CUserSelectionDialog dialog(connection, services_.Status(), this);
+            dialog.SetDisconnect([this] { Reconnect(1); });
+            (void)dialog.DoModal();
+            changed = dialog.Changed();
+        }
+        if (changed) {
+            RebuildHardwarePicture();
+            if (CLaunchDoc* doc = GetLaunchDoc())
+                doc->UpdateAllViews(nullptr);
+        }
+        return;
+    }
+    OnChangePassword();
+}
+
+void CLaunchView::OnChangePassword()
+{
+    CConnectionDetails& connection = services_.Connection();
+    if (!connection.IsRightsLoaded())
+        return;
+    if (connection.IsLoggerEnabled()) {
+        ShowBox("Passwords cannot be changed while the Logger is enabled.\n\nPlease stop the Logger before changing "
+                "passwords.",
+            "Unable to Change Password");
+        return;
+    }
+    CChangePasswordDialog dialog(connection, services_.Status(), this);
+    (void)dialog.DoModal();
+}
+
+void CLaunchView::OnPasswordsEnabledReply(const CReplyMessage& reply)
+{
+    if (reply.ErrorFlag()) {
+        char head[80];
+        std::snprintf(head, sizeof head, "A problem (Error code %d) was encountered while enabling passwords\n\n",
+            static_cast<int>(reply.Code()));
+        ShowBox(std::string(head) + "Error Text: '" + ReplyErrorText(reply) + "'", "Enable Passwords");
+    }
+    if (!passwordsBeingEnabled_)
+        return;
+    passwordsBeingEnabled_ = false;
+    CConnectionDetails& connection = services_.Connection();
+    connection.SetRightsLoaded(true);
+    connection.SetAuthenticated(false);
+    PostMessage(kReconnectRequestMessage);
+}
+
 void CLaunchView::OnInitialUpdate()
 {
     CCorvaneView::OnInitialUpdate();
@@ -706,6 +825,17 @@ std::intptr_t CLaunchView::OnMessage(Message& message)
         OnCommTimeout(static_cast<std::uint16_t>(message.wParam));
         return 0;
     }
+    if (message.id == kReconnectRequestMessage) {
+        Reconnect(1);
+        return 0;
+    }
+    if (message.id == kViewCommandMessage) {
+        // A command posted by the picture runs only while it is enabled.
+        const int command = static_cast<int>(message.wParam);
+        if (IsPictureCommandEnabled(command))
+            (void)HandleCommand(command);
+        return 0;
+    }
     return CCorvaneView::OnMessage(message);
 }
 
@@ -722,6 +852,15 @@ void CLaunchView::OnCommReply(const CReplyMessage& reply)
     case kLoginRequest:
         if (failed)
             ShowCommError(Handle(), reply.Code(), ReplyErrorText(reply));
+        break;
+    case kPasswordManagementRequest: OnPasswordsEnabledReply(reply); break;
+    case kPasswordSetRequest:
+        if (failed) {
+            passwordsBeingEnabled_ = false;
+            OnPasswordsEnabledReply(reply);
+        } else if (passwordsBeingEnabled_) {
+            OnPasswordsEnabledReply(reply);
+        }
         break;
     case kNetInitRequest:
         if (failed) {
@@ -816,11 +955,17 @@ void CLaunchView::OnCommTimeout(std::uint16_t requestType)
     // watchdog, and a second run must not start beside it.
     if (downloadDialog_ != nullptr && !downloadDialog_->IsTransferring())
         downloadDialog_->SetBusy(false, "Data DL Timeout");
+    // Switching passwords on went unanswered: Password Management works again.
+    if (requestType == kPasswordManagementRequest)
+        passwordsBeingEnabled_ = false;
     switch (requestType) {
     case kLoginRequest: ShowBox("Unable to complete login request", "Communication error", true); break;
     case kRunRequest:
     case kNetInitRequest: SetStatusProgress(services_.Status(), "Timeout: Logger not enabled", false); break;
-    case kPasswordSetRequest: ShowBox("A timeout was encountered while enabling passwords", "Enable Passwords"); break;
+    case kPasswordSetRequest:
+        passwordsBeingEnabled_ = false;
+        ShowBox("A timeout was encountered while enabling passwords", "Enable Passwords");
+        break;
     case kRunStateRequest: break;
     case kSessionListRequest:
         ShowBox("Unable to complete data download", "Communication error", true);

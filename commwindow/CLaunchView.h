@@ -85,6 +85,12 @@ public:
     static constexpr int kLoggerDiagnosticsCommand = 40044;
     static constexpr int kReflashFirmwareCommand = 32880;
     static constexpr int kResetLoggerCommand = 40037;
+    // Change Password has no menu item; Password Management reaches it.
+    static constexpr int kChangePasswordCommand = 40006;
+    // Posted to itself: reconnect, so that the user logs in anew.
+    static constexpr std::uint32_t kReconnectRequestMessage = 0x48C;
+    // Posted to itself by PostViewCommand: wParam the command.
+    static constexpr std::uint32_t kViewCommandMessage = 0x0111;
 
     CLaunchView(EditorEnvironment& environment, CommWindowServices& services);
     ~CLaunchView() override;
@@ -155,10 +161,16 @@ public:
     void OnProgramSettings();
     // Access Remote Controls: a modeless remote-controls dialog.
     void OnRemoteControls();
+    // The logger's users: the network warning, then creating the password
+    // table, enabling passwords, the user list or the password change.
+    void OnPasswordManagement();
+    void OnChangePassword();
+    // Set while the logger is switching passwords on; its reply reconnects.
+    bool PasswordsBeingEnabled() const { return passwordsBeingEnabled_; }
     void IgnorePictureAction() override {}
     bool NetHasObjects() const override;
     void PostMainCommand(int commandId) override;
-    void PostViewCommand(int /*commandId*/) override {}
+    void PostViewCommand(int commandId) override;
     void OpenLastDownloadFile() override;
 
     // HardwarePollOwner: the query's end rebuilds the picture and closes
@@ -197,6 +209,8 @@ private:
     void OnEraseReply(const CReplyMessage& reply);
     // Closes out a session-list request for the open download dialog.
     void OnDownloadFinished();
+    // The answer to switching passwords on: the user logs in anew.
+    void OnPasswordsEnabledReply(const CReplyMessage& reply);
     // The message time-out, taken from the connection state the first time
     // it is needed.
     std::uint32_t MessageTimeout();
@@ -227,6 +241,7 @@ private:
     CRemoteCtrlDialog* remoteControlsDialog_ = nullptr;
     // Keeps a modeless dialog that was made and shown; false when it could not be.
     bool KeepModeless(std::unique_ptr<Dialog> dialog);
+    bool passwordsBeingEnabled_ = false;
 };
 
 }  // namespace corvane

@@ -78,6 +78,9 @@ public:
     // The session's choice to confirm before sending remote-control values
     // (on at start-up); the remote-controls dialog reads and writes it.
     virtual bool& VerifyRemoteValues() = 0;
+    // The per-run flag set when the user accepted managing passwords over a
+    // network link (the connect dialog clears it at every connect).
+    virtual bool NetworkPasswordWarningAccepted() const = 0;
 };
 
 }  // namespace corvane

@@ -246,4 +246,16 @@ int CxEraseSession(WindowHandle window, std::string_view sessionName)
     return Forward([&](HalvixLibrary& l) { return l.EraseSession(window, sessionName); });
 }
 
+int CxPassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
+    std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh)
+{
+    return Forward(
+        [&](HalvixLibrary& l) { return l.PassMan(window, operation, subCode, name, password, rightsLow, rightsHigh); });
+}
+int CxPassWd(
+    WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword)
+{
+    return Forward([&](HalvixLibrary& l) { return l.PassWd(window, userName, currentPassword, newPassword); });
+}
+
 }  // namespace corvane

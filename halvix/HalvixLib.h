@@ -134,4 +134,14 @@ int CxSdlStart(WindowHandle window, std::uint16_t mode, std::string_view session
 int CxSdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset);
 int CxEraseSession(WindowHandle window, std::string_view sessionName);
 
+// The logger's users (payloads in halvix/protocol/UserAuthLayout.h): one
+// user-table operation (read, add, change, delete, delete the only user,
+// passwords on or off) answered by a reply of type 5, and the logged-in
+// user's password change answered by a reply of type 4. Texts are
+// Windows-1252 bytes.
+int CxPassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
+    std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh);
+int CxPassWd(
+    WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword);
+
 }  // namespace corvane

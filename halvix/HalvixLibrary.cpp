@@ -12,6 +12,7 @@
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/SessionTransferLayout.h"
 #include "halvix/protocol/UserAuthLayout.h"
+#include "halvix/protocol/UserRecords.h"
 
 #include <algorithm>
 #include <atomic>
@@ -624,6 +625,25 @@ int HalvixLibrary::EraseSession(WindowHandle window, std::string_view sessionNam
     if (!IsSessionName(sessionName))
         return kCxBadArgument;
     return SendPayload(window, kRequestEraseSession, std::vector<std::uint8_t>(sessionName.begin(), sessionName.end()));
+}
+
+int HalvixLibrary::PassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
+    std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh)
+{
+    if (name.size() > kMaxUserNameBytes || password.size() > kMaxPasswordBytes)
+        return kCxBadArgument;
+    UserRecord record{operation, subCode, std::string(name), std::string(password), rightsLow, rightsHigh};
+    return SendPayload(window, kRequestPassMan, EncodeUserRecord(record));
+}
+
+int HalvixLibrary::PassWd(
+    WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword)
+{
+    std::optional<std::vector<std::uint8_t>> payload
+        = EncodePasswordChange({std::string(userName), std::string(currentPassword), std::string(newPassword)});
+    if (!payload)
+        return kCxBadArgument;
+    return SendPayload(window, kRequestPassWd, std::move(*payload));
 }
 
 }  // namespace corvane

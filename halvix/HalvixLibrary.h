@@ -151,6 +151,14 @@ public:
     int SdlStart(WindowHandle window, std::uint16_t mode, std::string_view sessionName);
     int SdlError(WindowHandle window, std::uint32_t total, std::uint32_t offset);
     int EraseSession(WindowHandle window, std::string_view sessionName);
+    // The logger's users (halvix/protocol/UserAuthLayout.h): one CxPassMan
+    // operation with its sub-code, name, password and rights, and the
+    // logged-in user's password change. Texts are Windows-1252; a name
+    // longer than 23 bytes or a password longer than 19 is kCxBadArgument.
+    int PassMan(WindowHandle window, std::uint8_t operation, std::uint8_t subCode, std::string_view name,
+        std::string_view password, std::uint32_t rightsLow, std::uint32_t rightsHigh);
+    int PassWd(
+        WindowHandle window, std::string_view userName, std::string_view currentPassword, std::string_view newPassword);
 
 private:
     struct Settings;

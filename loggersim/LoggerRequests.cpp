@@ -4,10 +4,12 @@
 #include "base/ByteWriter.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "halvix/protocol/UserAuthLayout.h"
 #include "loggersim/LoginRequests.h"
 #include "loggersim/ModbusRequests.h"
 #include "loggersim/NetRequests.h"
 #include "loggersim/RemoteIconRequests.h"
+#include "loggersim/UserRequests.h"
 
 #include <algorithm>
 #include <string>
@@ -342,7 +344,15 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestMsgTimeout: return Reply(MakeReply(request, U32Data(state.messageTimeoutMs)));
     case kRequestPwStatus: return Reply(MakeReply(request, {state.passwordsOn, state.fullAccess}));
     case kRequestUserAuth: return AnswerLoginChallenge(state, request);
-    case kRequestPassWd: return AnswerLoginResponse(state, request);
+    case kRequestPassWd: {
+        // The login's second stage and a password change share the type;
+        // the first word tells them apart.
+        ByteReader reader(request.payload);
+        if (reader.U16LE("stage") == kPasswordChangeStage && !reader.Failed())
+            return AnswerPasswordChange(state, request);
+        return AnswerLoginResponse(state, request);
+    }
+    case kRequestPassMan: return AnswerUserTable(state, request);
     case kRequestRtStreamReq: {
         ByteReader reader(request.payload);
         const std::uint16_t on = reader.U16LE("on");

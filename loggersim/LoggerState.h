@@ -1,7 +1,7 @@
 #pragma once
 
 #include "loggersim/BusModule.h"
-#include "loggersim/LoggerUser.h"
+#include "loggersim/LoggerUserList.h"
 #include "loggersim/ModbusUnit.h"
 
 #include <array>
@@ -67,9 +67,9 @@ struct LoggerState {
     std::uint8_t fullAccess = 1;
     std::uint32_t messageTimeoutMs = 5000;
 
-    // The users of the password system by name. A fresh logger has "admin"
-    // with password "admin" and every right.
-    std::map<std::string, LoggerUser> users;
+    // The users of the password system in the order they were added. A
+    // fresh logger has "admin" with password "admin" and every right.
+    LoggerUserList users;
     // The login under way between CxUserAuth's two stages; not kept in the
     // state file.
     struct PendingLogin {

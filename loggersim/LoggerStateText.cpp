@@ -370,6 +370,7 @@ bool ParseModbusLine(LoggerState& state, std::string_view name, std::string_view
 }
 
 constexpr std::string_view kUserPrefix = "user.";
+constexpr std::string_view kNoUsersLine = "users = none";
 
 // One "user.<name>.<field> = <value>" line, name without the prefix; false
 // for a name that does not fit the login buffers, an unknown field or a bad
@@ -438,6 +439,10 @@ std::string FormatLoggerState(const LoggerState& state)
         text += prefix + "inputs = " + RegistersText(unit.inputRegisters) + "\n";
         text += prefix + "holding = " + RegistersText(unit.holdingRegisters) + "\n";
     }
+    // A logger whose users were all deleted says so, so that it does not
+    // come back with the fresh logger's "admin".
+    if (state.users.empty())
+        text += std::string(kNoUsersLine) + "\n";
     for (const auto& [name, user] : state.users) {
         const std::string prefix = std::string(kUserPrefix) + Cp1252ToUtf8(name) + ".";
         char rights[24] = {};
@@ -458,6 +463,7 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
     state.modbusUnits.clear();
     std::set<std::string, std::less<>> seen;
     bool usersListed = false;
+    bool noUsers = false;
     int lineNumber = 0;
     auto fail = [&](const std::string& why) {
         result.error = "line " + std::to_string(lineNumber) + ": " + why;
@@ -488,11 +494,21 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
         }
         if (name.substr(0, kUserPrefix.size()) == kUserPrefix) {
             // Users listed in the file replace the fresh logger's.
+            if (noUsers)
+                return fail(std::string(name) + " follows \"users = none\"");
             if (!usersListed)
                 state.users.clear();
             usersListed = true;
             if (!ParseUserLine(state, name.substr(kUserPrefix.size()), value))
                 return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
+            continue;
+        }
+        if (name == "users") {
+            if (value != "none" || usersListed)
+                return fail("users must be \"none\", and without user lines");
+            state.users.clear();
+            usersListed = true;
+            noUsers = true;
             continue;
         }
         if (name.substr(0, kModulePrefix.size()) == kModulePrefix) {

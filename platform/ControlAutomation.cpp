@@ -155,6 +155,11 @@ bool ClickItemExpander(Control& control, std::intptr_t item)
 
 bool ClickItemImage(Control& control, std::intptr_t item)
 {
+    if (auto* list = dynamic_cast<ListViewWidget*>(control.Impl().widget.data())) {
+        QTreeWidgetItem* row = ShownItem(*list, item);
+        const QRect state = row != nullptr ? list->StateImageRect(row) : QRect();
+        return !state.isEmpty() && SendClicks(list->viewport(), state.center(), Qt::NoModifier, false);
+    }
     auto* tree = dynamic_cast<TreeWidget*>(control.Impl().widget.data());
     QTreeWidgetItem* row = tree != nullptr ? ShownItem(*tree, item) : nullptr;
     const QRect image = row != nullptr ? tree->ImageRect(row) : QRect();

@@ -48,7 +48,7 @@ bool DoubleClickItem(Control& control, std::intptr_t item);
 bool ClickItemCheckBox(Control& control, std::intptr_t item);
 // Clicks the button that expands or collapses a tree item.
 bool ClickItemExpander(Control& control, std::intptr_t item);
-// Clicks a tree item's image.
+// Clicks a tree item's image, or a list view row's state image.
 bool ClickItemImage(Control& control, std::intptr_t item);
 // Turns the mouse wheel over a list or tree view by notches (positive: away
 // from the user, up).

@@ -4,6 +4,10 @@
 #include "platform/internal/ControlWidgets.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -71,6 +75,62 @@ std::intptr_t ListViewWidget::KeyOf(const QTreeWidgetItem* item) const
 QTreeWidgetItem* ListViewWidget::ItemOf(std::intptr_t key) const
 {
     return key >= 0 && key < topLevelItemCount() ? topLevelItem(static_cast<int>(key)) : nullptr;
+}
+
+QRect ListViewWidget::StateImageRect(QTreeWidgetItem* item) const
+{
+    if (stateImageWidth <= 0 || item == nullptr || item->data(0, kItemStateRole).toInt() <= 0)
+        return {};
+    QStyleOptionViewItem option = ItemOption(item);
+    if (option.rect.isEmpty() || !option.features.testFlag(QStyleOptionViewItem::HasDecoration))
+        return {};
+    QRect decoration = style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, this);
+    decoration.setWidth(std::min(decoration.width(), stateImageWidth));
+    return decoration;
+}
+
+bool ListViewWidget::ClickStateImageAt(const QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    const QPoint at = event->position().toPoint();
+    QTreeWidgetItem* item = itemAt(at);
+    if (item == nullptr || !StateImageRect(item).contains(at))
+        return false;
+    dialog_.Notify(Notification::ItemChecked, id_, KeyOf(item));
+    return true;
+}
+
+void ListViewWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (ClickStateImageAt(event)) {
+        swallowRelease_ = true;
+        event->accept();
+        return;
+    }
+    ItemTreeWidget::mousePressEvent(event);
+}
+
+void ListViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a double click on a state image counts again.
+    if (ClickStateImageAt(event)) {
+        swallowRelease_ = true;
+        event->accept();
+        return;
+    }
+    ItemTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void ListViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (stateImageWidth > 0 && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (QTreeWidgetItem* item = currentItem(); item != nullptr && item->data(0, kItemStateRole).toInt() > 0)
+            dialog_.Notify(Notification::ItemChecked, id_, KeyOf(item));
+        event->accept();
+        return;
+    }
+    ItemTreeWidget::keyPressEvent(event);
 }
 
 ListViewControl::~ListViewControl() = default;
@@ -172,9 +232,10 @@ int ListViewControl::InsertItem(int index, std::string_view text, int image)
     if (view->HasCheckBoxes())
         item->setCheckState(0, Qt::Unchecked);
     item->setData(0, kItemImageRole, image);
-    item->setIcon(0, IconFromList(images_.get(), image, -1));
+    item->setData(0, kItemStateRole, 0);
     ProgrammaticChange change(Impl());
     view->insertTopLevelItem(at, item);
+    UpdateItemIcon(at);
     return at;
 }
 
@@ -204,7 +265,7 @@ bool ListViewControl::SetItemImage(int item, int image)
     if (row == nullptr)
         return false;
     row->setData(0, kItemImageRole, image);
-    row->setIcon(0, IconFromList(images_.get(), image, -1));
+    UpdateItemIcon(item);
     return true;
 }
 
@@ -356,14 +417,79 @@ bool ListViewControl::SetCheck(int item, bool checked)
 void ListViewControl::SetImageList(const ImageList& images)
 {
     images_ = std::make_unique<ImageList>(images);
+    UpdateIconSize();
+}
+
+void ListViewControl::SetStateImageList(const ImageList& images)
+{
+    stateImages_ = std::make_unique<ImageList>(images);
+    UpdateIconSize();
+}
+
+bool ListViewControl::SetItemState(int item, int state)
+{
+    ListViewWidget* view = View(*this);
+    QTreeWidgetItem* row = view != nullptr ? view->ItemOf(item) : nullptr;
+    if (row == nullptr || state < 0)
+        return false;
+    row->setData(0, kItemStateRole, state);
+    UpdateItemIcon(item);
+    return true;
+}
+
+int ListViewControl::GetItemState(int item) const
+{
+    ListViewWidget* view = View(*this);
+    QTreeWidgetItem* row = view != nullptr ? view->ItemOf(item) : nullptr;
+    return row != nullptr ? row->data(0, kItemStateRole).toInt() : 0;
+}
+
+void ListViewControl::UpdateIconSize()
+{
     ListViewWidget* view = View(*this);
     if (view == nullptr)
         return;
-    view->setIconSize(IconSizeOf(images));
-    for (int row = 0; row < view->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = view->topLevelItem(row);
-        item->setIcon(0, IconFromList(images_.get(), item->data(0, kItemImageRole).toInt(), -1));
+    const int stateWidth = stateImages_ ? stateImages_->Width() : 0;
+    const int imageWidth = images_ ? images_->Width() : 0;
+    const int height = std::max(stateImages_ ? stateImages_->Height() : 0, images_ ? images_->Height() : 0);
+    view->stateImageWidth = stateWidth;
+    view->setIconSize(QSize(stateWidth + imageWidth, height));
+    for (int row = 0; row < view->topLevelItemCount(); ++row)
+        UpdateItemIcon(row);
+}
+
+void ListViewControl::UpdateItemIcon(int item)
+{
+    ListViewWidget* view = View(*this);
+    QTreeWidgetItem* row = view != nullptr ? view->ItemOf(item) : nullptr;
+    if (row == nullptr)
+        return;
+    const int image = row->data(0, kItemImageRole).toInt();
+    if (!stateImages_) {
+        row->setIcon(0, IconFromList(images_.get(), image, -1));
+        return;
     }
+    // The state image keeps its place left of the image, so that a row
+    // without an image lines up with the others.
+    const int state = row->data(0, kItemStateRole).toInt();
+    const QIcon stateIcon = IconFromList(stateImages_.get(), state - 1, -1);
+    const QIcon imageIcon = IconFromList(images_.get(), image, -1);
+    if (stateIcon.isNull() && imageIcon.isNull()) {
+        row->setIcon(0, QIcon());
+        return;
+    }
+    const QSize size = view->iconSize();
+    QPixmap combined(size);
+    combined.fill(Qt::transparent);
+    {
+        QPainter painter(&combined);
+        const int stateWidth = stateImages_->Width();
+        if (!stateIcon.isNull())
+            painter.drawPixmap(0, 0, stateIcon.pixmap(stateWidth, stateImages_->Height()));
+        if (!imageIcon.isNull() && images_)
+            painter.drawPixmap(stateWidth, 0, imageIcon.pixmap(images_->Width(), images_->Height()));
+    }
+    row->setIcon(0, QIcon(combined));
 }
 
 }  // namespace corvane

@@ -19,7 +19,8 @@ enum class ColumnAlign { Left, Right, Centre };
 //
 // Notifications: SelectionChanged when the user changes the selection (item:
 // the first selected row or -1), DoubleClicked (item: the row), ItemChecked
-// when the user toggles a check box (item: the row).
+// when the user toggles a check box or clicks a row's state image, or
+// presses the space bar on a row that has one (item: the row).
 class ListViewControl : public Control {
 public:
     using Control::Control;
@@ -68,8 +69,20 @@ public:
     // The images the rows show, copied; the list's size becomes the icon size.
     void SetImageList(const ImageList& images);
 
+    // State images, copied: drawn left of a row's image, as check marks of
+    // the program's own. A row's state is the 1-based index of its state
+    // image (0: none); the program sets it, a click only notifies.
+    void SetStateImageList(const ImageList& images);
+    bool SetItemState(int item, int state);
+    int GetItemState(int item) const;  // 0 for none or a bad index
+
 private:
+    // The row's icon: its state image and its image side by side.
+    void UpdateItemIcon(int item);
+    void UpdateIconSize();
+
     std::unique_ptr<ImageList> images_;
+    std::unique_ptr<ImageList> stateImages_;
 };
 
 }  // namespace corvane

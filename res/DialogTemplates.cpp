@@ -38,6 +38,7 @@
 #include "res/LatchDialog.h"
 #include "res/LcdMessageEntryDialog.h"
 #include "res/LcdTextDialog.h"
+#include "res/LoggerUserDialogs.h"
 #include "res/LogicDialog.h"
 #include "res/MathDialog.h"
 #include "res/MathLibraryDialog.h"
@@ -159,6 +160,9 @@ constexpr std::array kTemplates = {
     &kTempBaseDialog,
     &kTnoteDialog,
     &kUserLoginDialog,
+    &kUserPropertiesDialog,
+    &kUserSelectionDialog,
+    &kChangePasswordDialog,
     &kVexaEventCountDialog,
     &kVexaFiveVoltDialog,
     &kVexaFreqInDialog,

@@ -6,6 +6,7 @@
 #include "res/IconShapes.h"
 #include "res/AnimationShapes.h"
 #include "res/PictureTables.h"
+#include "res/LoggerUserIds.h"
 #include "res/ResourceIds.h"
 
 #include <array>
@@ -150,10 +151,21 @@ void ConnectWifi(PicturePainter& p)
 
 void PermissionStates(PicturePainter& p)
 {
-    p.Fill({0, 0, 32, 16}, colour::kMatte);
+    p.Fill({0, 0, 48, 16}, colour::kMatte);
     p.Box({2, 2, 14, 14}, colour::kWhite, kInk);
     p.Box({18, 2, 30, 14}, colour::kWhite, kInk);
     CheckMark(p, {20, 4, 28, 12}, colour::kGreen, 2);
+    // Checked and fixed: a greyed box whose mark cannot be taken away.
+    p.Box({34, 2, 46, 14}, colour::kLight, colour::kGrey);
+    CheckMark(p, {36, 4, 44, 12}, colour::kGrey, 2);
+}
+
+// A logger user: head and shoulders.
+void LoggerUser(PicturePainter& p)
+{
+    p.Fill({0, 0, 16, 16}, colour::kMatte);
+    p.Oval({3, 9, 13, 17}, colour::kBlue, kInk);
+    p.Circle({8, 5}, 3, colour::kYellow, kInk);
 }
 
 void ValueImage(PicturePainter& p, const Rect& box)
@@ -216,7 +228,7 @@ constexpr std::array kPictures{
     PictureEntry{kBitmapStatusConnected, {16, 16}, StatusConnected, true},
     PictureEntry{kBitmapWebBarCell, {32, 32}, WebBarCell},
     PictureEntry{kBitmapWebBarTab, {40, 40}, WebBarTab},
-    PictureEntry{kBitmapPermissionStates, {32, 16}, PermissionStates, true},
+    PictureEntry{kBitmapPermissionStates, {48, 16}, PermissionStates, true},
     PictureEntry{kBitmapUsbLogger, kConnection, UsbLogger},
     PictureEntry{kBitmapUsbLoggerInUse, kConnection, UsbLoggerInUse},
     PictureEntry{kBitmapConnectSerial, kConnection, ConnectSerial},
@@ -228,6 +240,7 @@ constexpr std::array kPictures{
     PictureEntry{kBitmapModbusMapTree, {60, 20}, ModbusMapTree, true},
     PictureEntry{kBitmapConnectCellular, kConnection, ConnectCellular},
     PictureEntry{kBitmapConnectWifi, kConnection, ConnectWifi},
+    PictureEntry{kBitmapLoggerUser, {16, 16}, LoggerUser, true},
 };
 
 }  // namespace

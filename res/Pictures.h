@@ -88,7 +88,8 @@
 //
 // Dialog lists and trees, the page designer's object bar
 //   313  32 x 32  empty object-bar cell          419  40 x 40  object-bar tab (dial)
-//   486  32 x 16, keyed  permission check box: clear, checked
+//   486  48 x 16, keyed  permission check box: clear, checked, checked and fixed
+//   478  16 x 16, keyed  a logger user (the password management list)
 //   494/495  18 x 18  USB logger, USB logger in use
 //   496, 498, 630, 635  18 x 18  RS-232, Ethernet, cellular, Wi-Fi connections
 //   502  60 x 20, keyed  remote controls tree: group, constant, switch

@@ -33,4 +33,44 @@ constexpr std::size_t kChallengeRightsOffset = 2;
 constexpr std::size_t kLoginRightsSize = 8;
 constexpr std::size_t kMaxNonceLength = 32;
 
+// CxPassMan's request (type 5), 54 bytes, little-endian; the reply to
+// operation 0 carries the user's record in the same layout:
+//   0 u8 operation | 1 u8 sub-code (the user's index, or 1/0 for passwords
+//   on/off) | 2 user name, 24 bytes, NUL-terminated, zero-padded
+//   | 26 password, 20 bytes, NUL-terminated, zero-padded
+//   | 46 u32 rights bits 0-31 | 50 u32 rights bits 32-63
+// Every other reply of type 5 holds at least the operation byte and one
+// more.
+constexpr std::size_t kUserRecordSize = 54;
+constexpr std::size_t kUserRecordOperationOffset = 0;
+constexpr std::size_t kUserRecordSubCodeOffset = 1;
+constexpr std::size_t kUserRecordNameOffset = 2;
+constexpr std::size_t kUserRecordNameSize = 24;
+constexpr std::size_t kUserRecordPasswordOffset = 26;
+constexpr std::size_t kUserRecordPasswordSize = 20;
+constexpr std::size_t kUserRecordRightsOffset = 46;
+constexpr std::size_t kPassManReplyMinSize = 2;
+
+// CxPassMan's operations.
+constexpr std::uint8_t kPassManRead = 0;
+constexpr std::uint8_t kPassManAdd = 1;
+constexpr std::uint8_t kPassManChange = 2;
+constexpr std::uint8_t kPassManDelete = 3;
+constexpr std::uint8_t kPassManDeleteOnly = 4;
+constexpr std::uint8_t kPassManSwitch = 5;
+
+// CxPassWd's request travels as type 4, like the login's second stage, and
+// is told apart by its stage word: u16 kPasswordChangeStage at 0, then the
+// user name, the current and the new password, each NUL-terminated, with
+// at most 23, 19 and 19 bytes before the NUL. Success answers 2 bytes; a
+// wrong current password is error 16905.
+constexpr std::uint16_t kPasswordChangeStage = 2;
+constexpr std::size_t kPasswordChangeTextsOffset = 2;
+constexpr std::size_t kMaxUserNameBytes = 23;
+constexpr std::size_t kMaxPasswordBytes = 19;
+// A logger keeps at most this many users.
+constexpr std::size_t kMaxLoggerUsers = 101;
+// Error code of an add or change whose name another user has.
+constexpr std::uint16_t kCodeUserExists = 525;
+
 }  // namespace corvane

@@ -64,6 +64,7 @@ QSize IconSizeOf(const ImageList& images);
 // What list and tree items carry besides their texts (column 0).
 inline constexpr int kItemDataRole = Qt::UserRole + 1;
 inline constexpr int kItemImageRole = Qt::UserRole + 2;
+inline constexpr int kItemStateRole = Qt::UserRole + 3;
 inline constexpr int kItemSelectedImageRole = Qt::UserRole + 3;
 inline constexpr int kItemHandleRole = Qt::UserRole + 4;
 
@@ -110,6 +111,20 @@ public:
 
     // The text alignment of each column, which its rows' texts take.
     std::vector<Qt::Alignment> columnAlign;
+    // The width of the state images drawn left of a row's image; 0 without.
+    int stateImageWidth = 0;
+    // Where the row's state image is drawn, in viewport coordinates; empty
+    // when it has none or is not on show.
+    QRect StateImageRect(QTreeWidgetItem* item) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // A left press on a state image tells the dialog; true when it did.
+    bool ClickStateImageAt(const QMouseEvent* event);
 };
 
 class TreeWidget final : public ItemTreeWidget {

@@ -108,6 +108,7 @@ public:
     void OpenLastDownloadFile() override { ADD_FAILURE() << "the connect dialog opens no data file"; }
     bool& VerifyRemoteValues() override { return verifyRemoteValues; }
     bool verifyRemoteValues = true;
+    bool NetworkPasswordWarningAccepted() const override { return false; }
 
     QuietPoster poster;
     FixedSettings commsSettings;

@@ -429,9 +429,8 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     // Commands whose dialogs the program lacks stay greyed even when connected.
     for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
-             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kLoggerDiagnosticsCommand,
+             CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }

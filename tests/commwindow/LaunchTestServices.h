@@ -66,7 +66,7 @@ public:
     StatusSink& Status() override { return status; }
     Window* MainWindow() override { return nullptr; }
     void PostToMainWindow(std::uint32_t messageId) override { postedToMain.push_back(messageId); }
-    void SetNetworkPasswordWarningAccepted(bool) override {}
+    void SetNetworkPasswordWarningAccepted(bool accepted) override { passwordWarningAccepted = accepted; }
     void SetLoggerInfoText(std::string_view) override {}
     void SetLoggerStateWords(std::uint32_t word, std::uint32_t memory, std::uint32_t used) override
     {
@@ -89,6 +89,9 @@ public:
     void OpenLastDownloadFile() override { ++lastDownloadOpened; }
     bool& VerifyRemoteValues() override { return verifyRemoteValues; }
     bool verifyRemoteValues = true;
+    bool NetworkPasswordWarningAccepted() const override { return passwordWarningAccepted; }
+
+    bool passwordWarningAccepted = false;
 };
 
 }  // namespace corvane::test

@@ -697,6 +697,31 @@ TEST_F(HalvixSetUpTest, SessionRequestsAreCheckedBeforeTheyAreQueued)
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 
+TEST_F(HalvixSetUpTest, UserRequestsRefuseTextsLongerThanTheLoggerKeeps)
+{
+    const WindowHandle window{3};
+    const std::string name(23, 'n');
+    const std::string password(19, 'p');
+    const struct {
+        const char* what;
+        std::function<int()> call;
+        bool wellFormed;
+    } requests[] = {
+        {"longest user", [&] { return CxPassMan(window, 1, 0, name, password, 1, 2); }, true},
+        {"long name", [&] { return CxPassMan(window, 1, 0, name + "n", password, 0, 0); }, false},
+        {"long password", [&] { return CxPassMan(window, 2, 0, name, password + "p", 0, 0); }, false},
+        {"password change", [&] { return CxPassWd(window, name, password, password); }, true},
+        {"long current password", [&] { return CxPassWd(window, "amy", password + "p", "x"); }, false},
+        {"long new password", [&] { return CxPassWd(window, "amy", "x", password + "p"); }, false},
+        {"name with a NUL", [&] { return CxPassWd(window, std::string_view("a\0b", 3), "x", "y"); }, false},
+    };
+    EXPECT_EQ(library_.Init(), kCxOk);
+    HalvixInstallation installation(library_);
+    for (const auto& r : requests)
+        EXPECT_EQ(r.call(), r.wellFormed ? kCxCommError : kCxBadArgument) << r.what;
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
 TEST_F(HalvixSetUpTest, PortsMapToDevicesAndDefaultToTheSerialPorts)
 {
     EXPECT_EQ(library_.SerialDevice(1), "/dev/ttyS0");

@@ -131,6 +131,13 @@ TEST(LoggerStateFileTest, UsersSurviveSaveAndLoadAndReplaceTheFreshAdmin)
     EXPECT_EQ(loaded.state.users.at("op.night").rights, 0x8000000000010000ull);
     EXPECT_FALSE(loaded.state.users.at("kiosk").challenge);
     EXPECT_FALSE(loaded.state.pendingLogin.has_value());
+
+    // A logger without users stays without them.
+    state.users.clear();
+    ASSERT_FALSE(SaveLoggerState(folder.Path(), state));
+    EXPECT_TRUE(LoadLoggerState(folder.Path()).state.users.empty());
+    for (const char* text : {"users = some\n", "users = none\nuser.a.password = p\n"})
+        EXPECT_FALSE(ParseLoggerState(text).error.empty()) << text;
 }
 
 TEST(LoggerStateFileTest, ModbusUnitsSurviveSaveAndLoad)

@@ -68,7 +68,8 @@ class EditorTest : public PlatformTest {
 protected:
     static constexpr int kEditorTemplateId = 132;
 
-    EditorTest()
+    // steadyClock: the application runs on real time (PlatformTest).
+    explicit EditorTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
         frame_.Create("Corvane", kMainMenu, &kMainAccelerators);
         frame_.MoveTo({100, 80, 900, 680});

@@ -366,6 +366,42 @@ TEST_F(ListViewControlTest, UserClicksAndChecksNotifyProgramChangesDoNot)
     EXPECT_TRUE(log.seen.empty());
 }
 
+TEST_F(ListViewControlTest, StateImagesAreSetByTheProgramAndTheirClicksOnlyNotify)
+{
+    Dialog dialog(ac::kDialog);
+    ASSERT_TRUE(dialog.Create());
+    auto* view = dialog.GetControlAs<ListViewControl>(ac::kListView);
+    view->InsertColumn(0, "Permission", 200);
+    for (const char* name : {"Read", "Write"})
+        view->InsertItem(view->GetItemCount(), name);
+    EXPECT_FALSE(ca::ClickItemImage(*view, 0)) << "no state images yet";
+    ImageList states(16, 16);
+    ASSERT_EQ(states.Add(Bitmap(48, 16)), 0);
+    view->SetStateImageList(states);
+    EXPECT_TRUE(view->SetItemState(0, 2));
+    EXPECT_TRUE(view->SetItemState(1, 3));
+    EXPECT_FALSE(view->SetItemState(2, 1));
+    EXPECT_EQ(view->GetItemState(0), 2);
+    EXPECT_EQ(view->GetItemState(7), 0);
+    NotifyLog log(dialog, ac::kListView, {Notification::SelectionChanged, Notification::ItemChecked});
+
+    // A click on the state image tells the dialog and changes neither the
+    // state nor the selection; the row's text selects as usual.
+    ASSERT_TRUE(ca::ClickItemImage(*view, 1));
+    EXPECT_EQ(log.Take(), (std::vector<Seen>{{Notification::ItemChecked, 1}}));
+    EXPECT_EQ(view->GetItemState(1), 3);
+    EXPECT_EQ(view->GetSelectedItem(), -1);
+    ASSERT_TRUE(ca::ClickItem(*view, 0));
+    EXPECT_EQ(log.Take(), (std::vector<Seen>{{Notification::SelectionChanged, 0}}));
+    ASSERT_TRUE(ca::PressKey(*view, ca::Key::Space));
+    EXPECT_EQ(log.Take(), (std::vector<Seen>{{Notification::ItemChecked, 0}}));
+
+    // A row without a state shows no image to click.
+    EXPECT_TRUE(view->SetItemState(1, 0));
+    EXPECT_FALSE(ca::ClickItemImage(*view, 1));
+    EXPECT_TRUE(log.seen.empty());
+}
+
 TEST_F(ListViewControlTest, SelectionFollowsTheMode)
 {
     Dialog dialog(kListDialog);
