@@ -1,5 +1,7 @@
 #include "base/AtomicFile.h"
 
+#include "tests/platform/TestOutput.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -23,8 +25,7 @@ class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/corvane-atomic-XXXXXX";
+        std::string pattern = (test::OutputFolder() / "atomic-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LogStreamWriter.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,8 @@ public:
 
     explicit CardSessionFolder(const std::string& session = "65F4A1B2")
     {
-        char pattern[] = "/tmp/corvane-card-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr)
+        std::string pattern = (OutputFolder() / "card-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
             ADD_FAILURE() << "no temporary folder";
         root_ = pattern;
         folder_ = root_ / "LOG" / session;

@@ -1,6 +1,7 @@
 #include "data/ConvertLoggedDataFile.h"
 #include "FailingStreamBuf.h"
 #include "LogStreamWriter.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,8 @@ class ConvertFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/corvane-data-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        std::string pattern = (test::OutputFolder() / "data-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
         raw_ = folder_ / "raw.bin";
         stream_ = LogStreamWriter().UnitHeader("U", "N", 1).Point(1, "A", "u").Stamp(1000).Int(1, 3).Text();

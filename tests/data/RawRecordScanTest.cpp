@@ -1,5 +1,6 @@
 #include "data/RawRecordScan.h"
 #include "LogStreamWriter.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -56,8 +57,8 @@ TEST(RawRecordScanTest, SeekLastFindsTheThirdOfThreeStamps)
 
 TEST(RawRecordScanTest, HeaderWordIsTheLoggingModeOfTheUnitHeader)
 {
-    char pattern[] = "/tmp/corvane-scan-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    std::string pattern = (test::OutputFolder() / "scan-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     const std::filesystem::path folder = pattern;
     EXPECT_EQ(ReadRawHeaderWord(folder), rawscan::kHeaderMissing);
 

@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 #include "NetViewTestSupport.h"
+#include "TestOutput.h"
 
 #include "netdoc/CNetView.h"
 #include "netmodel/PaletteMessages.h"
@@ -26,7 +27,7 @@ protected:
         makeDocument = [this] { return std::make_unique<CNetDoc>(netServices, factory); };
         makeView
             = [this](EditorEnvironment& environment) { return std::make_unique<CNetView>(environment, viewServices); };
-        folder_ = std::filesystem::temp_directory_path()
+        folder_ = test::OutputFolder()
             / ("corvane-netview-" + std::to_string(::getpid()) + "-"
                 + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);

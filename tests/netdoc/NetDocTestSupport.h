@@ -7,6 +7,7 @@
 #include "PlatformTestSupport.h"
 #include "RecordingNoticeSink.h"
 #include "RecordingStatusSink.h"
+#include "TestOutput.h"
 
 #include "netdoc/CGlobalIcon.h"
 #include "netdoc/CNetDoc.h"
@@ -109,7 +110,7 @@ protected:
     // steadyClock: real time, for tests that talk to a simulated logger.
     explicit NetDocTest(bool steadyClock = false) : PlatformTest(steadyClock)
     {
-        folder_ = std::filesystem::temp_directory_path()
+        folder_ = test::OutputFolder()
             / ("corvane-netdoc-" + std::to_string(::getpid()) + "-"
                 + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "TestOutput.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,13 +14,13 @@
 
 namespace corvane::test {
 
-// A fresh folder under $TMPDIR (or /tmp), removed with everything in it.
+// A fresh folder inside the test program's output folder, removed with
+// everything in it.
 class ScratchFolder {
 public:
     ScratchFolder()
     {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/corvane-test-XXXXXX";
+        std::string pattern = (OutputFolder() / "scratch-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             ADD_FAILURE() << "no scratch folder";
         else

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "tests/platform/SettingsPrinters.h"
+#include "tests/platform/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,7 @@ class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/corvane-settings-XXXXXX";
+        std::string pattern = (test::OutputFolder() / "settings-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
         path_ = folder_ / "settings.ini";

@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 #include "NetViewTestSupport.h"
 #include "ReportingIconTestSupport.h"
+#include "TestOutput.h"
 
 #include "base/AtomicFile.h"
 #include "icons/reporting/ModbusIconWord.h"
@@ -209,7 +210,7 @@ protected:
         makeDocument = [this] { return std::make_unique<CNetDoc>(netServices, factory); };
         makeView
             = [this](EditorEnvironment& environment) { return std::make_unique<CNetView>(environment, viewServices); };
-        folder_ = std::filesystem::temp_directory_path()
+        folder_ = test::OutputFolder()
             / ("corvane-modbus-import-" + std::to_string(::getpid()) + "-"
                 + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
