@@ -4,6 +4,7 @@
 #include "loggersim/LoggerUser.h"
 #include "loggersim/ModbusUnit.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -92,6 +93,12 @@ struct LoggerState {
     // The Modbus devices the logger reaches for CxMbTran, by unit number. A
     // fresh logger reaches unit 1 (ModbusUnit::Fresh).
     std::map<std::uint16_t, ModbusUnit> modbusUnits;
+
+    // The level of each of the 32 categories of the diagnostic log (0 none,
+    // 1 errors, 2 info, 3 trace; categories 0 and 15 are switches, 0 or 1)
+    // and the trace flag the log was last started with.
+    std::array<std::uint8_t, 32> diagnosticLevels{0, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1};
+    std::uint8_t diagnosticTrace = 0;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.
