@@ -79,6 +79,7 @@
 #include "res/WarmupDialog.h"
 #include "res/WarningDialog.h"
 #include "res/WinCompareDialog.h"
+#include "res/DiagnosticLogDialogs.h"
 
 #include <array>
 
@@ -169,6 +170,10 @@ constexpr std::array kTemplates = {
     &kWarmupDialog,
     &kWarningDialog,
     &kWinCompareDialog,
+    &kDiagnosticLogSettingsDialog,
+    &kDiagnosticFilesDialog,
+    &kDiagnosticLogViewerDialog,
+    &kAuthDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};
