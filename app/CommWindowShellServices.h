@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DiagnosticLogShellServices.h"
 #include "app/DownloadShellServices.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
@@ -46,6 +47,7 @@ public:
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnosticLogs_; }
 
 private:
     CCorvaneApp& app_;
@@ -54,6 +56,7 @@ private:
     StoreCardSettings cardSettings_;
     MountTableProbe mediaProbe_;
     DownloadShellServices downloads_;
+    DiagnosticLogShellServices diagnosticLogs_;
 };
 
 }  // namespace corvane

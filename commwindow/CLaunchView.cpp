@@ -4,6 +4,7 @@
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
 #include "logger/CCommDialog.h"
+#include "logger/CDiagnosticLogSettingsDlgQuv.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -167,7 +168,6 @@ constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kStopLoggingCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
-    CLaunchView::kLoggerDiagnosticsCommand,
     CLaunchView::kReflashFirmwareCommand,
     CLaunchView::kResetLoggerCommand,
 };
@@ -252,6 +252,8 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddCommand(kScanCardCommand, [this](int) { OnScanCard(); });
     AddCommand(kDownloadCardDataCommand, [this](int) { OnDownloadCardData(); });
     AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
+    AddCommand(kLoggerDiagnosticsCommand, [this](int) { OnLoggerDiagnostics(); });
+    AddUpdate(kLoggerDiagnosticsCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
 }
@@ -538,6 +540,12 @@ std::uint32_t CLaunchView::MessageTimeout()
     if (messageTimeout_ == kDefaultMessageTimeout)
         messageTimeout_ = services_.Connection().GetMessageTimeout();
     return messageTimeout_;
+}
+
+void CLaunchView::OnLoggerDiagnostics()
+{
+    CDiagnosticLogSettingsDlgQuv dialog(services_.Connection(), services_.DiagnosticLogs(), this);
+    dialog.DoModal();
 }
 
 void CLaunchView::OnDownloadData()

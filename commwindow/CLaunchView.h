@@ -173,6 +173,8 @@ public:
     CXInfoTip& Tip() { return tip_; }
     // The hidden connect dialogs of the dialogs that restart the logger.
     HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
+    // The diagnostic log settings dialog, modal.
+    void OnLoggerDiagnostics();
 
 protected:
     void OnSize(Size clientSize) override;

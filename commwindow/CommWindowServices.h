@@ -9,6 +9,7 @@ namespace corvane {
 class CConnectionDetails;
 class CardSettings;
 class CNetDoc;
+class DiagnosticLogServices;
 class DownloadServices;
 class LoggerTimeZone;
 class RemovableMediaProbe;
@@ -74,6 +75,9 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // What the diagnostic log dialogs need of the program.
+    virtual DiagnosticLogServices& DiagnosticLogs() = 0;
 };
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "commwindow/CConnectDialog.h"
 
+#include "DiagnosticTestServices.h"
 #include "DownloadTestServices.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
@@ -106,6 +107,7 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window*) override { ADD_FAILURE() << "the connect dialog opens no program settings"; }
     void OpenLastDownloadFile() override { ADD_FAILURE() << "the connect dialog opens no data file"; }
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
 
     QuietPoster poster;
     FixedSettings commsSettings;
@@ -115,6 +117,7 @@ public:
     LoggerTimeZone zone;
     NoCard noCard;
     test::DownloadTestServices downloads;
+    test::DiagnosticTestServices diagnostics;
     std::string infoText;
     std::uint32_t stateWord = 0;
     int iconBarUpdates = 0;

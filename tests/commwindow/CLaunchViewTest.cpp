@@ -421,6 +421,7 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     tool.DoPictureAction(View(), K::kLoggerData, 0, nullptr);
     EXPECT_TRUE(Prompts().messageBoxes.empty()) << "not connected: Download Data is disabled";
 
+    EXPECT_FALSE(View().QueryCommand(CLaunchView::kLoggerDiagnosticsCommand).IsEnabled());
     ConnectWithModules();
     DoubleClick({560, 295});  // the logger's data memory
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
@@ -431,12 +432,12 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
              CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
              CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
-             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kLoggerDiagnosticsCommand).IsEnabled());
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.

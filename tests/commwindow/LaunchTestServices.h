@@ -5,6 +5,7 @@
 // a media probe that note or answer what the test says, and the download
 // dialogs' services.
 
+#include "DiagnosticTestServices.h"
 #include "DownloadTestServices.h"
 #include "ScratchFolder.h"
 #include "base/LoggerTimeZone.h"
@@ -87,6 +88,9 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window* owner) override { settingsDialogOwners.push_back(owner); }
     void OpenLastDownloadFile() override { ++lastDownloadOpened; }
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
+
+    DiagnosticTestServices diagnostics;
 };
 
 }  // namespace corvane::test

@@ -2,11 +2,10 @@
 #include "logger/CDiagnosticFilesDialog.h"
 #include "logger/CDiagnosticLogSettingsDlgQuv.h"
 #include "logger/CDiagnosticLogViewer.h"
-#include "logger/DiagnosticLogServices.h"
 
+#include "DiagnosticTestServices.h"
 #include "PinnedTimeZone.h"
 #include "PlatformTestSupport.h"
-#include "RecordingStatusSink.h"
 #include "ScratchFolder.h"
 #include "SimulatorLink.h"
 #include "TestOutput.h"
@@ -52,18 +51,6 @@ struct QuietPoster final : MainFramePoster {
 
 struct FixedSettings final : CommsSettings {
     std::uint32_t LoggerRetryTime() const override { return 5000; }
-};
-
-struct FakeServices final : DiagnosticLogServices {
-    test::RecordingStatusSink status;
-    bool production = false;
-    std::string folder;
-    std::vector<std::string> chosen;
-
-    StatusSink& Status() override { return status; }
-    bool ShowProduction() const override { return production; }
-    std::string MakeDiagnosticLogFilePath(std::string_view text) const override { return folder + std::string(text); }
-    void SetDiagnosticLogFileFolder(std::string_view path) override { chosen.emplace_back(path); }
 };
 
 // Runs inside whatever modal loop is open: every few milliseconds it hands
@@ -162,7 +149,7 @@ protected:
     }
 
     test::ScratchFolder scratch;
-    FakeServices services;
+    test::DiagnosticTestServices services;
     QuietPoster poster;
     FixedSettings settings;
     CConnectionDetails connection{poster, settings};
