@@ -17,7 +17,23 @@ DiagnosticConvertResult ConvertDiagnosticLog(std::istream& raw, OutputSink& out,
     DiagnosticConvertResult result;
     std::array<char, kDiagnosticBlockSize> buffer{};
     std::string line;
+    line.reserve(2 * kDiagnosticBlockSize);
     bool writeFailed = false;
+    // Made once: the walk of every block uses the same handler.
+    const std::function<void(const DiagnosticLogRecord&)> onRecord = [&](const DiagnosticLogRecord& record) {
+        // One line kept from record to record: no record costs an allocation.
+        line.clear();
+        AppendDiagnosticEventTimeText(line, record.time, record.milliseconds);
+        const std::size_t timeLength = line.size();
+        line.append("  ");
+        line.append(record.text);
+        line.push_back('\n');
+        if (!writeFailed && !out.Write(line))
+            writeFailed = true;
+        ++result.rows;
+        if (events.row)
+            events.row(std::string_view(line).substr(0, timeLength), record.text);
+    };
     for (;;) {
         buffer.fill(0);
         const StreamChunk chunk = ReadStreamChunk(raw, buffer);
@@ -31,18 +47,7 @@ DiagnosticConvertResult ConvertDiagnosticLog(std::istream& raw, OutputSink& out,
         if (events.block)
             events.block(result.bytesRead);
         const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(buffer.data()), chunk.size);
-        const DiagnosticBlockEnd end = ParseDiagnosticBlock(bytes, [&](const DiagnosticLogRecord& record) {
-            const std::string timeText = DiagnosticEventTimeText(record.time, record.milliseconds);
-            line.assign(timeText);
-            line.append("  ");
-            line.append(record.text);
-            line.push_back('\n');
-            if (!writeFailed && !out.Write(line))
-                writeFailed = true;
-            ++result.rows;
-            if (events.row)
-                events.row(timeText, record.text);
-        });
+        const DiagnosticBlockEnd end = ParseDiagnosticBlock(bytes, onRecord);
         if (end == DiagnosticBlockEnd::NegativeTime) {
             ++result.negativeTimeBlocks;
             if (events.negativeTime)

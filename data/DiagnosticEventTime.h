@@ -16,5 +16,8 @@ constexpr std::string_view kUnconvertibleEventTimeText = "???  ?\?/?\?/?\?\?\?  
 // result is shown in the PC's local time. A result before 1970 or beyond
 // the calendar gives kUnconvertibleEventTimeText.
 std::string DiagnosticEventTimeText(std::int32_t time, std::uint16_t milliseconds);
+// The same text appended to out, which a caller keeps from record to record
+// so that no record costs an allocation.
+void AppendDiagnosticEventTimeText(std::string& out, std::int32_t time, std::uint16_t milliseconds);
 
 }  // namespace corvane
