@@ -460,6 +460,97 @@ TEST_F(FilesDialog, AnErrorReplyOrATimeOutDropsTheRawFileAndAllowsANewDownload)
     EXPECT_FALSE(std::filesystem::exists(raw));
 }
 
+TEST_F(DiagnosticDialogs, RequestsThatCannotBeSentAreReported)
+{
+    // Marked connected, but no library is there to take the requests.
+    connection.SetConnected(true);
+    CDiagnosticLogSettingsDlgQuv settingsDialog(connection, services);
+    EXPECT_FALSE(settingsDialog.Create()) << "the dialog ends as it opens";
+    EXPECT_FALSE(settingsDialog.IsOpen());
+    EXPECT_EQ(settingsDialog.EndCode(), kIdCancel);
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Problem querying Logger");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Communication Problem");
+
+    CDiagnosticFilesDialog files(connection, services);
+    ASSERT_TRUE(files.Create());
+    const auto saved = scratch.Path() / "dlf" / "unsent.dlf";
+    AnswerFile(saved);
+    files.GetControlAs<ButtonControl>(res::kIdcDiagnosticDownload)->Click();
+    EXPECT_FALSE(files.Downloading());
+    EXPECT_EQ(files.GetControl(res::kIdcDiagnosticFilesStatus)->GetText(), "Problem Querying Logger\nUnable to continue...");
+    EXPECT_FALSE(std::filesystem::exists(saved.string() + "~"));
+    // A cancelled file dialog empties the status.
+    files.GetControlAs<ButtonControl>(res::kIdcDiagnosticDownload)->Click();
+    EXPECT_EQ(files.GetControl(res::kIdcDiagnosticFilesStatus)->GetText(), "");
+    EXPECT_TRUE(files.IsOpen());
+}
+
+TEST_F(DiagnosticDialogs, TheViewerReportsDamagedBlocksOnceAndFileProblems)
+{
+    // Three blocks: the first and third end at a negative time, the second is whole.
+    std::vector<std::uint8_t> raw = GenerateDiagnosticLog(1, 3 * 1024);
+    for (const std::size_t block : {std::size_t{0}, std::size_t{2048}}) {
+        raw[block + 0] = 0xFF;
+        raw[block + 1] = 0xFF;
+        raw[block + 2] = 0xFF;
+        raw[block + 3] = 0xFF;
+    }
+    const auto rawPath = scratch.Path() / "dlf" / "damaged.dlf~";
+    std::ofstream(rawPath, std::ios::binary).write(reinterpret_cast<const char*>(raw.data()),
+        static_cast<std::streamsize>(raw.size()));
+    CDiagnosticLogViewer viewer;
+    viewer.FilePath = rawPath;
+    ASSERT_TRUE(viewer.Create());
+    App().ProcessPending();
+    ASSERT_TRUE(viewer.Finished());
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Error"});
+    ASSERT_TRUE(viewer.Conversion().has_value());
+    EXPECT_EQ(viewer.Conversion()->negativeTimeBlocks, 2u);
+    EXPECT_EQ(ListRows(viewer).size(), viewer.Conversion()->rows);
+    EXPECT_GT(viewer.Conversion()->rows, 10u);
+    EXPECT_FALSE(std::filesystem::exists(rawPath));
+    EXPECT_TRUE(std::filesystem::exists(scratch.Path() / "dlf" / "damaged.dlf"));
+
+    const struct {
+        bool displayMode;
+        std::filesystem::path path;
+        const char* text;
+    } problems[] = {
+        {false, scratch.Path() / "dlf" / "missing.dlf~", "Problem opening logger binary file"},
+        {false, scratch.Path() / "none" / "x.dlf~", "Problem opening logger binary file"},
+        {true, scratch.Path() / "dlf" / "missing.dlf", "Can't open .dlf file"},
+    };
+    for (const auto& c : problems) {
+        SCOPED_TRACE(c.path.string());
+        Prompts().messageBoxes.clear();
+        CDiagnosticLogViewer failing;
+        failing.FilePath = c.path;
+        failing.DisplayMode = c.displayMode;
+        ASSERT_TRUE(failing.Create());
+        App().ProcessPending();
+        EXPECT_TRUE(failing.Finished());
+        ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+        EXPECT_EQ(Prompts().messageBoxes[0].text, c.text);
+        EXPECT_EQ(Prompts().messageBoxes[0].caption, "File open problem");
+        EXPECT_TRUE(ListRows(failing).empty());
+    }
+
+    // A raw file whose saved file cannot be made is kept.
+    const auto blocked = scratch.Path() / "dlf" / "blocked.dlf";
+    std::filesystem::create_directories(blocked);  // a folder where the saved file would go
+    const std::filesystem::path blockedRaw = blocked.string() + "~";
+    const std::vector<std::uint8_t> whole = GenerateDiagnosticLog(2, 1024);
+    std::ofstream(blockedRaw, std::ios::binary).write(reinterpret_cast<const char*>(whole.data()), 1024);
+    Prompts().messageBoxes.clear();
+    CDiagnosticLogViewer keeping;
+    keeping.FilePath = blockedRaw;
+    ASSERT_TRUE(keeping.Create());
+    App().ProcessPending();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Problem opening text output file"});
+    EXPECT_TRUE(std::filesystem::exists(blockedRaw));
+}
+
 TEST_F(DiagnosticDialogs, TheAuthenticationDialogHoldsItsTextsToTheirLimits)
 {
     CAuthDialog dialog;
