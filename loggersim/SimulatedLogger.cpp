@@ -560,7 +560,8 @@ RequestOutcome SimulatedLogger::AnswerDiagnosticRequest(const Frame& request)
 
 void SimulatedLogger::NoteDiagnosticEvent(const Frame& request, const RequestOutcome& outcome)
 {
-    if (!outcome.reply || outcome.reply->error)
+    // Only what the logger did: a stop of a stopped logger leaves nothing.
+    if (!outcome.reply || outcome.reply->error || (request.requestType == kRequestRun && !outcome.stateChanged))
         return;
     const std::string text = DiagnosticEventText(request);
     if (text.empty())
