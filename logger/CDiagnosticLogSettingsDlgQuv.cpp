@@ -62,6 +62,8 @@ bool CDiagnosticLogSettingsDlgQuv::OnInitDialog()
         master->ResetContent();
         for (const std::string_view name : DiagnosticLevels::kLevelNames)
             master->AddString(name);
+        // No choice yet: any first choice, "None" too, sets every category.
+        master->SetCurSel(-1);
     }
     if (Connection().IsConnected()) {
         const auto block = LevelBlock();
