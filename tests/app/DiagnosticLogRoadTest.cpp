@@ -5,6 +5,7 @@
 #include "LoggerConnectionTest.h"
 
 #include "app/CFolderOptions.h"
+#include "halvix/HalvixLib.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "logger/CDiagnosticFilesDialog.h"
 #include "logger/CDiagnosticLogSettingsDlgQuv.h"
@@ -188,6 +189,51 @@ TEST_F(DiagnosticLogRoadTest, LevelsDownloadViewAndClearFromTheMenu)
     // The chosen file's folder is where the file dialogs open next.
     ASSERT_NE(Shell().FolderOptions(), nullptr);
     EXPECT_EQ(Shell().FolderOptions()->MakeDiagnosticLogFilePath("*.dlf"), (Scratch() / "*.dlf").string());
+}
+
+TEST_F(DiagnosticLogRoadTest, AnErrorReplyAndATimeOutShowTheirTexts)
+{
+    StartLogger(false, false);
+    StartProgram();
+    SaveConnections();
+    ConnectThroughTheDialog("Plant network");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+    CMainFrame& frame = *Shell().MainFrame();
+
+    // Ends the settings dialog once a box has come, or after a bound that
+    // only keeps a broken build from hanging.
+    int rounds = 0;
+    RecordingWindow watcher;
+    watcher.onMessage = [&](Message&) {
+        auto* settings = dynamic_cast<CDiagnosticLogSettingsDlgQuv*>(control_automation::OpenModalDialog());
+        if (settings != nullptr && (!Prompts().messageBoxes.empty() || ++rounds > 1000))
+            settings->EndDialog(kIdAbort);
+        return std::intptr_t{0};
+    };
+    watcher.SetTimer(1, 20);
+
+    SimFault refused;
+    refused.kind = SimFault::Kind::ErrorReply;
+    refused.requestType = kRequestQuvDbFCtl;
+    refused.count = 1;
+    refused.code = 0x4101;
+    refused.text = "Diagnostics refused";
+    logger_->InjectFault(refused);
+    ASSERT_TRUE(fa::ChooseMenuItem(frame, CLaunchView::kLoggerDiagnosticsCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_NE(Prompts().messageBoxes[0].text.find("Diagnostics refused"), std::string::npos)
+        << Prompts().messageBoxes[0].text;
+
+    Prompts().messageBoxes.clear();
+    ASSERT_EQ(CxSetRetryTime(300), kCxOk);
+    // The first sending and the library's two retries go unanswered.
+    logger_->InjectFault(SimFault{SimFault::Kind::NoReply, kRequestQuvDbFCtl, 0, 0, {}, 3});
+    rounds = 0;
+    ASSERT_TRUE(fa::ChooseMenuItem(frame, CLaunchView::kLoggerDiagnosticsCommand));
+    watcher.KillTimer(1);
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "** TIMEOUT **");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Communication Timeout");
 }
 
 }  // namespace
