@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DiagnosticLogShellServices.h"
 #include "app/DownloadShellServices.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
@@ -48,6 +49,7 @@ public:
     void OpenLastDownloadFile() override;
     bool& VerifyRemoteValues() override;
     bool NetworkPasswordWarningAccepted() const override;
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnosticLogs_; }
 
 private:
     CCorvaneApp& app_;
@@ -56,6 +58,7 @@ private:
     StoreCardSettings cardSettings_;
     MountTableProbe mediaProbe_;
     DownloadShellServices downloads_;
+    DiagnosticLogShellServices diagnosticLogs_;
 };
 
 }  // namespace corvane

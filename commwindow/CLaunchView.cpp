@@ -6,6 +6,7 @@
 #include "logger/CCommDialog.h"
 #include "logger/CQuickProbesDialog.h"
 #include "logger/CRemoteCtrlDialog.h"
+#include "logger/CDiagnosticLogSettingsDlgQuv.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -170,7 +171,6 @@ constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kStopLoggingCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
-    CLaunchView::kLoggerDiagnosticsCommand,
     CLaunchView::kReflashFirmwareCommand,
     CLaunchView::kResetLoggerCommand,
 };
@@ -259,6 +259,8 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kViewProbePointsCommand, [this](CommandState& state) { state.Enable(connected_); });
     AddCommand(kRemoteControlsCommand, [this](int) { OnRemoteControls(); });
     AddUpdate(kRemoteControlsCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kLoggerDiagnosticsCommand, [this](int) { OnLoggerDiagnostics(); });
+    AddUpdate(kLoggerDiagnosticsCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
     AddCommand(kPasswordManagementCommand, [this](int) { OnPasswordManagement(); });
@@ -552,6 +554,12 @@ std::uint32_t CLaunchView::MessageTimeout()
     if (messageTimeout_ == kDefaultMessageTimeout)
         messageTimeout_ = services_.Connection().GetMessageTimeout();
     return messageTimeout_;
+}
+
+void CLaunchView::OnLoggerDiagnostics()
+{
+    CDiagnosticLogSettingsDlgQuv dialog(services_.Connection(), services_.DiagnosticLogs(), this);
+    dialog.DoModal();
 }
 
 void CLaunchView::OnDownloadData()

@@ -194,6 +194,8 @@ public:
     // on after their commands), or null.
     CQuickProbesDialog* ProbeValuesDialog() const { return probeValuesDialog_; }
     CRemoteCtrlDialog* RemoteControlsDialog() const { return remoteControlsDialog_; }
+    // The diagnostic log settings dialog, modal.
+    void OnLoggerDiagnostics();
 
 protected:
     void OnSize(Size clientSize) override;

@@ -9,6 +9,7 @@ namespace corvane {
 class CConnectionDetails;
 class CardSettings;
 class CNetDoc;
+class DiagnosticLogServices;
 class DownloadServices;
 class LoggerTimeZone;
 class RemovableMediaProbe;
@@ -81,6 +82,8 @@ public:
     // The per-run flag set when the user accepted managing passwords over a
     // network link (the connect dialog clears it at every connect).
     virtual bool NetworkPasswordWarningAccepted() const = 0;
+    // What the diagnostic log dialogs need of the program.
+    virtual DiagnosticLogServices& DiagnosticLogs() = 0;
 };
 
 }  // namespace corvane

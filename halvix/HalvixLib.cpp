@@ -196,6 +196,14 @@ int CxRtGet(WindowHandle window, std::uint32_t continuation)
 {
     return Forward([&](HalvixLibrary& l) { return l.RtGet(window, continuation); });
 }
+int CxDbFGet(WindowHandle window, std::uint32_t offset)
+{
+    return Forward([&](HalvixLibrary& l) { return l.DbFGet(window, offset); });
+}
+int CxQuvDbFCtl(WindowHandle window, std::span<const std::uint8_t> levels, std::uint8_t operation, std::uint8_t flag)
+{
+    return Forward([&](HalvixLibrary& l) { return l.QuvDbFCtl(window, levels, operation, flag); });
+}
 int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data)
 {
     return Forward([&](HalvixLibrary& l) { return l.TlFlash(window, address, subCommand, data); });

@@ -93,6 +93,11 @@ int CxIcpMsg(WindowHandle window, std::uint16_t kind, std::span<const std::uint8
 int CxIconMsg(WindowHandle window, std::uint16_t kind, std::uint16_t iconId, std::span<const std::uint8_t> block);
 int CxRttId(WindowHandle window, std::uint32_t continuation);
 int CxRtGet(WindowHandle window, std::uint32_t continuation);
+// The diagnostic log (halvix/protocol/DiagnosticLogLayout.h): the raw log's
+// next bytes from a byte offset; the 64-byte level block with an operation
+// (query, start with the trace flag, clear).
+int CxDbFGet(WindowHandle window, std::uint32_t offset);
+int CxQuvDbFCtl(WindowHandle window, std::span<const std::uint8_t> levels, std::uint8_t operation, std::uint8_t flag);
 int CxTlFlash(WindowHandle window, std::uint8_t address, std::uint8_t subCommand, std::span<const std::uint8_t> data);
 // One Modbus transaction that the logger performs with a remote device
 // (halvix/protocol/ModbusTransactionLayout.h): server IPv4 number, TCP

@@ -6,6 +6,7 @@
 #include "halvix/MessagePoster.h"
 #include "halvix/internal/LinkOpener.h"
 #include "halvix/internal/LinkSession.h"
+#include "halvix/protocol/DiagnosticLogLayout.h"
 #include "halvix/protocol/Frame.h"
 #include "halvix/protocol/ModbusTransactionLayout.h"
 #include "halvix/protocol/ModuleReplies.h"
@@ -508,6 +509,24 @@ int HalvixLibrary::RttId(WindowHandle window, std::uint32_t continuation)
 int HalvixLibrary::RtGet(WindowHandle window, std::uint32_t continuation)
 {
     return SendPayload(window, kRequestRtGet, U32Payload(continuation));
+}
+
+int HalvixLibrary::DbFGet(WindowHandle window, std::uint32_t offset)
+{
+    return SendPayload(window, kRequestDbFGet, U32Payload(offset));
+}
+
+int HalvixLibrary::QuvDbFCtl(
+    WindowHandle window, std::span<const std::uint8_t> levels, std::uint8_t operation, std::uint8_t flag)
+{
+    if (levels.size() != kDiagnosticLevelBlockSize)
+        return kCxBadArgument;
+    std::vector<std::uint8_t> payload(kDiagnosticControlRequestSize);
+    ByteWriter writer(payload);
+    writer.Bytes(levels);
+    writer.U8(operation);
+    writer.U8(flag);
+    return SendPayload(window, kRequestQuvDbFCtl, std::move(payload));
 }
 
 int HalvixLibrary::TlTran(

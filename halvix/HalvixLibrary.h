@@ -121,6 +121,11 @@ public:
     // Probe points: descriptors and latest values, in parts from a continuation value.
     int RttId(WindowHandle window, std::uint32_t continuation);
     int RtGet(WindowHandle window, std::uint32_t continuation);
+    // The diagnostic log (halvix/protocol/DiagnosticLogLayout.h): its bytes
+    // from an offset; the level block (kDiagnosticLevelBlockSize bytes, else
+    // kCxBadArgument) with an operation and its flag.
+    int DbFGet(WindowHandle window, std::uint32_t offset);
+    int QuvDbFCtl(WindowHandle window, std::span<const std::uint8_t> levels, std::uint8_t operation, std::uint8_t flag);
     // One transaction with the bus module at address: the command, then data.
     int TlTran(WindowHandle window, std::uint8_t address, std::uint8_t command, std::span<const std::uint8_t> data);
     // One step of a bus module's reflash (halvix/protocol/ModuleReplies.h):

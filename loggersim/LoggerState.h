@@ -100,6 +100,11 @@ struct LoggerState {
     // its initial value. Emptied when a new net is taken; not kept in the
     // state file.
     std::map<std::uint16_t, std::array<std::uint8_t, 4>> remoteValues;
+    // The level of each of the 32 categories of the diagnostic log (0 none,
+    // 1 errors, 2 info, 3 trace; categories 0 and 15 are switches, 0 or 1)
+    // and the trace flag the log was last started with.
+    std::array<std::uint8_t, 32> diagnosticLevels{0, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1};
+    std::uint8_t diagnosticTrace = 0;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.

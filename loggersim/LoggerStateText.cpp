@@ -4,6 +4,7 @@
 #include "base/TextNumbers.h"
 #include "loggersim/ConfigItemTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -189,6 +190,22 @@ const std::vector<Field>& Fields()
         IntegerField("full-access", &LoggerState::fullAccess),
         IntegerField("message-timeout-ms", &LoggerState::messageTimeoutMs),
         HexField("base-config", &LoggerState::baseConfigWord, 4),
+        {"diagnostic-levels",
+            [](const LoggerState& s) {
+                std::string text;
+                for (const std::uint8_t level : s.diagnosticLevels)
+                    text += static_cast<char>('0' + level);
+                return text;
+            },
+            [](LoggerState& s, std::string_view v) {
+                if (v.size() != s.diagnosticLevels.size()
+                    || !std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '3'; }))
+                    return false;
+                for (std::size_t i = 0; i < v.size(); ++i)
+                    s.diagnosticLevels[i] = static_cast<std::uint8_t>(v[i] - '0');
+                return true;
+            }},
+        IntegerField("diagnostic-trace", &LoggerState::diagnosticTrace),
     };
     return fields;
 }

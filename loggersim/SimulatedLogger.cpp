@@ -6,6 +6,7 @@
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "halvix/protocol/WakeEvent.h"
+#include "loggersim/DiagnosticLogFile.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -100,6 +101,9 @@ struct SimulatedLogger::Shared {
     // request over them and written back whenever they change; a running
     // one is grown to the clock per request (SessionAsOf), not here.
     std::optional<std::vector<LoggedSessionPlan>> sessions;
+    // The raw diagnostic log as the state folder holds it, read at the
+    // first request over it and written back whenever it changes.
+    std::optional<std::vector<std::uint8_t>> diagnosticLog;
     std::size_t fullLinkWrites = 0;
     WakeEvent wake;
     UniqueFd listener;
@@ -210,6 +214,16 @@ bool SimulatedLogger::Start()
         loaded.state.passwordsOn = *options_.passwordsOn ? 1 : 0;
     const FileError saved = SaveLoggerState(options_.stateFolder, loaded.state);
     LoadedNetImage net = LoadNetImage(options_.stateFolder);
+    // A fresh logger's diagnostic log, or the one the options ask for.
+    FileError diagnosticSaved;
+    if (options_.diagnosticLogBytes)
+        diagnosticSaved = SaveDiagnosticLog(
+            options_.stateFolder, GenerateDiagnosticLog(options_.diagnosticLogSeed, *options_.diagnosticLogBytes));
+    else if (!std::filesystem::exists(options_.stateFolder / kDiagnosticLogFileName))
+        diagnosticSaved = SaveDiagnosticLog(
+            options_.stateFolder, GenerateDiagnosticLog(kFreshDiagnosticLogSeed, kFreshDiagnosticLogBytes));
+    if (diagnosticSaved)
+        loaded.notice += (loaded.notice.empty() ? "" : " ") + diagnosticSaved.message;
     loaded.state.netImage = std::move(net.image);
     if (!net.notice.empty())
         loaded.notice += (loaded.notice.empty() ? "" : " ") + net.notice;
@@ -466,8 +480,13 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         const bool answers = !fault || fault->kind == SimFault::Kind::Delay
             || fault->kind == SimFault::Kind::SdlSkipBlock || fault->kind == SimFault::Kind::SdlStall;
         if (answers) {
-            outcome = IsSessionRequest(frame.requestType) ? AnswerSessionRequest(link, frame)
-                                                          : HandleRequest(shared_->state, frame, HostSeconds());
+            if (IsSessionRequest(frame.requestType))
+                outcome = AnswerSessionRequest(link, frame);
+            else if (frame.requestType == kRequestDbFGet || frame.requestType == kRequestQuvDbFCtl)
+                outcome = AnswerDiagnosticRequest(frame);
+            else
+                outcome = HandleRequest(shared_->state, frame, HostSeconds());
+            NoteDiagnosticEvent(frame, outcome);
             const bool started = frame.requestType == kRequestSdlStart && outcome.reply && !outcome.reply->error;
             if (fault && fault->kind != SimFault::Kind::Delay && started)
                 link.downloadFault = fault->kind;
@@ -514,6 +533,48 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         link.last->reply = std::move(outcome.reply);
         Queue(link, *link.last->reply, delayMs);
     }
+}
+
+RequestOutcome SimulatedLogger::AnswerDiagnosticRequest(const Frame& request)
+{
+    if (!shared_->diagnosticLog) {
+        LoadedDiagnosticLog loaded = LoadDiagnosticLog(options_.stateFolder);
+        if (loaded.error) {
+            shared_->saveError = loaded.error.message;
+            return RefuseRequest(request, kSimErrorStorage, "The logger could not read its diagnostic log");
+        }
+        shared_->diagnosticLog = std::move(loaded.bytes);
+    }
+    bool logChanged = false;
+    RequestOutcome outcome = AnswerDiagnosticLogRequest(shared_->state, *shared_->diagnosticLog, request,
+        HostSeconds() + shared_->state.clockOffsetSeconds, logChanged);
+    if (logChanged) {
+        if (const FileError saved = SaveDiagnosticLog(options_.stateFolder, *shared_->diagnosticLog)) {
+            shared_->saveError = saved.message;
+            shared_->diagnosticLog.reset();
+            return RefuseRequest(request, kSimErrorStorage, "The logger could not store its diagnostic log");
+        }
+    }
+    return outcome;
+}
+
+void SimulatedLogger::NoteDiagnosticEvent(const Frame& request, const RequestOutcome& outcome)
+{
+    // Only what the logger did: a stop of a stopped logger leaves nothing.
+    if (!outcome.reply || outcome.reply->error || (request.requestType == kRequestRun && !outcome.stateChanged))
+        return;
+    const std::string text = DiagnosticEventText(request);
+    if (text.empty())
+        return;
+    if (!shared_->diagnosticLog) {
+        LoadedDiagnosticLog loaded = LoadDiagnosticLog(options_.stateFolder);
+        if (loaded.error)
+            return;
+        shared_->diagnosticLog = std::move(loaded.bytes);
+    }
+    AppendDiagnosticEvent(*shared_->diagnosticLog, HostSeconds() + shared_->state.clockOffsetSeconds, 0, text);
+    if (const FileError saved = SaveDiagnosticLog(options_.stateFolder, *shared_->diagnosticLog))
+        shared_->saveError = saved.message;
 }
 
 bool SimulatedLogger::IsSessionRequest(std::uint16_t requestType)

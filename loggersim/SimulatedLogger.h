@@ -36,6 +36,10 @@ struct SimulatorOptions {
     // start (on the thread that starts) and after a dropped serial link (on
     // the simulator's thread).
     std::function<void(const std::string&)> onPtyPath;
+    // When given, the diagnostic log is made afresh at start: this many
+    // bytes generated from diagnosticLogSeed (GenerateDiagnosticLog).
+    std::optional<std::size_t> diagnosticLogBytes;
+    std::uint32_t diagnosticLogSeed = 1;
 };
 
 // A simulated logger speaking the link protocol: on a TCP port, on a
@@ -97,6 +101,11 @@ private:
     // The requests over the logged sessions, kept in the state folder and
     // read from it once, at the first of them.
     RequestOutcome AnswerSessionRequest(Link& link, const Frame& request);
+    // The diagnostic log requests, over the log kept in the state folder
+    // and read from it once.
+    RequestOutcome AnswerDiagnosticRequest(const Frame& request);
+    // Writes the event a carried-out request leaves in the diagnostic log.
+    void NoteDiagnosticEvent(const Frame& request, const RequestOutcome& outcome);
     // Queues the next blocks of the link's session download.
     void PumpDownload(Link& link);
     void CloseLink(Link& link);

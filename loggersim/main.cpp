@@ -35,6 +35,7 @@ using corvane::SimulatorOptions;
 constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
       "                         [--realtime-interval MS] [--passwords on|off] [--fault FAULT]...\n"
+      "                         [--diag-log BYTES[,SEED]]\n"
       "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
       "                         [--write-card DIR]\n"
       "\n"
@@ -47,6 +48,8 @@ constexpr const char* kUsage
       "                          (default $XDG_STATE_HOME/corvane/loggersim)\n"
       "  --realtime-interval MS  time between real-time messages while streaming (1000)\n"
       "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
+      "  --diag-log BYTES[,SEED] make the diagnostic log afresh: BYTES bytes of generated\n"
+      "                          records (seed 1 unless given); kept in the state folder\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
       "  --add-session SCANS,... add a logged session to the state folder and end; the\n"
@@ -233,6 +236,18 @@ int main(int argc, char** argv)
                 return 2;
             }
             options.passwordsOn = value == "on";
+        } else if (argument == "--diag-log" && hasValue) {
+            const std::string_view value = arguments[++i];
+            const std::size_t comma = value.find(',');
+            std::size_t bytes = 0;
+            std::uint32_t seed = 1;
+            if (!ParseNumber(value.substr(0, comma), bytes)
+                || (comma != std::string_view::npos && !ParseNumber(value.substr(comma + 1), seed))) {
+                Complain("--diag-log needs BYTES[,SEED]");
+                return 2;
+            }
+            options.diagnosticLogBytes = bytes;
+            options.diagnosticLogSeed = seed;
         } else if (argument == "--add-session" && hasValue) {
             sessionAdditions.push_back(arguments[++i]);
         } else if (argument == "--write-card" && hasValue) {

@@ -81,6 +81,7 @@
 #include "res/WarningDialog.h"
 #include "res/WinCompareDialog.h"
 #include "res/RemoteProbeDialogs.h"
+#include "res/DiagnosticLogDialogs.h"
 
 #include <array>
 
@@ -176,6 +177,10 @@ constexpr std::array kTemplates = {
     &kWinCompareDialog,
     &kRemoteControlsDialog,
     &kProbeValuesDialog,
+    &kDiagnosticLogSettingsDialog,
+    &kDiagnosticFilesDialog,
+    &kDiagnosticLogViewerDialog,
+    &kAuthDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

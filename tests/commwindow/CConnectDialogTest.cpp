@@ -1,5 +1,6 @@
 #include "commwindow/CConnectDialog.h"
 
+#include "DiagnosticTestServices.h"
 #include "DownloadTestServices.h"
 #include "PlatformTestSupport.h"
 #include "ScratchFolder.h"
@@ -109,6 +110,7 @@ public:
     bool& VerifyRemoteValues() override { return verifyRemoteValues; }
     bool verifyRemoteValues = true;
     bool NetworkPasswordWarningAccepted() const override { return false; }
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
 
     QuietPoster poster;
     FixedSettings commsSettings;
@@ -118,6 +120,7 @@ public:
     LoggerTimeZone zone;
     NoCard noCard;
     test::DownloadTestServices downloads;
+    test::DiagnosticTestServices diagnostics;
     std::string infoText;
     std::uint32_t stateWord = 0;
     int iconBarUpdates = 0;

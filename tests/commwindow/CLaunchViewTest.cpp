@@ -421,6 +421,7 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     tool.DoPictureAction(View(), K::kLoggerData, 0, nullptr);
     EXPECT_TRUE(Prompts().messageBoxes.empty()) << "not connected: Download Data is disabled";
 
+    EXPECT_FALSE(View().QueryCommand(CLaunchView::kLoggerDiagnosticsCommand).IsEnabled());
     ConnectWithModules();
     DoubleClick({560, 295});  // the logger's data memory
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
@@ -429,12 +430,13 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     // Commands whose dialogs the program lacks stay greyed even when connected.
     for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kLoggerDiagnosticsCommand,
+             CLaunchView::kLoggerConfigurationCommand,
              CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kLoggerDiagnosticsCommand).IsEnabled());
 
     // Probe values from the picture and remote controls from the menu are
     // refused under their own captions, and open nothing.

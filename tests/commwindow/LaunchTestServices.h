@@ -5,6 +5,7 @@
 // a media probe that note or answer what the test says, and the download
 // dialogs' services.
 
+#include "DiagnosticTestServices.h"
 #include "DownloadTestServices.h"
 #include "ScratchFolder.h"
 #include "base/LoggerTimeZone.h"
@@ -92,6 +93,9 @@ public:
     bool NetworkPasswordWarningAccepted() const override { return passwordWarningAccepted; }
 
     bool passwordWarningAccepted = false;
+    DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
+
+    DiagnosticTestServices diagnostics;
 };
 
 }  // namespace corvane::test

@@ -620,6 +620,16 @@ TEST_F(HalvixSetUpTest, LoginBuffersOfAnotherSizeOrStageAreRefused)
     EXPECT_TRUE(posts_->Snapshot().empty());
 }
 
+TEST_F(HalvixSetUpTest, DiagnosticLevelBlocksOfAnotherSizeAreRefused)
+{
+    const WindowHandle window{3};
+    EXPECT_EQ(library_.Init(), kCxOk);
+    for (const std::size_t size : {std::size_t{0}, std::size_t{63}, std::size_t{65}})
+        EXPECT_EQ(library_.QuvDbFCtl(window, std::vector<std::uint8_t>(size), 5, 0), kCxBadArgument) << size;
+    EXPECT_EQ(library_.QuvDbFCtl(window, std::vector<std::uint8_t>(64), 5, 0), kCxCommError);
+    EXPECT_TRUE(posts_->Snapshot().empty());
+}
+
 TEST_F(HalvixSetUpTest, ModbusTransactionsLongerThanAPduAreRefused)
 {
     const WindowHandle window{3};

@@ -208,6 +208,7 @@ TEST_P(LoggerProgramTest, EveryRequestIsAnswered)
 {
     ASSERT_EQ(Connect(), kCxOk) << library_.LastLinkError();
     const std::vector<std::uint8_t> unitId = test::Bytes(std::string_view("LAB-7\0", 6));
+    const std::vector<std::uint8_t> levels(64, 0);
     const struct {
         std::uint16_t type;
         std::function<int()> request;
@@ -224,6 +225,9 @@ TEST_P(LoggerProgramTest, EveryRequestIsAnswered)
         {kRequestStateGet, [] { return CxStateGet(kWindow); }, 136},
         {kRequestRun, [] { return CxRun(kWindow, 1, 0); }, 2},
         {kRequestRun, [] { return CxRun(kWindow, 0, 0); }, 2},
+        // A fresh logger's diagnostic log is longer than one block.
+        {kRequestDbFGet, [] { return CxDbFGet(kWindow, 0); }, 1024},
+        {kRequestQuvDbFCtl, [&] { return CxQuvDbFCtl(kWindow, levels, 5, 0); }, 34},
     };
     for (const auto& c : cases) {
         const Posted posted = Answer(c.request);

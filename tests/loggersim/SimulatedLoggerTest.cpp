@@ -586,6 +586,47 @@ TEST_F(SimulatedLoggerTest, RecordsTheLatestRequestsUpToItsLimit)
     }
 }
 
+TEST_F(SimulatedLoggerTest, TheDiagnosticLogIsServedGrowsWithEventsAndIsKept)
+{
+    std::vector<std::uint8_t> afterStart;
+    {
+        SimulatorOptions options;
+        options.diagnosticLogBytes = 2048;
+        auto logger = StartLogger(std::move(options));
+        WireClient client(logger->Port());
+        const std::uint32_t offsets[] = {0, 1024, 2048};
+        const std::size_t sizes[] = {1024, 1024, 0};
+        for (std::size_t i = 0; i < 3; ++i) {
+            std::vector<std::uint8_t> offset(4);
+            ByteWriter(offset).U32LE(offsets[i]);
+            client.Send(kRequestDbFGet, static_cast<std::uint32_t>(i + 1), offset);
+            const auto reply = client.Receive(1);
+            ASSERT_EQ(reply.size(), 1u);
+            EXPECT_FALSE(reply[0].error);
+            EXPECT_EQ(reply[0].payload.size(), sizes[i]) << offsets[i];
+        }
+        // Starting the logger leaves an event after the full blocks.
+        client.Send(kRequestRun, 9, {1, 0, 0, 0});
+        EXPECT_EQ(client.Receive(2).size(), 2u);
+        std::vector<std::uint8_t> offset(4);
+        ByteWriter(offset).U32LE(2048);
+        client.Send(kRequestDbFGet, 10, offset);
+        const auto reply = client.Receive(1);
+        ASSERT_EQ(reply.size(), 1u);
+        afterStart = reply[0].payload;
+        EXPECT_GT(afterStart.size(), 6u);
+    }
+    // Without the option, the log in the state folder is kept.
+    auto logger = StartLogger();
+    WireClient client(logger->Port());
+    std::vector<std::uint8_t> offset(4);
+    ByteWriter(offset).U32LE(2048);
+    client.Send(kRequestDbFGet, 1, offset);
+    const auto reply = client.Receive(1);
+    ASSERT_EQ(reply.size(), 1u);
+    EXPECT_EQ(reply[0].payload, afterStart);
+}
+
 }  // namespace
 }  // namespace simulated_logger_test
 }  // namespace corvane
