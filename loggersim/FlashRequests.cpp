@@ -6,10 +6,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
 namespace {
+
+// Each reflash step is acknowledged with u16 0, so the reply carries data.
+std::vector<std::uint8_t> Done() { return {0, 0}; }
 
 bool KeyMatches(ByteReader& reader)
 {
@@ -36,7 +40,7 @@ RequestOutcome Init(std::optional<PendingFirmware>& pending, const LoggerState& 
     if (state.running)
         return RefuseRequest(request, kSimErrorLoggerEnabled, "The logger cannot be reflashed while enabled");
     pending.emplace();
-    return AnswerRequest(request, {});
+    return AnswerRequest(request, Done());
 }
 
 RequestOutcome Data(std::optional<PendingFirmware>& pending, const Frame& request)
@@ -59,7 +63,7 @@ RequestOutcome Data(std::optional<PendingFirmware>& pending, const Frame& reques
         }
     }
     pending->nextOffset += count;
-    return AnswerRequest(request, {});
+    return AnswerRequest(request, Done());
 }
 
 RequestOutcome Exec(std::optional<PendingFirmware>& pending, LoggerState& state, const Frame& request)
@@ -78,7 +82,7 @@ RequestOutcome Exec(std::optional<PendingFirmware>& pending, LoggerState& state,
         return RefuseRequest(request, kSimErrorFirmwareType, "Firmware image does not suit this logger");
     state.firmwareVersion = std::uint32_t{image.version[0]} << 24 | std::uint32_t{image.version[1]} << 16
         | std::uint32_t{image.version[2]} << 8 | image.version[3];
-    RequestOutcome outcome = AnswerRequest(request, {});
+    RequestOutcome outcome = AnswerRequest(request, Done());
     outcome.stateChanged = true;
     return outcome;
 }
