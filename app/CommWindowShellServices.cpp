@@ -18,7 +18,8 @@ CommWindowShellServices::CommWindowShellServices(
       updateNetIconBar_(std::move(updateNetIconBar)),
       cardSettings_(app.Settings(), app.DataFolder()),
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
-      downloads_(app)
+      downloads_(app),
+      reflashFolder_(app)
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DownloadShellServices.h"
+#include "app/ReflashFolderOptions.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
 #include "commwindow/CommWindowServices.h"
@@ -46,6 +47,7 @@ public:
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
+    ReflashFolder* ReflashFiles() override { return &reflashFolder_; }
 
 private:
     CCorvaneApp& app_;
@@ -54,6 +56,7 @@ private:
     StoreCardSettings cardSettings_;
     MountTableProbe mediaProbe_;
     DownloadShellServices downloads_;
+    ReflashFolderOptions reflashFolder_;
 };
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
 #include "logger/CCommDialog.h"
+#include "logger/CReflashDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -12,6 +13,7 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixMessages.h"
+#include "halvix/protocol/RequestTypes.h"
 #include "icons/hardware/CTevlinkNode.h"
 #include "netdoc/CNetDoc.h"
 #include "netdoc/CNetDownloadDialog.h"
@@ -168,7 +170,6 @@ constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
     CLaunchView::kLoggerDiagnosticsCommand,
-    CLaunchView::kReflashFirmwareCommand,
     CLaunchView::kResetLoggerCommand,
 };
 
@@ -254,6 +255,8 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
+    AddCommand(kReflashFirmwareCommand, [this](int) { OnReflashFirmware(); });
+    AddUpdate(kReflashFirmwareCommand, [this](CommandState& state) { state.Enable(connected_); });
 }
 
 CLaunchView::~CLaunchView()
@@ -531,6 +534,26 @@ void CLaunchView::OnUploadNet()
     transferDialog_ = &dialog;
     (void)dialog.DoModal();
     transferDialog_ = nullptr;
+}
+
+void CLaunchView::OnReflashFirmware()
+{
+    // The logger may take long over a block while it writes its flash.
+    constexpr std::uint32_t kReflashRetryTimeMs = 2400;
+    if (!connected_ || !MayRequest(kRequestFlashInit, "Reflash Firmware"))
+        return;
+    std::uint32_t kept = 0;
+    if (CxGetRetryTime(kept) != kCxOk)
+        kept = 0;
+    (void)CxSetRetryTime(kReflashRetryTimeMs);
+    {
+        CReflashDialog dialog(
+            services_.Connection(), hiddenReconnects_, services_.ReflashFiles(), services_.Status(), this);
+        (void)dialog.DoModal();
+    }
+    if (kept != 0)
+        (void)CxSetRetryTime(kept);
+    RebuildHardwarePicture();
 }
 
 std::uint32_t CLaunchView::MessageTimeout()

@@ -173,6 +173,9 @@ public:
     CXInfoTip& Tip() { return tip_; }
     // The hidden connect dialogs of the dialogs that restart the logger.
     HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
+    // Reflash Firmware: the reflash dialog, modal, under a longer retry
+    // time; the picture is rebuilt afterwards.
+    void OnReflashFirmware();
 
 protected:
     void OnSize(Size clientSize) override;

@@ -11,6 +11,7 @@ class CardSettings;
 class CNetDoc;
 class DownloadServices;
 class LoggerTimeZone;
+class ReflashFolder;
 class RemovableMediaProbe;
 class SettingsStore;
 class StatusSink;
@@ -74,6 +75,10 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // Where logger firmware files are chosen from; null when the program
+    // keeps no such folder.
+    virtual ReflashFolder* ReflashFiles() { return nullptr; }
 };
 
 }  // namespace corvane

@@ -79,6 +79,7 @@
 #include "res/WarmupDialog.h"
 #include "res/WarningDialog.h"
 #include "res/WinCompareDialog.h"
+#include "res/ReflashDialogs.h"
 
 #include <array>
 
@@ -169,6 +170,7 @@ constexpr std::array kTemplates = {
     &kWarmupDialog,
     &kWarningDialog,
     &kWinCompareDialog,
+    &kReflashDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

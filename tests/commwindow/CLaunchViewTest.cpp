@@ -431,12 +431,12 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
              CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
              CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
-             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kReflashFirmwareCommand).IsEnabled());
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.
