@@ -549,7 +549,9 @@ void CLaunchView::OnReflashFirmware()
     {
         CReflashDialog dialog(
             services_.Connection(), hiddenReconnects_, services_.ReflashFiles(), services_.Status(), this);
+        reflashDialog_ = &dialog;
         (void)dialog.DoModal();
+        reflashDialog_ = nullptr;
     }
     if (kept != 0)
         (void)CxSetRetryTime(kept);

@@ -22,6 +22,7 @@ class Dialog;
 class CLaunchDoc;
 class CReplyMessage;
 class CommWindowServices;
+class CReflashDialog;
 
 // The Communication Window's view: a fixed 1024 x 768 picture of the PC,
 // the link, the logger with its memory card, front-panel buttons and
@@ -176,6 +177,8 @@ public:
     // Reflash Firmware: the reflash dialog, modal, under a longer retry
     // time; the picture is rebuilt afterwards.
     void OnReflashFirmware();
+    // The reflash dialog while Reflash Firmware runs it, else null.
+    CReflashDialog* OpenReflashDialog() const { return reflashDialog_; }
 
 protected:
     void OnSize(Size clientSize) override;
@@ -214,6 +217,7 @@ private:
     CXInfoTip tip_;
     bool tipTimerRunning_ = false;
     Point lastTipPoint_{-1, -1};
+    CReflashDialog* reflashDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -323,7 +323,8 @@ void LoggerReflash::OnClose()
     // window does not watch the link while it is set.
     if (state_ >= kRestart && state_ != kComplete)
         port_.SetReflashing(false);
-    reconnect_.reset();
+    // The hidden connect dialog stays until this goes with its dialog: the
+    // close may come from inside one of its own waits.
 }
 
 }  // namespace corvane
