@@ -14,17 +14,17 @@ namespace s = control_style;
 // The info text is set as the dialog opens; the OK button reads "Cancel"
 // until the reflash ends.
 constexpr std::array kControls = {
-    ControlTemplate{K::Static, kIdcReflashInfo, "", {12, 12, 596, 196}},
-    ControlTemplate{K::RadioButton, kIdcReflashRetainRelay, "Retain relay state", {40, 214, 200, 22}, s::kGroup},
-    ControlTemplate{K::RadioButton, kIdcReflashResetRelay, "Reset relay", {250, 214, 200, 22}},
-    ControlTemplate{K::PushButton, kIdcReflashStart, "Select Reflash File and Commence Reflash", {12, 246, 596, 30}},
-    ControlTemplate{K::ProgressBar, kIdcReflashProgress, "", {12, 286, 596, 18}},
-    ControlTemplate{K::LogBox, kIdcReflashLog, "", {12, 314, 596, 200}},
-    ControlTemplate{K::PushButton, kIdOk, "Cancel", {478, 524, 130, 28}, s::kDefault},
+    ControlTemplate{K::Static, kIdcReflashInfo, "", {12, 12, 596, 150}},
+    ControlTemplate{K::RadioButton, kIdcReflashRetainRelay, "Retain relay state", {40, 168, 200, 22}, s::kGroup},
+    ControlTemplate{K::RadioButton, kIdcReflashResetRelay, "Reset relay", {250, 168, 200, 22}},
+    ControlTemplate{K::PushButton, kIdcReflashStart, "Select Reflash File and Commence Reflash", {12, 200, 596, 30}},
+    ControlTemplate{K::ProgressBar, kIdcReflashProgress, "", {12, 240, 596, 18}},
+    ControlTemplate{K::LogBox, kIdcReflashLog, "", {12, 268, 596, 200}},
+    ControlTemplate{K::PushButton, kIdOk, "Cancel", {478, 478, 130, 28}, s::kDefault},
 };
 
 }  // namespace
 
-const DialogTemplate kReflashDialog{kDialogReflash, "Reflash Logger Firmware", 620, 564, kControls};
+const DialogTemplate kReflashDialog{kDialogReflash, "Reflash Logger Firmware", 620, 518, kControls};
 
 }  // namespace corvane::res
