@@ -70,13 +70,18 @@ protected:
         const auto started = SteadyTime::now();
         driver.onMessage = [&](Message&) {
             CReflashDialog* dialog = view_->OpenReflashDialog();
+            // A closed dialog may still wait for its hidden connect dialog
+            // to come out of a wait of its own.
+            if (dialog != nullptr && !dialog->IsOpen() && shiftAlways_)
+                Clock().Shift(1000);
             if (dialog == nullptr || !dialog->IsOpen())
                 return std::intptr_t{0};
             const LoggerReflash& reflash = dialog->Reflash();
             // The last seconds before the polling run in real time, longer
             // than the simulated logger takes to restart.
-            if (reflash.State() == LoggerReflash::kWaitReconnect
-                && reflash.TickCount() < reflash.WaitSeconds() - kRealSecondsBeforePolling)
+            if (shiftAlways_
+                || (reflash.State() == LoggerReflash::kWaitReconnect
+                    && reflash.TickCount() < reflash.WaitSeconds() - kRealSecondsBeforePolling))
                 Clock().Shift(1000);
             if (!drive(*dialog)) {
                 dialog->GetControlAs<ButtonControl>(kIdOk)->Click();
@@ -109,6 +114,9 @@ protected:
         const auto lines = Log(dialog);
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
+
+    // The clock moves on a second every round while the dialog runs.
+    bool shiftAlways_ = false;
 
     std::vector<std::string> BoxTexts() const
     {
@@ -250,6 +258,43 @@ TEST_F(LoggerReflashTest, AnErrorReplyOrATimeOutFailsTheReflashAndTheUserClosesI
         EXPECT_EQ(logger_->State().firmwareVersion, LoggerState{}.firmwareVersion) << c.fault;
         EXPECT_FALSE(Shell().Connection().IsReflashing()) << c.fault;
     }
+}
+
+TEST_F(LoggerReflashTest, ALoggerThatDoesNotComeBackFailsTheReflashAtTheReconnectLimit)
+{
+    Connect();
+    ChooseFile(WriteFirmwareFile("reflash-lost.bin", FirmwareImage(LoggerFirmwareFile::kVersionOffset + 4)));
+    bool pressed = false;
+    bool reflashingWhileWaiting = false;
+    std::vector<std::string> log;
+    int endTick = 0;
+    RunReflash([&](CReflashDialog& dialog) {
+        const LoggerReflash& reflash = dialog.Reflash();
+        if (!pressed) {
+            pressed = true;
+            dialog.GetControlAs<ButtonControl>(res::kIdcReflashStart)->Click();
+        }
+        if (reflash.State() == LoggerReflash::kWaitReconnect && !shiftAlways_) {
+            // The logger never comes back.
+            logger_->Stop();
+            reflashingWhileWaiting = Shell().Connection().IsReflashing();
+            shiftAlways_ = true;
+        }
+        if (reflash.State() != LoggerReflash::kFailed)
+            return true;
+        log = Log(dialog);
+        endTick = reflash.TickCount();
+        return false;
+    });
+    EXPECT_TRUE(reflashingWhileWaiting);
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "Reflash Failed");
+    EXPECT_NE(std::find(log.begin(), log.end(), "Reconnect failed"), log.end());
+    EXPECT_GE(endTick, 100);
+    // Closing the failed reflash clears the mark, so the main window
+    // watches the link again.
+    EXPECT_FALSE(Shell().Connection().IsReflashing());
+    EXPECT_FALSE(Shell().Connection().IsConnected());
 }
 
 TEST_F(LoggerReflashTest, AUserWithoutTheRightIsRefusedBeforeAnythingIsSent)
