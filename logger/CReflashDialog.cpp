@@ -15,6 +15,7 @@
 #include "res/ReflashIds.h"
 #include "shell/StatusHelpers.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 

@@ -118,10 +118,10 @@ protected:
     // The clock moves on a second every round while the dialog runs.
     bool shiftAlways_ = false;
 
-    std::vector<std::string> BoxTexts() const
+    std::vector<std::string> BoxTexts()
     {
         std::vector<std::string> texts;
-        for (const MessageBoxRequest& box : const_cast<LoggerReflashTest*>(this)->Prompts().messageBoxes)
+        for (const MessageBoxRequest& box : Prompts().messageBoxes)
             texts.push_back(box.caption + "|" + box.text);
         return texts;
     }
