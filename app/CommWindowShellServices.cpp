@@ -20,6 +20,7 @@ CommWindowShellServices::CommWindowShellServices(
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app),
       diagnosticLogs_(app)
+      reflashFolder_(app)
 {
 }
 

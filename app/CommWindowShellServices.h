@@ -2,6 +2,7 @@
 
 #include "app/DiagnosticLogShellServices.h"
 #include "app/DownloadShellServices.h"
+#include "app/ReflashFolderOptions.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
 #include "commwindow/CommWindowServices.h"
@@ -50,6 +51,7 @@ public:
     bool& VerifyRemoteValues() override;
     bool NetworkPasswordWarningAccepted() const override;
     DiagnosticLogServices& DiagnosticLogs() override { return diagnosticLogs_; }
+    ReflashFolder* ReflashFiles() override { return &reflashFolder_; }
 
 private:
     CCorvaneApp& app_;
@@ -59,6 +61,7 @@ private:
     MountTableProbe mediaProbe_;
     DownloadShellServices downloads_;
     DiagnosticLogShellServices diagnosticLogs_;
+    ReflashFolderOptions reflashFolder_;
 };
 
 }  // namespace corvane

@@ -406,8 +406,12 @@ void CConnectDialog::OnConnectNow(bool waitForLogger)
         else if (ping == kCxUninitialized)
             ShowBox("CxPing function returned OM_COMM_UNINITIALIZED", "Communications Error", true);
     }
-    // Armed also after a failed ping: no reply comes and the result stays 0.
+    // Armed also after a failed ping, so no earlier chain goes on; no reply
+    // comes then, and the connect has failed, which a dialog waiting for
+    // the logger to come back reads as -1.
     handshake_.Start();
+    if (ping != kCxOk)
+        handshake_.SetResult(-1);
     if (!timerRunning_)
         timerRunning_ = SetTimer(kTimerId, kTimerIntervalMs);
 }

@@ -7,6 +7,7 @@
 #include "logger/CQuickProbesDialog.h"
 #include "logger/CRemoteCtrlDialog.h"
 #include "logger/CDiagnosticLogSettingsDlgQuv.h"
+#include "logger/CReflashDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -15,6 +16,7 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/HalvixMessages.h"
+#include "halvix/protocol/RequestTypes.h"
 #include "icons/hardware/CTevlinkNode.h"
 #include "logger/CChangePasswordDialog.h"
 #include "logger/CUserSelectionDialog.h"
@@ -171,7 +173,6 @@ constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kStopLoggingCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
-    CLaunchView::kReflashFirmwareCommand,
     CLaunchView::kResetLoggerCommand,
 };
 
@@ -270,6 +271,8 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     });
     AddCommand(kChangePasswordCommand, [this](int) { OnChangePassword(); });
     AddUpdate(kChangePasswordCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kReflashFirmwareCommand, [this](int) { OnReflashFirmware(); });
+    AddUpdate(kReflashFirmwareCommand, [this](CommandState& state) { state.Enable(connected_); });
 }
 
 CLaunchView::~CLaunchView()
@@ -547,6 +550,28 @@ void CLaunchView::OnUploadNet()
     transferDialog_ = &dialog;
     (void)dialog.DoModal();
     transferDialog_ = nullptr;
+}
+
+void CLaunchView::OnReflashFirmware()
+{
+    // The logger may take long over a block while it writes its flash.
+    constexpr std::uint32_t kReflashRetryTimeMs = 2400;
+    if (!connected_ || !MayRequest(kRequestFlashInit, "Reflash Firmware"))
+        return;
+    std::uint32_t kept = 0;
+    if (CxGetRetryTime(kept) != kCxOk)
+        kept = 0;
+    (void)CxSetRetryTime(kReflashRetryTimeMs);
+    {
+        CReflashDialog dialog(
+            services_.Connection(), hiddenReconnects_, services_.ReflashFiles(), services_.Status(), this);
+        reflashDialog_ = &dialog;
+        (void)dialog.DoModal();
+        reflashDialog_ = nullptr;
+    }
+    if (kept != 0)
+        (void)CxSetRetryTime(kept);
+    RebuildHardwarePicture();
 }
 
 std::uint32_t CLaunchView::MessageTimeout()

@@ -25,6 +25,7 @@ class CReplyMessage;
 class CommWindowServices;
 class CQuickProbesDialog;
 class CRemoteCtrlDialog;
+class CReflashDialog;
 
 // The Communication Window's view: a fixed 1024 x 768 picture of the PC,
 // the link, the logger with its memory card, front-panel buttons and
@@ -196,6 +197,11 @@ public:
     CRemoteCtrlDialog* RemoteControlsDialog() const { return remoteControlsDialog_; }
     // The diagnostic log settings dialog, modal.
     void OnLoggerDiagnostics();
+    // Reflash Firmware: the reflash dialog, modal, under a longer retry
+    // time; the picture is rebuilt afterwards.
+    void OnReflashFirmware();
+    // The reflash dialog while Reflash Firmware runs it, else null.
+    CReflashDialog* OpenReflashDialog() const { return reflashDialog_; }
 
 protected:
     void OnSize(Size clientSize) override;
@@ -244,6 +250,7 @@ private:
     // Keeps a modeless dialog that was made and shown; false when it could not be.
     bool KeepModeless(std::unique_ptr<Dialog> dialog);
     bool passwordsBeingEnabled_ = false;
+    CReflashDialog* reflashDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -12,6 +12,7 @@ class CNetDoc;
 class DiagnosticLogServices;
 class DownloadServices;
 class LoggerTimeZone;
+class ReflashFolder;
 class RemovableMediaProbe;
 class SettingsStore;
 class StatusSink;
@@ -84,6 +85,9 @@ public:
     virtual bool NetworkPasswordWarningAccepted() const = 0;
     // What the diagnostic log dialogs need of the program.
     virtual DiagnosticLogServices& DiagnosticLogs() = 0;
+    // Where logger firmware files are chosen from; null when the program
+    // keeps no such folder.
+    virtual ReflashFolder* ReflashFiles() { return nullptr; }
 };
 
 }  // namespace corvane

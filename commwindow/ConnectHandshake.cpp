@@ -166,7 +166,12 @@ ConnectHandshake::TimeoutUse ConnectHandshake::OnTimeout(std::uint16_t requestTy
             state_ = 11;
         return {false, false, {}};
     case kRequestCfGet: state_ = 14; return {true, false, kTimeoutCaption};
-    default: return {true, true, "Communications Error"};
+    default:
+        // Whatever else timed out, no reply will move the chain on: it fails,
+        // so that the result becomes -1 rather than staying 0.
+        if (state_ != kIdle)
+            state_ = kFailed;
+        return {true, true, "Communications Error"};
     }
 }
 

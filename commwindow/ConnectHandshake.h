@@ -14,7 +14,7 @@ namespace corvane {
 // message time-out, password status, real-time stream off, configuration
 // items 76, 42, 80 and 91, logger state. Failure states end in state 40
 // (disconnect, result -1); a good state reply ends in 29 (result 1). Both
-// return to idle (0).
+// return to idle (0). Every way the handshake can fail ends with -1.
 class ConnectHandshake {
 public:
     static constexpr int kIdle = 0;

@@ -7,6 +7,7 @@
 #include "halvix/protocol/RequestTypes.h"
 #include "halvix/protocol/WakeEvent.h"
 #include "loggersim/DiagnosticLogFile.h"
+#include "loggersim/FlashRequests.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -105,6 +106,8 @@ struct SimulatedLogger::Shared {
     // first request over it and written back whenever it changes.
     std::optional<std::vector<std::uint8_t>> diagnosticLog;
     std::size_t fullLinkWrites = 0;
+    // The logger firmware being received by the reflash requests.
+    std::optional<PendingFirmware> firmware;
     WakeEvent wake;
     UniqueFd listener;
 };
@@ -329,7 +332,7 @@ bool SimulatedLogger::OpenPty()
 void SimulatedLogger::AcceptLink()
 {
     UniqueFd fd(::accept4(shared_->listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
-    if (!fd.Valid())
+    if (!fd.Valid() || Restarting())
         return;
     const int noDelay = 1;
     (void)::setsockopt(fd.Get(), IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
@@ -484,9 +487,13 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
                 outcome = AnswerSessionRequest(link, frame);
             else if (frame.requestType == kRequestDbFGet || frame.requestType == kRequestQuvDbFCtl)
                 outcome = AnswerDiagnosticRequest(frame);
+            else if (IsFlashRequest(frame.requestType))
+                outcome = AnswerFlashRequest(shared_->firmware, shared_->state, frame);
             else
                 outcome = HandleRequest(shared_->state, frame, HostSeconds());
             NoteDiagnosticEvent(frame, outcome);
+            if (frame.requestType == kRequestFlashExec && outcome.reply && !outcome.reply->error)
+                restartDue_ = true;
             const bool started = frame.requestType == kRequestSdlStart && outcome.reply && !outcome.reply->error;
             if (fault && fault->kind != SimFault::Kind::Delay && started)
                 link.downloadFault = fault->kind;
@@ -679,9 +686,22 @@ void SimulatedLogger::ReadLink(Link& link)
         CloseLink(link);
 }
 
+void SimulatedLogger::BeginRestartIfDue()
+{
+    if (restartEnds_ && Clock::now() >= *restartEnds_)
+        restartEnds_.reset();
+    if (!std::exchange(restartDue_, false))
+        return;
+    for (const auto& link : links_)
+        CloseLink(*link);
+    restartEnds_ = Clock::now() + std::chrono::milliseconds(options_.reflashRestartMs);
+}
+
+bool SimulatedLogger::Restarting() const { return restartEnds_.has_value(); }
+
 int SimulatedLogger::NextTimeoutMs() const
 {
-    std::optional<Clock::time_point> next;
+    std::optional<Clock::time_point> next = restartEnds_;
     for (const auto& link : links_) {
         // A link with bytes waiting for room is woken by poll, not by time.
         if (link->unsent.empty())
@@ -722,9 +742,12 @@ void SimulatedLogger::Serve()
             PumpDownload(*link);
             FlushOutputs(*link);
         }
+        BeginRestartIfDue();
         std::erase_if(links_, [](const auto& link) { return link->closed; });
-        // A dropped serial link comes back as a new pseudo-terminal.
-        if (options_.pty && std::none_of(links_.begin(), links_.end(), [](const auto& link) { return link->pty; }))
+        // A dropped serial link comes back as a new pseudo-terminal, once
+        // the logger is up.
+        if (options_.pty && !Restarting()
+            && std::none_of(links_.begin(), links_.end(), [](const auto& link) { return link->pty; }))
             OpenPty();
         if (linkCountShown != links_.size()) {
             std::lock_guard lock(shared_->mutex);

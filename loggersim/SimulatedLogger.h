@@ -6,6 +6,7 @@
 #include "loggersim/SimFault.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -40,6 +41,9 @@ struct SimulatorOptions {
     // bytes generated from diagnosticLogSeed (GenerateDiagnosticLog).
     std::optional<std::size_t> diagnosticLogBytes;
     std::uint32_t diagnosticLogSeed = 1;
+    // After taking new logger firmware the logger drops its links and takes
+    // none for this long while it restarts.
+    std::uint32_t reflashRestartMs = 5000;
 };
 
 // A simulated logger speaking the link protocol: on a TCP port, on a
@@ -110,6 +114,10 @@ private:
     void PumpDownload(Link& link);
     void CloseLink(Link& link);
     int NextTimeoutMs() const;
+    // The logger restarts after a reflash: every link closes once the
+    // replies queued so far are written, and none is taken until it is up.
+    void BeginRestartIfDue();
+    bool Restarting() const;
 
     SimulatorOptions options_;
     std::unique_ptr<Shared> shared_;
@@ -118,6 +126,8 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     bool started_ = false;
+    bool restartDue_ = false;  // the server thread's, as the two below
+    std::optional<std::chrono::steady_clock::time_point> restartEnds_;
 };
 
 }  // namespace corvane

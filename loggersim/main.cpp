@@ -36,6 +36,7 @@ constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
       "                         [--realtime-interval MS] [--passwords on|off] [--fault FAULT]...\n"
       "                         [--diag-log BYTES[,SEED]]\n"
+      "                         [--reflash-restart-ms MS]\n"
       "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
       "                         [--write-card DIR]\n"
       "\n"
@@ -50,6 +51,8 @@ constexpr const char* kUsage
       "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
       "  --diag-log BYTES[,SEED] make the diagnostic log afresh: BYTES bytes of generated\n"
       "                          records (seed 1 unless given); kept in the state folder\n"
+      "  --reflash-restart-ms MS how long the logger takes no link after taking new firmware\n"
+      "                          (5000)\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
       "  --add-session SCANS,... add a logged session to the state folder and end; the\n"
@@ -227,6 +230,11 @@ int main(int argc, char** argv)
         } else if (argument == "--realtime-interval" && hasValue) {
             if (!ParseNumber(arguments[++i], options.realTimeIntervalMs)) {
                 Complain("--realtime-interval needs milliseconds");
+                return 2;
+            }
+        } else if (argument == "--reflash-restart-ms" && hasValue) {
+            if (!ParseNumber(arguments[++i], options.reflashRestartMs)) {
+                Complain("--reflash-restart-ms needs milliseconds");
                 return 2;
             }
         } else if (argument == "--passwords" && hasValue) {

@@ -82,6 +82,7 @@
 #include "res/WinCompareDialog.h"
 #include "res/RemoteProbeDialogs.h"
 #include "res/DiagnosticLogDialogs.h"
+#include "res/ReflashDialogs.h"
 
 #include <array>
 
@@ -181,6 +182,7 @@ constexpr std::array kTemplates = {
     &kDiagnosticFilesDialog,
     &kDiagnosticLogViewerDialog,
     &kAuthDialog,
+    &kReflashDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

@@ -17,7 +17,10 @@ namespace corvane::test {
 // instance socket, data and home folders, desktop files and temporary folders.
 class ShellTest : public PlatformTest {
 protected:
-    explicit ShellTest(bool steadyClock = false) : PlatformTest(steadyClock)
+    explicit ShellTest(bool steadyClock = false) : PlatformTest(steadyClock) { PrepareFolders(); }
+    explicit ShellTest(std::unique_ptr<Clock> clock) : PlatformTest(std::move(clock)) { PrepareFolders(); }
+
+    void PrepareFolders()
     {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR")) {
             oldRuntimeDir_ = old;

@@ -35,6 +35,8 @@ inline constexpr std::uint32_t kCardInstalled = 0x800000;
 class LoggerConnectionTest : public ShellTest {
 protected:
     LoggerConnectionTest() : ShellTest(true) {}
+    // A steady clock of the test's own (one it may move on).
+    explicit LoggerConnectionTest(std::unique_ptr<Clock> clock) : ShellTest(std::move(clock)) {}
 
     // With a media root, its "mounts" file and "block" folder stand for the
     // mount table and the block devices the card reader is judged by.

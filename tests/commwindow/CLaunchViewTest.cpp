@@ -430,8 +430,7 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     // Commands whose dialogs the program lacks stay greyed even when connected.
     for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kSetLoggerTimeCommand,
              CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand,
-             CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
@@ -448,6 +447,7 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[1].caption, "Access Remote Controls");
     EXPECT_EQ(Launch().ProbeValuesDialog(), nullptr);
     EXPECT_EQ(Launch().RemoteControlsDialog(), nullptr);
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kReflashFirmwareCommand).IsEnabled());
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.

@@ -129,13 +129,20 @@ TEST(ConnectHandshakeTest, TimeOutsMoveTheChainAsTheirRequestSays)
         // without the failed routine, also when the out-of-band one comes late.
         {kRequestRtStreamReq, 9, 11, {false, false, ""}},
         {kRequestOobS, 17, 11, {false, false, ""}},
-        {kRequestMsgTimeout, 16, 16, {true, true, "Communications Error"}},
+        // Any other request's time-out fails the handshake too.
+        {kRequestMsgTimeout, 16, ConnectHandshake::kFailed, {true, true, "Communications Error"}},
     };
     for (const auto& c : cases) {
         ConnectHandshake handshake;
         WalkTo(handshake, c.startState);
         EXPECT_EQ(handshake.OnTimeout(c.type), c.use) << "type " << c.type;
         EXPECT_EQ(handshake.State(), c.nextState) << "type " << c.type;
+        // A time-out that runs the failed routine ends with the result -1,
+        // which a dialog waiting for the reconnect reads.
+        if (c.use.runFailedRoutine) {
+            EXPECT_EQ(TickUntilAsked(handshake).kind, Step::Kind::Failed) << "type " << c.type;
+            EXPECT_EQ(handshake.Result(), -1) << "type " << c.type;
+        }
     }
 }
 

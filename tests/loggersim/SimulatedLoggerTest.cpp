@@ -3,10 +3,12 @@
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "base/UniqueFd.h"
+#include "halvix/protocol/FlashAccessKey.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/FrameReader.h"
 #include "halvix/protocol/NetTransferLayout.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "loggersim/FlashRequests.h"
 #include "loggersim/LoggedSessionFile.h"
 #include "loggersim/LoggerRequests.h"
 #include "loggersim/LoggerStateFile.h"
@@ -28,6 +30,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <optional>
@@ -244,6 +247,49 @@ TEST_F(SimulatedLoggerTest, MessagesGoToEveryLinkAndDropLinksClosesThem)
     logger->DropLinks();
     EXPECT_TRUE(first.Receive(1).empty());
     EXPECT_TRUE(first.Closed());
+}
+
+TEST_F(SimulatedLoggerTest, NewFirmwareRestartsTheLoggerAfterItsReply)
+{
+    SimulatorOptions options;
+    options.reflashRestartMs = 400;
+    auto logger = StartLogger(options);
+    WireClient client(logger->Port());
+    const auto key = FlashAccessKey();
+    client.Send(kRequestFlashInit, 1, {key.begin(), key.end()});
+    ASSERT_EQ(client.Receive(1).size(), 1u);
+    // The version bytes alone, in the last block of an image of 0xF7FFC bytes.
+    std::uint32_t id = 2;
+    for (std::uint32_t offset = 0; offset < kFirmwareVersionOffset + 4; offset += kFlashDataMaxBytes) {
+        const std::uint32_t count = std::min<std::uint32_t>(kFlashDataMaxBytes, kFirmwareVersionOffset + 4 - offset);
+        std::vector<std::uint8_t> payload(6 + count, 0);
+        ByteWriter writer(payload);
+        writer.U32LE(offset);
+        writer.U16LE(static_cast<std::uint16_t>(count));
+        if (offset + count == kFirmwareVersionOffset + 4)
+            std::copy_n(std::array<std::uint8_t, 4>{3, 2, 0, 7}.begin(), 4, payload.end() - 4);
+        client.Send(kRequestFlashData, ++id, std::move(payload));
+        const auto frames = client.Receive(1);
+        ASSERT_EQ(frames.size(), 1u);
+        ASSERT_FALSE(frames[0].error) << offset;
+    }
+    std::vector<std::uint8_t> exec(key.begin(), key.end());
+    exec.insert(exec.end(), {1, 0});
+    client.Send(kRequestFlashExec, ++id, exec);
+    const auto frames = client.Receive(2);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_FALSE(frames[0].error);
+    EXPECT_TRUE(client.Closed());
+    EXPECT_EQ(LoadLoggerState(folder_.Path()).state.firmwareVersion, 0x03020007u);
+    // While it restarts a link is closed at once; afterwards it is served.
+    WireClient early(logger->Port());
+    early.Send(kRequestPing, 1, {0});
+    EXPECT_TRUE(early.Receive(1).empty());
+    EXPECT_TRUE(early.Closed());
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    WireClient later(logger->Port());
+    later.Send(kRequestPing, 1, {0});
+    EXPECT_EQ(later.Receive(1).size(), 1u);
 }
 
 // The value of a net request or reply, in its first four bytes.

@@ -134,6 +134,14 @@ protected:
         app_ = std::make_unique<Application>(std::vector<std::string>{"corvane-test"}, std::move(clock));
         app_->SetPromptSink(&prompts_);
     }
+    // The application runs on the clock given (a steady one that the test
+    // may move on); TestClock is then not to be used.
+    explicit PlatformTest(std::unique_ptr<Clock> clock)
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        app_ = std::make_unique<Application>(std::vector<std::string>{"corvane-test"}, std::move(clock));
+        app_->SetPromptSink(&prompts_);
+    }
     ~PlatformTest() override = default;
 
     Application& App() { return *app_; }

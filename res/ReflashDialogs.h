@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+namespace corvane::res {
+
+extern const DialogTemplate kReflashDialog;
+
+}  // namespace corvane::res
