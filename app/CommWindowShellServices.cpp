@@ -19,7 +19,7 @@ CommWindowShellServices::CommWindowShellServices(
       cardSettings_(app.Settings(), app.DataFolder()),
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app),
-      diagnosticLogs_(app)
+      diagnosticLogs_(app),
       reflashFolder_(app)
 {
 }
