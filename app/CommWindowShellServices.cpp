@@ -111,4 +111,8 @@ void CommWindowShellServices::SetLoggerStatusWord(std::uint32_t status)
     app_.SetLoggerStateWords(status, app_.LoggerMemoryKb(), app_.LoggerMemoryUsedKb());
 }
 
+std::uint32_t CommWindowShellServices::LoggerMemoryKb() const { return app_.LoggerMemoryKb(); }
+
+std::uint32_t CommWindowShellServices::LoggerMemoryUsedKb() const { return app_.LoggerMemoryUsedKb(); }
+
 }  // namespace corvane

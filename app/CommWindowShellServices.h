@@ -46,6 +46,8 @@ public:
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
+    std::uint32_t LoggerMemoryKb() const override;
+    std::uint32_t LoggerMemoryUsedKb() const override;
 
 private:
     CCorvaneApp& app_;

@@ -79,6 +79,7 @@
 #include "res/WarmupDialog.h"
 #include "res/WarningDialog.h"
 #include "res/WinCompareDialog.h"
+#include "res/LoggerStatusDialogs.h"
 
 #include <array>
 
@@ -169,6 +170,8 @@ constexpr std::array kTemplates = {
     &kWarmupDialog,
     &kWarningDialog,
     &kWinCompareDialog,
+    &kLoggerStatusDialog,
+    &kEnableIntMemDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};
