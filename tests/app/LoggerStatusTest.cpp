@@ -46,15 +46,18 @@ protected:
 
     // Starts a command and, while the status or enable dialog it opens is
     // up, calls drive every 50 ms until the dialog is closed; a dialog still
-    // open after the bound is ended.
+    // open after the bound is ended. A dialog that opens on a reply, after
+    // the command has returned, is waited for.
     void WhileDialogOpen(const std::function<void()>& start, const std::function<void(Dialog&)>& drive)
     {
         RecordingWindow driver;
         int rounds = 0;
+        bool opened = false;
         driver.onMessage = [&](Message&) {
             Dialog* dialog = view_->OpenLoggerDialog();
             if (dialog == nullptr)
                 return std::intptr_t{0};
+            opened = true;
             drive(*dialog);
             if (++rounds > kLimitRounds && view_->OpenLoggerDialog() != nullptr) {
                 ADD_FAILURE() << "the dialog did not close";
@@ -64,6 +67,9 @@ protected:
         };
         driver.SetTimer(1, 50);
         start();
+        for (int round = 0; round < kLimitRounds && !opened; ++round)
+            App().WaitMilliseconds(20);
+        EXPECT_TRUE(opened) << "no dialog opened";
         driver.KillTimer(1);
         App().ProcessPending();
     }
@@ -127,7 +133,7 @@ TEST_F(LoggerStatusTest, StatusFromTheMenuClearsASessionFlagAndThePictureShowsIt
     std::vector<int> checks;
     WhileDialogOpen(
         [&] {
-            EXPECT_TRUE(fa::SendMouse(*view_, MouseAction::DoubleClick, MouseButton::Left, kStatusItem));
+            EXPECT_TRUE(fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, kStatusItem));
         },
         [&](Dialog& dialog) {
             if (dynamic_cast<CStatusDialog&>(dialog).Caption().find("SN") == std::string::npos)
@@ -170,7 +176,7 @@ TEST_F(LoggerStatusTest, EnableWithACardAsksOnceRetriesABusyLoggerAndStopEndsThe
     // Stop, from the picture's Stop button.
     Prompts().messageBoxes.clear();
     Prompts().messageBoxAnswers = {kIdYes};
-    EXPECT_TRUE(fa::SendMouse(*view_, MouseAction::DoubleClick, MouseButton::Left, {947, 249}));
+    EXPECT_TRUE(fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, {947, 249}));
     WaitUntil([&] { return !Shell().Connection().IsLoggerEnabled(); });
     EXPECT_FALSE(logger_->State().running);
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
@@ -208,6 +214,7 @@ TEST_F(LoggerStatusTest, EnableWithDataInTheInternalMemoryErasesFirstOrAppends)
             });
         EXPECT_NE(text.find("Internal memory size is 4096 KBytes and has 3096 KBytes free."), std::string::npos)
             << text;
+
         WaitUntil([&] { return Shell().Connection().IsLoggerEnabled(); });
         EXPECT_TRUE(logger_->State().running);
         std::vector<std::uint16_t> sent = RequestsSince(start);
