@@ -163,10 +163,11 @@ TEST_F(LoggerStatusTest, EnableWithACardAsksOnceRetriesABusyLoggerAndStopEndsThe
     EXPECT_EQ(view_->EnableStep(), 5);
     EXPECT_EQ(view_->RunState(), CLaunchView::kRunEnabled);
 
-    // Enabling an enabled logger says so and sends no enable request.
+    // Enabling an enabled logger, from the picture's Enable button, says so
+    // and sends no enable request.
     Prompts().messageBoxes.clear();
     const std::size_t again = logger_->RequestTypes().size();
-    EXPECT_TRUE(Choose(CLaunchView::kEnableLoggingCommand));
+    EXPECT_TRUE(fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, {947, 218}));
     WaitUntil([&] { return !Prompts().messageBoxes.empty(); });
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_EQ(Prompts().messageBoxes[0].text, "Logger is already enabled");
