@@ -514,13 +514,18 @@ bool CLaunchView::MayRequest(std::uint16_t requestCode, std::string_view caption
 {
     if (services_.Connection().IsRequestAllowed(requestCode))
         return true;
+    ShowRightsRefusal(caption);
+    return false;
+}
+
+void CLaunchView::ShowRightsRefusal(std::string_view caption)
+{
     MessageBoxRequest request;
     request.owner = Handle();
     request.text = std::string(CCommDialog::kNoRightsText);
     request.caption = std::string(caption);
     request.icon = MessageBoxIcon::Warning;
     (void)Application::Instance().Prompts().ShowMessageBox(request);
-    return false;
 }
 
 void CLaunchView::OnDownloadNet()
@@ -859,12 +864,7 @@ void CLaunchView::OnViewLoggerStatus()
     if (!connected_)
         return;
     if (!services_.Connection().HasRights(kGetStatusRight, 0)) {
-        MessageBoxRequest request;
-        request.owner = Handle();
-        request.text = std::string(CCommDialog::kNoRightsText);
-        request.caption = "View Logger Status";
-        request.icon = MessageBoxIcon::Warning;
-        (void)Application::Instance().Prompts().ShowMessageBox(request);
+        ShowRightsRefusal("View Logger Status");
         return;
     }
     CStatusDialog dialog(services_, this);

@@ -209,6 +209,8 @@ private:
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
     // The rights test of a command's request; false after the refusal box.
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
+    // String 2030 under the command's caption.
+    void ShowRightsRefusal(std::string_view caption);
     void OnRunReply(const CReplyMessage& reply);
     // Ends the enable sequence as failed: result 1 means the library has
     // no link.

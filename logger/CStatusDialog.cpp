@@ -153,13 +153,17 @@ void CStatusDialog::OnRuntimeMessage(const CReplyMessage& reply)
         return;
     }
     const std::optional<RuntimeMessage> message = ReadRuntimeMessage(reply.Data());
-    if (!message) {
-        (void)CxStateGet(Handle());
-        return;
-    }
-    if (auto* list = GetControlAs<ListBoxControl>(kIdcStatusMessages))
+    auto* list = GetControlAs<ListBoxControl>(kIdcStatusMessages);
+    if (message && list != nullptr)
         list->AddString(FormatRuntimeMessageLine(LocalTimeOf(message->time), Cp1252ToUtf8(message->text)));
-    (void)CxInfoMsg(Handle(), static_cast<std::uint16_t>(message->index + 1));
+    // The list ends with the logger's, and at the last index there is: a
+    // logger that never says the list has ended is not asked forever.
+    constexpr std::uint16_t kLastIndex = 0xFFFF;
+    const bool more = message && message->index != kLastIndex && list != nullptr && list->GetCount() < kLastIndex;
+    if (more)
+        (void)CxInfoMsg(Handle(), static_cast<std::uint16_t>(message->index + 1));
+    else
+        (void)CxStateGet(Handle());
 }
 
 void CStatusDialog::OnStateReply(const CReplyMessage& reply)

@@ -184,6 +184,22 @@ TEST_F(StatusDialog, ClickingASessionFlagClearsItInTheLoggerAndASystemFlagStaysA
     EXPECT_EQ(Check(res::kIdcFlagUserReset), 1);
 }
 
+TEST_F(StatusDialog, AListThatReachesTheLastIndexEndsThere)
+{
+    ASSERT_NO_FATAL_FAILURE(Connect());
+    ASSERT_NO_FATAL_FAILURE(Open());
+    const std::size_t infos = Requests(kRequestInfoMsg);
+    const std::size_t states = Requests(kRequestStateGet);
+    // A logger that answers the last index with a message: the state is
+    // read next, not index 0 again.
+    Reply(kRequestInfoMsg, false, {0xFF, 0xFF, 0, 0, 0, 0, 'e', 'n', 'd', 0});
+    WaitUntil([&] { return Requests(kRequestStateGet) > states; });
+    EXPECT_EQ(Requests(kRequestStateGet), states + 1);
+    EXPECT_EQ(Requests(kRequestInfoMsg), infos);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("end"), std::string::npos);
+}
+
 TEST_F(StatusDialog, SignalFieldsFollowTheInterfaceKind)
 {
     const struct {
