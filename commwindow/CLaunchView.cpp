@@ -967,8 +967,8 @@ void CLaunchView::FailEnable(int result)
     SetStatusProgress(services_.Status(), "Logger Not Enabled", false);
     ShowProgress(services_.Status(), 0);
     enableStep_ = 6;
-    ShowBox(result == 1 ? "Please connect to the logger first" : "Unknown Problem Encountered",
-        "Problem Enabling Logger");
+    ShowBox(
+        result == 1 ? "Please connect to the logger first" : "Unknown Problem Encountered", "Problem Enabling Logger");
 }
 
 void CLaunchView::OnRunReply(const CReplyMessage& reply)

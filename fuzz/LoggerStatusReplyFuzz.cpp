@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     const LoggerStatusBlockReading block = ReadLoggerStatusBlock(input);
-    if (block.block.has_value() != (size >= kStatusBlockBytes) || block.block.has_value() == static_cast<bool>(block.error))
+    if (block.block.has_value() != (size >= kStatusBlockBytes)
+        || block.block.has_value() == static_cast<bool>(block.error))
         std::abort();
     if (block.block
         && (block.block->unitName.size() > 20 || block.block->unitId.size() > 20 || block.block->netName.size() > 20

@@ -44,6 +44,12 @@ enum FieldIndex : std::size_t {
     kUtcOffset,
 };
 
+// The control of each field text, in FieldIndex order.
+constexpr std::array<int, 18> kFieldIds = {kIdcStatusMemorySize, kIdcStatusMemoryUsed, kIdcStatusNetMemory,
+    kIdcStatusNetDescription, kIdcStatusNetName, kIdcStatusLoggerTime, kIdcStatusUnitId, kIdcStatusUnitName,
+    kIdcStatusFirmware, kIdcStatusSupplyVolts, kIdcStatusBatteryVolts, kIdcStatusTemperature, kIdcStatusClockBattery,
+    kIdcStatusMode, kIdcStatusSignal1, kIdcStatusSignal2, kIdcStatusTimeRule, kIdcStatusUtcOffset};
+
 // The interface kinds whose signal fields show.
 constexpr std::uint8_t kWifiInterface = 2;
 constexpr std::uint8_t kCellularInterface = 3;
@@ -70,29 +76,10 @@ const std::array<CStatusDialog::FlagBox, 16> kFlagBoxes = {{
 }  // namespace
 
 CStatusDialog::CStatusDialog(LoggerStateServices& services, Window* parent)
-    : CCommDialog(kLoggerStatusDialog, services.Connection(), parent),
-      services_(services),
-      fields_{{
-          {kIdcStatusMemorySize, {}},
-          {kIdcStatusMemoryUsed, {}},
-          {kIdcStatusNetMemory, {}},
-          {kIdcStatusNetDescription, {}},
-          {kIdcStatusNetName, {}},
-          {kIdcStatusLoggerTime, {}},
-          {kIdcStatusUnitId, {}},
-          {kIdcStatusUnitName, {}},
-          {kIdcStatusFirmware, {}},
-          {kIdcStatusSupplyVolts, {}},
-          {kIdcStatusBatteryVolts, {}},
-          {kIdcStatusTemperature, {}},
-          {kIdcStatusClockBattery, {}},
-          {kIdcStatusMode, {}},
-          {kIdcStatusSignal1, {}},
-          {kIdcStatusSignal2, {}},
-          {kIdcStatusTimeRule, {}},
-          {kIdcStatusUtcOffset, {}},
-      }}
+    : CCommDialog(kLoggerStatusDialog, services.Connection(), parent), services_(services)
 {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i].id = kFieldIds[i];
     for (const FlagBox& box : kFlagBoxes) {
         On(Notification::Clicked, box.checkBox, [this, box](NotifyEvent&) {
             if (box.clears)
@@ -244,8 +231,16 @@ void CStatusDialog::OnSerialReply(const CReplyMessage& reply)
 
 void CStatusDialog::OnClearReply(const CReplyMessage& reply)
 {
+    std::uint32_t bit = 0;
+    if (!pendingClears_.empty()) {
+        bit = pendingClears_.front();
+        pendingClears_.pop_front();
+    }
     if (reply.ErrorFlag()) {
         ShowLoggerError(reply);
+        // The logger kept the flag: its box shows it again.
+        checkedFlags_ |= statusFlags_ & bit;
+        ShowFields();
         return;
     }
     if (reply.DataLength() != 0) {
@@ -259,7 +254,8 @@ void CStatusDialog::ClearStatusFlag(std::uint32_t bit, int checkBox)
 {
     if ((bit & status_bits::kClearable) == 0)
         return;
-    (void)CxSFlagClr(Handle(), bit);
+    if (CxSFlagClr(Handle(), bit) == kCxOk)
+        pendingClears_.push_back(bit);
     checkedFlags_ &= ~bit;
     if (auto* box = GetControlAs<ButtonControl>(checkBox))
         box->SetCheck(0);

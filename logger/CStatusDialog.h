@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -63,7 +64,7 @@ private:
     std::uint32_t statusFlags_ = 0;
     // The texts of the read-only fields, by control.
     struct FieldText {
-        int id;
+        int id = 0;
         std::string text;
     };
     std::array<FieldText, 18> fields_;
@@ -73,6 +74,8 @@ private:
     bool signal2Shown_ = true;
     std::uint32_t checkedFlags_ = 0;
     std::string caption_;
+    // The bits whose clear requests await their replies, in order.
+    std::deque<std::uint32_t> pendingClears_;
 };
 
 }  // namespace corvane

@@ -461,9 +461,10 @@ std::string FormatLoggerState(const LoggerState& state)
     for (std::size_t i = 0; i < state.runtimeMessages.size(); ++i) {
         // A line break of the text would end the setting: the file keeps a blank.
         std::string line = Cp1252ToUtf8(state.runtimeMessages[i].text);
-        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-        text += std::string(kRuntimeMessagePrefix) + std::to_string(i) + " = "
-            + Number(state.runtimeMessages[i].time) + " " + line + "\n";
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        text += std::string(kRuntimeMessagePrefix) + std::to_string(i) + " = " + Number(state.runtimeMessages[i].time)
+            + " " + line + "\n";
     }
     for (const auto& [name, user] : state.users) {
         const std::string prefix = std::string(kUserPrefix) + Cp1252ToUtf8(name) + ".";

@@ -132,9 +132,7 @@ TEST_F(LoggerStatusTest, StatusFromTheMenuClearsASessionFlagAndThePictureShowsIt
     // A double-click on the picture's status item opens it again.
     std::vector<int> checks;
     WhileDialogOpen(
-        [&] {
-            EXPECT_TRUE(fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, kStatusItem));
-        },
+        [&] { EXPECT_TRUE(fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, kStatusItem)); },
         [&](Dialog& dialog) {
             if (dynamic_cast<CStatusDialog&>(dialog).Caption().find("SN") == std::string::npos)
                 return;

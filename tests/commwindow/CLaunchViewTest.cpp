@@ -427,11 +427,11 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
 
     // Commands whose dialogs the program lacks stay greyed even when connected.
-    for (const int command : {CLaunchView::kViewProbePointsCommand, CLaunchView::kRemoteControlsCommand,
-             CLaunchView::kSetLoggerTimeCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
-             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+    for (const int command :
+        {CLaunchView::kViewProbePointsCommand, CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
+            CLaunchView::kClearMemoryCommand, CLaunchView::kLoggerConfigurationCommand,
+            CLaunchView::kPasswordManagementCommand, CLaunchView::kLoggerDiagnosticsCommand,
+            CLaunchView::kReflashFirmwareCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
@@ -710,8 +710,8 @@ TEST_F(LaunchView, SessionListAndEraseRepliesWithoutADownloadDialogOnlyReport)
 
 TEST_F(LaunchView, StatusEnableAndStopNeedTheConnectionAndTheirRights)
 {
-    const int commands[] = {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kEnableLoggingCommand,
-        CLaunchView::kStopLoggingCommand};
+    const int commands[]
+        = {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand};
     for (const int command : commands)
         EXPECT_FALSE(View().QueryCommand(command).IsEnabled()) << "not connected: " << command;
     ConnectWithModules();
@@ -769,9 +769,9 @@ TEST_F(LaunchView, RunRepliesCompleteTheRequestedChange)
         bool error;
         std::uint16_t code;
         std::vector<std::uint8_t> data;
-        const char* status;   // the last status text
-        const char* box;      // empty: none
-        bool enabled;         // the connection's run state afterwards
+        const char* status;  // the last status text
+        const char* box;     // empty: none
+        bool enabled;        // the connection's run state afterwards
     };
     const Case cases[] = {
         {"stopped", 2, false, 0, {2, 0}, "Logger Stopped", "", false},
@@ -780,8 +780,7 @@ TEST_F(LaunchView, RunRepliesCompleteTheRequestedChange)
         {"card scan", 2, true, 282, {}, "Logger not enabled",
             "Session cannot be started since scan of SD card is in progress.\nPlease wait a few seconds and try again.",
             true},
-        {"refused", 2, true, 0x4105, {}, "Logger not enabled", "Error (4105) while processing request.\n\nNo",
-            true},
+        {"refused", 2, true, 0x4105, {}, "Logger not enabled", "Error (4105) while processing request.\n\nNo", true},
         {"other data", 2, false, 0, {7, 0}, "", "", true},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,8 @@ TEST_F(EnableIntMem, TellsTheFreeSpaceAndOffersAppendOnlyWhileThereIsSome)
         bool append;
     } cases[] = {
         {4096, 1000,
-            "Internal memory size is 4096 KBytes and has 3096 KBytes free. Erase the memory before enabling the logger, "
+            "Internal memory size is 4096 KBytes and has 3096 KBytes free. Erase the memory before enabling the "
+            "logger, "
             "or append to the data already stored?",
             true},
         {4096, 4096, "Internal memory size is 4096 KBytes and the memory is full.", false},
@@ -38,8 +39,8 @@ TEST_F(EnableIntMem, TellsTheFreeSpaceAndOffersAppendOnlyWhileThereIsSome)
         EXPECT_EQ(dialog.GetControl(res::kIdcEnableAppend)->IsEnabled(), c.append);
         EXPECT_TRUE(dialog.GetControl(res::kIdcEnableErase)->IsEnabled());
         EXPECT_TRUE(dialog.GetControl(kIdCancel)->IsEnabled());
-        EXPECT_TRUE(dialog.SaveImage(
-            test::OutputFile(c.append ? "CEnableIntMem.png" : "CEnableIntMem-full.png").string()));
+        EXPECT_TRUE(
+            dialog.SaveImage(test::OutputFile(c.append ? "CEnableIntMem.png" : "CEnableIntMem-full.png").string()));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "halvix/protocol/RequestTypes.h"
 #include "logger/LoggerStatusTexts.h"
 #include "loggersim/LoggerStateFile.h"
+#include "loggersim/SimFault.h"
 #include "platform/ButtonControl.h"
 #include "platform/EditControl.h"
 #include "platform/ListBoxControl.h"
@@ -182,6 +183,29 @@ TEST_F(StatusDialog, ClickingASessionFlagClearsItInTheLoggerAndASystemFlagStaysA
     EXPECT_EQ(Requests(kRequestStateGet), 2u);
     EXPECT_EQ(Check(res::kIdcFlagWatchdog), 0);
     EXPECT_EQ(Check(res::kIdcFlagUserReset), 1);
+}
+
+TEST_F(StatusDialog, AFlagTheLoggerRefusesToClearIsShownAgain)
+{
+    ASSERT_NO_FATAL_FAILURE(Connect([](LoggerState& state) { state.statusWord = 0x20 | 0x80; }));
+    ASSERT_NO_FATAL_FAILURE(Open());
+    link.Logger().InjectFault({SimFault::Kind::ErrorReply, kRequestSFlagClr, 0, 0x4105, "Not now", 1});
+    dialog->GetControlAs<ButtonControl>(res::kIdcFlagWatchdog)->Click();
+    EXPECT_EQ(Check(res::kIdcFlagWatchdog), 0);
+    WaitUntil([] { return false; });
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Communication Error");
+    EXPECT_EQ(Check(res::kIdcFlagWatchdog), 1);
+    EXPECT_EQ(link.Logger().State().statusWord, 0x20u | 0x80u);
+
+    // The next click is carried out; the other flag keeps its check.
+    Prompts().messageBoxes.clear();
+    dialog->GetControlAs<ButtonControl>(res::kIdcFlagWatchdog)->Click();
+    WaitUntil([this] { return (link.Logger().State().statusWord & 0x20) == 0; });
+    App().WaitMilliseconds(50);
+    EXPECT_EQ(Check(res::kIdcFlagWatchdog), 0);
+    EXPECT_EQ(Check(res::kIdcFlagPowerFailed), 1);
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
 }
 
 TEST_F(StatusDialog, AListThatReachesTheLastIndexEndsThere)

@@ -92,8 +92,8 @@ TEST_F(LoggerRequestsTest, RuntimeMessagesAreListedByIndexAndAHaltAddsOne)
         {700, 0, nullptr},
     };
     for (const Case& c : cases) {
-        const RequestOutcome outcome
-            = Handle(Request(kRequestInfoMsg, {static_cast<std::uint8_t>(c.index), static_cast<std::uint8_t>(c.index >> 8)}));
+        const RequestOutcome outcome = Handle(
+            Request(kRequestInfoMsg, {static_cast<std::uint8_t>(c.index), static_cast<std::uint8_t>(c.index >> 8)}));
         ASSERT_TRUE(outcome.reply.has_value());
         EXPECT_FALSE(outcome.reply->error);
         ByteReader reader(outcome.reply->payload);
@@ -120,7 +120,12 @@ TEST_F(LoggerRequestsTest, OnlyTheLoggingSessionsFlagsCanBeCleared)
         bool cleared;
     };
     const Case cases[] = {
-        {0x20, true}, {0x1000000, true}, {0x1 | 0x2000, true}, {0x200, false}, {0x20 | 0x4, false}, {0, false},
+        {0x20, true},
+        {0x1000000, true},
+        {0x1 | 0x2000, true},
+        {0x200, false},
+        {0x20 | 0x4, false},
+        {0, false},
     };
     for (const Case& c : cases) {
         state_.statusWord = 0x1003CF3 | 0x70000 | 0x30C;
