@@ -119,5 +119,8 @@ bool CommWindowShellServices::NetworkPasswordWarningAccepted() const
 {
     return app_.GetNetworkPasswordWarningAccepted();
 }
+std::uint32_t CommWindowShellServices::LoggerMemoryKb() const { return app_.LoggerMemoryKb(); }
+
+std::uint32_t CommWindowShellServices::LoggerMemoryUsedKb() const { return app_.LoggerMemoryUsedKb(); }
 
 }  // namespace corvane

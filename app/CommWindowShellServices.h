@@ -52,6 +52,8 @@ public:
     bool NetworkPasswordWarningAccepted() const override;
     DiagnosticLogServices& DiagnosticLogs() override { return diagnosticLogs_; }
     ReflashFolder* ReflashFiles() override { return &reflashFolder_; }
+    std::uint32_t LoggerMemoryKb() const override;
+    std::uint32_t LoggerMemoryUsedKb() const override;
 
 private:
     CCorvaneApp& app_;

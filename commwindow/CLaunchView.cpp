@@ -8,6 +8,8 @@
 #include "logger/CRemoteCtrlDialog.h"
 #include "logger/CDiagnosticLogSettingsDlgQuv.h"
 #include "logger/CReflashDialog.h"
+#include "logger/CEnableIntMem.h"
+#include "logger/CStatusDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -63,6 +65,16 @@ constexpr std::size_t kZoneOffsetOffset = 58;
 constexpr std::size_t kMemorySizeOffset = 108;
 constexpr std::size_t kMemoryUsedOffset = 112;
 constexpr std::uint32_t kLoggingEnabledBit = 0x80000000;
+// Without this bit of the logger-state word the internal memory is not
+// asked about before enabling.
+constexpr std::uint32_t kInternalMemoryBit = 0x80000;
+// The "Get Status" right of the status command.
+constexpr std::uint32_t kGetStatusRight = 1u << 13;
+// CxRun reply data: the logger is busy (send again) or the change is done.
+constexpr std::uint16_t kRunBusy = 1;
+constexpr std::uint16_t kRunDone = 2;
+// A CxRun error: the memory card is being scanned.
+constexpr std::uint16_t kCardScanInProgress = 282;
 
 // Request types the view answers.
 constexpr std::uint16_t kStateRequest = 0;
@@ -167,10 +179,7 @@ constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
 // The commands of the menu, the toolbar and the picture whose dialogs the
 // program does not have yet: they stay disabled.
 constexpr std::array kCommandsWithoutDialog = {
-    CLaunchView::kViewLoggerStatusCommand,
     CLaunchView::kSetLoggerTimeCommand,
-    CLaunchView::kEnableLoggingCommand,
-    CLaunchView::kStopLoggingCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
     CLaunchView::kResetLoggerCommand,
@@ -262,6 +271,12 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kRemoteControlsCommand, [this](CommandState& state) { state.Enable(connected_); });
     AddCommand(kLoggerDiagnosticsCommand, [this](int) { OnLoggerDiagnostics(); });
     AddUpdate(kLoggerDiagnosticsCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kViewLoggerStatusCommand, [this](int) { OnViewLoggerStatus(); });
+    AddUpdate(kViewLoggerStatusCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kEnableLoggingCommand, [this](int) { OnEnableLogging(); });
+    AddUpdate(kEnableLoggingCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kStopLoggingCommand, [this](int) { OnStopLogging(); });
+    AddUpdate(kStopLoggingCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
     AddCommand(kPasswordManagementCommand, [this](int) { OnPasswordManagement(); });
@@ -375,6 +390,12 @@ void CLaunchView::OnMouseDown(const MouseEvent& event)
 
 void CLaunchView::OnTimer(std::uint32_t id)
 {
+    if (id == kEnableRetryTimerId) {
+        KillTimer(kEnableRetryTimerId);
+        if (const int result = CxRun(Handle(), 1, enableOption_); result != kCxOk)
+            FailEnable(result);
+        return;
+    }
     if (id != kTipTimerId) {
         CCorvaneView::OnTimer(id);
         return;
@@ -512,13 +533,18 @@ bool CLaunchView::MayRequest(std::uint16_t requestCode, std::string_view caption
 {
     if (services_.Connection().IsRequestAllowed(requestCode))
         return true;
+    ShowRightsRefusal(caption);
+    return false;
+}
+
+void CLaunchView::ShowRightsRefusal(std::string_view caption)
+{
     MessageBoxRequest request;
     request.owner = Handle();
     request.text = std::string(CCommDialog::kNoRightsText);
     request.caption = std::string(caption);
     request.icon = MessageBoxIcon::Warning;
     (void)Application::Instance().Prompts().ShowMessageBox(request);
-    return false;
 }
 
 void CLaunchView::OnDownloadNet()
@@ -895,6 +921,7 @@ void CLaunchView::OnCommReply(const CReplyMessage& reply)
             OnPasswordsEnabledReply(reply);
         }
         break;
+    case kRunRequest: OnRunReply(reply); break;
     case kNetInitRequest:
         if (failed) {
             char head[48];
@@ -941,6 +968,17 @@ void CLaunchView::OnStateReply(const CReplyMessage& reply)
     const bool enabled = (status & kLoggingEnabledBit) != 0;
     runState_ = enabled ? kRunEnabled : kRunStopped;
     services_.Connection().SetLoggerEnabled(enabled);
+    if (enableStep_ != 0)
+        return;
+    if (runState_ == kRunEnabled) {
+        SetStatusProgress(services_.Status(), "Logger Enabled", false);
+        ShowBox("Logger is already enabled", "Enable Logger");
+        requestedRunChange_ = 0;
+        enableStep_ = 6;
+    } else {
+        enableStep_ = 1;
+        EnableLoggingStep();
+    }
 }
 
 void CLaunchView::OnSessionListReply(const CReplyMessage& reply)
@@ -961,10 +999,21 @@ void CLaunchView::OnEraseReply(const CReplyMessage& reply)
 {
     if (reply.ErrorFlag()) {
         ShowBox("Error while attempting to clear memory.", "Unable to clear memory");
+        // An enable waiting for this erase does not go on.
+        if (enableStep_ == 2) {
+            enableStep_ = 6;
+            SetStatusProgress(services_.Status(), "Logger Not Enabled", false);
+        }
         if (downloadDialog_ != nullptr) {
             downloadDialog_->ClearErasePending();
             downloadDialog_->EndDownload(true);
         }
+        return;
+    }
+    if (enableStep_ == 2) {
+        // Logging starts once the memory is erased.
+        enableStep_ = 4;
+        EnableLoggingStep();
         return;
     }
     if (downloadDialog_ != nullptr)
@@ -1030,6 +1079,174 @@ void CLaunchView::ShowBox(std::string text, std::string caption, bool stopIcon)
     request.caption = std::move(caption);
     request.icon = stopIcon ? MessageBoxIcon::Error : MessageBoxIcon::None;
     (void)Application::Instance().Prompts().ShowMessageBox(request);
+}
+
+void CLaunchView::OnViewLoggerStatus()
+{
+    if (!connected_)
+        return;
+    if (!services_.Connection().HasRights(kGetStatusRight, 0)) {
+        ShowRightsRefusal("View Logger Status");
+        return;
+    }
+    CStatusDialog dialog(services_, this);
+    loggerDialog_ = &dialog;
+    (void)dialog.DoModal();
+    loggerDialog_ = nullptr;
+}
+
+void CLaunchView::OnEnableLogging()
+{
+    if (!connected_ || !MayRequest(kRunRequest, "Enable Logger"))
+        return;
+    KillTimer(kEnableRetryTimerId);
+    enableStep_ = 0;
+    enableOption_ = 0;
+    enableRetries_ = 0;
+    EnableLoggingStep();
+}
+
+void CLaunchView::OnStopLogging()
+{
+    if (!connected_ || !MayRequest(kRunRequest, "Stop Logger"))
+        return;
+    MessageBoxRequest question;
+    question.owner = Handle();
+    question.text = "Stop Logger?";
+    question.caption = "Stop Logger";
+    question.buttons = MessageBoxButtons::YesNo;
+    if (Application::Instance().Prompts().ShowMessageBox(question) != kIdYes)
+        return;
+    requestedRunChange_ = 2;
+    if (CxRun(Handle(), 0, 0) != kCxOk)
+        ShowBox("Unable to stop Logger", "Communication Error");
+}
+
+void CLaunchView::EnableLoggingStep()
+{
+    int result = kCxOk;
+    switch (enableStep_) {
+    case 0:
+        SetStatusMessage(services_.Status(), "Checking Enable Status...");
+        result = CxStateGet(Handle());
+        break;
+    case 1: {
+        const std::uint32_t status = services_.LoggerStatusWord();
+        if ((status & kCardInstalledBit) != 0 || (status & kInternalMemoryBit) == 0) {
+            MessageBoxRequest question;
+            question.owner = Handle();
+            question.text = "Enable Logger?";
+            question.caption = "Enable Logger";
+            question.buttons = MessageBoxButtons::YesNo;
+            if (Application::Instance().Prompts().ShowMessageBox(question) != kIdYes)
+                return;
+            enableStep_ = 4;
+            EnableLoggingStep();
+            return;
+        }
+        CEnableIntMem dialog(services_.LoggerMemoryKb(), services_.LoggerMemoryUsedKb(), this);
+        loggerDialog_ = &dialog;
+        (void)dialog.DoModal();
+        loggerDialog_ = nullptr;
+        if (dialog.GetChoice() == CEnableIntMem::kAppend) {
+            enableOption_ = 1;
+            enableStep_ = 4;
+            EnableLoggingStep();
+            return;
+        }
+        if (dialog.GetChoice() != CEnableIntMem::kErase)
+            return;
+        enableOption_ = 1;
+        enableStep_ = 2;
+        result = CxEraseAll(Handle());
+        break;
+    }
+    case 2:
+    case 3: break;
+    case 4:
+        RunProgressAnimation(services_.Status(), true);
+        SetStatusMessage(services_.Status(), "Enabling Logger...");
+        result = CxRun(Handle(), 1, enableOption_);
+        break;
+    case 5:
+        SetStatusProgress(services_.Status(), "Logger Enabled", false);
+        SetProgressRange(services_.Status(), 10);
+        services_.Connection().SetLoggerEnabled(true);
+        break;
+    case 6:
+        SetStatusProgress(services_.Status(), "Logger Not Enabled", false);
+        SetProgressRange(services_.Status(), 10);
+        break;
+    default: break;
+    }
+    if (result != kCxOk)
+        FailEnable(result);
+}
+
+void CLaunchView::FailEnable(int result)
+{
+    KillTimer(kEnableRetryTimerId);
+    SetStatusProgress(services_.Status(), "Logger Not Enabled", false);
+    ShowProgress(services_.Status(), 0);
+    enableStep_ = 6;
+    ShowBox(
+        result == 1 ? "Please connect to the logger first" : "Unknown Problem Encountered", "Problem Enabling Logger");
+}
+
+void CLaunchView::OnRunReply(const CReplyMessage& reply)
+{
+    if (reply.ErrorFlag()) {
+        if (reply.Code() == kCardScanInProgress) {
+            ShowBox("Session cannot be started since scan of SD card is in progress.\nPlease wait a few seconds and "
+                    "try again.",
+                "SD Card scan");
+        } else {
+            ShowCommError(Handle(), reply.Code(), ReplyErrorText(reply));
+        }
+        SetStatusProgress(services_.Status(), "Logger not enabled", false);
+        if (enableStep_ == 4)
+            enableStep_ = 6;
+        requestedRunChange_ = 0;
+        return;
+    }
+    std::optional<std::uint16_t> answer;
+    if (reply.DataLength() == 2) {
+        ByteReader reader(reply.Data());
+        answer = reader.U16LE("run answer");
+    } else if (reply.DataLength() != 0) {
+        return;
+    }
+    if (answer == kRunBusy) {
+        // The logger is busy: the same request again after a pause, a
+        // bounded number of times.
+        if (++enableRetries_ > kMostEnableRetries) {
+            FailEnable(-1);
+            return;
+        }
+        SetTimer(kEnableRetryTimerId, kEnableRetryPauseMs);
+        return;
+    }
+    if (answer.has_value() && *answer != kRunDone)
+        return;
+    if (enableStep_ == 4) {
+        runState_ = kRunEnabled;
+        enableStep_ = 5;
+        EnableLoggingStep();
+        return;
+    }
+    std::string_view text;
+    if (requestedRunChange_ == 1) {
+        text = "Logger Enabled";
+        runState_ = kRunEnabled;
+        services_.Connection().SetLoggerEnabled(true);
+    } else if (requestedRunChange_ == 2) {
+        text = "Logger Stopped";
+        runState_ = kRunStopped;
+        services_.Connection().SetLoggerEnabled(false);
+    }
+    requestedRunChange_ = 0;
+    SetStatusProgress(services_.Status(), text, false);
+    SetProgressRange(services_.Status(), 10);
 }
 
 }  // namespace corvane

@@ -150,10 +150,10 @@ public:
     void ShowLoggerConfiguration() override {}
     void OnViewProbePoints() override;
     void OnSetLoggerTime() override {}
-    void OnViewLoggerStatus() override {}
+    void OnViewLoggerStatus() override;
     void OnUploadNet() override;
-    void OnEnableLogging() override {}
-    void OnStopLogging() override {}
+    void OnEnableLogging() override;
+    void OnStopLogging() override;
     void OnClearMemory() override {}
     void ShowConnectDialog() override;
     void OnScanCard() override;
@@ -203,6 +203,21 @@ public:
     // The reflash dialog while Reflash Firmware runs it, else null.
     CReflashDialog* OpenReflashDialog() const { return reflashDialog_; }
 
+    // The enable sequence: step 0 reads the logger's state, 1 decides
+    // (question or CEnableIntMem), 2 and 3 wait for the erase, 4 sends the
+    // enable request, 5 and 6 report success and failure. Replies re-enter it.
+    void EnableLoggingStep();
+    int EnableStep() const { return enableStep_; }
+    // 0 none, 1 enable, 2 stop: the run change a CxRun reply completes.
+    int RequestedRunChange() const { return requestedRunChange_; }
+    // A busy answer to the enable request sends it again after a pause,
+    // at most this many times.
+    static constexpr std::uint32_t kEnableRetryTimerId = 102;
+    static constexpr std::uint32_t kEnableRetryPauseMs = 1000;
+    static constexpr int kMostEnableRetries = 30;
+    // The status or enable dialog while a command runs it, else null.
+    Dialog* OpenLoggerDialog() const { return loggerDialog_; }
+
 protected:
     void OnSize(Size clientSize) override;
     void OnMouseMove(const MouseEvent& event) override;
@@ -225,6 +240,12 @@ private:
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
     // The rights test of a command's request; false after the refusal box.
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
+    // String 2030 under the command's caption.
+    void ShowRightsRefusal(std::string_view caption);
+    void OnRunReply(const CReplyMessage& reply);
+    // Ends the enable sequence as failed: result 1 means the library has
+    // no link.
+    void FailEnable(int result);
 
     CommWindowServices& services_;
     HiddenConnectDialogMaker hiddenReconnects_;
@@ -251,6 +272,11 @@ private:
     bool KeepModeless(std::unique_ptr<Dialog> dialog);
     bool passwordsBeingEnabled_ = false;
     CReflashDialog* reflashDialog_ = nullptr;
+    int requestedRunChange_ = 0;
+    int enableStep_ = 5;
+    std::uint16_t enableOption_ = 0;
+    int enableRetries_ = 0;
+    Dialog* loggerDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logger/LoggerStateServices.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -24,16 +26,15 @@ class Window;
 // (its status bar and messages), the values the handshake keeps in the
 // application, where the saved connections and the USB devices are found,
 // and the program's net. The shell fills it; tests fake it. It outlives
-// the dialogs and views that use it.
-class CommWindowServices {
+// the dialogs and views that use it. The connection state, the status bar
+// and the logger state words come through LoggerStateServices.
+class CommWindowServices : public LoggerStateServices {
 public:
     virtual ~CommWindowServices() = default;
 
-    virtual CConnectionDetails& Connection() = 0;
     // LastCommType, IgnoreVersion, CommTrace, SocketTimeout, ShowProduction
     // live here (the program's settings key).
     virtual SettingsStore& Settings() = 0;
-    virtual StatusSink& Status() = 0;
     // The main window, owner of boxes and dialogs; null in some tests.
     virtual Window* MainWindow() = 0;
     // Posts a message without parameters to the main window (0x8196: the
@@ -43,12 +44,6 @@ public:
     // What the handshake keeps for the rest of the program.
     virtual void SetNetworkPasswordWarningAccepted(bool accepted) = 0;
     virtual void SetLoggerInfoText(std::string_view text) = 0;
-    virtual void SetLoggerStateWords(std::uint32_t status, std::uint32_t memoryKb, std::uint32_t memoryUsedKb) = 0;
-    // The logger-state word kept above (bit 0x800000: a memory card is in
-    // the logger); the Communication Window reads it and sets its card bit.
-    virtual std::uint32_t LoggerStatusWord() const = 0;
-    virtual void SetLoggerStatusWord(std::uint32_t status) = 0;
-    virtual LoggerTimeZone& TimeZone() = 0;
     // The palette's network cells follow the connected logger.
     virtual void UpdateNetIconBar() = 0;
 

@@ -10,9 +10,9 @@
 
 namespace corvane {
 
-constexpr std::uint16_t kSimErrorFlashKey = 0x4130;            // the access key is not the logger's
-constexpr std::uint16_t kSimErrorFirmwareSequence = 0x4131;    // a firmware block or step out of order
-constexpr std::uint16_t kSimErrorFirmwareType = 0x4132;        // the image is not for this logger type
+constexpr std::uint16_t kSimErrorFlashKey = 0x4131;            // the access key is not the logger's
+constexpr std::uint16_t kSimErrorFirmwareSequence = 0x4132;    // a firmware block or step out of order
+constexpr std::uint16_t kSimErrorFirmwareType = 0x4133;        // the image is not for this logger type
 // Where a logger firmware image keeps its version bytes (type first).
 constexpr std::uint32_t kFirmwareVersionOffset = 0xF7FF8;
 constexpr std::uint8_t kFirmwareLoggerType = 3;

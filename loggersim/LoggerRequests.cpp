@@ -66,6 +66,12 @@ RequestOutcome Run(LoggerState& state, const Frame& request, std::int64_t logger
     // Data 2: the run change is done.
     const std::vector<std::uint8_t> done = U16Data(2);
     RequestOutcome outcome;
+    if (runFlag == 1 && !state.running && state.runBusyAnswers > 0) {
+        --state.runBusyAnswers;
+        outcome.reply = MakeReply(request, U16Data(kRunBusy));
+        outcome.stateChanged = true;
+        return outcome;
+    }
     if (runFlag == 0 && !state.running) {
         outcome.reply = MakeReply(request, done, kCodeAlreadyStopped);
         return outcome;
@@ -79,9 +85,45 @@ RequestOutcome Run(LoggerState& state, const Frame& request, std::int64_t logger
         state.running = false;
         outcome.messages.push_back(
             MakeStatusMessage(kUnsolicitedStatus, kStatusLoggerHalted, "Logger halted", loggerTime));
+        state.AddRuntimeMessage(loggerTime, "Logging session halted by user");
         outcome.stateChanged = true;
     }
     outcome.reply = MakeReply(request, done);
+    return outcome;
+}
+
+// A runtime message by index: u16 index, i32 time, the NUL-terminated
+// text; past the last only the index (7 bytes or fewer mean no message).
+RequestOutcome InfoMsg(const LoggerState& state, const Frame& request)
+{
+    ByteReader reader(request.payload);
+    const std::uint16_t index = reader.U16LE("message index");
+    if (reader.Failed())
+        return BadData(request);
+    if (index >= state.runtimeMessages.size())
+        return Reply(MakeReply(request, U16Data(index)));
+    const LoggerState::RuntimeMessage& message = state.runtimeMessages[index];
+    std::vector<std::uint8_t> data(6 + message.text.size() + 1, 0);
+    ByteWriter writer(data);
+    writer.U16LE(index);
+    writer.U32LE(static_cast<std::uint32_t>(message.time));
+    writer.FixedText(message.text, message.text.size() + 1);
+    return Reply(MakeReply(request, std::move(data)));
+}
+
+// Clears status flags of the logging session; any bit outside the
+// clearable mask refuses the whole request.
+RequestOutcome SFlagClr(LoggerState& state, const Frame& request)
+{
+    ByteReader reader(request.payload);
+    const std::uint32_t bits = reader.U32LE("flag bits");
+    if (reader.Failed())
+        return BadData(request);
+    if (bits == 0 || (bits & ~kClearableStatusFlags) != 0)
+        return Reply(MakeErrorReply(request, kSimErrorFlagNotClearable, "Status flag cannot be cleared"));
+    state.statusWord &= ~bits;
+    RequestOutcome outcome = Reply(MakeReply(request, {}));
+    outcome.stateChanged = true;
     return outcome;
 }
 
@@ -368,6 +410,8 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestCfEnum: return Reply(MakeReply(request, state.PresentKeys()));
     case kRequestRun: return Run(state, request, loggerTime);
     case kRequestGetRunState: return Reply(MakeReply(request, U16Data(state.running ? 1 : 0)));
+    case kRequestInfoMsg: return InfoMsg(state, request);
+    case kRequestSFlagClr: return SFlagClr(state, request);
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);

@@ -27,6 +27,13 @@ constexpr std::uint16_t kSimErrorNetCrc = 0x410C;
 constexpr std::uint16_t kSimErrorNoNet = 0x410D;    // no net to read back
 constexpr std::uint16_t kSimErrorFlashSequence = 0x4110;  // a module reflash step out of order
 constexpr std::uint16_t kSimErrorStorage = 0x410E;  // the state folder could not be written
+// CxSFlagClr of a bit outside the clearable mask.
+constexpr std::uint16_t kSimErrorFlagNotClearable = 0x4130;
+
+// The status-word bits CxSFlagClr may clear (the logging session's errors).
+constexpr std::uint32_t kClearableStatusFlags = 0x1003CF3;
+// The data of a CxRun reply that asks to be sent again.
+constexpr std::uint16_t kRunBusy = 1;
 
 // What a logger does about one request.
 struct RequestOutcome {

@@ -131,4 +131,11 @@ std::vector<std::uint8_t> LoggerState::StateBlock(std::int64_t loggerTime) const
     return block;
 }
 
+void LoggerState::AddRuntimeMessage(std::int64_t time, std::string_view text)
+{
+    if (runtimeMessages.size() >= kMaxRuntimeMessages)
+        runtimeMessages.erase(runtimeMessages.begin());
+    runtimeMessages.push_back({time, std::string(text.substr(0, kMaxRuntimeMessageBytes))});
+}
+
 }  // namespace corvane

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -105,6 +106,21 @@ struct LoggerState {
     // and the trace flag the log was last started with.
     std::array<std::uint8_t, 32> diagnosticLevels{0, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1};
     std::uint8_t diagnosticTrace = 0;
+    // The runtime messages CxInfoMsg lists, oldest first: each a time
+    // (seconds since 1970) and a Windows-1252 text. Halts, resets and
+    // reflashes add one; the oldest goes beyond kMaxRuntimeMessages.
+    struct RuntimeMessage {
+        std::int64_t time = 0;
+        std::string text;
+        bool operator==(const RuntimeMessage&) const = default;
+    };
+    static constexpr std::size_t kMaxRuntimeMessages = 64;
+    static constexpr std::size_t kMaxRuntimeMessageBytes = 200;
+    std::vector<RuntimeMessage> runtimeMessages;
+    void AddRuntimeMessage(std::int64_t time, std::string_view text);
+    // How many of the next enable requests are answered "busy" (data 1)
+    // before one is carried out.
+    std::uint32_t runBusyAnswers = 0;
 
     // A fresh logger: the identity above and every other item of the table
     // at its default.

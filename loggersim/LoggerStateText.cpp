@@ -206,6 +206,7 @@ const std::vector<Field>& Fields()
                 return true;
             }},
         IntegerField("diagnostic-trace", &LoggerState::diagnosticTrace),
+        IntegerField("run-busy-answers", &LoggerState::runBusyAnswers),
     };
     return fields;
 }
@@ -386,6 +387,24 @@ bool ParseModbusLine(LoggerState& state, std::string_view name, std::string_view
     return false;
 }
 
+constexpr std::string_view kRuntimeMessagePrefix = "runtime-message.";
+
+// One "runtime-message.<n> = <time> <text>" line, name without the prefix:
+// the messages are numbered from 0 in order, each number once.
+bool ParseRuntimeMessageLine(LoggerState& state, std::string_view name, std::string_view value)
+{
+    const auto number = ParseWholeInteger<std::size_t>(name);
+    if (!number || *number != state.runtimeMessages.size() || *number >= LoggerState::kMaxRuntimeMessages)
+        return false;
+    const std::size_t blank = value.find(' ');
+    const auto time = ParseWholeInteger<std::int64_t>(value.substr(0, blank));
+    const std::string_view text = blank == std::string_view::npos ? std::string_view() : value.substr(blank + 1);
+    if (!time || Cp1252Length(text) > LoggerState::kMaxRuntimeMessageBytes || text.find('\0') != std::string_view::npos)
+        return false;
+    state.runtimeMessages.push_back({*time, Utf8ToCp1252(text)});
+    return true;
+}
+
 constexpr std::string_view kUserPrefix = "user.";
 constexpr std::string_view kNoUsersLine = "users = none";
 
@@ -460,6 +479,14 @@ std::string FormatLoggerState(const LoggerState& state)
     // come back with the fresh logger's "admin".
     if (state.users.empty())
         text += std::string(kNoUsersLine) + "\n";
+    for (std::size_t i = 0; i < state.runtimeMessages.size(); ++i) {
+        // A line break of the text would end the setting: the file keeps a blank.
+        std::string line = Cp1252ToUtf8(state.runtimeMessages[i].text);
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        text += std::string(kRuntimeMessagePrefix) + std::to_string(i) + " = " + Number(state.runtimeMessages[i].time)
+            + " " + line + "\n";
+    }
     for (const auto& [name, user] : state.users) {
         const std::string prefix = std::string(kUserPrefix) + Cp1252ToUtf8(name) + ".";
         char rights[24] = {};
@@ -530,6 +557,11 @@ ParsedLoggerState ParseLoggerState(std::string_view text)
         }
         if (name.substr(0, kModulePrefix.size()) == kModulePrefix) {
             if (!ParseModuleLine(state, name.substr(kModulePrefix.size()), value))
+                return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
+            continue;
+        }
+        if (name.substr(0, kRuntimeMessagePrefix.size()) == kRuntimeMessagePrefix) {
+            if (!ParseRuntimeMessageLine(state, name.substr(kRuntimeMessagePrefix.size()), value))
                 return fail(std::string(name) + " has a bad value \"" + std::string(value) + "\"");
             continue;
         }

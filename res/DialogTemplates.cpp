@@ -83,6 +83,7 @@
 #include "res/RemoteProbeDialogs.h"
 #include "res/DiagnosticLogDialogs.h"
 #include "res/ReflashDialogs.h"
+#include "res/LoggerStatusDialogs.h"
 
 #include <array>
 
@@ -183,6 +184,8 @@ constexpr std::array kTemplates = {
     &kDiagnosticLogViewerDialog,
     &kAuthDialog,
     &kReflashDialog,
+    &kLoggerStatusDialog,
+    &kEnableIntMemDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

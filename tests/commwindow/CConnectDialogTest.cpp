@@ -97,6 +97,8 @@ public:
     std::uint32_t LoggerStatusWord() const override { return stateWord; }
     void SetLoggerStatusWord(std::uint32_t word) override { stateWord = word; }
     LoggerTimeZone& TimeZone() override { return zone; }
+    std::uint32_t LoggerMemoryKb() const override { return 0; }
+    std::uint32_t LoggerMemoryUsedKb() const override { return 0; }
     void UpdateNetIconBar() override { ++iconBarUpdates; }
     std::filesystem::path DirectoryFile() const override { return folder_ / "dir.bin"; }
     std::filesystem::path UsbDeviceRoot() const override { return folder_ / "sys"; }

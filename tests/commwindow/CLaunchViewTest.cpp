@@ -428,14 +428,15 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
 
     // Commands whose dialogs the program lacks stay greyed even when connected.
-    for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kSetLoggerTimeCommand,
-             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
+    for (const int command : {CLaunchView::kSetLoggerTimeCommand, CLaunchView::kClearMemoryCommand,
              CLaunchView::kLoggerConfigurationCommand, CLaunchView::kResetLoggerCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
-    EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
-    EXPECT_TRUE(View().QueryCommand(CLaunchView::kLoggerDiagnosticsCommand).IsEnabled());
+    for (const int command : {CLaunchView::kDownloadNetCommand, CLaunchView::kLoggerDiagnosticsCommand,
+             CLaunchView::kReflashFirmwareCommand, CLaunchView::kViewLoggerStatusCommand,
+             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand})
+        EXPECT_TRUE(View().QueryCommand(command).IsEnabled()) << command;
 
     // Probe values from the picture and remote controls from the menu are
     // refused under their own captions, and open nothing.
@@ -447,7 +448,6 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[1].caption, "Access Remote Controls");
     EXPECT_EQ(Launch().ProbeValuesDialog(), nullptr);
     EXPECT_EQ(Launch().RemoteControlsDialog(), nullptr);
-    EXPECT_TRUE(View().QueryCommand(CLaunchView::kReflashFirmwareCommand).IsEnabled());
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.
@@ -716,6 +716,140 @@ TEST_F(LaunchView, SessionListAndEraseRepliesWithoutADownloadDialogOnlyReport)
             EXPECT_EQ(services.status.messages, (std::vector<std::string>{""})) << c.failed;
         }
     }
+}
+
+TEST_F(LaunchView, StatusEnableAndStopNeedTheConnectionAndTheirRights)
+{
+    const int commands[]
+        = {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand};
+    for (const int command : commands)
+        EXPECT_FALSE(View().QueryCommand(command).IsEnabled()) << "not connected: " << command;
+    ConnectWithModules();
+    // Passwords on and nobody logged in: each command is refused under its caption.
+    services.connection.SetRightsLoaded(true);
+    const char* const captions[] = {"View Logger Status", "Enable Logger", "Stop Logger"};
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        Prompts().messageBoxes.clear();
+        EXPECT_TRUE(View().RouteCommand(commands[i]));
+        ASSERT_EQ(Prompts().messageBoxes.size(), 1u) << commands[i];
+        EXPECT_EQ(Prompts().messageBoxes[0].text, CCommDialog::kNoRightsText);
+        EXPECT_EQ(Prompts().messageBoxes[0].caption, captions[i]);
+        EXPECT_EQ(Launch().OpenLoggerDialog(), nullptr);
+    }
+    EXPECT_EQ(Launch().EnableStep(), 5);
+    EXPECT_EQ(Launch().RequestedRunChange(), 0);
+}
+
+TEST_F(LaunchView, EnableAndStopThatTheLibraryRefusesAreReported)
+{
+    ConnectWithModules();
+    services.connection.SetRightsLoaded(false);  // the logger has passwords off
+    // The library has no link: the state request is refused at once.
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kEnableLoggingCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Please connect to the logger first");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Problem Enabling Logger");
+    EXPECT_EQ(services.status.Last(), "Logger Not Enabled");
+    EXPECT_EQ(Launch().EnableStep(), 6);
+
+    // Stop asks first; No sends nothing, Yes sends and reports the refusal.
+    Prompts().messageBoxes.clear();
+    Prompts().messageBoxAnswers = {kIdNo};
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kStopLoggingCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Stop Logger?");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Stop Logger");
+    EXPECT_EQ(Prompts().messageBoxes[0].buttons, MessageBoxButtons::YesNo);
+    EXPECT_EQ(Launch().RequestedRunChange(), 0);
+    Prompts().messageBoxAnswers = {kIdYes};
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kStopLoggingCommand));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 3u);
+    EXPECT_EQ(Prompts().messageBoxes[2].text, "Unable to stop Logger");
+    EXPECT_EQ(Prompts().messageBoxes[2].caption, "Communication Error");
+    EXPECT_EQ(Launch().RequestedRunChange(), 2);
+}
+
+TEST_F(LaunchView, RunRepliesCompleteTheRequestedChange)
+{
+    ConnectWithModules();
+    services.connection.SetRightsLoaded(false);  // the logger has passwords off
+    struct Case {
+        const char* name;
+        int requested;  // 2: a stop was asked for
+        bool error;
+        std::uint16_t code;
+        std::vector<std::uint8_t> data;
+        const char* status;  // the last status text
+        const char* box;     // empty: none
+        bool enabled;        // the connection's run state afterwards
+    };
+    const Case cases[] = {
+        {"stopped", 2, false, 0, {2, 0}, "Logger Stopped", "", false},
+        {"stopped without data", 2, false, 0, {}, "Logger Stopped", "", false},
+        {"already stopped", 2, false, 16673, {2, 0}, "Logger Stopped", "", false},
+        {"card scan", 2, true, 282, {}, "Logger not enabled",
+            "Session cannot be started since scan of SD card is in progress.\nPlease wait a few seconds and try again.",
+            true},
+        {"refused", 2, true, 0x4105, {}, "Logger not enabled", "Error (4105) while processing request.\n\nNo", true},
+        {"other data", 2, false, 0, {7, 0}, "", "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        services.connection.SetLoggerEnabled(true);
+        services.status.messages.clear();
+        Prompts().messageBoxes.clear();
+        Prompts().messageBoxAnswers = {kIdYes};
+        EXPECT_TRUE(View().RouteCommand(CLaunchView::kStopLoggingCommand));
+        Prompts().messageBoxes.clear();
+        ASSERT_EQ(Launch().RequestedRunChange(), c.requested);
+        App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+            std::make_unique<CReplyMessage>(8, c.code, c.error, c.error ? "No" : "", c.data));
+        EXPECT_EQ(services.status.Last(), c.status);
+        ASSERT_EQ(Prompts().messageBoxes.size(), *c.box == '\0' ? 0u : 1u);
+        if (*c.box != '\0') {
+            EXPECT_EQ(Prompts().messageBoxes[0].text, c.box);
+        }
+        EXPECT_EQ(services.connection.IsLoggerEnabled(), c.enabled);
+    }
+}
+
+TEST_F(LaunchView, BusyEnableAnswersAreRetriedAfterAPauseAndNotForever)
+{
+    ConnectWithModules();
+    services.connection.SetRightsLoaded(false);  // the logger has passwords off
+    // Each busy answer waits a second before the request goes again; the
+    // library (without a link) refuses the repeat, which ends the sequence.
+    App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+        std::make_unique<CReplyMessage>(8, 0, false, "", std::vector<std::uint8_t>{1, 0}));
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    TestClock().Advance(CLaunchView::kEnableRetryPauseMs - 1);
+    App().ProcessPending();
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    TestClock().Advance(1);
+    App().ProcessPending();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Problem Enabling Logger");
+    EXPECT_EQ(Launch().EnableStep(), 6);
+
+    // Thirty busy answers are retried; the next one gives up.
+    Prompts().messageBoxes.clear();
+    EXPECT_TRUE(View().RouteCommand(CLaunchView::kEnableLoggingCommand));  // refused: no link
+    Prompts().messageBoxes.clear();
+    for (int i = 0; i < CLaunchView::kMostEnableRetries; ++i) {
+        App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+            std::make_unique<CReplyMessage>(8, 0, false, "", std::vector<std::uint8_t>{1, 0}));
+    }
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    App().SendMessage(View().Handle(), kReplyMessage, 0, 0,
+        std::make_unique<CReplyMessage>(8, 0, false, "", std::vector<std::uint8_t>{1, 0}));
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text, "Unknown Problem Encountered");
+    EXPECT_EQ(Prompts().messageBoxes[0].caption, "Problem Enabling Logger");
+    EXPECT_EQ(services.status.Last(), "Logger Not Enabled");
+    // The pause of the last retry that was set is over: nothing goes out.
+    TestClock().Advance(CLaunchView::kEnableRetryPauseMs);
+    App().ProcessPending();
+    EXPECT_EQ(Prompts().messageBoxes.size(), 1u);
 }
 
 }  // namespace

@@ -78,6 +78,8 @@ public:
     std::uint32_t LoggerStatusWord() const override { return statusWord; }
     void SetLoggerStatusWord(std::uint32_t word) override { statusWord = word; }
     LoggerTimeZone& TimeZone() override { return timeZone; }
+    std::uint32_t LoggerMemoryKb() const override { return memoryKb; }
+    std::uint32_t LoggerMemoryUsedKb() const override { return memoryUsedKb; }
     void UpdateNetIconBar() override {}
     std::filesystem::path DirectoryFile() const override { return {}; }
     std::filesystem::path UsbDeviceRoot() const override { return {}; }

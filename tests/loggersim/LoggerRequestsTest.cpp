@@ -1,6 +1,7 @@
 #include "loggersim/LoggerRequests.h"
 
 #include "base/ByteReader.h"
+#include "base/ByteWriter.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
 
@@ -71,6 +72,93 @@ TEST_F(LoggerRequestsTest, StoppingAStoppedLoggerAnswersAlreadyStopped)
     EXPECT_EQ(outcome.reply->code, kCodeAlreadyStopped);
     EXPECT_EQ(outcome.reply->payload, (std::vector<std::uint8_t>{2, 0}));
     EXPECT_FALSE(outcome.stateChanged);
+}
+
+TEST_F(LoggerRequestsTest, RuntimeMessagesAreListedByIndexAndAHaltAddsOne)
+{
+    state_.AddRuntimeMessage(1600000000, "Logger was reset");
+    (void)Handle(RunRequest(1));
+    (void)Handle(RunRequest(0));
+    ASSERT_EQ(state_.runtimeMessages.size(), 2u);
+    struct Case {
+        std::uint16_t index;
+        std::uint32_t time;
+        const char* text;  // null: past the last message
+    };
+    const Case cases[] = {
+        {0, 1600000000, "Logger was reset"},
+        {1, static_cast<std::uint32_t>(kHostTime), "Logging session halted by user"},
+        {2, 0, nullptr},
+        {700, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        const RequestOutcome outcome = Handle(
+            Request(kRequestInfoMsg, {static_cast<std::uint8_t>(c.index), static_cast<std::uint8_t>(c.index >> 8)}));
+        ASSERT_TRUE(outcome.reply.has_value());
+        EXPECT_FALSE(outcome.reply->error);
+        ByteReader reader(outcome.reply->payload);
+        EXPECT_EQ(reader.U16LE(), c.index);
+        if (c.text == nullptr) {
+            EXPECT_LE(outcome.reply->payload.size(), 7u) << c.index;
+            continue;
+        }
+        EXPECT_EQ(reader.U32LE(), c.time);
+        EXPECT_EQ(reader.FixedText(reader.Remaining()), c.text);
+        EXPECT_EQ(outcome.reply->payload.back(), 0) << "the text ends with its NUL";
+    }
+    // The list keeps the newest lines.
+    for (int i = 0; i < 100; ++i)
+        state_.AddRuntimeMessage(i, "line " + std::to_string(i));
+    EXPECT_EQ(state_.runtimeMessages.size(), LoggerState::kMaxRuntimeMessages);
+    EXPECT_EQ(state_.runtimeMessages.back().text, "line 99");
+}
+
+TEST_F(LoggerRequestsTest, OnlyTheLoggingSessionsFlagsCanBeCleared)
+{
+    struct Case {
+        std::uint32_t bits;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {0x20, true},
+        {0x1000000, true},
+        {0x1 | 0x2000, true},
+        {0x200, false},
+        {0x20 | 0x4, false},
+        {0, false},
+    };
+    for (const Case& c : cases) {
+        state_.statusWord = 0x1003CF3 | 0x70000 | 0x30C;
+        std::vector<std::uint8_t> bits(4);
+        ByteWriter(bits).U32LE(c.bits);
+        const RequestOutcome outcome = Handle(Request(kRequestSFlagClr, bits));
+        ASSERT_TRUE(outcome.reply.has_value());
+        EXPECT_EQ(outcome.reply->error, !c.cleared) << c.bits;
+        if (c.cleared) {
+            EXPECT_TRUE(outcome.reply->payload.empty());
+            EXPECT_EQ(state_.statusWord, (0x1003CF3u | 0x70000u | 0x30Cu) & ~c.bits);
+        } else {
+            EXPECT_EQ(outcome.reply->code, kSimErrorFlagNotClearable);
+            EXPECT_EQ(state_.statusWord, 0x1003CF3u | 0x70000u | 0x30Cu);
+        }
+    }
+    EXPECT_EQ(Handle(Request(kRequestSFlagClr, {1, 0})).reply->code, kSimErrorBadRequestData);
+}
+
+TEST_F(LoggerRequestsTest, EnableAnswersBusyAsOftenAsTheStateSays)
+{
+    state_.runBusyAnswers = 2;
+    for (int i = 0; i < 2; ++i) {
+        const RequestOutcome busy = Handle(RunRequest(1));
+        ASSERT_TRUE(busy.reply.has_value());
+        EXPECT_EQ(busy.reply->payload, (std::vector<std::uint8_t>{1, 0}));
+        EXPECT_TRUE(busy.messages.empty());
+        EXPECT_FALSE(state_.running);
+    }
+    const RequestOutcome done = Handle(RunRequest(1));
+    EXPECT_EQ(done.reply->payload, (std::vector<std::uint8_t>{2, 0}));
+    EXPECT_TRUE(state_.running);
+    EXPECT_EQ(state_.runBusyAnswers, 0u);
 }
 
 TEST_F(LoggerRequestsTest, TheStateBlockHoldsEachFieldAtItsOffset)

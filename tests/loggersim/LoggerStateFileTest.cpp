@@ -189,6 +189,35 @@ TEST(LoggerStateFileTest, UserLinesThatDoNotFitTheLoginAreRefused)
         EXPECT_FALSE(ParseLoggerState(std::string(line) + "\n").state.has_value()) << line;
 }
 
+TEST(LoggerStateFileTest, RuntimeMessagesAndBusyAnswersSurviveSaveAndLoad)
+{
+    ScratchFolder folder;
+    LoggerState state = LoggerState::Fresh();
+    state.runBusyAnswers = 3;
+    state.AddRuntimeMessage(1700000000, "Logging session halted by user");
+    state.AddRuntimeMessage(-5, "Caf\xE9 reset");  // Windows-1252 text
+    ASSERT_FALSE(SaveLoggerState(folder.Path(), state));
+    const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
+    EXPECT_TRUE(loaded.notice.empty()) << loaded.notice;
+    EXPECT_EQ(loaded.state.runtimeMessages, state.runtimeMessages);
+    EXPECT_EQ(loaded.state.runBusyAnswers, 3u);
+
+    // A line break cannot end up in the file; it comes back as a blank.
+    state.runtimeMessages = {{10, "two\nlines"}};
+    const ParsedLoggerState parsed = ParseLoggerState(FormatLoggerState(state));
+    ASSERT_TRUE(parsed.state);
+    EXPECT_EQ(parsed.state->runtimeMessages, (std::vector<LoggerState::RuntimeMessage>{{10, "two lines"}}));
+
+    const char* const bad[] = {
+        "runtime-message.1 = 5 out of order",
+        "runtime-message.0 = soon text",
+        "runtime-message.x = 5 text",
+        "runtime-message.0 = 5 text\nruntime-message.0 = 6 again",
+    };
+    for (const char* text : bad)
+        EXPECT_FALSE(ParseLoggerState(std::string(text) + "\n").state.has_value()) << text;
+}
+
 }  // namespace
 }  // namespace logger_state_file_test
 }  // namespace corvane
