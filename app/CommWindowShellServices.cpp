@@ -1,6 +1,7 @@
 #include "app/CommWindowShellServices.h"
 
 #include "app/CCorvaneApp.h"
+#include "app/CFolderOptions.h"
 #include "app/CMainFrame.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/SettingsStore.h"
@@ -18,7 +19,8 @@ CommWindowShellServices::CommWindowShellServices(
       updateNetIconBar_(std::move(updateNetIconBar)),
       cardSettings_(app.Settings(), app.DataFolder()),
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
-      downloads_(app)
+      downloads_(app),
+      notices_(app)
 {
 }
 
@@ -109,6 +111,18 @@ std::uint32_t CommWindowShellServices::LoggerStatusWord() const
 void CommWindowShellServices::SetLoggerStatusWord(std::uint32_t status)
 {
     app_.SetLoggerStateWords(status, app_.LoggerMemoryKb(), app_.LoggerMemoryUsedKb());
+}
+
+std::string CommWindowShellServices::ReflashFilePath(std::string_view text) const
+{
+    const CFolderOptions* folders = app_.FolderOptions();
+    return folders != nullptr ? folders->MakeReflashFilePath(text) : std::string(text);
+}
+
+void CommWindowShellServices::SetReflashFileFolder(std::string_view chosenPath)
+{
+    if (CFolderOptions* folders = app_.FolderOptions())
+        folders->SetReflashFileFolder(chosenPath);
 }
 
 }  // namespace corvane

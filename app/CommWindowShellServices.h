@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DownloadShellServices.h"
+#include "app/MainFrameNoticeSink.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
 #include "commwindow/CommWindowServices.h"
@@ -46,6 +47,9 @@ public:
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
+    NoticeSink& MainFrameNotices() override { return notices_; }
+    std::string ReflashFilePath(std::string_view text) const override;
+    void SetReflashFileFolder(std::string_view chosenPath) override;
 
 private:
     CCorvaneApp& app_;
@@ -54,6 +58,7 @@ private:
     StoreCardSettings cardSettings_;
     MountTableProbe mediaProbe_;
     DownloadShellServices downloads_;
+    MainFrameNoticeSink notices_;
 };
 
 }  // namespace corvane

@@ -17,6 +17,7 @@
 namespace corvane {
 
 class CConnectDialog;
+class CModuleNodeDlg;
 class DownloadDialogLink;
 class Dialog;
 class CLaunchDoc;
@@ -173,6 +174,10 @@ public:
     CXInfoTip& Tip() { return tip_; }
     // The hidden connect dialogs of the dialogs that restart the logger.
     HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
+    // The node dialog of a bus module while opening its node runs it, else null.
+    CModuleNodeDlg* OpenNodeDialog() const { return nodeDialog_; }
+    // Runs the node dialog of a module type for the module at a bus address, modal.
+    void RunNodeDialog(std::uint8_t moduleType, std::uint8_t address);
 
 protected:
     void OnSize(Size clientSize) override;
@@ -211,6 +216,7 @@ private:
     CXInfoTip tip_;
     bool tipTimerRunning_ = false;
     Point lastTipPoint_{-1, -1};
+    CModuleNodeDlg* nodeDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -11,6 +12,7 @@ class CardSettings;
 class CNetDoc;
 class DownloadServices;
 class LoggerTimeZone;
+class NoticeSink;
 class RemovableMediaProbe;
 class SettingsStore;
 class StatusSink;
@@ -74,6 +76,15 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // Notices for the main frame's box titled "Warning" (message 0x8191),
+    // shown once the handler that raised them returns.
+    virtual NoticeSink& MainFrameNotices() = 0;
+    // The reflash folder of the folder options followed by text ("*.bin"
+    // gives the first name of the module firmware file dialog).
+    virtual std::string ReflashFilePath(std::string_view text) const = 0;
+    // The reflash folder becomes the folder of the chosen firmware file.
+    virtual void SetReflashFileFolder(std::string_view chosenPath) = 0;
 };
 
 }  // namespace corvane

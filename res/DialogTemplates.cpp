@@ -46,6 +46,7 @@
 #include "res/ModbusTestDialog.h"
 #include "res/ModbusPropertiesDialog.h"
 #include "res/ModbusServerIconDialog.h"
+#include "res/ModuleNodeDialogs.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
 #include "res/NetUploadDialog.h"
@@ -169,6 +170,9 @@ constexpr std::array kTemplates = {
     &kWarmupDialog,
     &kWarningDialog,
     &kWinCompareDialog,
+    &kVexa7NodeDialog,
+    &kVexa2NodeDialog,
+    &kChangeModuleNameDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

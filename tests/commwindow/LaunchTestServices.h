@@ -8,6 +8,7 @@
 #include "DownloadTestServices.h"
 #include "ScratchFolder.h"
 #include "base/LoggerTimeZone.h"
+#include "base/NoticeSink.h"
 #include "card/CardSettings.h"
 #include "card/RemovableMediaProbe.h"
 #include "comms/CConnectionDetails.h"
@@ -29,6 +30,11 @@ public:
     };
     struct RetrySettings final : CommsSettings {
         std::uint32_t LoggerRetryTime() const override { return 5000; }
+    };
+    // The notices for the main frame, as raised.
+    struct Notices final : NoticeSink {
+        std::vector<std::string> texts;
+        void ShowNotice(std::string_view text, std::string_view, NoticeStyle) override { texts.emplace_back(text); }
     };
     struct Card final : CardSettings {
         std::string drive;
@@ -60,6 +66,8 @@ public:
     CNetDoc* net = nullptr;
     ScratchFolder downloadFolder;
     DownloadTestServices downloads{downloadFolder.Path()};
+    Notices notices;
+    std::string reflashFolder;  // with its trailing separator
 
     CConnectionDetails& Connection() override { return connection; }
     SettingsStore& Settings() override { return settings; }
@@ -87,6 +95,12 @@ public:
     DownloadServices& Downloads() override { return downloads; }
     void ShowProgramSettings(Window* owner) override { settingsDialogOwners.push_back(owner); }
     void OpenLastDownloadFile() override { ++lastDownloadOpened; }
+    NoticeSink& MainFrameNotices() override { return notices; }
+    std::string ReflashFilePath(std::string_view text) const override { return reflashFolder + std::string(text); }
+    void SetReflashFileFolder(std::string_view chosenPath) override
+    {
+        reflashFolder = std::filesystem::path(chosenPath).parent_path().string() + "/";
+    }
 };
 
 }  // namespace corvane::test
