@@ -182,6 +182,28 @@ TEST(CalibrationTimeText, ShowsTheLocalDateAndTimeOrTheInvalidText)
     SetFormatLocale("");
 }
 
+// The name dialog offers the current name, keeps a new one only on OK and
+// opens its help topic from Help and F1.
+TEST(CChangeModuleName, KeepsTheNewNameOnlyOnOkAndOpensItsHelp)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    Application app(std::vector<std::string>{"corvane-test"});
+    RecordingPromptSink prompts;
+    app.SetPromptSink(&prompts);
+    for (const int button : {kIdCancel, kIdOk}) {
+        CChangeModuleName dialog("Digital I/O");
+        ASSERT_TRUE(dialog.Create());
+        auto* edit = dialog.GetControlAs<EditControl>(res::kIdcNewModuleName);
+        EXPECT_EQ(edit->GetText(), "Digital I/O");
+        EXPECT_EQ(edit->LimitText(), 32u);
+        edit->SetText("Valve outputs");
+        dialog.GetControlAs<ButtonControl>(kIdHelp)->Click();
+        dialog.GetControlAs<ButtonControl>(button)->Click();
+        EXPECT_EQ(dialog.Name(), button == kIdOk ? "Valve outputs" : "Digital I/O");
+    }
+    EXPECT_EQ(prompts.helpIds, (std::vector<std::uint32_t>{2161, 2161}));
+}
+
 TEST_F(CModuleNodeDlgTest, ShowsWhatTheModuleSaysOfItself)
 {
     PinnedTimeZone zone("EST5");
