@@ -419,7 +419,7 @@ TEST_F(LaunchView, DoubleClicksAndDropsReachThePictureActions)
     DoubleClick({970, 600});
     EXPECT_EQ(nodeDialogs, (std::vector<std::pair<int, int>>{{0, 1}}));
     EXPECT_EQ(Launch().OpenNodeDialog(), nullptr);
-    Press({560, 295});        // the logger's data memory, onto the PC
+    Press({560, 295});  // the logger's data memory, onto the PC
     DragTo({300, 250});
     DragTo({150, 250});
     Release({150, 250});
