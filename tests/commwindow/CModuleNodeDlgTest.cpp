@@ -7,7 +7,9 @@
 #include "commwindow/CChangeModuleName.h"
 #include "commwindow/CModuleNodeDlg.h"
 #include "commwindow/CalibrationTimeText.h"
+#include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
+#include "halvix/HalvixMessages.h"
 #include "halvix/MessagePoster.h"
 #include "halvix/protocol/ModuleReplies.h"
 #include "halvix/protocol/RequestTypes.h"
@@ -261,6 +263,41 @@ TEST_F(CModuleNodeDlgTest, AModuleWithoutCalibrationShowsNoComment)
     WaitForText(res::kIdcNodeLastCalibration, CalibrationTimeText(1700000000));
     EXPECT_EQ(Text(res::kIdcNodeCalibrationDue), kInvalidDateTimeText);
     EXPECT_EQ(Text(res::kIdcNodeComments), "");
+}
+
+// Replies and time-outs posted to the dialog as the library posts them.
+TEST_F(CModuleNodeDlgTest, RepliesOfTheWrongLengthAndOtherTimeOutsAreReported)
+{
+    const auto reply = [](std::uint8_t command, std::size_t length) {
+        std::vector<std::uint8_t> data(length, 0);
+        data[1] = command;
+        return std::make_unique<CReplyMessage>(kRequestTlTran, 0, false, "", std::move(data));
+    };
+    struct Case {
+        std::uint8_t type;
+        std::uint8_t command;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {1, kModuleCmdInformation, 41},
+        {0, kModuleCmdInformation, 43},
+        {0, kModuleCmdCalibration, 33},
+        {0, kModuleCmdCalibration, 42},
+    };
+    for (const Case& c : cases) {
+        Open(c.type, 2);
+        app_->SendMessage(dialog_->Handle(), kReplyMessage, kRequestTlTran, 0, reply(c.command, c.length));
+        EXPECT_EQ(Text(res::kIdcNodeModuleType), "Problem obtaining module data") << int{c.command} << " " << c.length;
+    }
+    EXPECT_TRUE(prompts_.messageBoxes.empty());
+
+    Open(1, 2);
+    app_->SendMessage(dialog_->Handle(), kTimeoutMessage, kRequestCfGet, 0);
+    ASSERT_EQ(prompts_.messageBoxes.size(), 1u);
+    EXPECT_EQ(Box().text, "** TIMEOUT **");
+    EXPECT_EQ(Box().caption, "Communication Timeout");
+    EXPECT_EQ(services_.status.messages.back(), "Timeout");
+    EXPECT_FALSE(services_.status.progress);
 }
 
 TEST_F(CModuleNodeDlgTest, ChangeRenamesTheModule)
