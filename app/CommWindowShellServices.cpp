@@ -1,6 +1,7 @@
 #include "app/CommWindowShellServices.h"
 
 #include "app/CCorvaneApp.h"
+#include "app/CFolderOptions.h"
 #include "app/CMainFrame.h"
 #include "netdoc/CNetDoc.h"
 #include "platform/SettingsStore.h"
@@ -20,7 +21,8 @@ CommWindowShellServices::CommWindowShellServices(
       mediaProbe_(places_.mountTable, places_.sysBlockRoot),
       downloads_(app),
       diagnosticLogs_(app),
-      reflashFolder_(app)
+      reflashFolder_(app),
+      notices_(app)
 {
 }
 
@@ -119,8 +121,17 @@ bool CommWindowShellServices::NetworkPasswordWarningAccepted() const
 {
     return app_.GetNetworkPasswordWarningAccepted();
 }
+
 std::uint32_t CommWindowShellServices::LoggerMemoryKb() const { return app_.LoggerMemoryKb(); }
 
 std::uint32_t CommWindowShellServices::LoggerMemoryUsedKb() const { return app_.LoggerMemoryUsedKb(); }
+
+std::string CommWindowShellServices::ReflashFilePath(std::string_view text) const
+    const CFolderOptions* folders = app_.FolderOptions();
+    return folders != nullptr ? folders->MakeReflashFilePath(text) : std::string(text);
+
+void CommWindowShellServices::SetReflashFileFolder(std::string_view chosenPath)
+    if (CFolderOptions* folders = app_.FolderOptions())
+        folders->SetReflashFileFolder(chosenPath);
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include "app/DiagnosticLogShellServices.h"
 #include "app/DownloadShellServices.h"
 #include "app/ReflashFolderOptions.h"
+#include "app/MainFrameNoticeSink.h"
 #include "card/MountTableProbe.h"
 #include "card/StoreCardSettings.h"
 #include "commwindow/CommWindowServices.h"
@@ -54,6 +55,9 @@ public:
     ReflashFolder* ReflashFiles() override { return &reflashFolder_; }
     std::uint32_t LoggerMemoryKb() const override;
     std::uint32_t LoggerMemoryUsedKb() const override;
+    NoticeSink& MainFrameNotices() override { return notices_; }
+    std::string ReflashFilePath(std::string_view text) const override;
+    void SetReflashFileFolder(std::string_view chosenPath) override;
 
 private:
     CCorvaneApp& app_;
@@ -64,6 +68,7 @@ private:
     DownloadShellServices downloads_;
     DiagnosticLogShellServices diagnosticLogs_;
     ReflashFolderOptions reflashFolder_;
+    MainFrameNoticeSink notices_;
 };
 
 }  // namespace corvane

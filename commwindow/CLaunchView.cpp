@@ -12,6 +12,7 @@
 #include "logger/CStatusDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
+#include "commwindow/CModuleNodeDlg.h"
 #include "commwindow/CommWindowServices.h"
 #include "download/CDownloadDlg.h"
 #include "download/CDownloadFromCardDialog.h"
@@ -348,8 +349,12 @@ void CLaunchView::RebuildHardwarePicture()
             const std::uint8_t type = modules[j][CTevlinkNode::kModuleTypeOffset];
             const Rect place
                 = Rect::FromPointAndSize({kModuleRight - step, odd ? kModuleLowTop : kModuleHighTop}, kModuleSize);
-            doc->AddObject(std::make_unique<CTevlinkNode>(
-                CTevlinkNode::PictureForModuleType(type), CTevlinkNode::kCtrlId, place, modules[j]));
+            auto node = std::make_unique<CTevlinkNode>(
+                CTevlinkNode::PictureForModuleType(type), CTevlinkNode::kCtrlId, place, modules[j]);
+            node->SetNodeDialogRunner(
+                [this](std::uint8_t moduleType, std::uint8_t address) { RunNodeDialog(moduleType, address); },
+                &services_.MainFrameNotices());
+            doc->AddObject(std::move(node));
         }
         const bool cardInLogger = (services_.LoggerStatusWord() & kCardInstalledBit) != 0;
         AddItem(*doc,
@@ -368,6 +373,14 @@ void CLaunchView::RebuildHardwarePicture()
         AddItem(*doc, {K::kCardData, res::kBitmapMemory, kCardDataPlace, false, true});
     doc->SetModified(false);
     UpdatePictureStates();
+}
+
+void CLaunchView::RunNodeDialog(std::uint8_t moduleType, std::uint8_t address)
+{
+    CModuleNodeDlg dialog(moduleType, address, services_, this);
+    nodeDialog_ = &dialog;
+    (void)dialog.DoModal();
+    nodeDialog_ = nullptr;
 }
 
 void CLaunchView::OnMouseMove(const MouseEvent& event)

@@ -18,6 +18,7 @@
 namespace corvane {
 
 class CConnectDialog;
+class CModuleNodeDlg;
 class DownloadDialogLink;
 class Dialog;
 class CLaunchDoc;
@@ -217,6 +218,10 @@ public:
     static constexpr int kMostEnableRetries = 30;
     // The status or enable dialog while a command runs it, else null.
     Dialog* OpenLoggerDialog() const { return loggerDialog_; }
+    // The node dialog of a bus module while opening its node runs it, else null.
+    CModuleNodeDlg* OpenNodeDialog() const { return nodeDialog_; }
+    // Runs the node dialog of a module type for the module at a bus address, modal.
+    void RunNodeDialog(std::uint8_t moduleType, std::uint8_t address);
 
 protected:
     void OnSize(Size clientSize) override;
@@ -277,6 +282,7 @@ private:
     std::uint16_t enableOption_ = 0;
     int enableRetries_ = 0;
     Dialog* loggerDialog_ = nullptr;
+    CModuleNodeDlg* nodeDialog_ = nullptr;
 };
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -15,6 +16,7 @@ class DiagnosticLogServices;
 class DownloadServices;
 class LoggerTimeZone;
 class ReflashFolder;
+class NoticeSink;
 class RemovableMediaProbe;
 class SettingsStore;
 class StatusSink;
@@ -83,6 +85,14 @@ public:
     // Where logger firmware files are chosen from; null when the program
     // keeps no such folder.
     virtual ReflashFolder* ReflashFiles() { return nullptr; }
+    // Notices for the main frame's box titled "Warning" (message 0x8191),
+    // shown once the handler that raised them returns.
+    virtual NoticeSink& MainFrameNotices() = 0;
+    // The reflash folder of the folder options followed by text ("*.bin"
+    // gives the first name of the module firmware file dialog).
+    virtual std::string ReflashFilePath(std::string_view text) const = 0;
+    // The reflash folder becomes the folder of the chosen firmware file.
+    virtual void SetReflashFileFolder(std::string_view chosenPath) = 0;
 };
 
 }  // namespace corvane

@@ -26,6 +26,9 @@ struct SimFault {
     std::uint16_t code = 0;
     std::string text;
     int count = -1;  // how many requests it applies to; -1 without end
+    // How many matching requests are answered as usual before it applies
+    // (a reflash step, say, after the steps before it).
+    int skip = 0;
 };
 
 // Reads a fault from its text form:

@@ -475,7 +475,9 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         const auto found = std::find_if(faults.begin(), faults.end(), [&](const SimFault& candidate) {
             return !candidate.requestType || *candidate.requestType == frame.requestType;
         });
-        if (found != faults.end()) {
+        if (found != faults.end() && found->skip > 0) {
+            --found->skip;
+        } else if (found != faults.end()) {
             fault = *found;
             if (found->count > 0 && --found->count == 0)
                 faults.erase(found);

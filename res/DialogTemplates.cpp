@@ -47,6 +47,7 @@
 #include "res/ModbusTestDialog.h"
 #include "res/ModbusPropertiesDialog.h"
 #include "res/ModbusServerIconDialog.h"
+#include "res/ModuleNodeDialogs.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
 #include "res/NetUploadDialog.h"
@@ -186,6 +187,9 @@ constexpr std::array kTemplates = {
     &kReflashDialog,
     &kLoggerStatusDialog,
     &kEnableIntMemDialog,
+    &kVexa7NodeDialog,
+    &kVexa2NodeDialog,
+    &kChangeModuleNameDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

@@ -13,6 +13,7 @@
 #include "comms/MainFramePoster.h"
 #include "comms/ProgramVersion.h"
 #include "commwindow/CommWindowHooks.h"
+#include "base/NoticeSink.h"
 #include "commwindow/CommWindowServices.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/MessagePoster.h"
@@ -113,10 +114,16 @@ public:
     bool verifyRemoteValues = true;
     bool NetworkPasswordWarningAccepted() const override { return false; }
     DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
+    NoticeSink& MainFrameNotices() override { return notices; }
+    std::string ReflashFilePath(std::string_view text) const override { return std::string(text); }
+    void SetReflashFileFolder(std::string_view) override {}
 
     QuietPoster poster;
     FixedSettings commsSettings;
     CConnectionDetails connection{poster, commsSettings};
+    struct Notices final : NoticeSink {
+        void ShowNotice(std::string_view, std::string_view, NoticeStyle) override {}
+    } notices;
     SettingsStore settings;
     QuietStatus status;
     LoggerTimeZone zone;

@@ -8,6 +8,7 @@
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CLaunchView.h"
+#include "commwindow/CModuleNodeDlg.h"
 #include "download/CDownloadDlg.h"
 #include "download/DownloadDialogLink.h"
 #include "halvix/CReplyMessage.h"
@@ -403,8 +404,22 @@ TEST_F(LaunchView, DoubleClicksAndDropsReachThePictureActions)
     Environment().pictureActions = &actions;
     ConnectWithModules();
     DoubleClick({950, 275});  // the Erase button
-    DoubleClick({970, 600});  // a module: nothing yet
-    Press({560, 295});        // the logger's data memory, onto the PC
+    // A module: its node dialog, for its type and bus address, over the view.
+    std::vector<std::pair<int, int>> nodeDialogs;
+    RecordingWindow driver;
+    driver.onMessage = [&](Message&) {
+        if (CModuleNodeDlg* dialog = Launch().OpenNodeDialog()) {
+            nodeDialogs.emplace_back(dialog->ModuleType(), dialog->Address());
+            EXPECT_EQ(dialog->Parent(), &Launch());
+            dialog->EndDialog(kIdCancel);
+        }
+        return std::intptr_t{0};
+    };
+    driver.PostMessage(kUserMessage);
+    DoubleClick({970, 600});
+    EXPECT_EQ(nodeDialogs, (std::vector<std::pair<int, int>>{{0, 1}}));
+    EXPECT_EQ(Launch().OpenNodeDialog(), nullptr);
+    Press({560, 295});  // the logger's data memory, onto the PC
     DragTo({300, 250});
     DragTo({150, 250});
     Release({150, 250});

@@ -9,6 +9,7 @@
 #include "DownloadTestServices.h"
 #include "ScratchFolder.h"
 #include "base/LoggerTimeZone.h"
+#include "base/NoticeSink.h"
 #include "card/CardSettings.h"
 #include "card/RemovableMediaProbe.h"
 #include "comms/CConnectionDetails.h"
@@ -30,6 +31,11 @@ public:
     };
     struct RetrySettings final : CommsSettings {
         std::uint32_t LoggerRetryTime() const override { return 5000; }
+    };
+    // The notices for the main frame, as raised.
+    struct Notices final : NoticeSink {
+        std::vector<std::string> texts;
+        void ShowNotice(std::string_view text, std::string_view, NoticeStyle) override { texts.emplace_back(text); }
     };
     struct Card final : CardSettings {
         std::string drive;
@@ -61,6 +67,8 @@ public:
     CNetDoc* net = nullptr;
     ScratchFolder downloadFolder;
     DownloadTestServices downloads{downloadFolder.Path()};
+    Notices notices;
+    std::string reflashFolder;  // with its trailing separator
 
     CConnectionDetails& Connection() override { return connection; }
     SettingsStore& Settings() override { return settings; }
@@ -98,6 +106,12 @@ public:
     DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
 
     DiagnosticTestServices diagnostics;
+    NoticeSink& MainFrameNotices() override { return notices; }
+    std::string ReflashFilePath(std::string_view text) const override { return reflashFolder + std::string(text); }
+    void SetReflashFileFolder(std::string_view chosenPath) override
+    {
+        reflashFolder = std::filesystem::path(chosenPath).parent_path().string() + "/";
+    }
 };
 
 }  // namespace corvane::test

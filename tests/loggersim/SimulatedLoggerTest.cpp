@@ -228,6 +228,27 @@ TEST_F(SimulatedLoggerTest, FaultsShapeTheAnswers)
     EXPECT_TRUE(client.Closed());
 }
 
+// A fault that skips requests answers them as usual, then applies to the
+// next of its type only.
+TEST_F(SimulatedLoggerTest, AFaultCanWaitForLaterRequestsOfItsType)
+{
+    auto logger = StartLogger();
+    SimFault fault{SimFault::Kind::ErrorReply, kRequestPing, 0, 0x4305, "Late", 1};
+    fault.skip = 2;
+    logger->InjectFault(fault);
+    WireClient client(logger->Port());
+    client.Send(kRequestOobS, 1, {1, 0});
+    for (std::uint32_t id = 2; id <= 5; ++id)
+        client.Send(kRequestPing, id, {'a', 0});
+    const auto frames = client.Receive(5);
+    ASSERT_EQ(frames.size(), 5u);
+    std::vector<bool> errors;
+    for (const auto& frame : frames)
+        errors.push_back(frame.error);
+    EXPECT_EQ(errors, (std::vector<bool>{false, false, false, true, false}));
+    EXPECT_EQ(frames[3].code, 0x4305);
+}
+
 TEST_F(SimulatedLoggerTest, MessagesGoToEveryLinkAndDropLinksClosesThem)
 {
     auto logger = StartLogger();

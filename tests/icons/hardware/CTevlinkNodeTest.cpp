@@ -1,5 +1,7 @@
 #include "icons/hardware/CTevlinkNode.h"
 
+#include "base/NoticeSink.h"
+
 #include "netmodel/CCorvaneDoc.h"
 #include "res/ResourceIds.h"
 
@@ -7,6 +9,9 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace corvane {
 namespace c_tevlink_node_test {
@@ -45,6 +50,47 @@ TEST(TevlinkNode, IsNeitherDraggedNorADropTargetAndOpeningChangesNothing)
     node.OnOpen();
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(node.Position(), node.HomeRect());
+}
+
+// Opening a node runs the dialog of its module type with the module's
+// address; type 2 opens nothing and any other type is reported.
+TEST(TevlinkNode, OpeningRunsTheDialogOfItsModuleTypeOrReportsAnUnknownType)
+{
+    struct Notices final : NoticeSink {
+        std::vector<std::string> texts;
+        void ShowNotice(std::string_view text, std::string_view caption, NoticeStyle style) override
+        {
+            texts.emplace_back(text);
+            EXPECT_EQ(caption, "Warning");
+            EXPECT_EQ(style, NoticeStyle::Warning);
+        }
+    };
+    struct Case {
+        std::uint8_t type;
+        std::uint8_t address;
+        std::vector<std::pair<int, int>> runs;
+        std::vector<std::string> notices;
+    };
+    const Case cases[] = {
+        {0, 1, {{0, 1}}, {}},
+        {1, 4, {{1, 4}}, {}},
+        {2, 6, {}, {}},
+        {5, 3, {}, {"Unknown module type 5 at Tevlink address 3"}},
+        {255, 15, {}, {"Unknown module type 255 at Tevlink address 15"}},
+    };
+    for (const Case& c : cases) {
+        CHardwarePoll::ModuleRecord record = RecordOfType(c.type);
+        record[CTevlinkNode::kAddressOffset] = c.address;
+        CTevlinkNode node(res::kBitmapModuleOther, CTevlinkNode::kCtrlId, Rect{0, 0, 61, 124}, record);
+        node.OnOpen();  // without a runner nothing happens
+        std::vector<std::pair<int, int>> runs;
+        Notices notices;
+        node.SetNodeDialogRunner(
+            [&runs](std::uint8_t type, std::uint8_t address) { runs.emplace_back(type, address); }, &notices);
+        node.OpenProperties();
+        EXPECT_EQ(runs, c.runs) << int{c.type};
+        EXPECT_EQ(notices.texts, c.notices) << int{c.type};
+    }
 }
 
 TEST(TevlinkNode, PictureFollowsTheModuleType)
