@@ -126,12 +126,4 @@ std::uint32_t CommWindowShellServices::LoggerMemoryKb() const { return app_.Logg
 
 std::uint32_t CommWindowShellServices::LoggerMemoryUsedKb() const { return app_.LoggerMemoryUsedKb(); }
 
-std::string CommWindowShellServices::ReflashFilePath(std::string_view text) const
-    const CFolderOptions* folders = app_.FolderOptions();
-    return folders != nullptr ? folders->MakeReflashFilePath(text) : std::string(text);
-
-void CommWindowShellServices::SetReflashFileFolder(std::string_view chosenPath)
-    if (CFolderOptions* folders = app_.FolderOptions())
-        folders->SetReflashFileFolder(chosenPath);
-
 }  // namespace corvane

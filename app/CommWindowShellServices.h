@@ -56,8 +56,6 @@ public:
     std::uint32_t LoggerMemoryKb() const override;
     std::uint32_t LoggerMemoryUsedKb() const override;
     NoticeSink& MainFrameNotices() override { return notices_; }
-    std::string ReflashFilePath(std::string_view text) const override;
-    void SetReflashFileFolder(std::string_view chosenPath) override;
 
 private:
     CCorvaneApp& app_;

@@ -9,6 +9,7 @@
 #include "halvix/CReplyMessage.h"
 #include "halvix/HalvixLib.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "logger/ReflashFolder.h"
 #include "platform/Application.h"
 #include "platform/ButtonControl.h"
 #include "platform/EditControl.h"
@@ -291,7 +292,8 @@ void CModuleNodeDlg::OnReflash()
     FileDialogRequest request;
     request.owner = Handle();
     request.open = true;
-    request.fileName = services_.ReflashFilePath("*.bin");
+    ReflashFolder* folder = services_.ReflashFiles();
+    request.fileName = (folder != nullptr ? folder->Folder() : std::string()) + "*.bin";
     request.filter = "Firmware Files (*.bin)| *.bin||";
     request.defaultExtension = "bin";
     request.fileMustExist = true;
@@ -299,7 +301,8 @@ void CModuleNodeDlg::OnReflash()
     if (!chosen || chosen->paths.empty())
         return;
     firmwarePath_ = chosen->paths.front();
-    services_.SetReflashFileFolder(firmwarePath_);
+    if (folder != nullptr)
+        folder->KeepFolderOf(firmwarePath_);
     if (auto* progress = GetControl(res::kIdcNodeProgress))
         progress->Show(true);
     if (auto* firmware = GetControl(res::kIdcNodeFirmware))

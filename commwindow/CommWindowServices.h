@@ -82,17 +82,12 @@ public:
     virtual bool NetworkPasswordWarningAccepted() const = 0;
     // What the diagnostic log dialogs need of the program.
     virtual DiagnosticLogServices& DiagnosticLogs() = 0;
-    // Where logger firmware files are chosen from; null when the program
-    // keeps no such folder.
+    // Where logger and module firmware files are chosen from; null when the
+    // program keeps no such folder.
     virtual ReflashFolder* ReflashFiles() { return nullptr; }
     // Notices for the main frame's box titled "Warning" (message 0x8191),
     // shown once the handler that raised them returns.
     virtual NoticeSink& MainFrameNotices() = 0;
-    // The reflash folder of the folder options followed by text ("*.bin"
-    // gives the first name of the module firmware file dialog).
-    virtual std::string ReflashFilePath(std::string_view text) const = 0;
-    // The reflash folder becomes the folder of the chosen firmware file.
-    virtual void SetReflashFileFolder(std::string_view chosenPath) = 0;
 };
 
 }  // namespace corvane

@@ -115,8 +115,6 @@ public:
     bool NetworkPasswordWarningAccepted() const override { return false; }
     DiagnosticLogServices& DiagnosticLogs() override { return diagnostics; }
     NoticeSink& MainFrameNotices() override { return notices; }
-    std::string ReflashFilePath(std::string_view text) const override { return std::string(text); }
-    void SetReflashFileFolder(std::string_view) override {}
 
     QuietPoster poster;
     FixedSettings commsSettings;

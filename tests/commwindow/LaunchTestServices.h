@@ -16,10 +16,13 @@
 #include "comms/CommsSettings.h"
 #include "comms/MainFramePoster.h"
 #include "commwindow/CommWindowServices.h"
+#include "logger/ReflashFolder.h"
 #include "platform/SettingsStore.h"
 #include "shell/StatusSink.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::test {
@@ -107,11 +110,19 @@ public:
 
     DiagnosticTestServices diagnostics;
     NoticeSink& MainFrameNotices() override { return notices; }
-    std::string ReflashFilePath(std::string_view text) const override { return reflashFolder + std::string(text); }
-    void SetReflashFileFolder(std::string_view chosenPath) override
-    {
-        reflashFolder = std::filesystem::path(chosenPath).parent_path().string() + "/";
-    }
+    ReflashFolder* ReflashFiles() override { return &reflashFiles; }
+
+    // The firmware folder, kept as the program's folder options keep it.
+    struct TestReflashFolder final : ReflashFolder {
+        explicit TestReflashFolder(std::string& folder) : folder_(folder) {}
+        std::string Folder() const override { return folder_; }
+        void KeepFolderOf(std::string_view chosenPath) override
+        {
+            folder_ = std::filesystem::path(chosenPath).parent_path().string() + "/";
+        }
+        std::string& folder_;
+    };
+    TestReflashFolder reflashFiles{reflashFolder};
 };
 
 }  // namespace corvane::test
