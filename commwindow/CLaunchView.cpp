@@ -766,13 +766,10 @@ void CLaunchView::OnPasswordManagement()
     CConnectionDetails& connection = services_.Connection();
     const ConnectionKind kind = connection.GetConnectionKind();
     if (kind != ConnectionKind::Usb && kind != ConnectionKind::Rs232 && !services_.NetworkPasswordWarningAccepted()) {
-        MessageBoxRequest request;
-        request.owner = Handle();
-        request.text = "For better security, password management should be done via a USB connection.\n\nWould you "
-                       "prefer to continue with a network connection?";
-        request.caption = "Password management";
-        request.buttons = MessageBoxButtons::YesNo;
-        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdYes)
+        if (Ask("For better security, password management should be done via a USB connection.\n\nWould you "
+                "prefer to continue with a network connection?",
+                "Password management", MessageBoxButtons::YesNo)
+            != kIdYes)
             return;
         services_.SetNetworkPasswordWarningAccepted(true);
     }
@@ -782,14 +779,7 @@ void CLaunchView::OnPasswordManagement()
                 "also be allowed to disable and re-enable password use.\n\nPlease ensure the first user's "
                 "credentials are recorded for future use.",
             "Password Management");
-        bool changed = false;
-        {
-            CUserSelectionDialog dialog(connection, services_.Status(), this);
-            dialog.SetDisconnect([this] { Reconnect(1); });
-            (void)dialog.DoModal();
-            changed = dialog.Changed();
-        }
-        if (changed) {
+        if (RunUserSelection()) {
             ShowBox("Re-connect to the logger to enable Password Management.", "Password Management");
             Reconnect(1);
             ShowConnectDialog();
@@ -797,13 +787,10 @@ void CLaunchView::OnPasswordManagement()
         return;
     }
     if (!connection.IsRightsLoaded()) {
-        MessageBoxRequest request;
-        request.owner = Handle();
-        request.text = "Passwords are currently disabled.\n\nWould you like to enable them?\n\nYou will be required to "
-                       "log in once enabled.";
-        request.caption = "Enable Passwords";
-        request.buttons = MessageBoxButtons::YesNoCancel;
-        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdYes)
+        if (Ask("Passwords are currently disabled.\n\nWould you like to enable them?\n\nYou will be required to "
+                "log in once enabled.",
+                "Enable Passwords", MessageBoxButtons::YesNoCancel)
+            != kIdYes)
             return;
         const PassManArguments on = LoggerUserTable::SwitchArguments(true);
         if (CxPassMan(Handle(), on.operation, on.subCode, "", "", 0, 0) != 0) {
@@ -814,14 +801,7 @@ void CLaunchView::OnPasswordManagement()
         return;
     }
     if (connection.IsRequestAllowed(kPasswordManagementRequest)) {
-        bool changed = false;
-        {
-            CUserSelectionDialog dialog(connection, services_.Status(), this);
-            dialog.SetDisconnect([this] { Reconnect(1); });
-            (void)dialog.DoModal();
-            changed = dialog.Changed();
-        }
-        if (changed) {
+        if (RunUserSelection()) {
             RebuildHardwarePicture();
             if (CLaunchDoc* doc = GetLaunchDoc())
                 doc->UpdateAllViews(nullptr);
@@ -829,6 +809,14 @@ void CLaunchView::OnPasswordManagement()
         return;
     }
     OnChangePassword();
+}
+
+bool CLaunchView::RunUserSelection()
+{
+    CUserSelectionDialog dialog(services_.Connection(), services_.Status(), this);
+    dialog.SetDisconnect([this] { Reconnect(1); });
+    (void)dialog.DoModal();
+    return dialog.Changed();
 }
 
 void CLaunchView::OnChangePassword()
@@ -1092,6 +1080,16 @@ void CLaunchView::ShowBox(std::string text, std::string caption, bool stopIcon)
     request.caption = std::move(caption);
     request.icon = stopIcon ? MessageBoxIcon::Error : MessageBoxIcon::None;
     (void)Application::Instance().Prompts().ShowMessageBox(request);
+}
+
+int CLaunchView::Ask(std::string text, std::string caption, MessageBoxButtons buttons)
+{
+    MessageBoxRequest request;
+    request.owner = Handle();
+    request.text = std::move(text);
+    request.caption = std::move(caption);
+    request.buttons = buttons;
+    return Application::Instance().Prompts().ShowMessageBox(request);
 }
 
 void CLaunchView::OnViewLoggerStatus()

@@ -7,6 +7,7 @@
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
 #include "netmodel/PictureActions.h"
+#include "platform/PromptSink.h"
 #include "shell/CXInfoTip.h"
 
 #include <cstdint>
@@ -167,6 +168,8 @@ public:
     // table, enabling passwords, the user list or the password change.
     void OnPasswordManagement();
     void OnChangePassword();
+    // The user list, modal; true when it changed the logger's users.
+    bool RunUserSelection();
     // Set while the logger is switching passwords on; its reply reconnects.
     bool PasswordsBeingEnabled() const { return passwordsBeingEnabled_; }
     void IgnorePictureAction() override {}
@@ -243,6 +246,8 @@ private:
     // it is needed.
     std::uint32_t MessageTimeout();
     void ShowBox(std::string text, std::string caption, bool stopIcon = false);
+    // A question box; returns the button chosen.
+    int Ask(std::string text, std::string caption, MessageBoxButtons buttons);
     // The rights test of a command's request; false after the refusal box.
     bool MayRequest(std::uint16_t requestCode, std::string_view caption);
     // String 2030 under the command's caption.
