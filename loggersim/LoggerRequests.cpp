@@ -4,6 +4,7 @@
 #include "base/ByteWriter.h"
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
+#include "loggersim/ClockRequests.h"
 #include "loggersim/LoginRequests.h"
 #include "loggersim/ModbusRequests.h"
 #include "loggersim/NetRequests.h"
@@ -357,6 +358,8 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestCfEnum: return Reply(MakeReply(request, state.PresentKeys()));
     case kRequestRun: return Run(state, request, loggerTime);
     case kRequestGetRunState: return Reply(MakeReply(request, U16Data(state.running ? 1 : 0)));
+    case kRequestQuvTimeSet: return AnswerQuvTimeSet(state, request, hostSeconds);
+    case kRequestReset: return AnswerReset(request);
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);

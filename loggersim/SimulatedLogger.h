@@ -6,6 +6,7 @@
 #include "loggersim/SimFault.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -36,6 +37,9 @@ struct SimulatorOptions {
     // start (on the thread that starts) and after a dropped serial link (on
     // the simulator's thread).
     std::function<void(const std::string&)> onPtyPath;
+    // After a reset the logger takes no links for this long, as while it
+    // restarts.
+    std::uint32_t restartMs = 3000;
 };
 
 // A simulated logger speaking the link protocol: on a TCP port, on a
@@ -77,6 +81,8 @@ public:
     void SendMessage(std::uint16_t kind, std::uint16_t code, std::string_view text);
     // Closes every link at once, as if the cable was pulled.
     void DropLinks();
+    // True from a reset until the logger takes links again.
+    bool Restarting() const;
 
 private:
     struct Link;
@@ -101,6 +107,13 @@ private:
     void PumpDownload(Link& link);
     void CloseLink(Link& link);
     int NextTimeoutMs() const;
+    // Binds the listening socket (to the port bound before, if any); false
+    // with why when that fails.
+    bool OpenListener(std::string& why);
+    // A reset's reply has gone: every link closes and none is taken until
+    // the restart time has passed.
+    void BeginRestart();
+    void EndRestartWhenDue();
 
     SimulatorOptions options_;
     std::unique_ptr<Shared> shared_;
@@ -109,6 +122,10 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     bool started_ = false;
+    // The server thread's: a reset was answered, and when the logger is back.
+    bool restartPending_ = false;
+    std::optional<std::chrono::steady_clock::time_point> restartAt_;
+    std::atomic<bool> restarting_{false};
 };
 
 }  // namespace corvane

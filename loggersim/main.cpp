@@ -34,7 +34,8 @@ using corvane::SimulatorOptions;
 
 constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
-      "                         [--realtime-interval MS] [--passwords on|off] [--fault FAULT]...\n"
+      "                         [--realtime-interval MS] [--restart-ms MS] [--passwords on|off]\n"
+      "                         [--fault FAULT]...\n"
       "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
       "                         [--write-card DIR]\n"
       "\n"
@@ -46,6 +47,7 @@ constexpr const char* kUsage
       "  --state DIR             the logger's state folder\n"
       "                          (default $XDG_STATE_HOME/corvane/loggersim)\n"
       "  --realtime-interval MS  time between real-time messages while streaming (1000)\n"
+      "  --restart-ms MS         time a reset logger takes to come back (3000)\n"
       "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
       "  --fault FAULT            no-reply:TYPE, drop:TYPE, delay:TYPE:MS or error:TYPE:CODE:TEXT;\n"
       "                          TYPE a request type or *, with /N to apply N times only\n"
@@ -224,6 +226,11 @@ int main(int argc, char** argv)
         } else if (argument == "--realtime-interval" && hasValue) {
             if (!ParseNumber(arguments[++i], options.realTimeIntervalMs)) {
                 Complain("--realtime-interval needs milliseconds");
+                return 2;
+            }
+        } else if (argument == "--restart-ms" && hasValue) {
+            if (!ParseNumber(arguments[++i], options.restartMs)) {
+                Complain("--restart-ms needs milliseconds");
                 return 2;
             }
         } else if (argument == "--passwords" && hasValue) {
