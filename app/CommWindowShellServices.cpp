@@ -111,4 +111,10 @@ void CommWindowShellServices::SetLoggerStatusWord(std::uint32_t status)
     app_.SetLoggerStateWords(status, app_.LoggerMemoryKb(), app_.LoggerMemoryUsedKb());
 }
 
+void CommWindowShellServices::EnableUsbLinkCheck(bool enable)
+{
+    if (CMainFrame* frame = app_.MainFrame())
+        frame->EnableUsbLinkCheck(enable);
+}
+
 }  // namespace corvane

@@ -46,6 +46,7 @@ public:
     DownloadServices& Downloads() override { return downloads_; }
     void ShowProgramSettings(Window* owner) override;
     void OpenLastDownloadFile() override;
+    void EnableUsbLinkCheck(bool enable) override;
 
 private:
     CCorvaneApp& app_;

@@ -4,6 +4,8 @@
 #include "base/LoggerTimeZone.h"
 #include "comms/CConnectionDetails.h"
 #include "logger/CCommDialog.h"
+#include "logger/CLoggerTimeDlg.h"
+#include "logger/CResetLoggerDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CommWindowServices.h"
@@ -61,6 +63,7 @@ constexpr std::uint16_t kStateRequest = 0;
 constexpr std::uint16_t kLoginRequest = 4;
 constexpr std::uint16_t kRunRequest = 8;
 constexpr std::uint16_t kPasswordSetRequest = 12;
+constexpr std::uint16_t kGetRunStateRequest = 22;
 constexpr std::uint16_t kRunStateRequest = 31;
 constexpr std::uint16_t kNetInitRequest = 35;
 constexpr std::uint16_t kSessionListRequest = 96;
@@ -162,14 +165,12 @@ constexpr std::array kCommandsWithoutDialog = {
     CLaunchView::kViewLoggerStatusCommand,
     CLaunchView::kViewProbePointsCommand,
     CLaunchView::kRemoteControlsCommand,
-    CLaunchView::kSetLoggerTimeCommand,
     CLaunchView::kEnableLoggingCommand,
     CLaunchView::kStopLoggingCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
     CLaunchView::kLoggerDiagnosticsCommand,
     CLaunchView::kReflashFirmwareCommand,
-    CLaunchView::kResetLoggerCommand,
 };
 
 // The download dialog's session list and erase requests may take long: the
@@ -252,6 +253,10 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddCommand(kScanCardCommand, [this](int) { OnScanCard(); });
     AddCommand(kDownloadCardDataCommand, [this](int) { OnDownloadCardData(); });
     AddUpdate(kDownloadCardDataCommand, [this](CommandState& state) { state.Enable(cardPresent_ && cardAnalysed_); });
+    AddCommand(kSetLoggerTimeCommand, [this](int) { OnSetLoggerTime(); });
+    AddUpdate(kSetLoggerTimeCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kResetLoggerCommand, [this](int) { OnResetLogger(); });
+    AddUpdate(kResetLoggerCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
 }
@@ -662,6 +667,10 @@ std::intptr_t CLaunchView::OnMessage(Message& message)
         OnCommTimeout(static_cast<std::uint16_t>(message.wParam));
         return 0;
     }
+    if (message.id == kRunStateForClockMessage) {
+        OnRunStateForClock(message.wParam);
+        return 0;
+    }
     return CCorvaneView::OnMessage(message);
 }
 
@@ -701,6 +710,13 @@ void CLaunchView::OnCommReply(const CReplyMessage& reply)
     case kPingRequest:
         if (failed)
             ShowBox("Error while processing ping request.", "Unable to process ping request");
+        break;
+    case kGetRunStateRequest:
+        // The error flag is not looked at: the run state decides.
+        if (reply.DataLength() >= 2) {
+            ByteReader reader(reply.Data());
+            PostMessage(kRunStateForClockMessage, reader.U16LE("run state"));
+        }
         break;
     default: break;
     }
@@ -808,6 +824,43 @@ void CLaunchView::ShowBox(std::string text, std::string caption, bool stopIcon)
     request.caption = std::move(caption);
     request.icon = stopIcon ? MessageBoxIcon::Error : MessageBoxIcon::None;
     (void)Application::Instance().Prompts().ShowMessageBox(request);
+}
+
+void CLaunchView::OnSetLoggerTime()
+{
+    if (!connected_)
+        return;
+    (void)CxGetRunState(Handle());
+}
+
+void CLaunchView::OnRunStateForClock(std::uintptr_t runState)
+{
+    CLoggerTimeDlg dialog(
+        services_.Connection(), services_.TimeZone(), services_.Status(), hiddenReconnects_, usbLinkCheck_, this);
+    if (runState != 0) {
+        MessageBoxRequest request;
+        request.owner = Handle();
+        request.text = "The clock time cannot be updated while the logger is enabled\nsince it may disrupt the "
+                       "behavior of program net timing icons.\n\nClick OK to show the current logger time and clock "
+                       "settings.";
+        request.buttons = MessageBoxButtons::OkCancel;
+        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdOk)
+            return;
+        dialog.SetReadOnly(true);
+    }
+    // A reset after an Internet time change that did not bring the logger
+    // back leaves the picture to show the connection as it is.
+    if (dialog.DoModal() == kIdAbort)
+        RebuildHardwarePicture();
+}
+
+void CLaunchView::OnResetLogger()
+{
+    if (!connected_)
+        return;
+    CResetLoggerDialog dialog(services_.Connection(), hiddenReconnects_, usbLinkCheck_, this);
+    if (dialog.DoModal() == kIdAbort)
+        RebuildHardwarePicture();
 }
 
 }  // namespace corvane

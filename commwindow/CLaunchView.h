@@ -3,6 +3,7 @@
 #include "commwindow/CommWindowHooks.h"
 #include "commwindow/CommWindowLink.h"
 #include "commwindow/HiddenConnectDialog.h"
+#include "commwindow/ServicesUsbLinkCheck.h"
 #include "download/DownloadDialogLinkScope.h"
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
@@ -139,7 +140,8 @@ public:
     void OnDownloadData() override;
     void ShowLoggerConfiguration() override {}
     void OnViewProbePoints() override {}
-    void OnSetLoggerTime() override {}
+    // Asks the run state; its answer opens the clock dialog (OnRunStateForClock).
+    void OnSetLoggerTime() override;
     void OnViewLoggerStatus() override {}
     void OnUploadNet() override;
     void OnEnableLogging() override {}
@@ -173,6 +175,13 @@ public:
     CXInfoTip& Tip() { return tip_; }
     // The hidden connect dialogs of the dialogs that restart the logger.
     HiddenReconnectMaker& HiddenReconnects() { return hiddenReconnects_; }
+    // Posted to the view by the run-state reply; wParam the run state.
+    static constexpr MessageId kRunStateForClockMessage = 0x48D;
+    // The clock dialog for a run state: modal, after a question and
+    // read-only when the logger is enabled (non-zero).
+    void OnRunStateForClock(std::uintptr_t runState);
+    // "Reset Logger": the reset dialog, modal.
+    void OnResetLogger();
 
 protected:
     void OnSize(Size clientSize) override;
@@ -211,6 +220,7 @@ private:
     CXInfoTip tip_;
     bool tipTimerRunning_ = false;
     Point lastTipPoint_{-1, -1};
+    ServicesUsbLinkCheck usbLinkCheck_{services_};
 };
 
 }  // namespace corvane

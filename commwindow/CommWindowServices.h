@@ -74,6 +74,11 @@ public:
     // Opens the last downloaded data file with the desktop's program for it
     // (nothing when no file was downloaded yet).
     virtual void OpenLastDownloadFile() = 0;
+
+    // Switches the main window's one-second USB link check on or off (the
+    // logger dialogs that restart the logger switch it off meanwhile);
+    // nothing without a main window.
+    virtual void EnableUsbLinkCheck(bool enable) { (void)enable; }
 };
 
 }  // namespace corvane

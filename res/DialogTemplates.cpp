@@ -48,6 +48,7 @@
 #include "res/ModbusServerIconDialog.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
+#include "res/ClockDialogs.h"
 #include "res/NetUploadDialog.h"
 #include "res/OdioDialog.h"
 #include "res/OneShotDialog.h"
@@ -169,6 +170,8 @@ constexpr std::array kTemplates = {
     &kWarmupDialog,
     &kWarningDialog,
     &kWinCompareDialog,
+    &kLoggerTimeDialog,
+    &kResetLoggerDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};
