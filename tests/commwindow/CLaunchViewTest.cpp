@@ -428,15 +428,16 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
 
     // Commands whose dialogs the program lacks stay greyed even when connected.
     for (const int command : {CLaunchView::kViewLoggerStatusCommand, CLaunchView::kViewProbePointsCommand,
-             CLaunchView::kRemoteControlsCommand, CLaunchView::kSetLoggerTimeCommand,
-             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
+             CLaunchView::kRemoteControlsCommand, CLaunchView::kEnableLoggingCommand,
+             CLaunchView::kStopLoggingCommand, CLaunchView::kClearMemoryCommand,
              CLaunchView::kLoggerConfigurationCommand, CLaunchView::kPasswordManagementCommand,
-             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand,
-             CLaunchView::kResetLoggerCommand}) {
+             CLaunchView::kLoggerDiagnosticsCommand, CLaunchView::kReflashFirmwareCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     EXPECT_TRUE(View().QueryCommand(CLaunchView::kDownloadNetCommand).IsEnabled());
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kSetLoggerTimeCommand).IsEnabled());
+    EXPECT_TRUE(View().QueryCommand(CLaunchView::kResetLoggerCommand).IsEnabled());
 
     // The program settings are always there, and the PC's last downloaded
     // file opens without a command of its own.
@@ -505,6 +506,26 @@ TEST_F(LaunchView, TimeOutsAndFailedRepliesAreReportedAndTheRunStateForgotten)
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_NE(Prompts().messageBoxes[0].text.find("Busy"), std::string::npos);
     EXPECT_EQ(Prompts().messageBoxes[0].text.find("whatever"), std::string::npos);
+}
+
+TEST_F(LaunchView, TheRunStateReplyDecidesHowTheClockDialogOpensWhateverItsErrorFlag)
+{
+    // Without data nothing follows.
+    App().SendMessage(
+        View().Handle(), kReplyMessage, 22, 0, std::make_unique<CReplyMessage>(22, 0, false, "", std::vector<std::uint8_t>{}));
+    App().ProcessPending();
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+
+    // An enabled logger: the question first; Cancel opens nothing.
+    Prompts().messageBoxAnswers = {kIdCancel};
+    App().SendMessage(View().Handle(), kReplyMessage, 22, 0,
+        std::make_unique<CReplyMessage>(22, 0x12, true, "busy", std::vector<std::uint8_t>{1, 0}));
+    App().ProcessPending();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text,
+        "The clock time cannot be updated while the logger is enabled\nsince it may disrupt the behavior of program "
+        "net timing icons.\n\nClick OK to show the current logger time and clock settings.");
+    EXPECT_EQ(Prompts().messageBoxes[0].buttons, MessageBoxButtons::OkCancel);
 }
 
 TEST_F(LaunchView, StateReplyOfFullLengthSetsTheLoggerStateAndAShortOneNothing)
