@@ -850,7 +850,10 @@ void CLaunchView::OnRunStateForClock(std::uintptr_t runState)
     }
     // A reset after an Internet time change that did not bring the logger
     // back leaves the picture to show the connection as it is.
-    if (dialog.DoModal() == kIdAbort)
+    loggerDialog_ = &dialog;
+    const int end = dialog.DoModal();
+    loggerDialog_ = nullptr;
+    if (end == kIdAbort)
         RebuildHardwarePicture();
 }
 
@@ -859,7 +862,10 @@ void CLaunchView::OnResetLogger()
     if (!connected_)
         return;
     CResetLoggerDialog dialog(services_.Connection(), hiddenReconnects_, usbLinkCheck_, this);
-    if (dialog.DoModal() == kIdAbort)
+    loggerDialog_ = &dialog;
+    const int end = dialog.DoModal();
+    loggerDialog_ = nullptr;
+    if (end == kIdAbort)
         RebuildHardwarePicture();
 }
 

@@ -182,6 +182,8 @@ public:
     void OnRunStateForClock(std::uintptr_t runState);
     // "Reset Logger": the reset dialog, modal.
     void OnResetLogger();
+    // The clock or reset dialog while a command runs it, else null.
+    Dialog* OpenLoggerDialog() const { return loggerDialog_; }
 
 protected:
     void OnSize(Size clientSize) override;
@@ -221,6 +223,7 @@ private:
     bool tipTimerRunning_ = false;
     Point lastTipPoint_{-1, -1};
     ServicesUsbLinkCheck usbLinkCheck_{services_};
+    Dialog* loggerDialog_ = nullptr;
 };
 
 }  // namespace corvane
