@@ -44,6 +44,17 @@ protected:
     template <class D>
     void RunCommand(int command, const std::function<void(D&)>& drive, bool viaToolbar = false)
     {
+        RunDialog<D>(
+            [&] {
+                CMainFrame& frame = *Shell().MainFrame();
+                return viaToolbar ? fa::ClickToolBarButton(frame, command) : fa::ChooseMenuItem(frame, command);
+            },
+            drive);
+    }
+
+    // The same, with the dialog opened by start.
+    template <class D> void RunDialog(const std::function<bool()>& start, const std::function<void(D&)>& drive)
+    {
         RecordingWindow driver;
         bool seen = false;
         driver.onMessage = [&](Message&) {
@@ -54,8 +65,7 @@ protected:
             return std::intptr_t{0};
         };
         driver.SetTimer(1, 50);
-        CMainFrame& frame = *Shell().MainFrame();
-        ASSERT_TRUE(viaToolbar ? fa::ClickToolBarButton(frame, command) : fa::ChooseMenuItem(frame, command));
+        ASSERT_TRUE(start());
         for (int round = 0; round < 1200 && (!seen || view_->OpenLoggerDialog() != nullptr); ++round)
             WaitMilliseconds(50);
         driver.KillTimer(1);
@@ -82,11 +92,18 @@ protected:
     static std::string Text(const Dialog& dialog, int id) { return dialog.GetControl(id)->GetText(); }
 };
 
-TEST_F(LoggerClockTest, AnOffsetTypedInTheClockDialogReachesTheLoggerAndTheProgram)
+TEST_F(LoggerClockTest, AnOffsetTypedInTheClockDialogOpenedFromThePictureReachesTheLoggerAndTheProgram)
 {
     Connect();
     int phase = 0;
-    RunCommand<CLoggerTimeDlg>(CLaunchView::kSetLoggerTimeCommand, [&](CLoggerTimeDlg& dialog) {
+    // A double-click on the logger's clock in the picture.
+    const auto doubleClick = [&] {
+        const Point clock{596, 296};
+        return fa::SendMouse(*view_, fa::MouseAction::Press, MouseButton::Left, clock)
+            && fa::SendMouse(*view_, fa::MouseAction::Release, MouseButton::Left, clock)
+            && fa::SendMouse(*view_, fa::MouseAction::DoubleClick, MouseButton::Left, clock);
+    };
+    RunDialog<CLoggerTimeDlg>(doubleClick, [&](CLoggerTimeDlg& dialog) {
         if (phase == 0 && Text(dialog, res::kIdcTimeServerName) == "pool.ntp.org") {
             dialog.GetControl(res::kIdcLoggerOffsetHours)->SetText("+2");
             phase = 1;
