@@ -37,6 +37,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A reset logger goes down this long after its reply has been written.
+constexpr auto kResetReplyGrace = std::chrono::milliseconds(250);
+
 // Writes to a network link may wait this long for room. A pseudo-terminal
 // never blocks the simulator: what does not fit waits for room, and while
 // nobody reads, whole frames past this backlog are dropped.
@@ -531,16 +534,18 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
     }
     if (outcome.restart) {
         FlushOutputs(link);
-        restartPending_ = true;
+        restartPending_ = Clock::now() + kResetReplyGrace;
         restarting_.store(true);
     }
 }
 
 bool SimulatedLogger::Restarting() const { return restarting_.load(); }
 
-void SimulatedLogger::BeginRestart()
+void SimulatedLogger::BeginRestartWhenDue()
 {
-    restartPending_ = false;
+    if (!restartPending_ || Clock::now() < *restartPending_)
+        return;
+    restartPending_.reset();
     for (const auto& link : links_)
         CloseLink(*link);
     shared_->listener.Reset();
@@ -665,7 +670,7 @@ void SimulatedLogger::ReadLink(Link& link)
 
 int SimulatedLogger::NextTimeoutMs() const
 {
-    std::optional<Clock::time_point> next = restartAt_;
+    std::optional<Clock::time_point> next = restartAt_ ? restartAt_ : restartPending_;
     for (const auto& link : links_) {
         // A link with bytes waiting for room is woken by poll, not by time.
         if (link->unsent.empty())
@@ -707,8 +712,7 @@ void SimulatedLogger::Serve()
             PumpDownload(*link);
             FlushOutputs(*link);
         }
-        if (restartPending_)
-            BeginRestart();
+        BeginRestartWhenDue();
         std::erase_if(links_, [](const auto& link) { return link->closed; });
         // A dropped serial link comes back as a new pseudo-terminal (after
         // a reset, once the logger has restarted).

@@ -110,9 +110,9 @@ private:
     // Binds the listening socket (to the port bound before, if any); false
     // with why when that fails.
     bool OpenListener(std::string& why);
-    // A reset's reply has gone: every link closes and none is taken until
-    // the restart time has passed.
-    void BeginRestart();
+    // A reset's reply has gone and been read: every link closes and none is
+    // taken until the restart time has passed.
+    void BeginRestartWhenDue();
     void EndRestartWhenDue();
 
     SimulatorOptions options_;
@@ -122,8 +122,10 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     bool started_ = false;
-    // The server thread's: a reset was answered, and when the logger is back.
-    bool restartPending_ = false;
+    // The server thread's: when a reset that was answered takes the links
+    // down (a moment after its reply, so the reply is read first), and when
+    // the logger is back.
+    std::optional<std::chrono::steady_clock::time_point> restartPending_;
     std::optional<std::chrono::steady_clock::time_point> restartAt_;
     std::atomic<bool> restarting_{false};
 };

@@ -161,6 +161,38 @@ TEST_F(LoggerClockTest, AnInternetTimeChangeResetsTheLoggerAndTheProgramReconnec
     EXPECT_TRUE(Shell().MainFrame()->UsbLinkCheckEnabled());
 }
 
+TEST_F(LoggerClockTest, AResetUsbLoggerIsNotReportedLostWhileItRestarts)
+{
+    // A USB logger whose device comes back on a new pseudo-terminal after
+    // the restart, as a plugged logger does.
+    LoggerState state = LoggerState::Fresh();
+    state.fullAccess = 0;
+    const std::filesystem::path folder = Scratch() / "logger";
+    std::filesystem::create_directories(folder);
+    ASSERT_FALSE(SaveLoggerState(folder, state));
+    SimulatorOptions options;
+    options.stateFolder = folder;
+    options.pty = true;
+    options.onPtyPath = [tree = UsbTree()](const std::string& path) { EXPECT_EQ(tree.Write(path), ""); };
+    logger_ = std::make_unique<SimulatedLogger>(options);
+    ASSERT_TRUE(logger_->Start()) << logger_->StartError();
+    SaveConnections();
+    StartProgram();
+    ConnectThroughTheDialog("Bench USB");
+    ASSERT_TRUE(Shell().Connection().IsConnected());
+
+    RunCommand<CResetLoggerDialog>(CLaunchView::kResetLoggerCommand, [](CResetLoggerDialog& dialog) {
+        if (dialog.Sequence().Current() == ResetSequence::State::Failed) {
+            ADD_FAILURE() << dialog.StatusText();
+            dialog.GetControlAs<ButtonControl>(kIdOk)->Click();
+        }
+    });
+    EXPECT_TRUE(Took(kRequestReset));
+    EXPECT_TRUE(Shell().Connection().IsConnected());
+    EXPECT_FALSE(Boxed("USB comm with the logger has been lost. Please try to reconnect."));
+    EXPECT_TRUE(Shell().MainFrame()->UsbLinkCheckEnabled());
+}
+
 TEST_F(LoggerClockTest, AResetLoggerComesBackOrItsFailureIsLeftToRead)
 {
     Connect();
