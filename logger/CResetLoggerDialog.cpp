@@ -61,8 +61,10 @@ bool CResetLoggerDialog::OnInitDialog()
     }
     usbLinkCheck_.EnableUsbLinkCheck(false);
     if (CxReset(Handle(), 0) != kCxOk) {
+        // Nothing restarts: the link check is on again at once.
         sequence_.Sent(false);
         SetStatus(ResetSequence::kNotSentText);
+        usbLinkCheck_.EnableUsbLinkCheck(true);
         return true;
     }
     reconnect_ = reconnects_.MakeHiddenReconnect(*this);
