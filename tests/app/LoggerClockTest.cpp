@@ -108,6 +108,7 @@ TEST_F(LoggerClockTest, AnOffsetTypedInTheClockDialogOpenedFromThePictureReaches
             dialog.GetControl(res::kIdcLoggerOffsetHours)->SetText("+2");
             phase = 1;
         } else if (phase == 1 && Text(dialog, res::kIdcLoggerOffsetText) == "+2") {
+            dialog.GetControlAs<ButtonControl>(res::kIdcDaylightCheck)->Click();
             (void)dialog.SaveImage(OutputFile("ProgramSetLoggerClock.png").string());
             phase = 2;
             dialog.GetControlAs<ButtonControl>(res::kIdcUpdateClock)->Click();
@@ -115,7 +116,10 @@ TEST_F(LoggerClockTest, AnOffsetTypedInTheClockDialogOpenedFromThePictureReaches
     });
     EXPECT_EQ(phase, 2);
     EXPECT_EQ(logger_->State().timeZoneMinutes, -120);
+    EXPECT_EQ(logger_->State().daylightRule, 1);
     EXPECT_EQ(Shell().TimeZone().OffsetMinutes(), -120);
+    EXPECT_EQ(Shell().TimeZone().Flags(), 1u);
+    EXPECT_FALSE(Took(kRequestReset));
     EXPECT_TRUE(Took(kRequestGetRunState));
     EXPECT_TRUE(Shell().Connection().IsConnected());
 }
