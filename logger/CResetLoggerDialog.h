@@ -51,7 +51,8 @@ private:
     void OnTick();
     void OnReply(const CReplyMessage& reply);
     void SetStatus(std::string_view text);
-    // Stops the timer, switches the USB link check back on and ends the dialog.
+    // Stops the timer and switches the USB link check back on; ends the
+    // dialog with code, or with 0 leaves it open for the user to read.
     void Finish(int code);
     int FinishedCode() const;
 
