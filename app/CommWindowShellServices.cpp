@@ -126,4 +126,10 @@ std::uint32_t CommWindowShellServices::LoggerMemoryKb() const { return app_.Logg
 
 std::uint32_t CommWindowShellServices::LoggerMemoryUsedKb() const { return app_.LoggerMemoryUsedKb(); }
 
+void CommWindowShellServices::EnableUsbLinkCheck(bool enable)
+{
+    if (CMainFrame* frame = app_.MainFrame())
+        frame->EnableUsbLinkCheck(enable);
+}
+
 }  // namespace corvane

@@ -56,6 +56,7 @@ public:
     std::uint32_t LoggerMemoryKb() const override;
     std::uint32_t LoggerMemoryUsedKb() const override;
     NoticeSink& MainFrameNotices() override { return notices_; }
+    void EnableUsbLinkCheck(bool enable) override;
 
 private:
     CCorvaneApp& app_;

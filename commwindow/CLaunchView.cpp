@@ -10,6 +10,8 @@
 #include "logger/CReflashDialog.h"
 #include "logger/CEnableIntMem.h"
 #include "logger/CStatusDialog.h"
+#include "logger/CLoggerTimeDlg.h"
+#include "logger/CResetLoggerDialog.h"
 #include "commwindow/CConnectDialog.h"
 #include "commwindow/CLaunchDoc.h"
 #include "commwindow/CModuleNodeDlg.h"
@@ -83,6 +85,7 @@ constexpr std::uint16_t kLoginRequest = 4;
 constexpr std::uint16_t kRunRequest = 8;
 constexpr std::uint16_t kPasswordSetRequest = 12;
 constexpr std::uint16_t kPasswordManagementRequest = 5;
+constexpr std::uint16_t kGetRunStateRequest = 22;
 constexpr std::uint16_t kRunStateRequest = 31;
 constexpr std::uint16_t kNetInitRequest = 35;
 constexpr std::uint16_t kSessionListRequest = 96;
@@ -180,10 +183,8 @@ constexpr Rect kCardDataPlace = At(325, 445, 32, 32);
 // The commands of the menu, the toolbar and the picture whose dialogs the
 // program does not have yet: they stay disabled.
 constexpr std::array kCommandsWithoutDialog = {
-    CLaunchView::kSetLoggerTimeCommand,
     CLaunchView::kClearMemoryCommand,
     CLaunchView::kLoggerConfigurationCommand,
-    CLaunchView::kResetLoggerCommand,
 };
 
 // The download dialog's session list and erase requests may take long: the
@@ -278,6 +279,10 @@ CLaunchView::CLaunchView(EditorEnvironment& environment, CommWindowServices& ser
     AddUpdate(kEnableLoggingCommand, [this](CommandState& state) { state.Enable(connected_); });
     AddCommand(kStopLoggingCommand, [this](int) { OnStopLogging(); });
     AddUpdate(kStopLoggingCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kSetLoggerTimeCommand, [this](int) { OnSetLoggerTime(); });
+    AddUpdate(kSetLoggerTimeCommand, [this](CommandState& state) { state.Enable(connected_); });
+    AddCommand(kResetLoggerCommand, [this](int) { OnResetLogger(); });
+    AddUpdate(kResetLoggerCommand, [this](CommandState& state) { state.Enable(connected_); });
     for (const int command : kCommandsWithoutDialog)
         AddUpdate(command, [](CommandState& state) { state.Enable(false); });
     AddCommand(kPasswordManagementCommand, [this](int) { OnPasswordManagement(); });
@@ -896,6 +901,10 @@ std::intptr_t CLaunchView::OnMessage(Message& message)
             (void)HandleCommand(command);
         return 0;
     }
+    if (message.id == kRunStateForClockMessage) {
+        OnRunStateForClock(message.wParam);
+        return 0;
+    }
     return CCorvaneView::OnMessage(message);
 }
 
@@ -945,6 +954,13 @@ void CLaunchView::OnCommReply(const CReplyMessage& reply)
     case kPingRequest:
         if (failed)
             ShowBox("Error while processing ping request.", "Unable to process ping request");
+        break;
+    case kGetRunStateRequest:
+        // The error flag is not looked at: the run state decides.
+        if (reply.DataLength() >= 2) {
+            ByteReader reader(reply.Data());
+            PostMessage(kRunStateForClockMessage, reader.U16LE("run state"));
+        }
         break;
     default: break;
     }
@@ -1258,6 +1274,49 @@ void CLaunchView::OnRunReply(const CReplyMessage& reply)
     requestedRunChange_ = 0;
     SetStatusProgress(services_.Status(), text, false);
     SetProgressRange(services_.Status(), 10);
+}
+
+void CLaunchView::OnSetLoggerTime()
+{
+    if (!connected_)
+        return;
+    (void)CxGetRunState(Handle());
+}
+
+void CLaunchView::OnRunStateForClock(std::uintptr_t runState)
+{
+    CLoggerTimeDlg dialog(
+        services_.Connection(), services_.TimeZone(), services_.Status(), hiddenReconnects_, usbLinkCheck_, this);
+    if (runState != 0) {
+        MessageBoxRequest request;
+        request.owner = Handle();
+        request.text = "The clock time cannot be updated while the logger is enabled\nsince it may disrupt the "
+                       "behavior of program net timing icons.\n\nClick OK to show the current logger time and clock "
+                       "settings.";
+        request.buttons = MessageBoxButtons::OkCancel;
+        if (Application::Instance().Prompts().ShowMessageBox(request) != kIdOk)
+            return;
+        dialog.SetReadOnly(true);
+    }
+    // A reset after an Internet time change that did not bring the logger
+    // back leaves the picture to show the connection as it is.
+    loggerDialog_ = &dialog;
+    const int end = dialog.DoModal();
+    loggerDialog_ = nullptr;
+    if (end == kIdAbort)
+        RebuildHardwarePicture();
+}
+
+void CLaunchView::OnResetLogger()
+{
+    if (!connected_)
+        return;
+    CResetLoggerDialog dialog(services_.Connection(), hiddenReconnects_, usbLinkCheck_, this);
+    loggerDialog_ = &dialog;
+    const int end = dialog.DoModal();
+    loggerDialog_ = nullptr;
+    if (end == kIdAbort)
+        RebuildHardwarePicture();
 }
 
 }  // namespace corvane

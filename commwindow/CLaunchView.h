@@ -3,6 +3,7 @@
 #include "commwindow/CommWindowHooks.h"
 #include "commwindow/CommWindowLink.h"
 #include "commwindow/HiddenConnectDialog.h"
+#include "commwindow/ServicesUsbLinkCheck.h"
 #include "download/DownloadDialogLinkScope.h"
 #include "netmodel/CCorvaneView.h"
 #include "netmodel/HardwarePollOwner.h"
@@ -151,7 +152,8 @@ public:
     void OnDownloadData() override;
     void ShowLoggerConfiguration() override {}
     void OnViewProbePoints() override;
-    void OnSetLoggerTime() override {}
+    // Asks the run state; its answer opens the clock dialog (OnRunStateForClock).
+    void OnSetLoggerTime() override;
     void OnViewLoggerStatus() override;
     void OnUploadNet() override;
     void OnEnableLogging() override;
@@ -219,12 +221,20 @@ public:
     static constexpr std::uint32_t kEnableRetryTimerId = 102;
     static constexpr std::uint32_t kEnableRetryPauseMs = 1000;
     static constexpr int kMostEnableRetries = 30;
-    // The status or enable dialog while a command runs it, else null.
+    // The status, enable, clock or reset dialog while a command runs it,
+    // else null.
     Dialog* OpenLoggerDialog() const { return loggerDialog_; }
     // The node dialog of a bus module while opening its node runs it, else null.
     CModuleNodeDlg* OpenNodeDialog() const { return nodeDialog_; }
     // Runs the node dialog of a module type for the module at a bus address, modal.
     void RunNodeDialog(std::uint8_t moduleType, std::uint8_t address);
+    // Posted to the view by the run-state reply; wParam the run state.
+    static constexpr MessageId kRunStateForClockMessage = 0x48D;
+    // The clock dialog for a run state: modal, after a question and
+    // read-only when the logger is enabled (non-zero).
+    void OnRunStateForClock(std::uintptr_t runState);
+    // "Reset Logger": the reset dialog, modal.
+    void OnResetLogger();
 
 protected:
     void OnSize(Size clientSize) override;
@@ -288,6 +298,7 @@ private:
     int enableRetries_ = 0;
     Dialog* loggerDialog_ = nullptr;
     CModuleNodeDlg* nodeDialog_ = nullptr;
+    ServicesUsbLinkCheck usbLinkCheck_{services_};
 };
 
 }  // namespace corvane

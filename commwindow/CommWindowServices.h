@@ -88,6 +88,10 @@ public:
     // Notices for the main frame's box titled "Warning" (message 0x8191),
     // shown once the handler that raised them returns.
     virtual NoticeSink& MainFrameNotices() = 0;
+    // Switches the main window's one-second USB link check on or off (the
+    // logger dialogs that restart the logger switch it off meanwhile);
+    // nothing without a main window.
+    virtual void EnableUsbLinkCheck(bool enable) { (void)enable; }
 };
 
 }  // namespace corvane

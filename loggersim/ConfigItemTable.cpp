@@ -8,7 +8,7 @@ namespace corvane {
 
 namespace {
 
-constexpr std::array<ConfigItem, 34> kItems{{
+constexpr std::array<ConfigItem, 35> kItems{{
     {1, 6},
     {7, 4},
     {16, 22},
@@ -26,6 +26,7 @@ constexpr std::array<ConfigItem, 34> kItems{{
     {73, 4},
     {74, 2},
     {76, 14},
+    {78, 64},
     {79, 64},
     {80, 64},
     {81, 128},
@@ -77,6 +78,7 @@ std::vector<std::uint8_t> ConfigItemDefault(std::uint8_t key)
         writer.U16LE(300);
         break;
     case kItemUnlockSequence: writer.FixedText("DSBDSU", 8); break;
+    case kItemNtpServer: writer.FixedText("pool.ntp.org", *length); break;
     case kItemAutoSequence:
         for (const std::uint8_t interval : std::array<std::uint8_t, 4>{2, 4, 8, 16})
             writer.U8(interval);

@@ -31,6 +31,7 @@ constexpr std::uint8_t kItemMailRetry = 67;
 constexpr std::uint8_t kItemFileTransferRetry = 68;
 constexpr std::uint8_t kItemUnlockSequence = 71;
 constexpr std::uint8_t kItemIdentification = 76;
+constexpr std::uint8_t kItemNtpServer = 78;
 constexpr std::uint8_t kItemAutoSequence = 89;
 constexpr std::uint8_t kItemHardwareType = 91;
 

@@ -5,6 +5,7 @@
 #include "halvix/protocol/FrameCodec.h"
 #include "halvix/protocol/RequestTypes.h"
 #include "halvix/protocol/UserAuthLayout.h"
+#include "loggersim/ClockRequests.h"
 #include "loggersim/LoginRequests.h"
 #include "loggersim/ModbusRequests.h"
 #include "loggersim/NetRequests.h"
@@ -412,6 +413,8 @@ RequestOutcome HandleRequest(LoggerState& state, const Frame& request, std::int6
     case kRequestGetRunState: return Reply(MakeReply(request, U16Data(state.running ? 1 : 0)));
     case kRequestInfoMsg: return InfoMsg(state, request);
     case kRequestSFlagClr: return SFlagClr(state, request);
+    case kRequestQuvTimeSet: return AnswerQuvTimeSet(state, request, hostSeconds);
+    case kRequestReset: return AnswerReset(request);
     case kRequestBaseCfg: return Reply(MakeReply(request, U16Data(state.baseConfigWord)));
     case kRequestTLEnum: return TLEnum(state, request);
     case kRequestTlTran: return TlTran(state, request);

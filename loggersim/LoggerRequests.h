@@ -43,6 +43,7 @@ struct RequestOutcome {
     bool stateChanged = false;      // the state must be saved
     bool netChanged = false;        // the net image must be saved
     bool sessionsErased = false;    // the logged sessions must be erased
+    bool restart = false;           // after the reply the logger drops its links and restarts
 };
 
 // Answers request (a request frame) from the logger's state at the host

@@ -39,6 +39,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A reset logger goes down this long after its reply has been written.
+constexpr auto kResetReplyGrace = std::chrono::milliseconds(250);
+
 // Writes to a network link may wait this long for room. A pseudo-terminal
 // never blocks the simulator: what does not fit waits for room, and while
 // nobody reads, whole frames past this backlog are dropped.
@@ -239,46 +242,60 @@ bool SimulatedLogger::Start()
     }
 
     if (options_.listen) {
-        addrinfo hints{};
-        hints.ai_family = AF_UNSPEC;
-        hints.ai_socktype = SOCK_STREAM;
-        hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
-        addrinfo* addresses = nullptr;
-        const std::string port = std::to_string(options_.listenPort);
-        const int lookup = ::getaddrinfo(options_.listenHost.c_str(), port.c_str(), &hints, &addresses);
-        if (lookup != 0)
-            return fail("cannot find " + options_.listenHost + ": " + ::gai_strerror(lookup));
-        std::string why = "no address";
-        for (addrinfo* address = addresses; address != nullptr && !shared_->listener.Valid();
-             address = address->ai_next) {
-            UniqueFd fd(::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-            const int reuse = 1;
-            if (fd.Valid())
-                (void)::setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
-            if (!fd.Valid() || ::bind(fd.Get(), address->ai_addr, address->ai_addrlen) != 0
-                || ::listen(fd.Get(), 4) != 0) {
-                why = std::strerror(errno);
-                continue;
-            }
-            sockaddr_storage bound{};
-            socklen_t size = sizeof bound;
-            if (::getsockname(fd.Get(), reinterpret_cast<sockaddr*>(&bound), &size) == 0) {
-                const std::uint16_t boundPort = bound.ss_family == AF_INET6
-                    ? ntohs(reinterpret_cast<const sockaddr_in6*>(&bound)->sin6_port)
-                    : ntohs(reinterpret_cast<const sockaddr_in*>(&bound)->sin_port);
-                port_.store(boundPort);
-            }
-            shared_->listener = std::move(fd);
-        }
-        ::freeaddrinfo(addresses);
-        if (!shared_->listener.Valid())
-            return fail("cannot listen on " + options_.listenHost + ":" + port + ": " + why);
+        std::string why;
+        if (!OpenListener(why))
+            return fail(std::move(why));
     }
     if (options_.pty && !OpenPty())
         return fail("cannot make a pseudo-terminal: " + std::string(std::strerror(errno)));
     started_ = true;
     stopping_.store(false);
     thread_ = std::thread([this] { Serve(); });
+    return true;
+}
+
+bool SimulatedLogger::OpenListener(std::string& why)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* addresses = nullptr;
+    // After a restart the logger comes back on the port it had.
+    const std::uint16_t wanted = port_.load() != 0 ? port_.load() : options_.listenPort;
+    const std::string port = std::to_string(wanted);
+    const int lookup = ::getaddrinfo(options_.listenHost.c_str(), port.c_str(), &hints, &addresses);
+    if (lookup != 0) {
+        why = "cannot find " + options_.listenHost + ": " + ::gai_strerror(lookup);
+        return false;
+    }
+    std::string reason = "no address";
+    for (addrinfo* address = addresses; address != nullptr && !shared_->listener.Valid();
+         address = address->ai_next) {
+        UniqueFd fd(::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+        const int reuse = 1;
+        if (fd.Valid())
+            (void)::setsockopt(fd.Get(), SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
+        if (!fd.Valid() || ::bind(fd.Get(), address->ai_addr, address->ai_addrlen) != 0
+            || ::listen(fd.Get(), 4) != 0) {
+            reason = std::strerror(errno);
+            continue;
+        }
+        sockaddr_storage bound{};
+        socklen_t size = sizeof bound;
+        if (::getsockname(fd.Get(), reinterpret_cast<sockaddr*>(&bound), &size) == 0) {
+            const std::uint16_t boundPort = bound.ss_family == AF_INET6
+                ? ntohs(reinterpret_cast<const sockaddr_in6*>(&bound)->sin6_port)
+                : ntohs(reinterpret_cast<const sockaddr_in*>(&bound)->sin_port);
+            port_.store(boundPort);
+        }
+        shared_->listener = std::move(fd);
+    }
+    ::freeaddrinfo(addresses);
+    if (!shared_->listener.Valid()) {
+        why = "cannot listen on " + options_.listenHost + ":" + port + ": " + reason;
+        return false;
+    }
     return true;
 }
 
@@ -446,7 +463,8 @@ void SimulatedLogger::TickRealTime(Link& link)
 
 void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
 {
-    if (frame.kind != FrameKind::Request || link.closed)
+    // A logger about to restart takes nothing more.
+    if (frame.kind != FrameKind::Request || link.closed || restartPending_ || restartAt_)
         return;
     // A request sent again after a lost reply gets the same reply again and
     // is not carried out twice.
@@ -495,7 +513,7 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
                 outcome = HandleRequest(shared_->state, frame, HostSeconds());
             NoteDiagnosticEvent(frame, outcome);
             if (frame.requestType == kRequestFlashExec && outcome.reply && !outcome.reply->error)
-                restartDue_ = true;
+                outcome.restart = true;
             const bool started = frame.requestType == kRequestSdlStart && outcome.reply && !outcome.reply->error;
             if (fault && fault->kind != SimFault::Kind::Delay && started)
                 link.downloadFault = fault->kind;
@@ -542,6 +560,39 @@ void SimulatedLogger::HandleFrame(Link& link, const Frame& frame)
         link.last->reply = std::move(outcome.reply);
         Queue(link, *link.last->reply, delayMs);
     }
+    if (outcome.restart) {
+        FlushOutputs(link);
+        restartPending_ = Clock::now() + kResetReplyGrace;
+        restartMs_ = frame.requestType == kRequestFlashExec ? options_.reflashRestartMs : options_.restartMs;
+        restarting_.store(true);
+    }
+}
+
+bool SimulatedLogger::Restarting() const { return restarting_.load(); }
+
+void SimulatedLogger::BeginRestartWhenDue()
+{
+    if (!restartPending_ || Clock::now() < *restartPending_)
+        return;
+    restartPending_.reset();
+    for (const auto& link : links_)
+        CloseLink(*link);
+    shared_->listener.Reset();
+    restartAt_ = Clock::now() + std::chrono::milliseconds(restartMs_);
+}
+
+void SimulatedLogger::EndRestartWhenDue()
+{
+    if (!restartAt_ || Clock::now() < *restartAt_)
+        return;
+    std::string why;
+    if (options_.listen && !OpenListener(why)) {
+        // The port is taken meanwhile: the logger tries again a second later.
+        restartAt_ = Clock::now() + std::chrono::seconds(1);
+        return;
+    }
+    restartAt_.reset();
+    restarting_.store(false);
 }
 
 RequestOutcome SimulatedLogger::AnswerDiagnosticRequest(const Frame& request)
@@ -688,22 +739,10 @@ void SimulatedLogger::ReadLink(Link& link)
         CloseLink(link);
 }
 
-void SimulatedLogger::BeginRestartIfDue()
-{
-    if (restartEnds_ && Clock::now() >= *restartEnds_)
-        restartEnds_.reset();
-    if (!std::exchange(restartDue_, false))
-        return;
-    for (const auto& link : links_)
-        CloseLink(*link);
-    restartEnds_ = Clock::now() + std::chrono::milliseconds(options_.reflashRestartMs);
-}
-
-bool SimulatedLogger::Restarting() const { return restartEnds_.has_value(); }
 
 int SimulatedLogger::NextTimeoutMs() const
 {
-    std::optional<Clock::time_point> next = restartEnds_;
+    std::optional<Clock::time_point> next = restartAt_ ? restartAt_ : restartPending_;
     for (const auto& link : links_) {
         // A link with bytes waiting for room is woken by poll, not by time.
         if (link->unsent.empty())
@@ -734,6 +773,7 @@ void SimulatedLogger::Serve()
             messages.swap(shared_->pendingMessages);
             drop = std::exchange(shared_->dropRequested, false);
         }
+        EndRestartWhenDue();
         for (const auto& link : links_) {
             if (drop)
                 CloseLink(*link);
@@ -744,11 +784,11 @@ void SimulatedLogger::Serve()
             PumpDownload(*link);
             FlushOutputs(*link);
         }
-        BeginRestartIfDue();
+        BeginRestartWhenDue();
         std::erase_if(links_, [](const auto& link) { return link->closed; });
-        // A dropped serial link comes back as a new pseudo-terminal, once
-        // the logger is up.
-        if (options_.pty && !Restarting()
+        // A dropped serial link comes back as a new pseudo-terminal (after
+        // a reset or a reflash, once the logger has restarted).
+        if (options_.pty && !restartAt_
             && std::none_of(links_.begin(), links_.end(), [](const auto& link) { return link->pty; }))
             OpenPty();
         if (linkCountShown != links_.size()) {

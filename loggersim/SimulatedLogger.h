@@ -44,6 +44,9 @@ struct SimulatorOptions {
     // After taking new logger firmware the logger drops its links and takes
     // none for this long while it restarts.
     std::uint32_t reflashRestartMs = 5000;
+    // After a reset the logger takes no links for this long, as while it
+    // restarts.
+    std::uint32_t restartMs = 3000;
 };
 
 // A simulated logger speaking the link protocol: on a TCP port, on a
@@ -85,6 +88,8 @@ public:
     void SendMessage(std::uint16_t kind, std::uint16_t code, std::string_view text);
     // Closes every link at once, as if the cable was pulled.
     void DropLinks();
+    // True from a reset until the logger takes links again.
+    bool Restarting() const;
 
 private:
     struct Link;
@@ -114,10 +119,13 @@ private:
     void PumpDownload(Link& link);
     void CloseLink(Link& link);
     int NextTimeoutMs() const;
-    // The logger restarts after a reflash: every link closes once the
-    // replies queued so far are written, and none is taken until it is up.
-    void BeginRestartIfDue();
-    bool Restarting() const;
+    // Binds the listening socket (to the port bound before, if any); false
+    // with why when that fails.
+    bool OpenListener(std::string& why);
+    // A reset's reply has gone and been read: every link closes and none is
+    // taken until the restart time has passed.
+    void BeginRestartWhenDue();
+    void EndRestartWhenDue();
 
     SimulatorOptions options_;
     std::unique_ptr<Shared> shared_;
@@ -126,8 +134,15 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     bool started_ = false;
-    bool restartDue_ = false;  // the server thread's, as the two below
-    std::optional<std::chrono::steady_clock::time_point> restartEnds_;
+    // The server thread's: when a reset that was answered takes the links
+    // down (a moment after its reply, so the reply is read first), and when
+    // the logger is back.
+    std::optional<std::chrono::steady_clock::time_point> restartPending_;
+    std::optional<std::chrono::steady_clock::time_point> restartAt_;
+    std::atomic<bool> restarting_{false};
+    // How long the restart under way keeps the logger down: a reset's or a
+    // reflash's time.
+    std::uint32_t restartMs_ = 0;
 };
 
 }  // namespace corvane

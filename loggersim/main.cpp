@@ -34,8 +34,8 @@ using corvane::SimulatorOptions;
 
 constexpr const char* kUsage
     = "usage: corvane-loggersim [--listen HOST:PORT | --no-listen] [--pty] [--state DIR]\n"
-      "                         [--realtime-interval MS] [--passwords on|off] [--fault FAULT]...\n"
-      "                         [--diag-log BYTES[,SEED]]\n"
+      "                         [--realtime-interval MS] [--restart-ms MS] [--passwords on|off]\n"
+      "                         [--fault FAULT]... [--diag-log BYTES[,SEED]]\n"
       "                         [--reflash-restart-ms MS]\n"
       "       corvane-loggersim [--state DIR] [--add-session SCANS[,interval=TICKS][,subsecond][,running]]...\n"
       "                         [--write-card DIR]\n"
@@ -48,6 +48,7 @@ constexpr const char* kUsage
       "  --state DIR             the logger's state folder\n"
       "                          (default $XDG_STATE_HOME/corvane/loggersim)\n"
       "  --realtime-interval MS  time between real-time messages while streaming (1000)\n"
+      "  --restart-ms MS         time a reset logger takes to come back (3000)\n"
       "  --passwords on|off      switch the logger's passwords on or off (kept in the state)\n"
       "  --diag-log BYTES[,SEED] make the diagnostic log afresh: BYTES bytes of generated\n"
       "                          records (seed 1 unless given); kept in the state folder\n"
@@ -235,6 +236,11 @@ int main(int argc, char** argv)
         } else if (argument == "--reflash-restart-ms" && hasValue) {
             if (!ParseNumber(arguments[++i], options.reflashRestartMs)) {
                 Complain("--reflash-restart-ms needs milliseconds");
+                return 2;
+            }
+        } else if (argument == "--restart-ms" && hasValue) {
+            if (!ParseNumber(arguments[++i], options.restartMs)) {
+                Complain("--restart-ms needs milliseconds");
                 return 2;
             }
         } else if (argument == "--passwords" && hasValue) {

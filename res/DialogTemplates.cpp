@@ -50,6 +50,7 @@
 #include "res/ModuleNodeDialogs.h"
 #include "res/MultiplexDialog.h"
 #include "res/NetDownloadDialog.h"
+#include "res/ClockDialogs.h"
 #include "res/NetUploadDialog.h"
 #include "res/OdioDialog.h"
 #include "res/OneShotDialog.h"
@@ -190,6 +191,8 @@ constexpr std::array kTemplates = {
     &kVexa7NodeDialog,
     &kVexa2NodeDialog,
     &kChangeModuleNameDialog,
+    &kLoggerTimeDialog,
+    &kResetLoggerDialog,
 };
 
 constexpr std::array kGlobalPages = {&kGlobalSystemPage, &kGlobalLcdPage};

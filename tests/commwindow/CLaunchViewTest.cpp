@@ -443,14 +443,14 @@ TEST_F(LaunchView, PictureItemsRunOnlyTheCommandsThatAreEnabled)
     EXPECT_EQ(Prompts().messageBoxes[0].caption, "Download Data");
 
     // Commands whose dialogs the program lacks stay greyed even when connected.
-    for (const int command : {CLaunchView::kSetLoggerTimeCommand, CLaunchView::kClearMemoryCommand,
-             CLaunchView::kLoggerConfigurationCommand, CLaunchView::kResetLoggerCommand}) {
+    for (const int command : {CLaunchView::kClearMemoryCommand, CLaunchView::kLoggerConfigurationCommand}) {
         const CommandState state = View().QueryCommand(command);
         EXPECT_TRUE(state.Answered() && !state.IsEnabled()) << command;
     }
     for (const int command : {CLaunchView::kDownloadNetCommand, CLaunchView::kLoggerDiagnosticsCommand,
              CLaunchView::kReflashFirmwareCommand, CLaunchView::kViewLoggerStatusCommand,
-             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand})
+             CLaunchView::kEnableLoggingCommand, CLaunchView::kStopLoggingCommand, CLaunchView::kSetLoggerTimeCommand,
+             CLaunchView::kResetLoggerCommand})
         EXPECT_TRUE(View().QueryCommand(command).IsEnabled()) << command;
 
     // Probe values from the picture and remote controls from the menu are
@@ -531,6 +531,26 @@ TEST_F(LaunchView, TimeOutsAndFailedRepliesAreReportedAndTheRunStateForgotten)
     ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
     EXPECT_NE(Prompts().messageBoxes[0].text.find("Busy"), std::string::npos);
     EXPECT_EQ(Prompts().messageBoxes[0].text.find("whatever"), std::string::npos);
+}
+
+TEST_F(LaunchView, TheRunStateReplyDecidesHowTheClockDialogOpensWhateverItsErrorFlag)
+{
+    // Without data nothing follows.
+    App().SendMessage(
+        View().Handle(), kReplyMessage, 22, 0, std::make_unique<CReplyMessage>(22, 0, false, "", std::vector<std::uint8_t>{}));
+    App().ProcessPending();
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+
+    // An enabled logger: the question first; Cancel opens nothing.
+    Prompts().messageBoxAnswers = {kIdCancel};
+    App().SendMessage(View().Handle(), kReplyMessage, 22, 0,
+        std::make_unique<CReplyMessage>(22, 0x12, true, "busy", std::vector<std::uint8_t>{1, 0}));
+    App().ProcessPending();
+    ASSERT_EQ(Prompts().messageBoxes.size(), 1u);
+    EXPECT_EQ(Prompts().messageBoxes[0].text,
+        "The clock time cannot be updated while the logger is enabled\nsince it may disrupt the behavior of program "
+        "net timing icons.\n\nClick OK to show the current logger time and clock settings.");
+    EXPECT_EQ(Prompts().messageBoxes[0].buttons, MessageBoxButtons::OkCancel);
 }
 
 TEST_F(LaunchView, StateReplyOfFullLengthSetsTheLoggerStateAndAShortOneNothing)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace corvane {
 namespace config_item_table_test {
@@ -17,7 +18,7 @@ TEST(ConfigItemTableTest, EveryItemHasItsLength)
         std::uint8_t key;
         std::uint16_t length;
     } cases[] = {{1, 6}, {7, 4}, {16, 22}, {17, 22}, {22, 128}, {41, 4}, {42, 102}, {64, 72}, {65, 72}, {66, 4},
-        {67, 4}, {68, 4}, {71, 8}, {72, 134}, {73, 4}, {74, 2}, {76, 14}, {79, 64}, {80, 64}, {81, 128}, {82, 4},
+        {67, 4}, {68, 4}, {71, 8}, {72, 134}, {73, 4}, {74, 2}, {76, 14}, {78, 64}, {79, 64}, {80, 64}, {81, 128}, {82, 4},
         {83, 4}, {84, 64}, {85, 64}, {86, 128}, {87, 4}, {88, 4}, {89, 4}, {90, 1}, {91, 1}, {92, 16}, {93, 1}, {94, 1},
         {95, 1}};
     EXPECT_EQ(ConfigItemTable().size(), std::size(cases));
@@ -43,6 +44,9 @@ TEST(ConfigItemTableTest, DefaultsAreZeroButForTheItemsWithTheirOwn)
     EXPECT_EQ(ConfigItemDefault(71), sequence);
     const std::vector<std::uint8_t> intervals = {2, 4, 8, 16};
     EXPECT_EQ(ConfigItemDefault(89), intervals);
+    const auto server = ConfigItemDefault(78);
+    ASSERT_EQ(server.size(), 64u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(server.data())), "pool.ntp.org");
 
     for (const std::uint8_t key : std::array<std::uint8_t, 7>{22, 41, 64, 72, 81, 92, 95}) {
         const auto value = ConfigItemDefault(key);

@@ -22,7 +22,7 @@ TEST(LoggerStateFileTest, AMissingFileGivesAFreshLogger)
     const LoadedLoggerState loaded = LoadLoggerState(folder.Path());
     EXPECT_TRUE(loaded.notice.empty());
     ExpectSameState(loaded.state, LoggerState::Fresh());
-    EXPECT_EQ(loaded.state.PresentKeys().size(), 34u);
+    EXPECT_EQ(loaded.state.PresentKeys().size(), 35u);
 }
 
 TEST(LoggerStateFileTest, EveryFieldAndItemSurvivesSaveAndLoad)

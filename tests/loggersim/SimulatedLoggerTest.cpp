@@ -270,6 +270,52 @@ TEST_F(SimulatedLoggerTest, MessagesGoToEveryLinkAndDropLinksClosesThem)
     EXPECT_TRUE(first.Closed());
 }
 
+// Whether a TCP connection to the port is taken now.
+bool Accepts(std::uint16_t port)
+{
+    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return ::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+TEST_F(SimulatedLoggerTest, AResetLoggerDropsItsLinksAndComesBackOnTheSamePortAfterItsRestartTime)
+{
+    SimulatorOptions options;
+    options.pty = true;
+    options.restartMs = 400;  // a short restart keeps the test quick
+    auto logger = StartLogger(std::move(options));
+    const std::uint16_t port = logger->Port();
+    WireClient client(port);
+    client.Send(kRequestReset, 3, {0, 0});
+    const auto reply = client.Receive(1);
+    ASSERT_EQ(reply.size(), 1u);
+    EXPECT_EQ(reply[0].requestType, kRequestReset);
+    EXPECT_EQ(reply[0].payload, (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_TRUE(client.Receive(1).empty());
+    EXPECT_TRUE(client.Closed());
+    EXPECT_TRUE(logger->Restarting());
+    EXPECT_FALSE(Accepts(port));
+    for (int waited = 0; logger->LinkCount() != 0 && waited < 2000; waited += 20)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(logger->LinkCount(), 0u);
+
+    for (int waited = 0; logger->Restarting() && waited < 5000; waited += 20)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_FALSE(logger->Restarting());
+    EXPECT_EQ(logger->Port(), port);
+    WireClient again(port);
+    again.Send(kRequestPing, 4, {'x', 0});
+    ASSERT_EQ(again.Receive(1).size(), 1u);
+    // The serial link is offered again too.
+    for (int waited = 0; logger->LinkCount() < 2 && waited < 2000; waited += 20)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(logger->LinkCount(), 2u);
+    EXPECT_FALSE(logger->PtyPath().empty());
+}
+
 TEST_F(SimulatedLoggerTest, NewFirmwareRestartsTheLoggerAfterItsReply)
 {
     SimulatorOptions options;
@@ -302,12 +348,12 @@ TEST_F(SimulatedLoggerTest, NewFirmwareRestartsTheLoggerAfterItsReply)
     EXPECT_FALSE(frames[0].error);
     EXPECT_TRUE(client.Closed());
     EXPECT_EQ(LoadLoggerState(folder_.Path()).state.firmwareVersion, 0x03020007u);
-    // While it restarts a link is closed at once; afterwards it is served.
-    WireClient early(logger->Port());
-    early.Send(kRequestPing, 1, {0});
-    EXPECT_TRUE(early.Receive(1).empty());
-    EXPECT_TRUE(early.Closed());
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // While it restarts it takes no link; afterwards it is served.
+    EXPECT_TRUE(logger->Restarting());
+    EXPECT_FALSE(Accepts(logger->Port()));
+    for (int waited = 0; logger->Restarting() && waited < 5000; waited += 20)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_FALSE(logger->Restarting());
     WireClient later(logger->Port());
     later.Send(kRequestPing, 1, {0});
     EXPECT_EQ(later.Receive(1).size(), 1u);
