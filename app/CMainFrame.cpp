@@ -413,11 +413,14 @@ void CMainFrame::OnLinkWatchTimer()
         SetCommState(res::kBitmapStatusDisconnected);
         return;
     }
+    // Nothing is checked while a dialog restarts the logger on purpose (a
+    // reset switches the check off, a reflash marks the connection): its
+    // link drops and comes back whatever the connection's kind, and that
+    // dialog reports the outcome.
+    if (!usbLinkCheck_ || connection->IsReflashing())
+        return;
     const bool usb = connection->GetConnectionKind() == ConnectionKind::Usb;
     if (usb) {
-        if (!usbLinkCheck_) {
-            return;
-        }
         const std::filesystem::path device = services_.usbDevice ? services_.usbDevice() : std::filesystem::path{};
         if (ComPortPresent(device)) {
             SetCommState(res::kBitmapStatusConnected);

@@ -150,10 +150,22 @@ TEST_F(CMainFrameTest, ConnectionPaneNamesTheConnection)
     EXPECT_EQ(bar->PaneText(bar->IndexOf(kPaneConnection)), "Connected: Plant room");
 }
 
-TEST_F(CMainFrameTest, LostNetworkLinkIsReportedOnce)
+TEST_F(CMainFrameTest, LostNetworkLinkIsReportedOnceWhileNoRestartIsUnderWay)
 {
     Start();
     Shell().Connection().SetConnected(true);  // the library has no link: the poll says lost
+    // A dialog restarting the logger switches the check off: nothing is reported.
+    Frame().EnableUsbLinkCheck(false);
+    TestClock().Advance(CMainFrame::kLinkWatchMs);
+    App().ProcessPending();
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    EXPECT_TRUE(Shell().Connection().IsConnected());
+    Frame().EnableUsbLinkCheck(true);
+    Shell().Connection().SetReflashing(true);  // a reflash restarting the logger: nothing either
+    TestClock().Advance(CMainFrame::kLinkWatchMs);
+    App().ProcessPending();
+    EXPECT_TRUE(Prompts().messageBoxes.empty());
+    Shell().Connection().SetReflashing(false);
     TestClock().Advance(CMainFrame::kLinkWatchMs);
     App().ProcessPending();
     TestClock().Advance(CMainFrame::kLinkWatchMs);

@@ -163,6 +163,7 @@ TEST_F(LoggerClockTest, AnInternetTimeChangeResetsTheLoggerAndTheProgramReconnec
     EXPECT_TRUE(Shell().Connection().IsConnected());
     EXPECT_TRUE(view_->IsConnected());
     EXPECT_TRUE(Shell().MainFrame()->UsbLinkCheckEnabled());
+    EXPECT_FALSE(Boxed("Network comm with the logger has been lost. Please try to reconnect."));
 }
 
 TEST_F(LoggerClockTest, AResetUsbLoggerIsNotReportedLostWhileItRestarts)
