@@ -228,9 +228,8 @@ AttributePlace FindAttribute(std::string_view text, const ElemPos& elem, std::st
         at = token.end;
         Token equals;
         Token value;
-        if (token.IsName(text) && ReadToken(text, token.end, equals) && equals.end <= limit
-            && equals.Is(text, '=') && ReadToken(text, equals.end, value) && value.end <= limit
-            && (value.quoted || value.IsName(text))) {
+        if (token.IsName(text) && ReadToken(text, token.end, equals) && equals.end <= limit && equals.Is(text, '=')
+            && ReadToken(text, equals.end, value) && value.end <= limit && (value.quoted || value.IsName(text))) {
             if (token.In(text) == name) {
                 place.found = true;
                 place.value = value;
@@ -479,8 +478,8 @@ bool CMarkup::AddChildElement(std::string_view name, std::string_view data)
     return true;
 }
 
-bool CMarkup::InsertElement(std::int32_t parent, std::int32_t after, std::string_view name, std::string_view data,
-    std::int32_t& added)
+bool CMarkup::InsertElement(
+    std::int32_t parent, std::int32_t after, std::string_view name, std::string_view data, std::int32_t& added)
 {
     if (!IsPlainName(name))
         return false;
@@ -594,7 +593,10 @@ std::string CMarkup::GetAttribute(std::string_view name) const { return Attribut
 
 std::string CMarkup::GetChildAttribute(std::string_view name) const { return Attribute(child_, name); }
 
-bool CMarkup::SetAttribute(std::string_view name, std::string_view value) { return WriteAttribute(current_, name, value); }
+bool CMarkup::SetAttribute(std::string_view name, std::string_view value)
+{
+    return WriteAttribute(current_, name, value);
+}
 
 bool CMarkup::SetChildAttribute(std::string_view name, std::string_view value)
 {

@@ -99,8 +99,8 @@ private:
     bool ParseElements();
     bool ParseError(std::string_view message, std::string_view name = {});
     std::int32_t AllocElementPos();
-    bool InsertElement(std::int32_t parent, std::int32_t after, std::string_view name, std::string_view data,
-        std::int32_t& added);
+    bool InsertElement(
+        std::int32_t parent, std::int32_t after, std::string_view name, std::string_view data, std::int32_t& added);
     void ReplaceText(std::size_t offset, std::size_t removed, const std::string& inserted);
     std::string TagName(std::int32_t index) const;
     std::string Data(std::int32_t index) const;

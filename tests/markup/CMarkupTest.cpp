@@ -105,8 +105,7 @@ TEST(CMarkupTest, BuildsExactTexts)
             },
             "<R><A>1</A><N/>\r\n<M/>\r\n<B/></R>"},
         {"data escapes < & > and keeps apostrophes and quotes", "",
-            [](CMarkup& m) { m.AddElement("T", "a<b & 'c' > \"d\""); },
-            "<T>a&lt;b &amp; 'c' &gt; \"d\"</T>\r\n"},
+            [](CMarkup& m) { m.AddElement("T", "a<b & 'c' > \"d\""); }, "<T>a&lt;b &amp; 'c' &gt; \"d\"</T>\r\n"},
         {"attribute values escape all five", "<a/>",
             [](CMarkup& m) {
                 m.FindSiblingElement();
