@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/BitmapCatalog.h"
+#include "platform/BitmapTable.h"
 #include "platform/Clock.h"
 #include "platform/CursorCatalog.h"
 #include "platform/MessageQueue.h"
@@ -117,6 +118,7 @@ struct Application::Impl {
 
     std::atomic<bool> quit{false};
     std::atomic<int> exitCode{0};
+    BitmapTable bitmapHandles;
 
     Window* Find(WindowHandle handle) const
     {
@@ -460,6 +462,8 @@ void Application::ProcessPending()
     for (int handled = 0; handled < 10000 && impl_->DispatchOne({}); ++handled) {}
     impl_->RunDueTimers();
 }
+
+BitmapTable& Application::BitmapHandles() { return impl_->bitmapHandles; }
 
 void Application::SetWindowIcon(const Bitmap& picture, RgbColour transparent)
 {

@@ -12,6 +12,7 @@ namespace corvane {
 
 class Bitmap;
 class BitmapCatalog;
+class BitmapTable;
 class CursorCatalog;
 class Clock;
 class PrinterBackend;
@@ -111,6 +112,9 @@ public:
     // Handles everything that is ready now (toolkit events, posted messages,
     // due timers) without blocking.
     void ProcessPending();
+
+    // The bitmaps handed to and taken from run-time libraries by handle.
+    BitmapTable& BitmapHandles();
 
 private:
     struct Impl;
