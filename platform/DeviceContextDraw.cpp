@@ -103,7 +103,7 @@ void DrawArcShape(DeviceContext::Impl& d, const QRect& device, QPoint start, QPo
     path.arcTo(box, from, sweep);
     if (shape != ArcShape::Open || whole)
         path.closeSubpath();
-    if (d.state.antialias) {
+    if (d.DrawsSmoothly(path.boundingRect())) {
         d.DrawSmoothPath(path.translated(0.5, 0.5), shape != ArcShape::Open);
         return;
     }
@@ -159,8 +159,10 @@ void DeviceContext::PolylineF(std::span<const PointF> points)
         QPainterPath path(d.ToDeviceF(points.front()) + QPointF(0.5, 0.5));
         for (const PointF& p : points.subspan(1))
             path.lineTo(d.ToDeviceF(p) + QPointF(0.5, 0.5));
-        d.DrawSmoothPath(path, false);
-        return;
+        if (d.DrawsSmoothly(path.boundingRect())) {
+            d.DrawSmoothPath(path, false);
+            return;
+        }
     }
     std::vector<QPoint> device;
     device.reserve(points.size());
@@ -216,7 +218,7 @@ void DeviceContext::RoundRect(const Rect& rect, Size corner)
     const double cornerHeight = std::min(std::fabs(corner.height * d.ScaleY()), static_cast<double>(r.height()));
     QPainterPath path;
     path.addRoundedRect(ShapeBox(r), cornerWidth / 2, cornerHeight / 2);
-    if (d.state.antialias) {
+    if (d.DrawsSmoothly(path.boundingRect())) {
         d.DrawSmoothPath(path.translated(0.5, 0.5), true);
         return;
     }
@@ -232,7 +234,7 @@ void DeviceContext::Ellipse(const Rect& rect)
         return;
     QPainterPath path;
     path.addEllipse(ShapeBox(r));
-    if (d.state.antialias) {
+    if (d.DrawsSmoothly(path.boundingRect())) {
         d.DrawSmoothPath(path.translated(0.5, 0.5), true);
         return;
     }

@@ -320,6 +320,12 @@ QPen DeviceContext::Impl::SmoothPen() const
         thin ? Qt::FlatCap : QtPenCap(pen.cap), Qt::RoundJoin);
 }
 
+bool DeviceContext::Impl::DrawsSmoothly(const QRectF& bounds) const
+{
+    const QRectF near(-kNearLimit, -kNearLimit, 2.0 * kNearLimit, 2.0 * kNearLimit);
+    return state.antialias && near.contains(bounds);
+}
+
 void DeviceContext::Impl::DrawSmoothPath(const QPainterPath& path, bool filled)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -400,7 +406,7 @@ void DeviceContext::Impl::StrokePath(std::span<const QPoint> points, bool closed
     const Pen& pen = state.pen;
     if (pen.style == PenStyle::None || points.empty())
         return;
-    if (state.antialias) {
+    if (DrawsSmoothly(QPolygonF(QPolygon(QList<QPoint>(points.begin(), points.end()))).boundingRect())) {
         QPainterPath path(QPointF(points.front()) + QPointF(0.5, 0.5));
         for (const QPoint& p : points.subspan(1))
             path.lineTo(QPointF(p) + QPointF(0.5, 0.5));
@@ -457,7 +463,7 @@ void DeviceContext::Impl::StrokePath(std::span<const QPoint> points, bool closed
 void DeviceContext::Impl::DrawShape(std::span<const QPoint> outline, bool winding)
 {
     const bool hasPen = state.pen.style != PenStyle::None;
-    if (state.antialias) {
+    if (DrawsSmoothly(QPolygonF(QPolygon(QList<QPoint>(outline.begin(), outline.end()))).boundingRect())) {
         QPolygonF corners;
         for (const QPoint& p : outline)
             corners.append(QPointF(p) + QPointF(0.5, 0.5));

@@ -96,6 +96,10 @@ struct DeviceContext::Impl {
     // pixel centres: outlined with the pen, and filled with the brush when
     // filled is set.
     void DrawSmoothPath(const QPainterPath& path, bool filled);
+    // Whether a drawing within these device bounds is drawn smoothly:
+    // antialiasing is on and the bounds are near enough to the surface for
+    // the toolkit to outline (far-off drawings keep their whole pixels).
+    bool DrawsSmoothly(const QRectF& bounds) const;
 
     // --- Text
     QFont DeviceFont() const;

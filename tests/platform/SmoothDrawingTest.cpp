@@ -361,6 +361,38 @@ TEST_F(SmoothDrawingTest, FloatingPolylineFollowsItsPointsBetweenUnits)
     EXPECT_EQ(drawn.PixelAt(9, 23), kWhite);
 }
 
+TEST_F(SmoothDrawingTest, FarOffPointsStillDrawWhatIsInSight)
+{
+    constexpr int kFar = 1 << 30;
+    struct FarCase {
+        const char* what;
+        Drawing draw;
+    };
+    const std::vector<FarCase> cases{
+        {"dashed line", [](DeviceContext& dc) {
+             dc.SelectPen({PenStyle::Dash, 3, kBlack});
+             dc.MoveTo({-kFar, 20});
+             dc.LineTo({kFar, 20});
+         }},
+        {"polyline", [](DeviceContext& dc) {
+             dc.SelectPen(SolidPen(kBlack, 3));
+             const std::array<PointF, 3> line{PointF{-1e12, 20.0}, PointF{1e12, 20.0}, PointF{0.0, 1e300}};
+             dc.PolylineF(line);
+         }},
+        {"arc", [](DeviceContext& dc) {
+             dc.SelectPen(SolidPen(kBlack, 3));
+             dc.Arc({-kFar, 20, kFar, kFar}, {kFar, kFar}, {-kFar, kFar});  // its upper half
+         }},
+    };
+    for (const FarCase& c : cases) {
+        const Bitmap drawn = Drawn([&](DeviceContext& dc) {
+            dc.SetAntialiasing(true);
+            c.draw(dc);
+        });
+        EXPECT_FALSE(test::InkBox(drawn, kWhite).IsEmpty()) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace smooth_drawing_test
 }  // namespace corvane
