@@ -168,7 +168,8 @@ void DeviceContext::PolylineF(std::span<const PointF> points)
     device.reserve(points.size());
     for (const PointF& p : points) {
         const QPointF mapped = d.ToDeviceF(p);
-        device.emplace_back(static_cast<int>(std::floor(mapped.x() + 0.5)), static_cast<int>(std::floor(mapped.y() + 0.5)));
+        device.emplace_back(
+            static_cast<int>(std::floor(mapped.x() + 0.5)), static_cast<int>(std::floor(mapped.y() + 0.5)));
     }
     d.penStep = 0;
     d.StrokePath(device, false);

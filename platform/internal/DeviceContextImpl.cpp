@@ -362,7 +362,8 @@ std::optional<QBrush> DeviceContext::Impl::MakeBrush(const Brush& brush) const
 
 QBrush DeviceContext::Impl::MakeGradient(const Brush& brush) const
 {
-    const QPointF from = ToDeviceF({static_cast<double>(brush.gradientFrom.x), static_cast<double>(brush.gradientFrom.y)});
+    const QPointF from
+        = ToDeviceF({static_cast<double>(brush.gradientFrom.x), static_cast<double>(brush.gradientFrom.y)});
     const QPointF to = ToDeviceF({static_cast<double>(brush.gradientTo.x), static_cast<double>(brush.gradientTo.y)});
     const QGradientStops stops{{0.0, ToQColor(brush.colour)}, {1.0, ToQColor(brush.endColour)}};
     if (brush.style == BrushStyle::LinearGradient) {

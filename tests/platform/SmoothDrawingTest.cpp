@@ -210,14 +210,22 @@ TEST_F(SmoothDrawingTest, ArcsRunCounterClockwiseAndCloseWhenTheirEndsMeet)
 TEST_F(SmoothDrawingTest, WithoutAntialiasingOnlyPenBrushAndBackgroundColoursAppear)
 {
     const std::vector<Drawing> drawings{
-        [](DeviceContext& dc) { dc.Arc({3, 3, 50, 40}, {50, 3}, {3, 40}); },
-        [](DeviceContext& dc) { dc.Pie({3, 3, 50, 40}, {50, 3}, {3, 40}); },
-        [](DeviceContext& dc) { dc.Chord({3, 3, 50, 40}, {50, 3}, {3, 40}); },
+        [](DeviceContext& dc) {
+            dc.Arc({3, 3, 50, 40}, {50, 3}, {3, 40});
+        },
+        [](DeviceContext& dc) {
+            dc.Pie({3, 3, 50, 40}, {50, 3}, {3, 40});
+        },
+        [](DeviceContext& dc) {
+            dc.Chord({3, 3, 50, 40}, {50, 3}, {3, 40});
+        },
         [](DeviceContext& dc) {
             const std::array<PointF, 3> line{PointF{2.3, 4.7}, PointF{40.6, 17.2}, PointF{11.1, 50.9}};
             dc.PolylineF(line);
         },
-        [](DeviceContext& dc) { dc.Ellipse({3, 3, 50, 40}); },
+        [](DeviceContext& dc) {
+            dc.Ellipse({3, 3, 50, 40});
+        },
     };
     for (const int width : {1, 4}) {
         for (std::size_t i = 0; i < drawings.size(); ++i) {
@@ -369,20 +377,23 @@ TEST_F(SmoothDrawingTest, FarOffPointsStillDrawWhatIsInSight)
         Drawing draw;
     };
     const std::vector<FarCase> cases{
-        {"dashed line", [](DeviceContext& dc) {
-             dc.SelectPen({PenStyle::Dash, 3, kBlack});
-             dc.MoveTo({-kFar, 20});
-             dc.LineTo({kFar, 20});
-         }},
-        {"polyline", [](DeviceContext& dc) {
-             dc.SelectPen(SolidPen(kBlack, 3));
-             const std::array<PointF, 3> line{PointF{-1e12, 20.0}, PointF{1e12, 20.0}, PointF{0.0, 1e300}};
-             dc.PolylineF(line);
-         }},
-        {"arc", [](DeviceContext& dc) {
-             dc.SelectPen(SolidPen(kBlack, 3));
-             dc.Arc({-kFar, 20, kFar, kFar}, {kFar, kFar}, {-kFar, kFar});  // its upper half
-         }},
+        {"dashed line",
+            [](DeviceContext& dc) {
+                dc.SelectPen({PenStyle::Dash, 3, kBlack});
+                dc.MoveTo({-kFar, 20});
+                dc.LineTo({kFar, 20});
+            }},
+        {"polyline",
+            [](DeviceContext& dc) {
+                dc.SelectPen(SolidPen(kBlack, 3));
+                const std::array<PointF, 3> line{PointF{-1e12, 20.0}, PointF{1e12, 20.0}, PointF{0.0, 1e300}};
+                dc.PolylineF(line);
+            }},
+        {"arc",
+            [](DeviceContext& dc) {
+                dc.SelectPen(SolidPen(kBlack, 3));
+                dc.Arc({-kFar, 20, kFar, kFar}, {kFar, kFar}, {-kFar, kFar});  // its upper half
+            }},
     };
     for (const FarCase& c : cases) {
         const Bitmap drawn = Drawn([&](DeviceContext& dc) {
