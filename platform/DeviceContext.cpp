@@ -32,6 +32,8 @@ BackgroundMode DeviceContext::SetBackgroundMode(BackgroundMode mode)
 MixMode DeviceContext::SetMixMode(MixMode mode) { return std::exchange(impl_->state.mix, mode); }
 Point DeviceContext::SetBrushOrigin(Point origin) { return std::exchange(impl_->state.brushOrigin, origin); }
 unsigned DeviceContext::SetTextAlign(unsigned textAlign) { return std::exchange(impl_->state.textAlign, textAlign); }
+bool DeviceContext::SetAntialiasing(bool on) { return std::exchange(impl_->state.antialias, on); }
+bool DeviceContext::Antialiasing() const { return impl_->state.antialias; }
 
 // ------------------------------------------------------------ clipping
 

@@ -117,6 +117,22 @@ public:
     Size PixelsPerInch() const;    // 96 by 96 for screens and bitmaps
     bool IsPrinting() const;
 
+    // --- Smooth drawing. With antialiasing on, lines, shapes, arcs and
+    // text edges blend into what lies below (in the CopyPen mix); with it
+    // off (the default) every call draws whole pixels as described above.
+    bool SetAntialiasing(bool on);  // returns the previous setting; kept by Save
+    bool Antialiasing() const;
+    // The curves of the ellipse in box, counter-clockwise from where the
+    // line from the box's centre to start meets it to where the line to end
+    // does (the whole ellipse when both lines coincide). Arc outlines the
+    // curve with the pen; Pie closes it with both radii and Chord with the
+    // straight line between its ends, and both fill with the brush.
+    void Arc(const Rect& box, Point start, Point end);
+    void Pie(const Rect& box, Point start, Point end);
+    void Chord(const Rect& box, Point start, Point end);
+    // A line through points between whole units, with the pen.
+    void PolylineF(std::span<const PointF> points);
+
     // For the platform's own code.
     struct Impl;
     Impl& Data() const { return *impl_; }

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace corvane {
@@ -65,6 +67,55 @@ QRegion Shrunk(const QRegion& region, int distance, bool across)
     return result;
 }
 
+// The angle, in degrees counter-clockwise on the surface, of the point on
+// the ellipse in box that lies on the line from its centre towards toward;
+// measured as the toolkit's arcs measure it (on the circle the ellipse is
+// squeezed from).
+double ArcAngle(const QRectF& box, QPointF toward)
+{
+    const QPointF centre = box.center();
+    const double halfWidth = std::max(box.width() / 2, 0.5);
+    const double halfHeight = std::max(box.height() / 2, 0.5);
+    const double dx = toward.x() - centre.x();
+    const double dy = toward.y() - centre.y();
+    if (dx == 0.0 && dy == 0.0)
+        return 0.0;
+    return std::atan2(-dy / halfHeight, dx / halfWidth) * 180.0 / std::numbers::pi;
+}
+
+enum class ArcShape { Open, Pie, Chord };
+
+// An arc, pie or chord of the ellipse in the device box: drawn from its
+// curve's points, or smoothly when antialiasing is on.
+void DrawArcShape(DeviceContext::Impl& d, const QRect& device, QPoint start, QPoint end, ArcShape shape)
+{
+    const QRectF box = ShapeBox(device);
+    const double from = ArcAngle(box, start);
+    double sweep = ArcAngle(box, end) - from;
+    while (sweep <= 0.0)
+        sweep += 360.0;
+    const bool whole = sweep >= 360.0;
+    QPainterPath path;
+    if (shape == ArcShape::Pie && !whole)
+        path.moveTo(box.center());
+    else
+        path.arcMoveTo(box, from);
+    path.arcTo(box, from, sweep);
+    if (shape != ArcShape::Open || whole)
+        path.closeSubpath();
+    if (d.DrawsSmoothly(path.boundingRect())) {
+        d.DrawSmoothPath(path.translated(0.5, 0.5), shape != ArcShape::Open);
+        return;
+    }
+    const std::vector<QPoint> outline = OutlineOf(path);
+    if (shape != ArcShape::Open) {
+        d.DrawShape(outline, false);
+        return;
+    }
+    d.penStep = 0;
+    d.StrokePath(outline, whole);
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ lines
@@ -94,6 +145,32 @@ void DeviceContext::Polyline(std::span<const Point> points)
     device.reserve(points.size());
     for (const Point& p : points)
         device.push_back(DevicePoint(d, p));
+    d.penStep = 0;
+    d.StrokePath(device, false);
+}
+
+void DeviceContext::PolylineF(std::span<const PointF> points)
+{
+    Impl& d = *impl_;
+    if (points.size() < 2 || !d.CanDraw() || !d.SetMix(d.state.mix))
+        return;
+    if (d.state.antialias) {
+        // Pixel centres lie at whole device units, as in the other calls.
+        QPainterPath path(d.ToDeviceF(points.front()) + QPointF(0.5, 0.5));
+        for (const PointF& p : points.subspan(1))
+            path.lineTo(d.ToDeviceF(p) + QPointF(0.5, 0.5));
+        if (d.DrawsSmoothly(path.boundingRect())) {
+            d.DrawSmoothPath(path, false);
+            return;
+        }
+    }
+    std::vector<QPoint> device;
+    device.reserve(points.size());
+    for (const PointF& p : points) {
+        const QPointF mapped = d.ToDeviceF(p);
+        device.emplace_back(
+            static_cast<int>(std::floor(mapped.x() + 0.5)), static_cast<int>(std::floor(mapped.y() + 0.5)));
+    }
     d.penStep = 0;
     d.StrokePath(device, false);
 }
@@ -142,6 +219,10 @@ void DeviceContext::RoundRect(const Rect& rect, Size corner)
     const double cornerHeight = std::min(std::fabs(corner.height * d.ScaleY()), static_cast<double>(r.height()));
     QPainterPath path;
     path.addRoundedRect(ShapeBox(r), cornerWidth / 2, cornerHeight / 2);
+    if (d.DrawsSmoothly(path.boundingRect())) {
+        d.DrawSmoothPath(path.translated(0.5, 0.5), true);
+        return;
+    }
     const std::vector<QPoint> outline = OutlineOf(path);
     d.DrawShape(outline, false);
 }
@@ -154,6 +235,10 @@ void DeviceContext::Ellipse(const Rect& rect)
         return;
     QPainterPath path;
     path.addEllipse(ShapeBox(r));
+    if (d.DrawsSmoothly(path.boundingRect())) {
+        d.DrawSmoothPath(path.translated(0.5, 0.5), true);
+        return;
+    }
     const std::vector<QPoint> outline = OutlineOf(path);
     d.DrawShape(outline, false);
 }
@@ -168,6 +253,33 @@ void DeviceContext::Polygon(std::span<const Point> points, Region::FillRule rule
     for (const Point& p : points)
         outline.push_back(ShapePoint(DevicePoint(d, p)));
     d.DrawShape(outline, rule == Region::FillRule::Winding);
+}
+
+void DeviceContext::Arc(const Rect& box, Point start, Point end)
+{
+    Impl& d = *impl_;
+    const QRect r = d.ToDeviceRect(box);
+    if (r.isEmpty() || !d.CanDraw() || !d.SetMix(d.state.mix))
+        return;
+    DrawArcShape(d, r, DevicePoint(d, start), DevicePoint(d, end), ArcShape::Open);
+}
+
+void DeviceContext::Pie(const Rect& box, Point start, Point end)
+{
+    Impl& d = *impl_;
+    const QRect r = d.ToDeviceRect(box);
+    if (r.isEmpty() || !d.CanDraw() || !d.SetMix(d.state.mix))
+        return;
+    DrawArcShape(d, r, DevicePoint(d, start), DevicePoint(d, end), ArcShape::Pie);
+}
+
+void DeviceContext::Chord(const Rect& box, Point start, Point end)
+{
+    Impl& d = *impl_;
+    const QRect r = d.ToDeviceRect(box);
+    if (r.isEmpty() || !d.CanDraw() || !d.SetMix(d.state.mix))
+        return;
+    DrawArcShape(d, r, DevicePoint(d, start), DevicePoint(d, end), ArcShape::Chord);
 }
 
 // ------------------------------------------------------------ areas

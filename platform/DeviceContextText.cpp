@@ -104,8 +104,10 @@ void DeviceContext::TextOut(Point point, std::string_view text)
     const QFontMetrics metrics(font, d.device);
     const QString line = FromUtf8(text);
     const int width = metrics.horizontalAdvance(line);
-    int x = ClampCoordinate(d.ToDeviceX(point.x));
-    int y = ClampCoordinate(d.ToDeviceY(point.y));
+    const int referenceX = ClampCoordinate(d.ToDeviceX(point.x));
+    const int referenceY = ClampCoordinate(d.ToDeviceY(point.y));
+    int x = 0;
+    int y = 0;
     const unsigned horizontal = d.state.textAlign & 0x06u;
     const unsigned vertical = d.state.textAlign & 0x18u;
     if (horizontal == text_align::kCenter)
@@ -117,7 +119,22 @@ void DeviceContext::TextOut(Point point, std::string_view text)
     else if (vertical == text_align::kBottom)
         y -= metrics.height();
     d.painter.setFont(font);
-    PaintLine(d, metrics, QPoint(x, y), line);
+    const int escapement = d.state.font.escapement % 3600;
+    if (escapement == 0) {
+        PaintLine(d, metrics, QPoint(referenceX + x, referenceY + y), line);
+        return;
+    }
+    // Turned text: the box and the glyphs are laid out as for level text
+    // about the reference point, then the whole turned about it.
+    d.painter.save();
+    d.painter.setRenderHint(QPainter::Antialiasing, d.state.antialias);
+    d.painter.translate(referenceX, referenceY);
+    d.painter.rotate(-escapement / 10.0);
+    if (d.state.backgroundMode == BackgroundMode::Opaque && width > 0)
+        d.painter.fillRect(QRect(x, y, width, metrics.height()), ToQColor(d.state.backgroundColour));
+    d.painter.setPen(ToQColor(d.state.textColour));
+    d.painter.drawText(QPoint(x, y + metrics.ascent()), line);
+    d.painter.restore();
 }
 
 int DeviceContext::DrawText(Rect& rect, std::string_view text, unsigned format)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ColourValue.h"
+#include "platform/Geometry.h"
 
 #include <cstdint>
 #include <string>
@@ -12,26 +13,52 @@ namespace corvane {
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, None };
 
+// How the open ends of a wide pen's lines look.
+enum class PenCap {
+    Round,   // a half disc beyond the end point
+    Square,  // a half square beyond the end point
+    Flat,    // cut off at the end point
+};
+
 struct Pen {
     PenStyle style = PenStyle::Solid;
     int width = 1;  // in device pixels; 0 draws one pixel wide
     RgbColour colour{};
+    PenCap cap = PenCap::Round;  // for pens wider than one pixel
     friend bool operator==(const Pen&, const Pen&) = default;
 };
 
-enum class BrushStyle { Solid, Hatched, None };
+// LinearGradient runs from colour at gradientFrom to endColour at
+// gradientTo, straight across; RadialGradient from colour at gradientFrom
+// (the centre) to endColour at the distance of gradientTo. Both points are
+// logical units, mapped when the brush is used; beyond the ends the end
+// colours continue.
+enum class BrushStyle { Solid, Hatched, None, LinearGradient, RadialGradient };
 enum class HatchStyle { Horizontal, Vertical, ForwardDiagonal, BackwardDiagonal, Cross, DiagonalCross };
 
 struct Brush {
     BrushStyle style = BrushStyle::Solid;
     RgbColour colour{255, 255, 255};
     HatchStyle hatch = HatchStyle::Horizontal;  // for Hatched
+    RgbColour endColour{};                      // for the gradients
+    Point gradientFrom{};
+    Point gradientTo{};
     friend bool operator==(const Brush&, const Brush&) = default;
 };
 
 constexpr Brush SolidBrush(RgbColour colour) { return {BrushStyle::Solid, colour, HatchStyle::Horizontal}; }
 constexpr Brush NullBrush() { return {BrushStyle::None, {}, HatchStyle::Horizontal}; }
+constexpr Brush LinearGradientBrush(RgbColour from, Point fromPoint, RgbColour to, Point toPoint)
+{
+    return {BrushStyle::LinearGradient, from, HatchStyle::Horizontal, to, fromPoint, toPoint};
+}
+constexpr Brush RadialGradientBrush(RgbColour centreColour, Point centre, RgbColour edgeColour, int radius)
+{
+    return {BrushStyle::RadialGradient, centreColour, HatchStyle::Horizontal, edgeColour, centre,
+        {centre.x + radius, centre.y}};
+}
 constexpr Pen SolidPen(RgbColour colour, int width = 1) { return {PenStyle::Solid, width, colour}; }
+constexpr Pen CappedPen(RgbColour colour, int width, PenCap cap) { return {PenStyle::Solid, width, colour, cap}; }
 constexpr Pen NullPen() { return {PenStyle::None, 0, {}}; }
 
 // A font by face name and size in points; sizes may be fractional (8.7).
@@ -43,6 +70,10 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+    // The angle of the text's baseline in tenths of a degree, counter-
+    // clockwise from the x axis; TextOut turns the text about its reference
+    // point.
+    int escapement = 0;
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 

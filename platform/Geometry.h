@@ -16,6 +16,13 @@ struct Point {
     friend Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
 };
 
+// A point between pixels, for lines that must not snap to whole units.
+struct PointF {
+    double x = 0.0;
+    double y = 0.0;
+    friend bool operator==(const PointF&, const PointF&) = default;
+};
+
 struct Size {
     int width = 0;
     int height = 0;

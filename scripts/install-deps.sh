@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev
     xvfb xauth
-    fonts-liberation2
+    fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "platform/internal/PixelCoverage.h"
 
 #include <QFontMetrics>
+#include <QGradient>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -64,6 +65,16 @@ std::span<const int> PenPattern(PenStyle style)
     case PenStyle::None: break;
     }
     return {};
+}
+
+Qt::PenCapStyle QtPenCap(PenCap cap)
+{
+    switch (cap) {
+    case PenCap::Square: return Qt::SquareCap;
+    case PenCap::Flat: return Qt::FlatCap;
+    case PenCap::Round: break;
+    }
+    return Qt::RoundCap;
 }
 
 Qt::PenStyle QtPenStyle(PenStyle style)
@@ -287,11 +298,51 @@ void DeviceContext::Impl::FillRects(std::span<const QRect> rects, const QColor& 
     }
 }
 
+QPointF DeviceContext::Impl::ToDeviceF(PointF point) const
+{
+    const auto axis = [](double value, int windowOrigin, int viewportOrigin, double scale) {
+        const double mapped = viewportOrigin + (value - windowOrigin) * scale;
+        return std::isfinite(mapped) ? std::clamp(mapped, double{-kCoordinateLimit}, double{kCoordinateLimit}) : 0.0;
+    };
+    if (state.mapMode == MapMode::Text)
+        return {axis(point.x, 0, 0, 1.0), axis(point.y, 0, 0, 1.0)};
+    return {axis(point.x, state.windowOrigin.x, state.viewportOrigin.x, ScaleX()),
+        axis(point.y, state.windowOrigin.y, state.viewportOrigin.y, ScaleY())};
+}
+
+QPen DeviceContext::Impl::SmoothPen() const
+{
+    const Pen& pen = state.pen;
+    if (pen.style == PenStyle::None)
+        return QPen(Qt::NoPen);
+    const bool thin = ThinPen();
+    return QPen(QBrush(ToQColor(pen.colour)), thin ? 1 : std::min(pen.width, 4096), QtPenStyle(pen.style),
+        thin ? Qt::FlatCap : QtPenCap(pen.cap), Qt::RoundJoin);
+}
+
+bool DeviceContext::Impl::DrawsSmoothly(const QRectF& bounds) const
+{
+    const QRectF near(-kNearLimit, -kNearLimit, 2.0 * kNearLimit, 2.0 * kNearLimit);
+    return state.antialias && near.contains(bounds);
+}
+
+void DeviceContext::Impl::DrawSmoothPath(const QPainterPath& path, bool filled)
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(SmoothPen());
+    const std::optional<QBrush> fill = filled ? MakeBrush(state.brush) : std::nullopt;
+    painter.setBrush(fill ? *fill : QBrush(Qt::NoBrush));
+    painter.drawPath(path);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 std::optional<QBrush> DeviceContext::Impl::MakeBrush(const Brush& brush) const
 {
     switch (brush.style) {
     case BrushStyle::None: return std::nullopt;
     case BrushStyle::Solid: return QBrush(ToQColor(brush.colour));
+    case BrushStyle::LinearGradient:
+    case BrushStyle::RadialGradient: return MakeGradient(brush);
     case BrushStyle::Hatched: break;
     }
     // The gaps take the background colour when the background is opaque and
@@ -307,6 +358,23 @@ std::optional<QBrush> DeviceContext::Impl::MakeBrush(const Brush& brush) const
     QBrush pattern(tile);
     pattern.setTransform(QTransform::fromTranslate(state.brushOrigin.x % 8, state.brushOrigin.y % 8));
     return pattern;
+}
+
+QBrush DeviceContext::Impl::MakeGradient(const Brush& brush) const
+{
+    const QPointF from
+        = ToDeviceF({static_cast<double>(brush.gradientFrom.x), static_cast<double>(brush.gradientFrom.y)});
+    const QPointF to = ToDeviceF({static_cast<double>(brush.gradientTo.x), static_cast<double>(brush.gradientTo.y)});
+    const QGradientStops stops{{0.0, ToQColor(brush.colour)}, {1.0, ToQColor(brush.endColour)}};
+    if (brush.style == BrushStyle::LinearGradient) {
+        QLinearGradient gradient(from, to);
+        gradient.setStops(stops);
+        return QBrush(gradient);
+    }
+    const QPointF reach = to - from;
+    QRadialGradient gradient(from, std::hypot(reach.x(), reach.y()));
+    gradient.setStops(stops);
+    return QBrush(gradient);
 }
 
 void DeviceContext::Impl::FillRectsWithBrush(std::span<const QRect> rects, const Brush& brush)
@@ -339,12 +407,21 @@ void DeviceContext::Impl::StrokePath(std::span<const QPoint> points, bool closed
     const Pen& pen = state.pen;
     if (pen.style == PenStyle::None || points.empty())
         return;
+    if (DrawsSmoothly(QPolygonF(QPolygon(QList<QPoint>(points.begin(), points.end()))).boundingRect())) {
+        QPainterPath path(QPointF(points.front()) + QPointF(0.5, 0.5));
+        for (const QPoint& p : points.subspan(1))
+            path.lineTo(QPointF(p) + QPointF(0.5, 0.5));
+        if (closed)
+            path.closeSubpath();
+        DrawSmoothPath(path, false);
+        return;
+    }
     if (!ThinPen() || !rasterOps) {
         // Wide pens, and every pen on a page, are the toolkit's, centred on
         // the pixels of the path (a page gets lines, not pixels).
         const bool thin = ThinPen();
         QPen wide(QBrush(ToQColor(pen.colour)), thin ? 1 : std::min(pen.width, 4096), QtPenStyle(pen.style),
-            thin ? Qt::FlatCap : Qt::RoundCap, thin ? Qt::MiterJoin : Qt::RoundJoin);
+            thin ? Qt::FlatCap : QtPenCap(pen.cap), thin ? Qt::MiterJoin : Qt::RoundJoin);
         painter.setPen(wide);
         painter.setBrush(Qt::NoBrush);
         QPolygonF path;
@@ -387,6 +464,17 @@ void DeviceContext::Impl::StrokePath(std::span<const QPoint> points, bool closed
 void DeviceContext::Impl::DrawShape(std::span<const QPoint> outline, bool winding)
 {
     const bool hasPen = state.pen.style != PenStyle::None;
+    if (DrawsSmoothly(QPolygonF(QPolygon(QList<QPoint>(outline.begin(), outline.end()))).boundingRect())) {
+        QPolygonF corners;
+        for (const QPoint& p : outline)
+            corners.append(QPointF(p) + QPointF(0.5, 0.5));
+        QPainterPath path;
+        path.addPolygon(corners);
+        path.closeSubpath();
+        path.setFillRule(winding ? Qt::WindingFill : Qt::OddEvenFill);
+        DrawSmoothPath(path, true);
+        return;
+    }
     if (!rasterOps) {
         // A page gets the shape itself rather than rows of pixels.
         const std::optional<QBrush> fill = MakeBrush(state.brush);

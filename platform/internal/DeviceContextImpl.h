@@ -10,6 +10,8 @@
 #include <QBrush>
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPen>
 #include <QRegion>
 
 #include <cstdint>
@@ -39,6 +41,7 @@ struct DrawingState {
     Size windowExtent{1, 1};
     Size viewportExtent{1, 1};
     std::optional<QRegion> clip;  // device pixels; none: the whole surface
+    bool antialias = false;
 };
 
 struct DeviceContext::Impl {
@@ -84,6 +87,19 @@ struct DeviceContext::Impl {
     void DrawShape(std::span<const QPoint> outline, bool winding);
     bool ThinPen() const { return state.pen.width <= 1; }
     std::optional<QBrush> MakeBrush(const Brush& brush) const;
+    QBrush MakeGradient(const Brush& brush) const;
+    // A logical point between units, in device pixels.
+    QPointF ToDeviceF(PointF point) const;
+    // The selected pen as the toolkit's, with its width and cap.
+    QPen SmoothPen() const;
+    // Antialiased drawing of a path in device pixels whose corners lie on
+    // pixel centres: outlined with the pen, and filled with the brush when
+    // filled is set.
+    void DrawSmoothPath(const QPainterPath& path, bool filled);
+    // Whether a drawing within these device bounds is drawn smoothly:
+    // antialiasing is on and the bounds are near enough to the surface for
+    // the toolkit to outline (far-off drawings keep their whole pixels).
+    bool DrawsSmoothly(const QRectF& bounds) const;
 
     // --- Text
     QFont DeviceFont() const;
