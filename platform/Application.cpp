@@ -322,6 +322,8 @@ void Application::UnregisterWindow(WindowHandle handle)
 
 bool Application::IsWindow(WindowHandle handle) const { return impl_->Find(handle) != nullptr; }
 
+Window* Application::FindWindow(WindowHandle handle) const { return impl_->Find(handle); }
+
 bool Application::PostMessage(
     WindowHandle window, MessageId id, std::uintptr_t wParam, std::intptr_t lParam, std::unique_ptr<Payload> payload)
 {

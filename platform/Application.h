@@ -116,6 +116,10 @@ public:
     // The bitmaps handed to and taken from run-time libraries by handle.
     BitmapTable& BitmapHandles();
 
+    // The window of that handle, or null when there is none; UI thread only
+    // (the window may go as soon as the UI thread runs on).
+    Window* FindWindow(WindowHandle handle) const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -1,5 +1,7 @@
 #include "platform/CanvasWindow.h"
 
+#include "platform/Application.h"
+#include "platform/ChildWindow.h"
 #include "platform/DeviceContext.h"
 #include "platform/internal/CanvasWidget.h"
 #include "platform/internal/PaintDeviceContext.h"
@@ -196,10 +198,27 @@ MouseEvent CanvasWidget::ToMouseEvent(const QMouseEvent* event) const
     return mouse;
 }
 
+bool CanvasWidget::NotifyParent(std::uint32_t mouseEvent, QPoint at)
+{
+    if (!impl_.notifyParent)
+        return true;
+    const QPoint inParent = mapToParent(at);
+    const QPointer<CanvasWidget> self(this);
+    Application::Instance().SendMessage(impl_.notifyParent, kParentNotifyMessage,
+        PackParentNotifyWParam(mouseEvent, impl_.owner.Handle()), PackParentNotifyPoint({inParent.x(), inParent.y()}));
+    return self != nullptr && !impl_.detached;
+}
+
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
     if (impl_.detached)
         return;
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        const std::uint32_t notice
+            = event->button() == Qt::LeftButton ? kParentNotifyLeftButtonDown : kParentNotifyRightButtonDown;
+        if (!NotifyParent(notice, event->position().toPoint()))
+            return;
+    }
     if (focusPolicy() != Qt::NoFocus && !hasFocus())
         setFocus(Qt::MouseFocusReason);
     impl_.CallMouseDown(ToMouseEvent(event));
@@ -218,8 +237,9 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!impl_.detached)
-        impl_.CallMouseMove(ToMouseEvent(event));
+    if (impl_.detached || !NotifyParent(kParentNotifyMouseMove, event->position().toPoint()))
+        return;
+    impl_.CallMouseMove(ToMouseEvent(event));
 }
 
 void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
@@ -321,6 +341,19 @@ Bitmap CanvasWindow::RenderToBitmap()
         OnEraseBackground(dc);
         dc.Restore(saved);
         OnPaint(dc);
+        // Child windows in stacking order, bottom first, each clipped to
+        // this window by the picture's bounds.
+        if (const CanvasWidget* self = canvas_->canvas) {
+            for (QObject* object : self->children()) {
+                auto* child = dynamic_cast<CanvasWidget*>(object);
+                if (child == nullptr || child->isHidden())
+                    continue;
+                const Bitmap childPicture = child->Owner().RenderToBitmap();
+                if (childPicture.Width() > 0)
+                    dc.CopyBitmap({child->x(), child->y()}, childPicture,
+                        {0, 0, childPicture.Width(), childPicture.Height()});
+            }
+        }
     }
     return picture;
 }

@@ -42,6 +42,8 @@ struct CanvasImpl {
     std::map<int, Rect> tools;
     std::string toolTip;  // the text of the tip shown last, empty when none
     Cursor cursor;
+    // For a child window: the parent told of mouse presses and moves on it.
+    WindowHandle notifyParent;
 
     // Stops delivering events to the window and destroys the widgets; the
     // window's destructor calls it first, while the window is still whole.
@@ -90,6 +92,9 @@ protected:
 
 private:
     MouseEvent ToMouseEvent(const QMouseEvent* event) const;
+    // Tells a child window's parent of a mouse event at the point; false
+    // when the parent's handler destroyed this widget.
+    bool NotifyParent(std::uint32_t mouseEvent, QPoint at);
 
     CanvasImpl& impl_;
 };
