@@ -575,9 +575,11 @@ void SimulatedLogger::BeginRestartWhenDue()
     if (!restartPending_ || Clock::now() < *restartPending_)
         return;
     restartPending_.reset();
+    // The listener goes first, so that whoever sees its link close finds
+    // the logger taking no new one.
+    shared_->listener.Reset();
     for (const auto& link : links_)
         CloseLink(*link);
-    shared_->listener.Reset();
     restartAt_ = Clock::now() + std::chrono::milliseconds(restartMs_);
 }
 

@@ -285,7 +285,7 @@ TEST_F(SimulatedLoggerTest, AResetLoggerDropsItsLinksAndComesBackOnTheSamePortAf
 {
     SimulatorOptions options;
     options.pty = true;
-    options.restartMs = 400;  // a short restart keeps the test quick
+    options.restartMs = 1000;  // short enough for a quick test, long enough for a loaded machine
     auto logger = StartLogger(std::move(options));
     const std::uint16_t port = logger->Port();
     WireClient client(port);
@@ -319,7 +319,7 @@ TEST_F(SimulatedLoggerTest, AResetLoggerDropsItsLinksAndComesBackOnTheSamePortAf
 TEST_F(SimulatedLoggerTest, NewFirmwareRestartsTheLoggerAfterItsReply)
 {
     SimulatorOptions options;
-    options.reflashRestartMs = 400;
+    options.reflashRestartMs = 1000;
     auto logger = StartLogger(options);
     WireClient client(logger->Port());
     const auto key = FlashAccessKey();
